@@ -1,0 +1,214 @@
+// Control models: see controls.h.
+#include "form/controls.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace qmoor {
+
+void Control::setEnabled(bool enabled) {
+  if (enabled_ == enabled) return;
+  enabled_ = enabled;
+  changed();
+}
+
+void Control::changed() const {
+  if (observer_) observer_->controlChanged(id_);
+}
+
+void ListBox::clear() {
+  items_.clear();
+  selection_ = -1;
+  changed();
+}
+
+void ListBox::append(std::string text) {
+  items_.push_back(std::move(text));
+  changed();
+}
+
+void ListBox::setSelection(int index) {
+  selection_ = isValidIndex(index) ? index : -1;
+  changed();
+}
+
+void ComboBox::setText(std::string text) {
+  text_ = std::move(text);
+  changed();
+}
+
+void ComboBox::clear() {
+  text_.clear();
+  ListBox::clear();
+}
+
+void ComboBox::setSelection(int index) {
+  ListBox::setSelection(index);
+  if (selection() >= 0) text_ = item(selection());
+  changed();
+}
+
+void ListView::insertColumn(std::string header, int width) {
+  // Columns are set up before any row exists; the cell store keeps columnTotal() cells a row.
+  if (rowCount() > 0) throw std::logic_error("list view columns are inserted before rows");
+  columns_.push_back({std::move(header), width});
+  changed();
+}
+
+void ListView::setFullRowSelect(bool on) {
+  fullRowSelect_ = on;
+  changed();
+}
+
+int ListView::rowCount() const { return static_cast<int>(cells_.size()) / columnTotal(); }
+
+const std::string& ListView::cell(int row, int column) const {
+  return cells_.at(static_cast<size_t>(row) * static_cast<size_t>(columnTotal()) + static_cast<size_t>(column));
+}
+
+int ListView::insertRow(int index, std::string firstCell) {
+  const int at = std::clamp(index, 0, rowCount());
+  const auto width = static_cast<size_t>(columnTotal());
+  auto pos = cells_.insert(cells_.begin() + static_cast<std::ptrdiff_t>(static_cast<size_t>(at) * width), width, std::string());
+  *pos = std::move(firstCell);
+  changed();
+  return at;
+}
+
+void ListView::setCell(int row, int column, std::string text) {
+  if (!isValidRow(row) || column < 0 || column >= columnTotal()) return;
+  cells_[static_cast<size_t>(row) * static_cast<size_t>(columnTotal()) + static_cast<size_t>(column)] = std::move(text);
+  changed();
+}
+
+void ListView::appendRow(std::string first, std::string second) {
+  const int width = columnTotal();
+  cells_.push_back(std::move(first));
+  if (width >= 2) cells_.push_back(std::move(second));
+  for (int c = 2; c < width; ++c) cells_.emplace_back();
+  changed();
+}
+
+void ListView::deleteRow(int row) {
+  if (!isValidRow(row)) return;
+  const auto width = static_cast<std::ptrdiff_t>(columnTotal());
+  cells_.erase(cells_.begin() + row * width, cells_.begin() + (row + 1) * width);
+  auto follow = [row](int& mark) {
+    if (mark == row) mark = -1;
+    else if (mark > row) --mark;
+  };
+  follow(selected_);
+  follow(focused_);
+  follow(hot_);
+  changed();
+}
+
+void ListView::clear() {
+  cells_.clear();
+  selected_ = focused_ = hot_ = -1;
+  changed();
+}
+
+void ListView::reserveRows(int rows) { cells_.reserve(static_cast<size_t>(rows) * static_cast<size_t>(columnTotal())); }
+
+void ListView::setSelectedRow(int row) {
+  selected_ = isValidRow(row) ? row : -1;
+  changed();
+}
+
+void ListView::setFocusedRow(int row) {
+  focused_ = isValidRow(row) ? row : -1;
+  changed();
+}
+
+void ListView::setHotRow(int row) {
+  hot_ = isValidRow(row) ? row : -1;
+  changed();
+}
+
+void TabControl::insertItem(int index, std::string label) {
+  const int at = std::clamp(index, 0, count());
+  labels_.insert(labels_.begin() + at, std::move(label));
+  if (selection_ < 0) selection_ = 0;
+  else if (at <= selection_ && count() > 1) ++selection_;
+  changed();
+}
+
+void TabControl::setLabel(int index, std::string label) {
+  if (index < 0 || index >= count()) return;
+  labels_[static_cast<size_t>(index)] = std::move(label);
+  changed();
+}
+
+void TabControl::deleteItem(int index) {
+  if (index < 0 || index >= count()) return;
+  labels_.erase(labels_.begin() + index);
+  if (count() == 0) selection_ = -1;
+  else if (index < selection_) --selection_;
+  else if (selection_ >= count()) selection_ = count() - 1;
+  changed();
+}
+
+void TabControl::deleteAll() {
+  labels_.clear();
+  selection_ = -1;
+  changed();
+}
+
+void TabControl::setSelection(int index) {
+  if (index < 0 || index >= count()) return;
+  selection_ = index;
+  changed();
+}
+
+void Edit::setText(std::string text) {
+  text_ = std::move(text);
+  changed();
+  if (onChange_) onChange_();
+}
+
+void UpDown::setRange(int lower, int upper) {
+  lower_ = std::min(lower, upper);
+  upper_ = std::max(lower, upper);
+  position_ = std::clamp(position_, lower_, upper_);
+  changed();
+}
+
+void UpDown::setPosition(int position) {
+  position_ = std::clamp(position, lower_, upper_);
+  changed();
+  if (buddy_) buddy_->setText(std::to_string(position_));
+}
+
+namespace {
+// The position the buddy shows when it holds a plain number within the range;
+// otherwise the control's own position.
+int positionFromBuddy(const Edit* buddy, int own, int lower, int upper) {
+  if (!buddy) return own;
+  const std::string& text = buddy->text();
+  if (text.empty() || text.size() > 9) return own;
+  int value = 0;
+  for (char c : text) {
+    if (c < '0' || c > '9') return own;
+    value = value * 10 + (c - '0');
+  }
+  return (value >= lower && value <= upper) ? value : own;
+}
+}  // namespace
+
+void UpDown::stepUp() {
+  const int current = positionFromBuddy(buddy_, position_, lower_, upper_);
+  setPosition(current >= upper_ ? lower_ : current + 1);
+}
+
+void UpDown::stepDown() {
+  const int current = positionFromBuddy(buddy_, position_, lower_, upper_);
+  setPosition(current <= lower_ ? upper_ : current - 1);
+}
+
+void CheckBox::setChecked(bool checked) {
+  checked_ = checked;
+  changed();
+}
+
+}  // namespace qmoor
