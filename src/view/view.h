@@ -5,12 +5,26 @@
 // The path of a user's action: a widget (or a qmoor-drive script line) lets
 // the control model take the change (a new selection, a toggled check, typed
 // text), then calls notify(); notify() runs the operation the control stands
-// for; the operation gathers its filter settings from the controls, calls
-// the pure fusion engine and writes the answer back into the control models,
-// which tell their observer (the widgets) what to repaint.
+// for; the operation gathers its filter settings from the controls once,
+// calls the pure fusion engine (engine/pair_enumeration.h) and writes the
+// answer back into the control models, which tell their observer (the
+// widgets) what to repaint.
+//
+// The operations are defined in the folder of the subsystem they belong to:
+// engine/ (recipes, result lists, options, level totals), panel/ (demon
+// selection, detail and material panels, skill search), tabs/ (tab bar and
+// the saved-tabs file).
 #pragma once
 
+#include <optional>
+#include <string>
+
+#include "data/types.h"
+#include "engine/filter_settings.h"
+#include "engine/result_lists.h"
 #include "form/form.h"
+#include "panel/working_state.h"
+#include "tabs/tab_table.h"
 #include "view/view_host.h"
 
 namespace qmoor {
@@ -18,9 +32,18 @@ namespace qmoor {
 class CQmoorView {
  public:
   explicit CQmoorView(ViewHost& host);
+  CQmoorView(const CQmoorView&) = delete;
+  CQmoorView& operator=(const CQmoorView&) = delete;
 
   Form& form() { return form_; }
   const Form& form() const { return form_; }
+  const WorkingState& working() const { return state_; }
+  const ResultLists& results() const { return results_; }
+  const TabTable& tabTable() const { return tabs_; }
+  // Skill holders of condition 1 (group 0) and condition 2 (group 1).
+  const std::vector<DemonRef>& holdersOf(int group) const { return holders_[group == 0 ? 0 : 1]; }
+  // The settings the fusion rules are evaluated under, read from the controls.
+  FilterSettings currentFilters() const;
 
   // Fills the fixed lists, sets the start values and chooses the first demon.
   void InitialUpdate();
@@ -30,8 +53,76 @@ class CQmoorView {
   void command(CommandId id);
 
  private:
+  // Demon selection (panel/demon_selection.cpp).
+  void ChooseRace();
+  void ChooseDemon();
+  void ChooseFromLevelOrder();
+  void ChooseFromRaceOrder();
+  void SetMaterialRace();
+
+  // Recipes, result lists, options and level totals (engine/).
+  void ShowRecipes();
+  void ListRacePairs(Race resultRace);
+  void AppendSpiritLines();
+  void ListAllMaterialPairs();
+  void ListMaterialPairs(Race a, Race b);
+  void ListSpiritPairs();
+  void appendRowsFrom(size_t firstNewRow);
+  void emptyMaterialPairView();
+  void emptyRacePairList();
+  void ToggleNeutralOrCurse();
+  void ToggleReverse();
+  void SetAutoLimit();
+  void SetManualLimit();
+  void ManualLimitEdited();
+  void recomputeForLimit();
+  bool rebuildsOnToggle() const;
+  bool normalDemonChosen() const;
+  void ShowRequiredTotal();
+  void UpdateTotalLevel();
+
+  // Detail and material panels, skill search (panel/).
+  void ShowDemonDetail(DemonRef demon);
+  void ShowMaterial1(DemonRef demon);
+  void ShowMaterial2(DemonRef demon);
+  void showMaterial(int panel, DemonRef demon);
+  void ChooseRacePair();
+  void RebuildMaterialLists(bool fromRacePairList);
+  void fillMaterialList(int panel, Race race);
+  void presetMaterial(int panel, DemonRef demon);
+  void emptyMaterialList(int panel);
+  void PickMaterialPair();
+  void MaterialChosen(int panel, ControlId source);
+  void SkillChosen(int group, ControlId source);
+  void RerunQuery();
+  void FillHolders(int group);
+  void HolderChosen(int group, ControlId source);
+  void toggleCheck(ControlId check);
+
+  // Tab bar and saved tabs (tabs/).
+  void StoreTab();
+  void storeInto(TabState& record);
+  void RestoreTab();
+  void RelabelCurrentTab(Race race, Slot slot);
+  void OpenInNewTab(DemonRef demon);
+  void MoveTabLeft();
+  void MoveTabRight();
+  void DeleteLeftTab();
+  void DeleteRightTab();
+  void CloseTab();
+  void ClearTabs();
+  void SaveTabs();
+  void LoadTabs();
+  void updateTabButtons();
+  bool roomForTab() const;
+  void selectPickedRowInView();
+
   ViewHost& host_;
   Form form_;
+  WorkingState state_;
+  ResultLists results_;
+  TabTable tabs_;
+  std::vector<DemonRef> holders_[2];
 };
 
 }  // namespace qmoor

@@ -1,0 +1,16 @@
+// JSON dumps of the headless view: one control, the working state with the
+// tab bookkeeping, and the window (title and messages).
+#pragma once
+
+#include <nlohmann/json.hpp>
+
+#include "cli/drive_host.h"
+#include "view/view.h"
+
+namespace qmoor {
+
+nlohmann::json dumpControl(const Control& control);
+nlohmann::json dumpState(const CQmoorView& view);
+nlohmann::json dumpWindow(ScriptedHost& host);
+
+}  // namespace qmoor

@@ -1,0 +1,121 @@
+// The options beside the result lists: NEUTRAL, CURSE and reverse rebuild the
+// answer for the same demon; the automatic and the typed level limit set the
+// level cap and recompute.
+#include "data/compendium.h"
+#include "data/races.h"
+#include "engine/recipe_list_text.h"
+#include "tabs/limit_text.h"
+#include "view/view.h"
+
+namespace qmoor {
+
+bool CQmoorView::rebuildsOnToggle() const {
+  if (state_.currentRace == PhaseRace && state_.currentSlot >= 0) return true;
+  const ListBox& recipes = const_cast<Form&>(form_).list(ControlId::RecipeList);
+  return recipes.count() > 0 && recipes.item(0) == NoRecipeLine;
+}
+
+bool CQmoorView::normalDemonChosen() const {
+  const DemonRef demon{state_.currentRace, state_.currentSlot};
+  return state_.demonChosen && isOccupied(demon) && fusionKind(demon) == '0';
+}
+
+// The race the race-pair list is built for: the current race, or for a
+// race-31 demon the race its phase fusion yields.
+static Race listedRace(const WorkingState& state) {
+  return state.currentRace == PhaseRace && state.currentSlot >= 0 ? phaseFusionRace(state.currentSlot) : state.currentRace;
+}
+
+void CQmoorView::ToggleNeutralOrCurse() {
+  emptyMaterialPairView();
+  if (rebuildsOnToggle()) {
+    ListRacePairs(listedRace(state_));
+    ListAllMaterialPairs();
+  } else {
+    // A special demon lists at most the spirit x spirit line, rebuilt below
+    // under the new settings rather than appended a second time.
+    emptyRacePairList();
+  }
+  AppendSpiritLines();
+  if (normalDemonChosen()) ListSpiritPairs();
+  state_.racePairChosen = false;
+}
+
+void CQmoorView::ToggleReverse() {
+  ListBox& lines = form_.list(ControlId::RacePairList);
+  const int chosenLine = lines.selection();
+  const bool picked = state_.materialPairPicked;
+  if (rebuildsOnToggle()) {
+    ListRacePairs(listedRace(state_));
+    emptyMaterialPairView();
+    std::swap(state_.materialRace1, state_.materialRace2);
+    if (chosenLine >= 0) {
+      results_.materialPairs.clear();
+      RebuildMaterialLists(false);
+      ListMaterialPairs(state_.materialRace1, state_.materialRace2);
+    } else {
+      const Race pickedRace1 = state_.materialRace1;
+      const Race pickedRace2 = state_.materialRace2;
+      ListAllMaterialPairs();
+      if (picked) {
+        state_.materialRace1 = pickedRace1;
+        state_.materialRace2 = pickedRace2;
+        RebuildMaterialLists(false);
+        state_.materialPairPicked = true;
+      }
+    }
+    AppendSpiritLines();
+    if (normalDemonChosen() && chosenLine < 0) ListSpiritPairs();
+  }
+  if (chosenLine < 0) return;
+
+  int line = -1;
+  if (state_.materialRace1 == SpiritRace || state_.materialRace2 == SpiritRace) {
+    line = lines.count() - 1;
+  } else {
+    const RacePair wanted{state_.materialRace1, state_.materialRace2};
+    for (size_t i = 0; i < results_.racePairs.size(); ++i) {
+      if (results_.racePairs[i] == wanted) {
+        line = static_cast<int>(i);
+        break;
+      }
+    }
+  }
+  lines.setSelection(line);
+  form_.combo(ControlId::RacePairCombo).setSelection(line);
+  state_.racePairChosen = lines.selection() >= 0;
+}
+
+void CQmoorView::SetAutoLimit() {
+  if (form_.check(ControlId::AutoLimitCheck).checked()) {
+    form_.check(ControlId::ManualLimitCheck).setChecked(false);
+    const DemonRef demon{state_.currentRace, state_.currentSlot};
+    if (isOccupied(demon)) state_.LevelCap = level(demon);
+  } else {
+    state_.LevelCap = NoLimitCap;
+  }
+  recomputeForLimit();
+}
+
+void CQmoorView::SetManualLimit() {
+  if (form_.check(ControlId::ManualLimitCheck).checked()) {
+    form_.check(ControlId::AutoLimitCheck).setChecked(false);
+    state_.LevelCap = limitTextValue(form_.edit(ControlId::LimitEdit).text());
+  } else {
+    state_.LevelCap = NoLimitCap;
+  }
+  recomputeForLimit();
+}
+
+void CQmoorView::recomputeForLimit() {
+  if (!state_.demonChosen) return;
+  if (state_.racePairChosen && form_.list(ControlId::RacePairList).selection() >= 0) ChooseRacePair();
+  else ChooseDemon();
+}
+
+void CQmoorView::ManualLimitEdited() {
+  if (state_.limitEditArmed && form_.check(ControlId::ManualLimitCheck).checked()) SetManualLimit();
+  state_.limitEditArmed = true;
+}
+
+}  // namespace qmoor

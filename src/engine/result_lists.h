@@ -1,0 +1,16 @@
+// The answer on screen: the lines of the race-pair list and the rows of the
+// material-pair list, in the order the lists show them.
+#pragma once
+
+#include <vector>
+
+#include "engine/pair_enumeration.h"
+
+namespace qmoor {
+
+struct ResultLists {
+  std::vector<RacePair> racePairs;          // line i of the race-pair list
+  std::vector<MaterialPair> materialPairs;  // row i of the material-pair list
+};
+
+}  // namespace qmoor

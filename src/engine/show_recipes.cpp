@@ -1,0 +1,81 @@
+// ShowRecipes: everything the form shows about how the current demon is made,
+// decided by its kind: race pairs and material pairs for a normal or race-31
+// demon, the recipe lines and preset materials for a special one.
+#include "data/compendium.h"
+#include "data/races.h"
+#include "data/recipes.h"
+#include "engine/recipe_list_text.h"
+#include "view/view.h"
+
+namespace qmoor {
+
+namespace {
+
+void showRecipeLines(ListBox& recipes, const RecipeLines& lines) {
+  recipes.setEnabled(true);
+  recipes.clear();
+  for (std::string_view line : lines) recipes.append(std::string(line));
+}
+
+}  // namespace
+
+void CQmoorView::ShowRecipes() {
+  const DemonRef target{state_.currentRace, state_.currentSlot};
+  if (!isOccupied(target)) return;
+  const Race race = target.race;
+
+  ListBox& recipes = form_.list(ControlId::RecipeList);
+  recipes.clear();
+  recipes.append(NoRecipeLine);
+  form_.combo(ControlId::LevelOrderCombo).setSelection(levelOrderIndexOf(target));
+  form_.combo(ControlId::RaceOrderCombo).setSelection(raceOrderIndexOf(target));
+  results_.racePairs.clear();
+  state_.racePairChosen = false;
+  for (ControlId skills : {ControlId::Material1Skills1, ControlId::Material1Skills2, ControlId::Material2Skills1,
+                           ControlId::Material2Skills2})
+    form_.list(skills).clear();
+  form_.control(ControlId::OpenMaterial1Button).setEnabled(false);
+  form_.control(ControlId::OpenMaterial2Button).setEnabled(false);
+  if (form_.check(ControlId::AutoLimitCheck).checked()) state_.LevelCap = level(target);
+
+  const char kind = fusionKind(target);
+  if (race == PhaseRace) {
+    state_.demonChosen = true;
+    ListRacePairs(phaseFusionRace(target.slot));
+    emptyMaterialPairView();
+    ListAllMaterialPairs();
+    if (auto lines = recipeLines(target)) showRecipeLines(recipes, *lines);
+  } else if (kind == '0') {
+    recipes.setEnabled(false);
+    state_.demonChosen = true;
+    ListRacePairs(race);
+    emptyMaterialPairView();
+    ListAllMaterialPairs();
+  } else {
+    if (auto lines = recipeLines(target)) showRecipeLines(recipes, *lines);
+    emptyRacePairList();
+    emptyMaterialList(1);
+    state_.materialPairPicked = false;
+    emptyMaterialList(2);
+    emptyMaterialPairView();
+    ListAllMaterialPairs();
+    if (kind == 'x') {
+      const DemonRef source = recipeSource(target);
+      ShowMaterial1(source);
+      presetMaterial(1, source);
+    } else if (kind == 'w') {
+      const auto [first, second] = recipePair(target);
+      ShowMaterial1(first);
+      ShowMaterial2(second);
+      presetMaterial(1, first);
+      presetMaterial(2, second);
+    }
+  }
+
+  AppendSpiritLines();
+  if (spiritDirection(race, 0) != 9 && kind == '0') ListSpiritPairs();
+  ShowDemonDetail(target);
+  ShowRequiredTotal();
+}
+
+}  // namespace qmoor

@@ -1,0 +1,96 @@
+// Choosing the current demon: by race and demon list, from the level-order or
+// race-order list, and the material-race restriction.
+#include "data/compendium.h"
+#include "data/races.h"
+#include "engine/recipe_list_text.h"
+#include "view/view.h"
+
+namespace qmoor {
+
+void CQmoorView::ChooseRace() {
+  const int race = form_.combo(ControlId::RaceCombo).selection();
+  if (race < 0 || race >= RaceTotal) {
+    form_.combo(ControlId::RaceCombo).setSelection(state_.currentRace);
+    return;
+  }
+  state_.demonChosen = false;
+  state_.racePairChosen = false;
+  emptyMaterialList(1);
+  state_.materialPairPicked = false;
+  emptyMaterialList(2);
+  emptyMaterialPairView();
+  for (ControlId edit : {ControlId::SelectedTotalEdit, ControlId::Material1RaceEdit, ControlId::Material2RaceEdit})
+    form_.edit(edit).setText("");
+  ListBox& recipes = form_.list(ControlId::RecipeList);
+  recipes.clear();
+  recipes.append(NoRecipeLine);
+  recipes.setEnabled(false);
+
+  state_.currentRace = race;
+  state_.materialRace1 = 0;
+  state_.materialRace2 = 0;
+  state_.currentSlot = -1;
+
+  ListBox& demons = form_.list(ControlId::DemonList);
+  ComboBox& demonTwin = form_.combo(ControlId::DemonCombo);
+  demons.clear();
+  demonTwin.clear();
+  for (Slot slot = 0; slot < raceCount(race); ++slot) {
+    std::string label = raceLabel({race, slot});
+    demonTwin.append(label);
+    demons.append(std::move(label));
+  }
+  ListRacePairs(race);
+  AppendSpiritLines();
+}
+
+void CQmoorView::ChooseDemon() {
+  const int slot = form_.list(ControlId::DemonList).selection();
+  if (slot < 0 || !isOccupied({state_.currentRace, slot})) return;
+  state_.currentSlot = slot;
+  RelabelCurrentTab(state_.currentRace, state_.currentSlot);
+  ShowRecipes();
+  ListBox& racePairs = form_.list(ControlId::RacePairList);
+  racePairs.setSelection(0);
+  racePairs.setSelection(-1);
+  form_.combo(ControlId::RacePairCombo).setSelection(-1);
+}
+
+void CQmoorView::ChooseFromLevelOrder() {
+  const int position = form_.combo(ControlId::LevelOrderCombo).selection();
+  if (position < 0 || position >= DemonTotal) return;
+  state_.orderListIndex = position;
+  const DemonRef demon = levelOrderAt(position);
+  form_.combo(ControlId::RaceCombo).setSelection(demon.race);
+  ChooseRace();
+  form_.list(ControlId::DemonList).setSelection(demon.slot);
+  form_.combo(ControlId::DemonCombo).setSelection(demon.slot);
+  ChooseDemon();
+  state_.orderListIndex = form_.combo(ControlId::RaceOrderCombo).selection();
+}
+
+void CQmoorView::ChooseFromRaceOrder() {
+  const int position = form_.combo(ControlId::RaceOrderCombo).selection();
+  if (position < 0 || position >= DemonTotal) return;
+  state_.orderListIndex = position;
+  const DemonRef demon = raceOrderAt(position);
+  form_.combo(ControlId::RaceCombo).setSelection(demon.race);
+  ChooseRace();
+  form_.list(ControlId::DemonList).setSelection(demon.slot);
+  form_.combo(ControlId::DemonCombo).setSelection(demon.slot);
+  ChooseDemon();
+}
+
+void CQmoorView::SetMaterialRace() {
+  ComboBox& combo = form_.combo(ControlId::MaterialRaceCombo);
+  if (combo.selection() < 0) {
+    combo.setSelection(state_.materialRaceChoice);
+    return;
+  }
+  state_.materialRaceChoice = combo.selection();
+  state_.materialRaceSet = state_.materialRaceChoice != 0;
+  if (state_.demonChosen && form_.list(ControlId::DemonList).selection() >= 0) ChooseDemon();
+  else ChooseRace();
+}
+
+}  // namespace qmoor

@@ -1,0 +1,165 @@
+// The detail panel of the current demon, the two material panels, and the
+// choices that fill them: a race pair, a material, a row of material pairs.
+#include "data/compendium.h"
+#include "data/races.h"
+#include "data/skills.h"
+#include "view/view.h"
+
+namespace qmoor {
+
+namespace {
+
+struct MaterialControls {
+  ControlId list;       // hidden list box whose selection counts
+  ControlId combo;      // its visible twin
+  ControlId raceEdit;
+  ControlId skills1;
+  ControlId skills2;
+  ControlId openButton;
+};
+
+const MaterialControls& materialControls(int panel) {
+  static const MaterialControls first{ControlId::MaterialList1, ControlId::Material1Combo, ControlId::Material1RaceEdit,
+                                      ControlId::Material1Skills1, ControlId::Material1Skills2,
+                                      ControlId::OpenMaterial1Button};
+  static const MaterialControls second{ControlId::MaterialList2, ControlId::Material2Combo, ControlId::Material2RaceEdit,
+                                       ControlId::Material2Skills1, ControlId::Material2Skills2,
+                                       ControlId::OpenMaterial2Button};
+  return panel == 1 ? first : second;
+}
+
+void fillSkillList(ListBox& list, DemonRef demon, SkillList which) {
+  list.clear();
+  for (int skill : skillsOf(demon, which)) list.append(std::string(skillName(skill)));
+}
+
+void showSingleRow(ListView& view, DemonRef demon, Column first, int columns) {
+  view.deleteRow(0);
+  view.insertRow(0, std::string(cell(first, demon)));
+  for (int c = 1; c < columns; ++c)
+    view.setCell(0, c, std::string(cell(static_cast<Column>(static_cast<int>(first) + c), demon)));
+}
+
+}  // namespace
+
+void CQmoorView::ShowDemonDetail(DemonRef demon) {
+  if (!isOccupied(demon)) return;
+  state_.detailDemon = demon;
+  form_.edit(ControlId::DetailLevelEdit).setText(std::string(cell(Column::Level, demon)));
+  form_.edit(ControlId::DetailRaceEdit).setText(std::string(raceName(demon.race)));
+  form_.edit(ControlId::DetailNameEdit).setText(std::string(cell(Column::Name, demon)));
+  fillSkillList(form_.list(ControlId::DetailSkills1), demon, SkillList::First);
+  fillSkillList(form_.list(ControlId::DetailSkills2), demon, SkillList::Second);
+  showSingleRow(form_.listView(ControlId::StatsView), demon, Column::HP, 7);
+  showSingleRow(form_.listView(ControlId::ResistanceView), demon, Column::FirstResistance, 10);
+  showSingleRow(form_.listView(ControlId::MarksView), demon, Column::FirstMark, 10);
+  showSingleRow(form_.listView(ControlId::InheritanceView), demon, Column::Inheritance, 1);
+}
+
+void CQmoorView::ShowMaterial1(DemonRef demon) { showMaterial(1, demon); }
+void CQmoorView::ShowMaterial2(DemonRef demon) { showMaterial(2, demon); }
+
+void CQmoorView::showMaterial(int panel, DemonRef demon) {
+  if (!isOccupied(demon)) return;
+  const MaterialControls& controls = materialControls(panel);
+  (panel == 1 ? state_.panel1Demon : state_.panel2Demon) = demon;
+  form_.combo(controls.combo).setText(std::string(cell(Column::Name, demon)));
+  fillSkillList(form_.list(controls.skills1), demon, SkillList::First);
+  fillSkillList(form_.list(controls.skills2), demon, SkillList::Second);
+  if (roomForTab()) form_.control(controls.openButton).setEnabled(true);
+}
+
+void CQmoorView::emptyMaterialList(int panel) {
+  const MaterialControls& controls = materialControls(panel);
+  form_.list(controls.list).clear();
+  form_.combo(controls.combo).clear();
+  (panel == 1 ? state_.materialSel1 : state_.materialSel2) = -1;
+}
+
+void CQmoorView::fillMaterialList(int panel, Race race) {
+  const MaterialControls& controls = materialControls(panel);
+  ListBox& list = form_.list(controls.list);
+  ComboBox& combo = form_.combo(controls.combo);
+  for (Slot slot = 0; slot < raceCount(race); ++slot) {
+    std::string label = materialLabel({race, slot});
+    combo.append(label);
+    list.append(std::move(label));
+  }
+}
+
+void CQmoorView::presetMaterial(int panel, DemonRef demon) {
+  if (!isOccupied(demon)) return;
+  const MaterialControls& controls = materialControls(panel);
+  (panel == 1 ? state_.materialRace1 : state_.materialRace2) = demon.race;
+  form_.edit(controls.raceEdit).setText(std::string(raceName(demon.race)));
+  emptyMaterialList(panel);
+  fillMaterialList(panel, demon.race);
+  form_.list(controls.list).setSelection(demon.slot);
+  form_.combo(controls.combo).setSelection(demon.slot);
+}
+
+void CQmoorView::ChooseRacePair() {
+  const int line = form_.list(ControlId::RacePairList).selection();
+  if (line < 0 || static_cast<size_t>(line) >= results_.racePairs.size()) return;
+  emptyMaterialPairView();
+  state_.racePairChosen = true;
+  results_.materialPairs.clear();
+  RebuildMaterialLists(true);
+  for (ControlId skills : {ControlId::Material1Skills1, ControlId::Material1Skills2, ControlId::Material2Skills1,
+                           ControlId::Material2Skills2})
+    form_.list(skills).clear();
+  form_.edit(ControlId::SelectedTotalEdit).setText("");
+}
+
+void CQmoorView::RebuildMaterialLists(bool fromRacePairList) {
+  if (fromRacePairList) {
+    const RacePair pair = results_.racePairs.at(static_cast<size_t>(form_.list(ControlId::RacePairList).selection()));
+    state_.materialRace1 = pair.first;
+    state_.materialRace2 = pair.second;
+  }
+  emptyMaterialList(1);
+  emptyMaterialList(2);
+  form_.edit(ControlId::Material1RaceEdit).setText(std::string(raceName(state_.materialRace1)));
+  form_.edit(ControlId::Material2RaceEdit).setText(std::string(raceName(state_.materialRace2)));
+  fillMaterialList(1, state_.materialRace1);
+  fillMaterialList(2, state_.materialRace2);
+  if (fromRacePairList) ListMaterialPairs(state_.materialRace1, state_.materialRace2);
+}
+
+void CQmoorView::PickMaterialPair() {
+  ListView& rows = form_.listView(ControlId::MaterialPairView);
+  int row = rows.selectedRow();
+  if (row >= 0) state_.pickedRow = row;
+  else row = state_.pickedRow;
+  if (row < 0 || static_cast<size_t>(row) >= results_.materialPairs.size() || !rows.isValidRow(row)) return;
+
+  rows.setHotRow(row);
+  const MaterialPair pair = results_.materialPairs[static_cast<size_t>(row)];
+  ShowMaterial1(pair.first);
+  ShowMaterial2(pair.second);
+  state_.materialRace1 = pair.first.race;
+  state_.materialRace2 = pair.second.race;
+  state_.materialPairPicked = true;
+  RebuildMaterialLists(false);
+  form_.list(ControlId::MaterialList1).setSelection(pair.first.slot);
+  form_.combo(ControlId::Material1Combo).setSelection(pair.first.slot);
+  state_.materialSel1 = pair.first.slot;
+  form_.list(ControlId::MaterialList2).setSelection(pair.second.slot);
+  form_.combo(ControlId::Material2Combo).setSelection(pair.second.slot);
+  state_.materialSel2 = pair.second.slot;
+  UpdateTotalLevel();
+}
+
+void CQmoorView::MaterialChosen(int panel, ControlId source) {
+  const MaterialControls& controls = materialControls(panel);
+  const int index = form_.list(source).selection();
+  ListBox& list = form_.list(controls.list);
+  list.setSelection(index);
+  form_.combo(controls.combo).setSelection(list.selection());
+  int& selection = panel == 1 ? state_.materialSel1 : state_.materialSel2;
+  selection = list.selection();
+  showMaterial(panel, {panel == 1 ? state_.materialRace1 : state_.materialRace2, selection});
+  UpdateTotalLevel();
+}
+
+}  // namespace qmoor

@@ -1,0 +1,79 @@
+// The two skill-specification groups: keeping the kind-order and kana-order
+// combos on one skill, listing the skill's holders, showing a chosen holder,
+// and re-running the query when a ticked condition changes.
+#include "data/compendium.h"
+#include "data/skills.h"
+#include "view/view.h"
+
+namespace qmoor {
+
+namespace {
+
+struct SkillGroupControls {
+  ControlId check;
+  ControlId kindCombo;
+  ControlId kanaCombo;
+  ControlId holderCombo;
+  ControlId holderList;
+};
+
+const SkillGroupControls& skillGroup(int group) {
+  static const SkillGroupControls first{ControlId::Skill1Check, ControlId::Skill1KindCombo, ControlId::Skill1KanaCombo,
+                                        ControlId::HolderCombo1, ControlId::HolderList1};
+  static const SkillGroupControls second{ControlId::Skill2Check, ControlId::Skill2KindCombo, ControlId::Skill2KanaCombo,
+                                         ControlId::HolderCombo2, ControlId::HolderList2};
+  return group == 1 ? first : second;
+}
+
+std::string holderCountText(size_t count) { return "所持悪魔 ： " + std::to_string(count) + "体"; }
+
+}  // namespace
+
+void CQmoorView::SkillChosen(int group, ControlId source) {
+  const SkillGroupControls& controls = skillGroup(group);
+  const bool fromKind = source == controls.kindCombo;
+  const int skill = (fromKind ? kindOrderAt : kanaOrderAt)(form_.combo(source).selection() + 1);
+  const int otherPosition = (fromKind ? kanaPositionOf : kindPositionOf)(skill);
+  if (otherPosition >= 0) form_.combo(fromKind ? controls.kanaCombo : controls.kindCombo).setSelection(otherPosition - 1);
+  if (form_.check(controls.check).checked()) RerunQuery();
+  FillHolders(group);
+}
+
+void CQmoorView::RerunQuery() {
+  const Slot slot = state_.currentSlot;
+  form_.combo(ControlId::RaceCombo).setSelection(state_.currentRace);
+  ChooseRace();
+  if (slot < 0) return;
+  form_.list(ControlId::DemonList).setSelection(slot);
+  form_.combo(ControlId::DemonCombo).setSelection(slot);
+  ChooseDemon();
+}
+
+void CQmoorView::FillHolders(int group) {
+  const SkillGroupControls& controls = skillGroup(group);
+  std::vector<DemonRef>& holders = holders_[group == 1 ? 0 : 1];
+  ComboBox& combo = form_.combo(controls.holderCombo);
+  ListBox& list = form_.list(controls.holderList);
+  combo.clear();
+  list.clear();
+  holders = qmoor::holders(kindOrderAt(form_.combo(controls.kindCombo).selection() + 1));
+  for (const DemonRef& holder : holders) {
+    std::string label = holderLabel(holder);
+    combo.append(label);
+    list.append(std::move(label));
+  }
+  form_.combo(ControlId::HolderCombo1).setText(holderCountText(holders_[0].size()));
+  form_.combo(ControlId::HolderCombo2).setText(holderCountText(holders_[1].size()));
+}
+
+void CQmoorView::HolderChosen(int group, ControlId source) {
+  const SkillGroupControls& controls = skillGroup(group);
+  const int entry = form_.list(source).selection();
+  form_.list(controls.holderList).setSelection(entry);
+  form_.combo(controls.holderCombo).setSelection(entry);
+  const std::vector<DemonRef>& holders = holders_[group == 1 ? 0 : 1];
+  if (entry < 0 || static_cast<size_t>(entry) >= holders.size()) return;
+  showMaterial(group, holders[static_cast<size_t>(entry)]);
+}
+
+}  // namespace qmoor

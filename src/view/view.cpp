@@ -1,0 +1,238 @@
+// CQmoorView: construction, the dispatch of notifications and commands, and
+// the filter settings read from the controls.
+#include "view/view.h"
+
+#include "data/skills.h"
+
+namespace qmoor {
+
+CQmoorView::CQmoorView(ViewHost& host) : host_(host) {
+  form_.edit(ControlId::LimitEdit).setChangeHandler([this] { notify(ControlId::LimitEdit, Notification::TextChanged); });
+}
+
+FilterSettings CQmoorView::currentFilters() const {
+  auto& form = const_cast<Form&>(form_);
+  FilterSettings filters;
+  filters.curse = form.check(ControlId::CurseCheck).checked();
+  filters.neutral = form.check(ControlId::NeutralCheck).checked();
+  filters.materialRaceChoice = state_.materialRaceChoice;
+  const bool limitOn = form.check(ControlId::AutoLimitCheck).checked() || form.check(ControlId::ManualLimitCheck).checked();
+  filters.cap = limitOn ? state_.LevelCap : NoLimitCap;
+  filters.skills.on1 = form.check(ControlId::Skill1Check).checked();
+  filters.skills.on2 = form.check(ControlId::Skill2Check).checked();
+  filters.skills.skill1 = kindOrderAt(form.combo(ControlId::Skill1KindCombo).selection() + 1);
+  filters.skills.skill2 = kindOrderAt(form.combo(ControlId::Skill2KindCombo).selection() + 1);
+  return filters;
+}
+
+void CQmoorView::toggleCheck(ControlId check) { form_.check(check).toggle(); }
+
+void CQmoorView::notify(ControlId id, Notification notification) {
+  if (!form_.has(id)) return;
+  using N = Notification;
+  const bool selection = notification == N::SelectionChanged;
+  const bool click = notification == N::Click;
+  const bool typed = notification == N::TextTyped;
+  const bool doubleClick = notification == N::DoubleClick;
+
+  switch (id) {
+    case ControlId::RaceCombo:
+      if (selection) ChooseRace();
+      if (typed) form_.combo(ControlId::RaceCombo).setSelection(state_.currentRace);
+      break;
+    case ControlId::DemonList:
+      if (selection) {
+        form_.combo(ControlId::DemonCombo).setSelection(form_.list(ControlId::DemonList).selection());
+        ChooseDemon();
+      }
+      break;
+    case ControlId::DemonCombo:
+      if (selection) {
+        form_.list(ControlId::DemonList).setSelection(form_.combo(ControlId::DemonCombo).selection());
+        ChooseDemon();
+      }
+      break;
+    case ControlId::LevelOrderCombo:
+    case ControlId::RaceOrderCombo:
+      if (selection) {
+        if (id == ControlId::LevelOrderCombo) ChooseFromLevelOrder();
+        else ChooseFromRaceOrder();
+      }
+      if (typed) {
+        form_.combo(ControlId::RaceOrderCombo).setSelection(state_.orderListIndex);
+        ChooseFromRaceOrder();
+      }
+      break;
+    case ControlId::MaterialRaceCombo:
+      if (typed) form_.combo(ControlId::MaterialRaceCombo).setSelection(state_.materialRaceChoice);
+      if (selection || typed) SetMaterialRace();
+      break;
+    case ControlId::RacePairList:
+    case ControlId::RacePairCombo:
+      if (selection) {
+        const int line = form_.list(id).selection();
+        form_.list(ControlId::RacePairList).setSelection(line);
+        form_.combo(ControlId::RacePairCombo).setSelection(line);
+        ChooseRacePair();
+      }
+      break;
+    case ControlId::Material1Combo:
+    case ControlId::MaterialList1:
+      if (selection) MaterialChosen(1, id);
+      if (doubleClick && id == ControlId::MaterialList1) {
+        state_.materialSel1 = form_.list(id).selection();
+        if (state_.materialSel1 >= 0) OpenInNewTab({state_.materialRace1, state_.materialSel1});
+      }
+      break;
+    case ControlId::Material2Combo:
+    case ControlId::MaterialList2:
+      if (selection) MaterialChosen(2, id);
+      if (doubleClick && id == ControlId::MaterialList2) {
+        state_.materialSel2 = form_.list(id).selection();
+        if (state_.materialSel2 >= 0) OpenInNewTab({state_.materialRace2, state_.materialSel2});
+      }
+      break;
+    case ControlId::MaterialPairView:
+      if (click) PickMaterialPair();
+      if (doubleClick) {
+        const int row = form_.listView(id).selectedRow();
+        if (row >= 0 && static_cast<size_t>(row) < results_.materialPairs.size()) {
+          state_.pickedRow = row;
+          const MaterialPair pair = results_.materialPairs[static_cast<size_t>(row)];
+          OpenInNewTab(pair.second);
+          OpenInNewTab(pair.first);
+        }
+      }
+      break;
+    case ControlId::OpenDetailButton:
+      if (click && state_.detailDemon) OpenInNewTab(*state_.detailDemon);
+      break;
+    case ControlId::OpenMaterial1Button:
+      if (click && state_.panel1Demon) OpenInNewTab(*state_.panel1Demon);
+      break;
+    case ControlId::OpenMaterial2Button:
+      if (click && state_.panel2Demon) OpenInNewTab(*state_.panel2Demon);
+      break;
+    case ControlId::NeutralCaption:
+    case ControlId::CurseCaption:
+      if (!click) break;
+      toggleCheck(id == ControlId::NeutralCaption ? ControlId::NeutralCheck : ControlId::CurseCheck);
+      ToggleNeutralOrCurse();
+      break;
+    case ControlId::NeutralCheck:
+    case ControlId::CurseCheck:
+      if (click) ToggleNeutralOrCurse();
+      break;
+    case ControlId::ReverseCaption:
+      if (!click) break;
+      toggleCheck(ControlId::ReverseCheck);
+      ToggleReverse();
+      break;
+    case ControlId::ReverseCheck:
+      if (click) ToggleReverse();
+      break;
+    case ControlId::AutoLimitCaption:
+      if (!click) break;
+      toggleCheck(ControlId::AutoLimitCheck);
+      SetAutoLimit();
+      break;
+    case ControlId::AutoLimitCheck:
+      if (click) SetAutoLimit();
+      break;
+    case ControlId::ManualLimitCaptionLv:
+    case ControlId::ManualLimitCaptionBelow:
+      if (!click) break;
+      toggleCheck(ControlId::ManualLimitCheck);
+      SetManualLimit();
+      break;
+    case ControlId::ManualLimitCheck:
+      if (click) SetManualLimit();
+      break;
+    case ControlId::LimitEdit:
+      if (notification == N::TextChanged) ManualLimitEdited();
+      break;
+    case ControlId::Skill1Group:
+    case ControlId::Skill1KindCaption:
+    case ControlId::Skill1KanaCaption:
+      if (!click) break;
+      toggleCheck(ControlId::Skill1Check);
+      RerunQuery();
+      break;
+    case ControlId::Skill2KindCaption:
+    case ControlId::Skill2KanaCaption:
+      if (!click) break;
+      toggleCheck(ControlId::Skill2Check);
+      RerunQuery();
+      break;
+    case ControlId::Skill1Check:
+    case ControlId::Skill2Check:
+      if (click) RerunQuery();
+      break;
+    case ControlId::Skill1KindCombo:
+    case ControlId::Skill1KanaCombo:
+      if (selection) SkillChosen(1, id);
+      break;
+    case ControlId::Skill2KindCombo:
+    case ControlId::Skill2KanaCombo:
+      if (selection) SkillChosen(2, id);
+      break;
+    case ControlId::HolderCombo1:
+    case ControlId::HolderList1:
+      if (selection) HolderChosen(1, id);
+      if (doubleClick && id == ControlId::HolderList1) {
+        const int entry = form_.list(id).selection();
+        if (entry >= 0 && static_cast<size_t>(entry) < holders_[0].size()) OpenInNewTab(holders_[0][static_cast<size_t>(entry)]);
+      }
+      break;
+    case ControlId::HolderCombo2:
+    case ControlId::HolderList2:
+      if (selection) HolderChosen(2, id);
+      if (doubleClick && id == ControlId::HolderList2) {
+        const int entry = form_.list(id).selection();
+        if (entry >= 0 && static_cast<size_t>(entry) < holders_[1].size()) OpenInNewTab(holders_[1][static_cast<size_t>(entry)]);
+      }
+      break;
+    case ControlId::TabBar:
+      if (notification == N::SelectionChanging) StoreTab();
+      if (selection) {
+        tabs_.currentTab = form_.tabs().selection();
+        RestoreTab();
+      }
+      break;
+    case ControlId::MoveLeftButton:
+      if (click) MoveTabLeft();
+      break;
+    case ControlId::MoveRightButton:
+      if (click) MoveTabRight();
+      break;
+    case ControlId::DeleteLeftButton:
+      if (click) DeleteLeftTab();
+      break;
+    case ControlId::DeleteRightButton:
+      if (click) DeleteRightTab();
+      break;
+    case ControlId::CloseTabButton:
+      if (click) CloseTab();
+      break;
+    default:
+      break;
+  }
+}
+
+void CQmoorView::command(CommandId id) {
+  switch (id) {
+    case CommandId::SaveTabs:
+      SaveTabs();
+      break;
+    case CommandId::LoadTabs:
+      LoadTabs();
+      break;
+    case CommandId::ClearTabs:
+      ClearTabs();
+      break;
+    default:
+      break;
+  }
+}
+
+}  // namespace qmoor
