@@ -58,4 +58,11 @@ struct FusionAnswer {
 };
 FusionAnswer answerFor(DemonRef target, const FilterSettings& filters, bool reverse);
 
+// The work behind an answer, for measurements: the demon pairs and
+// (source, spirit) pairs whose tests were run.
+struct EnumerationStats {
+  long long candidatePairs = 0;
+};
+FusionAnswer answerFor(DemonRef target, const FilterSettings& filters, bool reverse, EnumerationStats& stats);
+
 }  // namespace qmoor
