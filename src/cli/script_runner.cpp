@@ -44,11 +44,6 @@ void expectNoMore(std::string_view rest) {
   if (!trim(rest).empty()) throw ScriptError("unexpected '" + std::string(trim(rest)) + "'");
 }
 
-bool isHidden(ControlId id) {
-  const LayoutEntry* entry = layoutEntryOf(id);
-  return entry && entry->hasStyle("hidden");
-}
-
 }  // namespace
 
 Control& ScriptRunner::reachable(std::string_view idText) {
