@@ -27,7 +27,7 @@ enum class TabFileStatus {
 
 struct TabDecodeResult {
   TabFileStatus status = TabFileStatus::HeaderTooShort;
-  int version = 0;             // as stored; 0 when the file is too short to hold it
+  int version = 0;             // as stored; 0 when the file is shorter than 3 bytes
   int announced = 0;           // number of tabs the header announces (last tab index + 1)
   std::vector<TabState> tabs;  // the records read, sanitized; empty on failure
   std::string message;         // what went wrong, for the user; empty when Complete

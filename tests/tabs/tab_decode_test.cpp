@@ -81,20 +81,6 @@ TEST(DecodeTabs, NoSelectionBytesAreMinusOne) {
   EXPECT_EQ(t.materialList2Index, -1);
 }
 
-TEST(DecodeTabs, PickedRowIsLittleEndianAndOnlyFFFFIsNone) {
-  const struct {
-    std::uint8_t low, high;
-    int row;
-  } cases[] = {{0x34, 0x12, 0x1234}, {0xFF, 0x00, 255}, {0x00, 0xFF, 0xFF00}, {0xFF, 0xFF, -1}};
-  for (const auto& c : cases) {
-    const Bytes r =
-        withByte(withByte(plainRecord(), at::PickedRowLow, c.low), at::PickedRowHigh, c.high);
-    const TabDecodeResult read = decodeTabs(join({longHeader(1705, 0), r}));
-    ASSERT_EQ(read.tabs.size(), 1u);
-    EXPECT_EQ(read.tabs[0].pickedRow, c.row) << int{c.low} << ' ' << int{c.high};
-  }
-}
-
 TEST(DecodeTabs, ReservedBytesAreIgnored) {
   Bytes header = longHeader(1705, 1);
   std::fill(header.begin() + 3, header.end(), 0x5A);

@@ -66,17 +66,6 @@ TEST(EncodeTabs, EmptyTableWritesNothing) {
   EXPECT_TRUE(encodeTabs(std::vector<TabState>{}).empty());
 }
 
-TEST(EncodeTabs, RecordsFollowTabOrder) {
-  std::vector<TabState> tabs(3, startupTab());
-  for (int i = 0; i < 3; ++i) tabs[static_cast<std::size_t>(i)].race = 10 + i;
-  const Bytes file = encodeTabs(tabs);
-  ASSERT_EQ(file.size(), 128u);
-  EXPECT_EQ(file[2], 2);
-  EXPECT_EQ(file[32], 10);
-  EXPECT_EQ(file[64], 11);
-  EXPECT_EQ(file[96], 12);
-}
-
 // Every field at its own offset, each given a value no other field has.
 TEST(EncodeTabs, EachFieldAtItsOffset) {
   const TabState t{.race = 1,
@@ -104,18 +93,6 @@ TEST(EncodeTabs, EachFieldAtItsOffset) {
   for (int offset = 0; offset < tab_bytes::at::FirstReserved; ++offset) {
     EXPECT_EQ(record[static_cast<std::size_t>(offset)], offset + 1) << "offset " << offset;
   }
-}
-
-TEST(EncodeTabs, WritesLowBytesOfEachValue) {
-  TabState t = startupTab();
-  t.race = 0x1234;
-  t.materialSel1 = -2;
-  t.pickedRow = 0x12345;
-  const Bytes record = slice(encodeTabs(std::vector<TabState>{t}), 32, 32);
-  EXPECT_EQ(record[tab_bytes::at::Race], 0x34);
-  EXPECT_EQ(record[tab_bytes::at::MaterialSel1], 0xFE);
-  EXPECT_EQ(record[tab_bytes::at::PickedRowLow], 0x45);
-  EXPECT_EQ(record[tab_bytes::at::PickedRowHigh], 0x23);
 }
 
 struct LimitCase {
