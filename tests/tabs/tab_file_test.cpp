@@ -1,0 +1,145 @@
+// SAVE and LOAD on the view: round trips, the window title, and files that
+// cannot be read or written, which must cost the user nothing.
+#include <filesystem>
+#include <fstream>
+
+#include "../view/view_fixture.h"
+#include "tabs/tab_codec.h"
+
+namespace qmoor::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+class TabFile : public ViewFixture {
+ protected:
+  void SetUp() override {
+    ViewFixture::SetUp();
+    folder = fs::temp_directory_path() / ("qmoor-tab-file-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+                                          "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+  }
+  void TearDown() override { fs::remove_all(folder); }
+
+  std::string path(const char* name) { return (folder / name).string(); }
+  std::vector<std::uint8_t> bytesOf(const std::string& file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  }
+  void writeBytes(const std::string& file, const std::vector<std::uint8_t>& bytes) {
+    std::ofstream out(file, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  }
+  std::vector<std::string> messages() { return host.takeMessages(); }
+
+  fs::path folder;
+};
+
+TEST_F(TabFile, StartUpTabIsWrittenByteForByte) {
+  run("save " + path("start.qmf"));
+  const std::vector<std::uint8_t> bytes = bytesOf(path("start.qmf"));
+  ASSERT_EQ(bytes.size(), 64u);
+  const std::vector<std::uint8_t> record(bytes.begin() + 32, bytes.begin() + 54);
+  const std::vector<std::uint8_t> expected = {0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x21, 0x21, 0x00, 0x00,
+                                              0x00, 0xFF, 0xFF, 0x00, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x00, 0x32};
+  EXPECT_EQ(record, expected);
+  EXPECT_EQ(host.title(), "start.qmf");
+  EXPECT_EQ(view.tabTable().lastFileName, "start.qmf");
+}
+
+TEST_F(TabFile, SavedTabsLoadBackAsTheyWere) {
+  choose({0, 2});
+  run("click 1061\nselect 1001 1\nrow 1116 0\nclick 1168");
+  choose({31, 0});
+  run("click 1081\nclick 1018\ntype 1019 77\nclick 1168\ntab 1\nselect 1000 5");
+  const std::vector<std::string> labels = tabLabels();
+  run("save " + path("tabs.qmf"));
+  std::vector<TabState> saved(view.tabTable().records.begin(), view.tabTable().records.begin() + 3);
+
+  run("command 32778");
+  choose({7, 8});
+  run("load " + path("tabs.qmf"));
+  EXPECT_EQ(tabLabels(), labels);
+  EXPECT_EQ(view.tabTable().currentTab, 0);
+  for (int tab = 0; tab < 3; ++tab) {
+    const TabState& record = saved[static_cast<size_t>(tab)];
+    run("tab " + std::to_string(tab));
+    EXPECT_EQ(state().currentRace, record.race) << tab;
+    EXPECT_EQ(state().currentSlot, record.slot) << tab;
+    EXPECT_EQ(checked(ControlId::ReverseCheck), record.reverse != 0) << tab;
+    EXPECT_EQ(checked(ControlId::CurseCheck), record.curse != 0) << tab;
+    EXPECT_EQ(checked(ControlId::ManualLimitCheck), record.manualLimit != 0) << tab;
+    EXPECT_EQ(text(ControlId::LimitEdit), record.limitText) << tab;
+    EXPECT_EQ(state().materialRaceChoice, record.materialRaceChoice) << tab;
+    EXPECT_EQ(list(ControlId::RacePairList).selection(), record.racePairIndex) << tab;
+  }
+  EXPECT_TRUE(messages().empty());
+}
+
+TEST_F(TabFile, CancelledDialogsTouchNoFile) {
+  run("save-cancel\nload-cancel");
+  EXPECT_EQ(host.title(), "Quillmoor ver.1.705");
+  EXPECT_TRUE(fs::is_empty(folder));
+}
+
+TEST_F(TabFile, UnreadableFileKeepsTheOpenTabs) {
+  run("click 1168\nclick 1168");
+  run("load " + path("missing.qmf"));
+  EXPECT_EQ(view.form().tabs().count(), 3);
+  EXPECT_EQ(host.title(), "Quillmoor ver.1.705");
+  const auto shown = messages();
+  ASSERT_EQ(shown.size(), 1u);
+  EXPECT_NE(shown[0].find("missing.qmf"), std::string::npos);
+
+  writeBytes(path("short.qmf"), {0xA9, 0x06, 0x00, 0xFF});
+  run("load " + path("short.qmf"));
+  EXPECT_EQ(view.form().tabs().count(), 3);
+  EXPECT_NE(messages().at(0).find("short.qmf"), std::string::npos);
+}
+
+TEST_F(TabFile, TruncatedFileLoadsItsCompleteRecordsAndSaysSo) {
+  run("click 1168\nclick 1168");
+  run("save " + path("three.qmf"));
+  std::vector<std::uint8_t> bytes = bytesOf(path("three.qmf"));
+  bytes.resize(bytes.size() - 10);
+  writeBytes(path("cut.qmf"), bytes);
+  run("command 32778\nload " + path("cut.qmf"));
+  EXPECT_EQ(view.form().tabs().count(), 2);
+  const auto shown = messages();
+  ASSERT_EQ(shown.size(), 1u);
+  EXPECT_NE(shown[0].find("cut.qmf"), std::string::npos);
+}
+
+TEST_F(TabFile, DamagedFieldsRestoreSafely) {
+  std::vector<std::uint8_t> bytes = encodeTabs(std::vector<TabState>(1));
+  bytes[32 + 0] = 40;   // race beyond the compendium
+  bytes[32 + 7] = 251;  // skill index beyond the catalogue
+  bytes[32 + 15] = 200; // race-pair line that does not exist
+  bytes[32 + 16] = 0x34;
+  bytes[32 + 17] = 0x12;  // picked row beyond the rows
+  writeBytes(path("damaged.qmf"), bytes);
+  run("load " + path("damaged.qmf"));
+  EXPECT_EQ(state().currentSlot, -1);
+  EXPECT_EQ(combo(ControlId::Skill1KindCombo).selection(), -1);
+  EXPECT_EQ(list(ControlId::RacePairList).selection(), -1);
+  EXPECT_EQ(state().pickedRow, -1);
+}
+
+TEST_F(TabFile, FailedSaveLeavesThePreviousFileAndTitle) {
+  run("save " + path("kept.qmf"));
+  const std::vector<std::uint8_t> before = bytesOf(path("kept.qmf"));
+  run("click 1168\nsave " + (folder / "no-such-folder" / "kept.qmf").string());
+  EXPECT_EQ(host.title(), "kept.qmf");
+  const auto shown = messages();
+  ASSERT_EQ(shown.size(), 1u);
+  EXPECT_NE(shown[0].find("kept.qmf"), std::string::npos);
+  EXPECT_EQ(bytesOf(path("kept.qmf")), before);
+
+  run("save " + folder.string());  // a folder is not a file
+  EXPECT_EQ(messages().size(), 1u);
+  EXPECT_TRUE(fs::is_directory(folder));
+}
+
+}  // namespace
+}  // namespace qmoor::testing
