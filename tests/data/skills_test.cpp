@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <functional>
-#include <map>
 #include <set>
 #include <string>
 
@@ -162,14 +161,6 @@ TEST(SkillHolders, EverySelectableSkillHasHoldersAndMarkedSkillsHaveOne) {
     }
   }
   EXPECT_EQ(marked, 23);
-}
-
-TEST(SkillCatalogue, SelectableNamesAreUnique) {
-  std::set<std::string_view> names;
-  for (int skill : selectableSkills()) EXPECT_TRUE(names.insert(skillName(skill)).second) << skillName(skill);
-  EXPECT_EQ(skillName(0), "");
-  EXPECT_EQ(skillName(UnnamedSkill), "？");
-  EXPECT_EQ(skillName(SkillSentinel), "empty");
 }
 
 struct SkillOrder {
