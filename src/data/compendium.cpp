@@ -2,7 +2,7 @@
 // fusion kinds, occupancy and stored references.
 #include "data/compendium.h"
 
-#include "data/compendium_grid.h"
+#include "data/compendium_grid.generated.h"
 #include "data/race_table.h"
 #include "data/roster_table.h"
 

@@ -1,6 +1,6 @@
-// The game data of every demon, generated from data/compendium.tsv into
-// compendium_grid.generated.cpp: display texts of the columns HP .. Inheritance
-// and the two skill lists.
+// The shape of each demon's game data, which compendium_grid.generated.h holds
+// as generated from data/compendium.tsv: display texts of the columns
+// HP .. Inheritance and the two skill lists.
 #pragma once
 
 #include <array>
@@ -22,8 +22,5 @@ struct SkillLists {
   std::array<int, SkillListLength> first{};
   std::array<int, SkillListLength> second{};
 };
-
-extern const GameDataTexts CompendiumTexts[RaceTotal][SlotsPerRace];
-extern const SkillLists SkillGrid[RaceTotal][SlotsPerRace];
 
 }  // namespace qmoor

@@ -3,6 +3,7 @@
 #include "data/recipes.h"
 
 #include <array>
+#include <cassert>
 #include <iterator>
 
 #include "data/compendium.h"
@@ -74,9 +75,16 @@ constexpr auto RecipeIndex = [] {
   return index;
 }();
 
-const SpecialRecipe& recipeOf(DemonRef demon) { return SpecialRecipes[RecipeIndex[demon.race][demon.slot]]; }
+const SpecialRecipe& recipeOf(DemonRef demon) {
+  assert(isOccupied(demon) && RecipeIndex[demon.race][demon.slot] >= 0);
+  return SpecialRecipes[RecipeIndex[demon.race][demon.slot]];
+}
 
-DemonRef named(StoredDemon stored) { return *fromStored(stored.race, stored.slot); }
+DemonRef named(StoredDemon stored) {
+  const std::optional<DemonRef> demon = fromStored(stored.race, stored.slot);
+  assert(demon.has_value());
+  return *demon;
+}
 
 }  // namespace
 

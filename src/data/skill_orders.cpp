@@ -2,6 +2,9 @@
 // number), each led by the sentinel, and each skill's position in them.
 #include "data/skills.h"
 
+#include <array>
+#include <string_view>
+
 #include "data/skill_catalogue.h"
 
 namespace qmoor {
@@ -74,7 +77,7 @@ constexpr SkillOrder SkillKanaOrder = orderOf({
     "乱入剣", "リカーム", "リカームドラ", "リフトマ", "リベラマ", "烈風破", "わがまま",
 });
 
-// Every skill that some demon holds, by ascending number.
+// Every named catalogue skill, which is every skill some demon holds, by ascending number.
 constexpr SkillOrder SkillIdOrder = [] {
   SkillOrder order{SkillSentinel};
   int position = 1;

@@ -1,14 +1,41 @@
-// Skill names and the two skill lists of each demon.
+// Skill names, the two skill lists of each demon and the demons holding a skill.
 #include "data/skills.h"
 
-#include <algorithm>
+#include <cstdint>
 
 #include "data/compendium.h"
-#include "data/compendium_grid.h"
+#include "data/compendium_grid.generated.h"
 #include "data/races.h"
 #include "data/skill_catalogue.h"
 
 namespace qmoor {
+namespace {
+
+// A demon's skills as one bit per skill number, so that holdsSkill is a single test.
+class SkillSet {
+ public:
+  constexpr void add(int skill) { words_[skill / 64] |= std::uint64_t{1} << (skill % 64); }
+  constexpr bool contains(int skill) const { return (words_[skill / 64] >> (skill % 64)) & 1; }
+
+ private:
+  std::array<std::uint64_t, (SkillNumberTotal + 63) / 64> words_{};
+};
+
+constexpr auto HeldSkills = [] {
+  std::array<std::array<SkillSet, SlotsPerRace>, RaceTotal> held{};
+  for (Race race = 0; race < RaceTotal; ++race) {
+    for (Slot slot = 0; slot < SlotsPerRace; ++slot) {
+      for (const auto& list : {SkillGrid[race][slot].first, SkillGrid[race][slot].second}) {
+        for (int skill : list) {
+          if (skill != 0) held[race][slot].add(skill);
+        }
+      }
+    }
+  }
+  return held;
+}();
+
+}  // namespace
 
 std::string_view skillName(int skill) { return SkillNames[skill]; }
 
@@ -19,10 +46,8 @@ std::array<int, 6> skillsOf(DemonRef demon, SkillList list) {
 }
 
 bool holdsSkill(DemonRef demon, int skill) {
-  if (skill == 0 || skill == SkillSentinel || !isOccupied(demon)) return false;
-  const SkillLists& lists = SkillGrid[demon.race][demon.slot];
-  return std::ranges::find(lists.first, skill) != lists.first.end() ||
-         std::ranges::find(lists.second, skill) != lists.second.end();
+  if (skill <= 0 || skill >= SkillSentinel || !isOccupied(demon)) return false;
+  return HeldSkills[demon.race][demon.slot].contains(skill);
 }
 
 std::vector<DemonRef> holders(int skill) {
