@@ -35,9 +35,9 @@ TEST_F(StartUp, PreselectsAgiInAllFourSkillCombos) {
   }
   EXPECT_EQ(combo(ControlId::Skill1KindCombo).selection(), 33);
   EXPECT_EQ(combo(ControlId::Skill1KanaCombo).selection(), 3);
-  const std::string holders = "所持悪魔 ： " + std::to_string(holders(1).size()) + "体";
-  EXPECT_EQ(combo(ControlId::HolderCombo1).text(), holders);
-  EXPECT_EQ(combo(ControlId::HolderCombo2).text(), holders);
+  const std::string holderText = "所持悪魔 ： " + std::to_string(holders(1).size()) + "体";
+  EXPECT_EQ(combo(ControlId::HolderCombo1).text(), holderText);
+  EXPECT_EQ(combo(ControlId::HolderCombo2).text(), holderText);
 }
 
 TEST_F(StartUp, LeavesOptionsUntickedAndTabButtonsDisabled) {
