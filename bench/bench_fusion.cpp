@@ -41,7 +41,8 @@ Options cursed() {
 
 // Computes the answer of every target under every option set once per
 // iteration. Items are answers; the counters give the material pairs listed
-// and the candidate pairs examined per iteration, and millions of candidates per second, that is candidates per µs.
+// and the candidate pairs examined per iteration, and Mcandidates the
+// millions of candidates per second, that is candidates per µs.
 void computeAnswers(benchmark::State& state, const std::vector<DemonRef>& targets, const std::vector<Options>& options) {
   EnumerationStats stats;
   long long rows = 0;
