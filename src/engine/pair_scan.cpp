@@ -87,7 +87,7 @@ bool PairScan::lineQualifies(Race a, Race b) {
   return walk(a, b, filters_.cap, lowSum_, highSum_, stop);
 }
 
-bool PairScan::scanRows(Race a, Race b, std::vector<MaterialPair>& out) {
+bool PairScan::appendRows(Race a, Race b, std::vector<MaterialPair>& out) {
   bool any = false;
   const DemonRef target = *target_;
   walk(a, b, filters_.cap, lowSum_, highSum_, [&](Slot i, Slot j) {
@@ -104,10 +104,10 @@ bool PairScan::listLine(Race a, Race b, std::vector<MaterialPair>& out) {
   if (barredLines_) return false;
   if (skillsOnlyLines_) {
     if (!lineQualifies(a, b)) return false;
-    scanRows(a, b, out);
+    appendRows(a, b, out);
     return true;
   }
-  return scanRows(a, b, out);
+  return appendRows(a, b, out);
 }
 
 bool PairScan::spiritPairAccepted(const SpiritSource& s) {

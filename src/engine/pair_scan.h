@@ -41,8 +41,10 @@ class PairScan {
   // Target mode: appends the rows of the race pair when the pair qualifies
   // and returns whether it does.
   bool listLine(Race a, Race b, std::vector<MaterialPair>& out);
-  // Appends the material pairs of (a, b) that yield the target, a's demons first.
-  void appendRows(Race a, Race b, std::vector<MaterialPair>& out) { scanRows(a, b, out); }
+  // Appends the material pairs of (a, b) that yield the target, a's demons
+  // first, and returns whether any pair passed the filters, the target
+  // itself included.
+  bool appendRows(Race a, Race b, std::vector<MaterialPair>& out);
   // Whether the spirit line of the current race is listed.
   bool listsSpiritLine(Race currentRace);
   // Appends the spirit fusions that yield the target.
@@ -53,7 +55,6 @@ class PairScan {
  private:
   template <class Visit>
   bool walk(Race a, Race b, int cap, int low, int high, Visit visit);
-  bool scanRows(Race a, Race b, std::vector<MaterialPair>& out);
   bool spiritPairAccepted(const SpiritSource& source);
 
   const RuleTables& t_;

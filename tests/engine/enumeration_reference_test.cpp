@@ -30,8 +30,13 @@ std::string describe(const Case& c) {
   return s.str();
 }
 
-std::string text(DemonRef d) { return "(" + std::to_string(d.race) + "," + std::to_string(d.slot) + ")"; }
-std::string text(const RacePair& p) { return "(" + std::to_string(p.first) + "," + std::to_string(p.second) + ")"; }
+std::string text(int first, int second) {
+  std::ostringstream s;
+  s << "(" << first << "," << second << ")";
+  return s.str();
+}
+std::string text(DemonRef d) { return text(d.race, d.slot); }
+std::string text(const RacePair& p) { return text(p.first, p.second); }
 std::string text(const MaterialPair& p) { return text(p.first) + "+" + text(p.second); }
 
 // Empty when equal; otherwise the first row that differs, shown from both sides.
@@ -41,8 +46,9 @@ std::string difference(const std::vector<Row>& expected, const std::vector<Row>&
     const std::string want = i < expected.size() ? text(expected[i]) : "(none)";
     const std::string got = i < actual.size() ? text(actual[i]) : "(none)";
     if (want != got) {
-      return "row " + std::to_string(i) + " of " + std::to_string(expected.size()) + "/" +
-             std::to_string(actual.size()) + ": expected " + want + ", got " + got;
+      std::ostringstream s;
+      s << "row " << i << " of " << expected.size() << "/" << actual.size() << ": expected " << want << ", got " << got;
+      return s.str();
     }
   }
   return {};

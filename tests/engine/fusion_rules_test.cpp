@@ -101,12 +101,6 @@ TEST(PairYieldsDemon, Race2GivesNothingAbove120) {
   }
 }
 
-TEST(PairYieldsDemon, Race31TakesAnyLevelSum) {
-  for (Slot s = 0; s < raceCount(PhaseRace); ++s) {
-    for (int sum : {2, 40, 100, 190}) EXPECT_TRUE(pairYieldsDemon({PhaseRace, s}, sum / 2, sum - sum / 2));
-  }
-}
-
 using Sources = std::vector<SpiritSource>;
 
 TEST(SpiritSources, DiisWithAndWithoutCurse) {
@@ -145,13 +139,6 @@ TEST(SpiritShifts, CurseExchangesTheDirections) {
       EXPECT_FALSE(shiftsUp(31, k, curse));
     }
   }
-}
-
-TEST(Filters, CapAdmitsLevelsUpToItself) {
-  EXPECT_TRUE(withinCap(10, 10));
-  EXPECT_FALSE(withinCap(11, 10));
-  EXPECT_TRUE(withinCap(95, 99));
-  EXPECT_FALSE(withinCap(1, 0));
 }
 
 TEST(Filters, MaterialRaceChoice) {

@@ -126,13 +126,6 @@ TEST(Answer, NeutralListsNoSpiritLineOrSpiritRow) {
   }
 }
 
-TEST(Answer, SpecialDemonsHaveNoComputedAnswer) {
-  for (DemonRef d : {DemonRef{0, 3}, DemonRef{29, 0}, DemonRef{30, 1}, DemonRef{21, 0}}) {
-    const FusionAnswer a = answerFor(d, {}, false);
-    EXPECT_TRUE(a.racePairs.empty() && a.materialPairs.empty()) << d.race << "/" << d.slot;
-  }
-}
-
 TEST(Answer, Race31ListsEveryPairOfItsRacePairsAtAnyLevelSum) {
   const FusionAnswer a = answerFor({31, 0}, {}, false);  // トランペッター: pairs that make 魔王
   std::size_t all = 0;
@@ -149,15 +142,6 @@ TEST(Answer, Race31PairWithRace31LeavesOutTheTargetItself) {
   appendMaterialPairs(6, 31, blackRider, {}, rows);
   EXPECT_EQ(rows.size(), static_cast<std::size_t>(9 * 9 - 9));
   for (const MaterialPair& row : rows) EXPECT_NE(row.second, blackRider);
-}
-
-TEST(Answer, Race31RacePairsIgnoreTheCapUnlessNeutral) {
-  const FusionAnswer capped = answerFor({31, 0}, Filters().cap(0), false);
-  EXPECT_FALSE(capped.racePairs.empty());
-  EXPECT_TRUE(capped.materialPairs.empty());
-  const FusionAnswer neutral = answerFor({31, 3}, Filters().neutral().cap(0), false);
-  EXPECT_TRUE(neutral.racePairs.empty());
-  EXPECT_FALSE(answerFor({31, 3}, Filters().neutral(), false).racePairs.empty());
 }
 
 TEST(Answer, SakahagiHasRacePairsOnlyUnderCurse) {

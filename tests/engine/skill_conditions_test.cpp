@@ -8,69 +8,53 @@
 namespace qmoor {
 namespace {
 
-// Three demons and two skills such that only `one` holds skill1 and only
-// `two` holds skill2; `none` holds neither.
+// Demons picked so that only `one` holds skill1, only `two` holds skill2,
+// and `none` holds neither.
 struct Fixture {
-  DemonRef one{0, 0};
-  DemonRef two{};
-  DemonRef none{};
-  int skill1 = skillsOf({0, 0}, SkillList::First)[0];
-  int skill2 = 0;
-  bool found = false;
+  DemonRef one{0, 0}, two{}, none{};
+  int skill1 = skillsOf({0, 0}, SkillList::First)[0], skill2 = 0;
 
   Fixture() {
-    for (int p = 0; p < DemonTotal && !found; ++p) {
-      const DemonRef d = raceOrderAt(p);
-      const int s = skillsOf(d, SkillList::First)[0];
-      if (s != 0 && !holdsSkill(d, skill1) && !holdsSkill(one, s)) {
-        two = d;
+    for (int p = 0; p < DemonTotal && skill2 == 0; ++p) {
+      const int s = skillsOf(raceOrderAt(p), SkillList::First)[0];
+      if (s != 0 && !holdsSkill(raceOrderAt(p), skill1) && !holdsSkill(one, s)) {
+        two = raceOrderAt(p);
         skill2 = s;
-        found = true;
       }
     }
-    found = false;
-    for (int p = 0; p < DemonTotal && !found; ++p) {
+    for (int p = 0; p < DemonTotal; ++p) {
       none = raceOrderAt(p);
-      found = !holdsSkill(none, skill1) && !holdsSkill(none, skill2);
+      if (!holdsSkill(none, skill1) && !holdsSkill(none, skill2)) break;
     }
   }
 };
 
-TEST(SkillConditions, FixtureHasTheDemonsItNeeds) {
+TEST(SkillConditions, AcceptPairsWhereEitherMaterialCarriesEachTickedSkill) {
   const Fixture f;
-  ASSERT_TRUE(f.found);
-  EXPECT_TRUE(holdsSkill(f.one, f.skill1));
-  EXPECT_TRUE(holdsSkill(f.two, f.skill2));
-}
-
-TEST(SkillConditions, BothOffAcceptsEveryPair) {
-  const Fixture f;
-  const SkillConditions c{false, false, f.skill1, SkillSentinel};
-  EXPECT_TRUE(c.accepts(f.none, f.none));
-}
-
-TEST(SkillConditions, EitherMaterialMayCarryTheSkill) {
-  const Fixture f;
-  const SkillConditions c{true, false, f.skill1, SkillSentinel};
-  EXPECT_TRUE(c.accepts(f.one, f.none));
-  EXPECT_TRUE(c.accepts(f.none, f.one));
-  EXPECT_FALSE(c.accepts(f.none, f.two));
-}
-
-TEST(SkillConditions, OnlyTheTickedConditionCounts) {
-  const Fixture f;
-  const SkillConditions c{false, true, f.skill1, f.skill2};
-  EXPECT_TRUE(c.accepts(f.two, f.none));
-  EXPECT_FALSE(c.accepts(f.one, f.none));
-}
-
-TEST(SkillConditions, BothConditionsFromDifferentMaterials) {
-  const Fixture f;
-  const SkillConditions c{true, true, f.skill1, f.skill2};
-  EXPECT_TRUE(c.accepts(f.one, f.two));
-  EXPECT_TRUE(c.accepts(f.two, f.one));
-  EXPECT_FALSE(c.accepts(f.one, f.none));
-  EXPECT_FALSE(c.accepts(f.two, f.two));
+  ASSERT_TRUE(holdsSkill(f.one, f.skill1) && holdsSkill(f.two, f.skill2));
+  ASSERT_FALSE(holdsSkill(f.none, f.skill1) || holdsSkill(f.none, f.skill2));
+  struct Row {
+    SkillConditions conditions;
+    DemonRef a, b;
+    bool accepted;
+  };
+  const Row rows[] = {
+      {{false, false, f.skill1, SkillSentinel}, f.none, f.none, true},  // nothing ticked
+      {{true, false, f.skill1, f.skill2}, f.one, f.none, true},
+      {{true, false, f.skill1, f.skill2}, f.none, f.one, true},
+      {{true, false, f.skill1, f.skill2}, f.none, f.two, false},
+      {{false, true, f.skill1, f.skill2}, f.two, f.none, true},  // condition 1 is not ticked
+      {{false, true, f.skill1, f.skill2}, f.one, f.none, false},
+      {{true, true, f.skill1, f.skill2}, f.one, f.two, true},
+      {{true, true, f.skill1, f.skill2}, f.two, f.one, true},
+      {{true, true, f.skill1, f.skill2}, f.one, f.none, false},
+      {{true, true, f.skill1, f.skill2}, f.two, f.two, false},
+  };
+  for (const Row& r : rows) {
+    const SkillConditions& c = r.conditions;
+    EXPECT_EQ(c.accepts(r.a, r.b), r.accepted) << c.on1 << c.on2 << " (" << r.a.race << "," << r.a.slot << ") ("
+                                               << r.b.race << "," << r.b.slot << ")";
+  }
 }
 
 TEST(SkillConditions, TheSentinelIsHeldByNoDemon) {
