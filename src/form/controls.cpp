@@ -28,7 +28,7 @@ void ListBox::append(std::string text) {
 }
 
 void ListBox::setSelection(int index) {
-  selection_ = isValidIndex(index) ? index : -1;
+  takeSelection(index);
   changed();
 }
 
@@ -43,8 +43,8 @@ void ComboBox::clear() {
 }
 
 void ComboBox::setSelection(int index) {
-  ListBox::setSelection(index);
-  if (selection() >= 0) text_ = item(selection());
+  takeSelection(index);
+  text_ = selection() >= 0 ? item(selection()) : std::string();
   changed();
 }
 
@@ -63,6 +63,9 @@ void ListView::setFullRowSelect(bool on) {
 int ListView::rowCount() const { return static_cast<int>(cells_.size()) / columnTotal(); }
 
 const std::string& ListView::cell(int row, int column) const {
+  if (!isValidRow(row) || column < 0 || column >= columnTotal()) {
+    throw std::out_of_range("list view cell outside the rows and columns");
+  }
   return cells_.at(static_cast<size_t>(row) * static_cast<size_t>(columnTotal()) + static_cast<size_t>(column));
 }
 
@@ -71,6 +74,9 @@ int ListView::insertRow(int index, std::string firstCell) {
   const auto width = static_cast<size_t>(columnTotal());
   auto pos = cells_.insert(cells_.begin() + static_cast<std::ptrdiff_t>(static_cast<size_t>(at) * width), width, std::string());
   *pos = std::move(firstCell);
+  for (int* mark : {&selected_, &focused_, &hot_}) {
+    if (*mark >= at) ++*mark;
+  }
   changed();
   return at;
 }
@@ -196,13 +202,15 @@ int positionFromBuddy(const Edit* buddy, int own, int lower, int upper) {
 }
 }  // namespace
 
+int UpDown::position() const { return positionFromBuddy(buddy_, position_, lower_, upper_); }
+
 void UpDown::stepUp() {
-  const int current = positionFromBuddy(buddy_, position_, lower_, upper_);
+  const int current = position();
   setPosition(current >= upper_ ? lower_ : current + 1);
 }
 
 void UpDown::stepDown() {
-  const int current = positionFromBuddy(buddy_, position_, lower_, upper_);
+  const int current = position();
   setPosition(current <= lower_ ? upper_ : current - 1);
 }
 

@@ -63,13 +63,18 @@ class ListBox : public Control {
   // Any index outside the items clears the selection, as the platform does.
   virtual void setSelection(int index);
 
+ protected:
+  // Takes the selection (outside the items: none) without telling the observer.
+  void takeSelection(int index) { selection_ = isValidIndex(index) ? index : -1; }
+
  private:
   std::vector<std::string> items_;
   int selection_ = -1;
 };
 
 // A combo box: a list box with a text field. Selecting an item shows its text;
-// emptying the box clears text and selection. A drop-down combo's text field
+// selecting none (or an index outside the items) and emptying the box clear
+// text and selection. A drop-down combo's text field
 // can also be set on its own (the user's typing, or an operation's caption).
 class ComboBox : public ListBox {
  public:
@@ -99,8 +104,9 @@ class ListView : public Control {
   void setFullRowSelect(bool on);
 
   int rowCount() const;
-  const std::string& cell(int row, int column) const;
+  const std::string& cell(int row, int column) const;  // std::out_of_range outside the rows and columns
   // Inserts a row at index (clamped to the end) with its first cell; the other cells start empty.
+  // Like deleteRow, it keeps the selected, focused and hot marks on the rows they mark.
   int insertRow(int index, std::string firstCell);
   void setCell(int row, int column, std::string text);
   // Appends a row with its cells in column order; the fast path for large lists.
@@ -128,7 +134,10 @@ class ListView : public Control {
 };
 
 // A tab control: labelled items and the selected one. Setting the selection
-// from code raises no notification.
+// from code raises no notification. Inserting or deleting items keeps the
+// selection on the same item; the first item inserted becomes selected, and
+// deleting the selected item selects the one that takes its place (or the
+// new last one). An index outside the items leaves the selection unchanged.
 class TabControl : public Control {
  public:
   explicit TabControl(ControlId id) : Control(id, ControlKind::TabControl) {}
@@ -162,7 +171,8 @@ class Edit : public Control {
 };
 
 // An up-down control that writes its position as decimal text into its buddy
-// edit, and wraps at the ends of its range when an arrow is clicked.
+// edit, and wraps at the ends of its range when an arrow is clicked. A plain
+// decimal number within the range typed into the buddy is its position.
 class UpDown : public Control {
  public:
   explicit UpDown(ControlId id) : Control(id, ControlKind::UpDown) {}
@@ -170,7 +180,7 @@ class UpDown : public Control {
   void setRange(int lower, int upper);
   int lower() const { return lower_; }
   int upper() const { return upper_; }
-  int position() const { return position_; }
+  int position() const;
   void setPosition(int position);  // clamped to the range; writes the buddy
   void stepUp();                   // the user clicked the up arrow
   void stepDown();                 // the user clicked the down arrow

@@ -24,6 +24,16 @@ class Form {
   Edit& edit(ControlId id);
   CheckBox& check(ControlId id);
   Captioned& captioned(ControlId id);   // buttons, notify statics, group boxes
+  // The same getters for reading. Every getter throws std::logic_error naming
+  // the id when the form has no such control or it is of another kind.
+  const ListBox& list(ControlId id) const;
+  const ComboBox& combo(ControlId id) const;
+  const ListView& listView(ControlId id) const;
+  const TabControl& tabs(ControlId id = ControlId::TabBar) const;
+  const UpDown& upDown(ControlId id = ControlId::LimitSpin) const;
+  const Edit& edit(ControlId id) const;
+  const CheckBox& check(ControlId id) const;
+  const Captioned& captioned(ControlId id) const;
   const std::vector<std::unique_ptr<Control>>& controls() const { return controls_; }
 
   void setObserver(ControlObserver* observer);
