@@ -8,6 +8,7 @@
 namespace qmoor {
 
 void CQmoorView::emptyMaterialPairView() {
+  results_.materialPairs.clear();
   ListView& rows = form_.listView(ControlId::MaterialPairView);
   rows.clear();
   rows.setHotRow(-1);
