@@ -3,7 +3,7 @@
 
 namespace qmoor {
 
-using nlohmann::json;
+using json = nlohmann::ordered_json;
 
 namespace {
 

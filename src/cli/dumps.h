@@ -9,8 +9,8 @@
 
 namespace qmoor {
 
-nlohmann::json dumpControl(const Control& control);
-nlohmann::json dumpState(const CQmoorView& view);
-nlohmann::json dumpWindow(ScriptedHost& host);
+nlohmann::ordered_json dumpControl(const Control& control);
+nlohmann::ordered_json dumpState(const CQmoorView& view);
+nlohmann::ordered_json dumpWindow(ScriptedHost& host);
 
 }  // namespace qmoor

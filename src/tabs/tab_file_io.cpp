@@ -11,7 +11,19 @@ namespace qmoor {
 
 namespace {
 
-std::string systemReason() { return std::strerror(errno); }
+// The reason the system gave, in the words of the program's own interface
+// for the failures a user meets; other failures keep the system's text.
+std::string systemReason() {
+  switch (errno) {
+    case ENOENT: return "ファイルまたはフォルダーが見つかりません。";
+    case EACCES:
+    case EPERM: return "アクセスが拒否されました。";
+    case EROFS: return "書き込みが禁止されています。";
+    case ENOSPC: return "ディスクの空き容量が足りません。";
+    case EISDIR: return "フォルダーです。";
+    default: return std::strerror(errno);
+  }
+}
 
 std::string temporarySibling(const std::filesystem::path& target) {
   std::random_device device;
@@ -26,7 +38,7 @@ std::string fileNameOf(const std::string& path) { return std::filesystem::path(p
 std::string writeFileReplacing(const std::string& path, std::span<const std::uint8_t> bytes) {
   const std::filesystem::path target(path);
   std::error_code code;
-  if (std::filesystem::is_directory(target, code)) return "フォルダーには保存できません";
+  if (std::filesystem::is_directory(target, code)) return "フォルダーには保存できません。";
   const std::string temporary = temporarySibling(target);
   std::FILE* file = std::fopen(temporary.c_str(), "wb");
   if (!file) return systemReason();
@@ -50,7 +62,7 @@ std::optional<std::vector<std::uint8_t>> readFilePrefix(const std::string& path,
                                                         std::string& reason) {
   std::error_code code;
   if (std::filesystem::is_directory(path, code)) {
-    reason = "フォルダーは読み込めません";
+    reason = "フォルダーは読み込めません。";
     return std::nullopt;
   }
   std::FILE* file = std::fopen(path.c_str(), "rb");
