@@ -1,0 +1,47 @@
+// The About box: see about_box.h. Its controls are placed in dialog units of
+// the form's font, like the form's.
+#include "app/about_box.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+#include "app/dialog_units.h"
+#include "app/icons.h"
+
+namespace qmoor {
+
+namespace {
+QLabel* plainLabel(const QString& text, const QRect& place, QWidget* parent) {
+  auto* label = new QLabel(parent);
+  label->setTextFormat(Qt::PlainText);
+  label->setText(text);
+  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  label->setGeometry(place);
+  return label;
+}
+}  // namespace
+
+AboutBox::AboutBox(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint) {
+  setFont(formFont());
+  const DialogUnits units = DialogUnits::of(font());
+  setWindowTitle(QStringLiteral("Quillmoorのバージョン情報 "));
+  setFixedSize(units.size(183, 52));
+
+  const QRect iconPlace = units.rect({11, 14, 20, 20});
+  auto* icon = new QLabel(this);
+  const int side = std::min(iconPlace.width(), iconPlace.height());
+  icon->setPixmap(iconResource(IconResource::Emblem).pixmap(side, side));
+  icon->setGeometry(iconPlace);
+
+  plainLabel(QStringLiteral("Quillmoor"), units.rect({40, 10, 73, 8}), this);
+  plainLabel(QStringLiteral("Version 1.705"), units.rect({40, 22, 40, 8}), this);
+
+  auto* ok = new QPushButton(QStringLiteral("OK"), this);
+  ok->setDefault(true);
+  ok->setGeometry(units.rect({124, 7, 50, 16}));
+  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+}  // namespace qmoor

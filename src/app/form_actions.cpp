@@ -1,0 +1,126 @@
+// FormWidget: the user's actions. Each widget first lets its control model
+// take the change, then the notification goes to the view, then the widgets
+// whose controls changed are synced.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QItemSelectionModel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTableView>
+
+#include "app/form_widget.h"
+#include "app/mouse_clicks.h"
+#include "app/up_down_widget.h"
+#include "app/widget_factory.h"
+#include "form/layout.h"
+
+namespace qmoor {
+
+void FormWidget::forward(ControlId id, Notification notification) {
+  notify_(id, notification);
+  syncDirty();
+}
+
+void FormWidget::connectActions(ControlId id, ControlKind kind, QWidget* widget) {
+  switch (kind) {
+    case ControlKind::ComboBox:
+      connectComboBox(id, static_cast<QComboBox*>(widget));
+      break;
+    case ControlKind::ListBox: {
+      auto* list = static_cast<QListWidget*>(widget);
+      connect(list, &QListWidget::currentRowChanged, this, [this, id](int row) {
+        form_.list(id).setSelection(row);
+        forward(id, Notification::SelectionChanged);
+      });
+      connect(list, &QListWidget::itemDoubleClicked, this, [this, id] { forward(id, Notification::DoubleClick); });
+      break;
+    }
+    case ControlKind::ListView:
+      connectListView(id, static_cast<QTableView*>(widget));
+      break;
+    case ControlKind::TabControl:
+      connectTabControl(id, widget);
+      break;
+    case ControlKind::UpDown: {
+      auto* upDown = static_cast<UpDownWidget*>(widget);
+      connect(upDown, &UpDownWidget::steppedUp, this, [this, id] {
+        form_.upDown(id).stepUp();
+        syncDirty();
+      });
+      connect(upDown, &UpDownWidget::steppedDown, this, [this, id] {
+        form_.upDown(id).stepDown();
+        syncDirty();
+      });
+      break;
+    }
+    case ControlKind::Edit:
+      // The edit's change handler tells the view.
+      connect(static_cast<QLineEdit*>(widget), &QLineEdit::textEdited, this, [this, id](const QString& text) {
+        form_.edit(id).setText(text.toStdString());
+        syncDirty();
+      });
+      break;
+    case ControlKind::CheckBox:
+      connect(static_cast<QCheckBox*>(widget), &QCheckBox::clicked, this, [this, id] {
+        form_.check(id).toggle();
+        forward(id, Notification::Click);
+      });
+      break;
+    case ControlKind::Button:
+      connect(static_cast<QPushButton*>(widget), &QPushButton::clicked, this, [this, id] { forward(id, Notification::Click); });
+      break;
+    case ControlKind::Static:
+    case ControlKind::GroupBox:
+      if (layoutEntryOf(id)->hasStyle("notify"))
+        connect(new MouseClicks(widget), &MouseClicks::clicked, this, [this, id] { forward(id, Notification::Click); });
+      break;
+  }
+}
+
+void FormWidget::connectComboBox(ControlId id, QComboBox* box) {
+  connect(box, &QComboBox::activated, this, [this, id](int index) {
+    form_.combo(id).setSelection(index);
+    forward(id, Notification::SelectionChanged);
+  });
+  if (QLineEdit* field = box->lineEdit()) {
+    connect(field, &QLineEdit::textEdited, this, [this, id](const QString& text) {
+      form_.combo(id).setText(text.toStdString());
+      forward(id, Notification::TextTyped);
+    });
+  }
+}
+
+// A click selects the row under the mouse, or none off any row; moving the
+// selection or the focus with the keyboard changes the model and tells nobody.
+void FormWidget::connectListView(ControlId id, QTableView* table) {
+  QItemSelectionModel* selection = table->selectionModel();
+  connect(selection, &QItemSelectionModel::selectionChanged, this, [this, id, selection] {
+    const QModelIndexList selected = selection->selectedIndexes();
+    form_.listView(id).setSelectedRow(selected.isEmpty() ? -1 : selected.first().row());
+  });
+  connect(selection, &QItemSelectionModel::currentRowChanged, this,
+          [this, id](const QModelIndex& current) { form_.listView(id).setFocusedRow(current.row()); });
+  auto* clicks = new MouseClicks(table->viewport());
+  connect(clicks, &MouseClicks::clicked, this, [this, id, table](QPoint position) {
+    form_.listView(id).setSelectedRow(table->indexAt(position).row());
+    forward(id, Notification::Click);
+  });
+  connect(clicks, &MouseClicks::doubleClicked, this, [this, id, table](QPoint position) {
+    form_.listView(id).setSelectedRow(table->indexAt(position).row());
+    forward(id, Notification::DoubleClick);
+  });
+}
+
+// The view hears of the tab being left while the model still selects it,
+// then of the tab entered.
+void FormWidget::connectTabControl(ControlId id, QWidget* tabControl) {
+  connect(tabRowOf(tabControl), &QTabBar::currentChanged, this, [this, id](int index) {
+    notify_(id, Notification::SelectionChanging);
+    form_.tabs(id).setSelection(index);
+    forward(id, Notification::SelectionChanged);
+  });
+}
+
+}  // namespace qmoor

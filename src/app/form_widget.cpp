@@ -1,0 +1,137 @@
+// FormWidget: building the widgets from the layout table, and mirroring the
+// control models. The user's actions are in form_actions.cpp.
+#include "app/form_widget.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTabBar>
+#include <QTableView>
+
+#include "app/list_view_model.h"
+#include "app/up_down_widget.h"
+#include "app/widget_factory.h"
+#include "app/widget_sync.h"
+
+namespace qmoor {
+
+FormWidget::FormWidget(Form& form, NotifySink notify, QWidget* parent)
+    : QWidget(parent), form_(form), notify_(std::move(notify)), units_(DialogUnits::of(formFont())) {
+  setFont(formFont());
+  setFixedSize(units_.size(FormWidthDlu, FormHeightDlu));
+  build();
+  for (const auto& [id, widget] : byId_) syncControl(id);
+  for (size_t i = 0; i < widgets_.size(); ++i)
+    if (widgets_[i] && formLayout()[i].id != ControlId::None) connectActions(formLayout()[i].id, formLayout()[i].kind, widgets_[i]);
+  form_.setObserver(this);
+}
+
+FormWidget::~FormWidget() { form_.setObserver(nullptr); }
+
+QWidget* FormWidget::widgetFor(ControlId id) const {
+  const auto found = byId_.find(id);
+  return found == byId_.end() ? nullptr : found->second;
+}
+
+ListViewModel* FormWidget::listViewModel(ControlId id) const {
+  const auto found = listViewModels_.find(id);
+  return found == listViewModels_.end() ? nullptr : found->second;
+}
+
+void FormWidget::build() {
+  const auto layout = formLayout();
+  widgets_.assign(layout.size(), nullptr);
+  for (size_t i = 0; i < layout.size(); ++i) {
+    const LayoutEntry& entry = layout[i];
+    if (entry.hasStyle("hidden")) continue;
+    QWidget* widget = makeControlWidget(entry, units_.rect(entry.rect), this);
+    widgets_[i] = widget;
+    if (entry.id == ControlId::None) continue;
+    byId_[entry.id] = widget;
+    if (entry.kind == ControlKind::ListView) {
+      auto* model = new ListViewModel(form_.listView(entry.id), widget);
+      static_cast<QTableView*>(widget)->setModel(model);
+      listViewModels_[entry.id] = model;
+    }
+  }
+  for (size_t i = 0; i < layout.size(); ++i)
+    if (widgets_[i] && layout[i].kind == ControlKind::UpDown && layout[i].hasStyle("autobuddy")) attachUpDownToBuddy(i);
+  stackInTemplateOrder();
+  chainTabOrder();
+}
+
+// The buddy of an up-down control is the control before it in template order;
+// with alignright the arrows take the right end of the buddy's rectangle.
+void FormWidget::attachUpDownToBuddy(size_t upDownIndex) {
+  auto* buddy = upDownIndex > 0 ? qobject_cast<QLineEdit*>(widgets_[upDownIndex - 1]) : nullptr;
+  if (!buddy) return;
+  auto* upDown = static_cast<UpDownWidget*>(widgets_[upDownIndex]);
+  upDown->setBuddy(buddy);
+  if (!formLayout()[upDownIndex].hasStyle("alignright")) return;
+  const QRect field = buddy->geometry();
+  const int arrows = std::min(upDown->width(), field.width() / 2);
+  buddy->setGeometry(field.x(), field.y(), field.width() - arrows, field.height());
+  upDown->setGeometry(field.x() + field.width() - arrows, field.y(), arrows, field.height());
+}
+
+// The first control of the template lies on top; group boxes lie beneath the
+// controls, and the tab control beneath everything, as its pane spans the form.
+void FormWidget::stackInTemplateOrder() {
+  const auto layout = formLayout();
+  auto layer = [](ControlKind kind) { return kind == ControlKind::TabControl ? 2 : kind == ControlKind::GroupBox ? 1 : 0; };
+  for (int pass = 0; pass < 3; ++pass)
+    for (size_t i = 0; i < layout.size(); ++i)
+      if (widgets_[i] && layer(layout[i].kind) == pass) widgets_[i]->lower();
+}
+
+void FormWidget::chainTabOrder() {
+  const auto layout = formLayout();
+  QWidget* previous = nullptr;
+  for (size_t i = 0; i < layout.size(); ++i) {
+    if (!widgets_[i] || !layout[i].hasStyle("tabstop")) continue;
+    if (previous) setTabOrder(previous, widgets_[i]);
+    previous = widgets_[i];
+  }
+}
+
+void FormWidget::controlChanged(ControlId id) { dirty_.insert(id); }
+
+void FormWidget::syncDirty() {
+  const std::set<ControlId> changed = std::exchange(dirty_, {});
+  for (ControlId id : changed) syncControl(id);
+}
+
+void FormWidget::syncControl(ControlId id) {
+  QWidget* widget = widgetFor(id);
+  if (!widget) return;
+  const Control& control = form_.control(id);
+  widget->setEnabled(control.enabled());
+  switch (control.kind()) {
+    case ControlKind::ComboBox:
+      syncComboBox(*static_cast<QComboBox*>(widget), form_.combo(id));
+      break;
+    case ControlKind::ListBox:
+      syncListBox(*static_cast<QListWidget*>(widget), form_.list(id));
+      break;
+    case ControlKind::ListView:
+      syncListView(*static_cast<QTableView*>(widget), *listViewModel(id), form_.listView(id));
+      break;
+    case ControlKind::TabControl:
+      syncTabControl(*tabRowOf(widget), form_.tabs(id));
+      break;
+    case ControlKind::Edit:
+      syncEdit(*static_cast<QLineEdit*>(widget), form_.edit(id));
+      break;
+    case ControlKind::CheckBox:
+      syncCheckBox(*static_cast<QCheckBox*>(widget), form_.check(id));
+      break;
+    case ControlKind::UpDown:
+    case ControlKind::Button:
+    case ControlKind::Static:
+    case ControlKind::GroupBox:
+      break;
+  }
+}
+
+}  // namespace qmoor

@@ -1,0 +1,75 @@
+// FormWidget: the form drawn with Qt widgets. It makes one widget for each
+// control of the layout table that is not hidden (hidden controls exist as
+// models only), places it by dialog units of the form's font, mirrors the
+// control models and forwards the user's actions.
+//
+// A user's action: the widget lets the control model take the change (a
+// selection, a toggled check, typed text), then the notification goes to the
+// view's notify(); whatever the view's operation changes in the models marks
+// those controls dirty, and the dirty widgets are synced once the action is
+// done. Programmatic widget updates raise no signals, so only genuine user
+// actions reach the view.
+#pragma once
+
+#include <QWidget>
+#include <functional>
+#include <map>
+#include <set>
+#include <vector>
+
+#include "app/dialog_units.h"
+#include "form/form.h"
+
+class QComboBox;
+class QTableView;
+
+namespace qmoor {
+
+class ListViewModel;
+
+class FormWidget : public QWidget, private ControlObserver {
+  Q_OBJECT
+
+ public:
+  using NotifySink = std::function<void(ControlId, Notification)>;
+
+  // notify receives the user's actions after the model took them (the view's notify()).
+  FormWidget(Form& form, NotifySink notify, QWidget* parent = nullptr);
+  ~FormWidget() override;
+
+  const DialogUnits& units() const { return units_; }
+  // The widget of a control; nullptr for hidden controls and identifiers not on the form.
+  QWidget* widgetFor(ControlId id) const;
+  // The widget of the layout table's entry at index; nullptr for hidden entries.
+  QWidget* widgetAt(size_t index) const { return widgets_.at(index); }
+  // The item model a list view's table shows.
+  ListViewModel* listViewModel(ControlId id) const;
+
+  // Brings the widgets of the controls that changed since the last sync up to date.
+  void syncDirty();
+
+ private:
+  void controlChanged(ControlId id) override;
+  void build();
+  void attachUpDownToBuddy(size_t upDownIndex);
+  void stackInTemplateOrder();
+  void chainTabOrder();
+  void syncControl(ControlId id);
+
+  // The user's actions (form_actions.cpp).
+  void connectActions(ControlId id, ControlKind kind, QWidget* widget);
+  void connectComboBox(ControlId id, QComboBox* box);
+  void connectListView(ControlId id, QTableView* table);
+  void connectTabControl(ControlId id, QWidget* tabControl);
+  void forward(ControlId id, Notification notification);
+
+  Form& form_;
+  NotifySink notify_;
+  DialogUnits units_;
+  std::vector<QWidget*> widgets_;  // parallel to formLayout()
+  std::map<ControlId, QWidget*> byId_;
+  std::map<ControlId, ListViewModel*> listViewModels_;
+  std::set<ControlId> dirty_;
+};
+
+}  // namespace qmoor

@@ -1,0 +1,33 @@
+// The program's command line: see launch_options.h.
+#include "app/launch_options.h"
+
+namespace qmoor {
+
+const char* const LaunchUsage = "usage: quillmoor [FILE.qmf] [--screenshot PNG [--script SCRIPT]]";
+
+LaunchOptions parseLaunchOptions(const QStringList& arguments) {
+  LaunchOptions options;
+  auto fail = [&options](const QString& reason) {
+    options.error = reason;
+    return options;
+  };
+  for (qsizetype i = 1; i < arguments.size(); ++i) {
+    const QString& argument = arguments[i];
+    if (argument == QLatin1String("--screenshot") || argument == QLatin1String("--script")) {
+      if (i + 1 >= arguments.size() || arguments[i + 1].isEmpty()) return fail(argument + QStringLiteral(" needs a file name"));
+      QString& target = argument == QLatin1String("--screenshot") ? options.screenshot : options.script;
+      if (!target.isEmpty()) return fail(argument + QStringLiteral(" is given twice"));
+      target = arguments[++i];
+    } else if (argument.startsWith(QLatin1Char('-'))) {
+      return fail(QStringLiteral("unknown option ") + argument);
+    } else if (!options.tabsFile.isEmpty()) {
+      return fail(QStringLiteral("only one file can be loaded"));
+    } else {
+      options.tabsFile = argument;
+    }
+  }
+  if (!options.script.isEmpty() && options.screenshot.isEmpty()) return fail(QStringLiteral("--script needs --screenshot"));
+  return options;
+}
+
+}  // namespace qmoor

@@ -1,0 +1,37 @@
+// CMainFrame: the program's one window. It carries the title, the menu bar and
+// the form in a scrolling client area, and sends the menu's commands on.
+#pragma once
+
+#include <QMainWindow>
+#include <functional>
+
+#include "form/control_ids.h"
+
+class QMenuBar;
+class QScrollArea;
+
+namespace qmoor {
+
+class CMainFrame : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  using CommandSink = std::function<void(CommandId)>;
+
+  // Takes form into the client area; commands receives SAVE, LOAD and the
+  // clearing of the tabs.
+  CMainFrame(QWidget* form, CommandSink commands, QWidget* parent = nullptr);
+
+  // Shrinks the window, never enlarging it, so that its client area fits the form.
+  void fitToForm();
+
+ private:
+  void buildMenus();
+  void addCommand(QWidget* menu, const QString& text, CommandId id);
+  void showAbout();
+
+  QScrollArea* client_;
+  CommandSink commands_;
+};
+
+}  // namespace qmoor

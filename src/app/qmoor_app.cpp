@@ -1,0 +1,69 @@
+// CQmoorApp: see qmoor_app.h.
+#include "app/qmoor_app.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QPixmap>
+#include <fstream>
+#include <iostream>
+
+#include "app/form_widget.h"
+#include "app/main_frame.h"
+#include "cli/script_runner.h"
+
+namespace qmoor {
+
+CQmoorApp::CQmoorApp() = default;
+CQmoorApp::~CQmoorApp() = default;
+
+bool CQmoorApp::InitInstance(const QStringList& arguments) {
+  options_ = parseLaunchOptions(arguments);
+  if (!options_.error.isEmpty()) {
+    std::cerr << "quillmoor: " << options_.error.toStdString() << '\n' << LaunchUsage << '\n';
+    return false;
+  }
+  QApplication::setFont(formFont());
+  host_.setUnattended(!options_.screenshot.isEmpty());
+
+  form_ = new FormWidget(view_.form(), [this](ControlId id, Notification notification) { view_.notify(id, notification); });
+  frame_ = std::make_unique<CMainFrame>(form_, [this](CommandId id) {
+    view_.command(id);
+    form_->syncDirty();
+  });
+  host_.setWindow(frame_.get());
+
+  frame_->fitToForm();
+  view_.InitialUpdate();
+  form_->syncDirty();
+  if (!options_.tabsFile.isEmpty()) {
+    host_.answerNextDialog(QFile::encodeName(options_.tabsFile).toStdString());
+    view_.command(CommandId::LoadTabs);
+    form_->syncDirty();
+  }
+  frame_->show();
+  return true;
+}
+
+int CQmoorApp::Run() { return options_.screenshot.isEmpty() ? QApplication::exec() : takeScreenshot(); }
+
+int CQmoorApp::takeScreenshot() {
+  if (!options_.script.isEmpty()) {
+    std::ifstream script(QFile::encodeName(options_.script).toStdString());
+    if (!script) {
+      std::cerr << "quillmoor: cannot open " << options_.script.toStdString() << '\n';
+      return 2;
+    }
+    ScriptRunner runner(view_, host_, std::cout);
+    const int status = runner.run(script, std::cerr);
+    form_->syncDirty();
+    if (status != 0) return status;
+  }
+  QApplication::processEvents();
+  if (!frame_->grab().save(options_.screenshot, "PNG")) {
+    std::cerr << "quillmoor: cannot write " << options_.screenshot.toStdString() << '\n';
+    return 1;
+  }
+  return 0;
+}
+
+}  // namespace qmoor

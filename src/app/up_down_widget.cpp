@@ -1,0 +1,48 @@
+// UpDownWidget: see up_down_widget.h.
+#include "app/up_down_widget.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace qmoor {
+
+namespace {
+QToolButton* arrowButton(Qt::ArrowType arrow, QWidget* parent) {
+  auto* button = new QToolButton(parent);
+  button->setArrowType(arrow);
+  button->setAutoRepeat(true);
+  button->setFocusPolicy(Qt::NoFocus);
+  button->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+  return button;
+}
+}  // namespace
+
+UpDownWidget::UpDownWidget(QWidget* parent)
+    : QWidget(parent), up_(arrowButton(Qt::UpArrow, this)), down_(arrowButton(Qt::DownArrow, this)) {
+  auto* column = new QVBoxLayout(this);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->setSpacing(0);
+  column->addWidget(up_);
+  column->addWidget(down_);
+  connect(up_, &QToolButton::clicked, this, &UpDownWidget::steppedUp);
+  connect(down_, &QToolButton::clicked, this, &UpDownWidget::steppedDown);
+}
+
+void UpDownWidget::setBuddy(QLineEdit* buddy) {
+  if (buddy_) buddy_->removeEventFilter(this);
+  buddy_ = buddy;
+  if (buddy_) buddy_->installEventFilter(this);
+}
+
+bool UpDownWidget::eventFilter(QObject* watched, QEvent* event) {
+  if (watched != buddy_ || event->type() != QEvent::KeyPress || !isEnabled()) return false;
+  const int key = static_cast<QKeyEvent*>(event)->key();
+  if (key == Qt::Key_Up) emit steppedUp();
+  else if (key == Qt::Key_Down) emit steppedDown();
+  else return false;
+  return true;
+}
+
+}  // namespace qmoor

@@ -1,0 +1,34 @@
+// UpDownWidget: the up-down control, two arrow buttons at the right edge of
+// its buddy edit; the Up and Down keys in the buddy act as the arrows.
+#pragma once
+
+#include <QWidget>
+
+class QLineEdit;
+class QToolButton;
+
+namespace qmoor {
+
+class UpDownWidget : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit UpDownWidget(QWidget* parent = nullptr);
+  void setBuddy(QLineEdit* buddy);
+  QToolButton* upArrow() const { return up_; }
+  QToolButton* downArrow() const { return down_; }
+
+ signals:
+  void steppedUp();
+  void steppedDown();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  QToolButton* up_;
+  QToolButton* down_;
+  QLineEdit* buddy_ = nullptr;
+};
+
+}  // namespace qmoor

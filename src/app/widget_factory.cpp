@@ -1,0 +1,176 @@
+// Widgets for the controls of the layout table: see widget_factory.h.
+#include "app/widget_factory.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTableView>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "app/icons.h"
+#include "app/up_down_widget.h"
+
+namespace qmoor {
+
+namespace {
+
+QString captionOf(const LayoutEntry& entry) {
+  return QString::fromUtf8(entry.caption.data(), static_cast<qsizetype>(entry.caption.size()));
+}
+
+QWidget* makeComboBox(const LayoutEntry& entry, const QRect& place, QWidget* parent) {
+  auto* box = new QComboBox(parent);
+  box->setEditable(entry.hasStyle("dropdown") || entry.hasStyle("simple"));
+  box->setInsertPolicy(QComboBox::NoInsert);
+  if (QLineEdit* field = box->lineEdit()) {
+    // Typing into the text field never picks an item: no completion, and
+    // neither Enter nor leaving the field looks the text up among the items.
+    box->setCompleter(nullptr);
+    QObject::disconnect(field, &QLineEdit::returnPressed, box, nullptr);
+    QObject::disconnect(field, &QLineEdit::editingFinished, box, nullptr);
+  }
+  // The rectangle's height includes the dropped-down list.
+  const int fieldHeight = std::min(box->sizeHint().height(), place.height());
+  const int lineHeight = box->fontMetrics().height() + 2;
+  box->setMaxVisibleItems(std::max(1, (place.height() - fieldHeight) / lineHeight));
+  box->setGeometry(place.x(), place.y(), place.width(), fieldHeight);
+  return box;
+}
+
+void styleScrollArea(QAbstractScrollArea* area, const LayoutEntry& entry) {
+  area->setFrameShape(entry.hasStyle("border") ? QFrame::StyledPanel : QFrame::NoFrame);
+  area->setVerticalScrollBarPolicy(entry.hasStyle("vscroll") ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+  area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+}
+
+QWidget* makeListBox(const LayoutEntry& entry, QWidget* parent) {
+  auto* list = new QListWidget(parent);
+  styleScrollArea(list, entry);
+  list->setSelectionMode(QAbstractItemView::SingleSelection);
+  list->setUniformItemSizes(true);
+  return list;
+}
+
+QWidget* makeListView(const LayoutEntry& entry, QWidget* parent) {
+  auto* table = new QTableView(parent);
+  styleScrollArea(table, entry);
+  table->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  table->setSelectionMode(QAbstractItemView::SingleSelection);
+  table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  table->setShowGrid(false);
+  table->setWordWrap(false);
+  table->verticalHeader()->hide();
+  const int lineHeight = table->fontMetrics().height();
+  table->verticalHeader()->setMinimumSectionSize(lineHeight);
+  table->verticalHeader()->setDefaultSectionSize(lineHeight + 2);
+  QHeaderView* header = table->horizontalHeader();
+  header->setSectionsClickable(!entry.hasStyle("nosortheader"));
+  header->setHighlightSections(false);
+  header->setDefaultAlignment(entry.hasStyle("alignleft") ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);
+  header->setFixedHeight(lineHeight + 4);
+  return table;
+}
+
+QWidget* makeTabControl(QWidget* parent) {
+  auto* control = new QWidget(parent);
+  auto* column = new QVBoxLayout(control);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->setSpacing(0);
+  auto* row = new QTabBar(control);
+  row->setExpanding(false);
+  row->setUsesScrollButtons(true);
+  row->setDrawBase(false);
+  row->setElideMode(Qt::ElideNone);
+  auto* pane = new QFrame(control);
+  pane->setFrameShape(QFrame::StyledPanel);
+  pane->setFrameShadow(QFrame::Raised);
+  column->addWidget(row);
+  column->addWidget(pane, 1);
+  return control;
+}
+
+QWidget* makeEdit(const LayoutEntry& entry, QWidget* parent) {
+  auto* edit = new QLineEdit(parent);
+  edit->setFrame(entry.hasStyle("border"));
+  edit->setAlignment((entry.hasStyle("right") ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+  edit->setTextMargins(0, 0, 0, 0);
+  return edit;
+}
+
+QWidget* makeStatic(const LayoutEntry& entry, const QRect& place, QWidget* parent) {
+  auto* label = new QLabel(parent);
+  label->setTextFormat(Qt::PlainText);
+  label->setAlignment((entry.hasStyle("right") ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop);
+  if (entry.hasStyle("icon")) {
+    const int side = std::min(place.width(), place.height());
+    label->setPixmap(iconResource(IconResource::Emblem).pixmap(side, side));
+  } else {
+    label->setText(captionOf(entry));
+  }
+  return label;
+}
+
+QWidget* makeWidget(const LayoutEntry& entry, const QRect& place, QWidget* parent) {
+  switch (entry.kind) {
+    case ControlKind::ComboBox:
+      return makeComboBox(entry, place, parent);
+    case ControlKind::ListBox:
+      return makeListBox(entry, parent);
+    case ControlKind::ListView:
+      return makeListView(entry, parent);
+    case ControlKind::TabControl:
+      return makeTabControl(parent);
+    case ControlKind::UpDown:
+      return new UpDownWidget(parent);
+    case ControlKind::Edit:
+      return makeEdit(entry, parent);
+    case ControlKind::CheckBox:
+      return new QCheckBox(parent);
+    case ControlKind::Button: {
+      auto* button = new QPushButton(captionOf(entry), parent);
+      button->setAutoDefault(false);
+      return button;
+    }
+    case ControlKind::Static:
+      return makeStatic(entry, place, parent);
+    case ControlKind::GroupBox:
+      return new QGroupBox(captionOf(entry), parent);
+  }
+  return nullptr;
+}
+
+// Tab stops take the focus by Tab and by click; other input controls by click only.
+Qt::FocusPolicy focusPolicyOf(const LayoutEntry& entry) {
+  if (entry.hasStyle("tabstop")) return Qt::StrongFocus;
+  switch (entry.kind) {
+    case ControlKind::ComboBox:
+    case ControlKind::ListBox:
+    case ControlKind::ListView:
+    case ControlKind::Edit:
+      return Qt::ClickFocus;
+    default:
+      return Qt::NoFocus;
+  }
+}
+
+}  // namespace
+
+QWidget* makeControlWidget(const LayoutEntry& entry, const QRect& place, QWidget* parent) {
+  QWidget* widget = makeWidget(entry, place, parent);
+  if (entry.kind != ControlKind::ComboBox) widget->setGeometry(place);
+  QWidget* focusTaker = entry.kind == ControlKind::TabControl ? tabRowOf(widget) : widget;
+  focusTaker->setFocusPolicy(focusPolicyOf(entry));
+  return widget;
+}
+
+QTabBar* tabRowOf(QWidget* tabControl) { return tabControl->findChild<QTabBar*>(QString(), Qt::FindDirectChildrenOnly); }
+
+}  // namespace qmoor

@@ -1,0 +1,92 @@
+// Widgets brought up to date with their control models: see widget_sync.h.
+#include "app/widget_sync.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTabBar>
+#include <QTableView>
+
+#include "app/list_view_model.h"
+#include "app/signal_blocking.h"
+
+namespace qmoor {
+
+namespace {
+
+QString qt(const std::string& text) { return QString::fromStdString(text); }
+
+QStringList qtList(const std::vector<std::string>& items) {
+  QStringList list;
+  list.reserve(static_cast<qsizetype>(items.size()));
+  for (const std::string& item : items) list.append(qt(item));
+  return list;
+}
+
+// Whether a widget's items, read through textAt, are those of the model.
+template <typename TextAt>
+bool showsItems(int count, TextAt textAt, const std::vector<std::string>& items) {
+  if (count != static_cast<int>(items.size())) return false;
+  for (int i = 0; i < count; ++i)
+    if (textAt(i) != qt(items[static_cast<size_t>(i)])) return false;
+  return true;
+}
+
+}  // namespace
+
+void syncComboBox(QComboBox& widget, const ComboBox& model) {
+  if (!showsItems(widget.count(), [&](int i) { return widget.itemText(i); }, model.items())) {
+    SignalBlocking(&widget)->clear();
+    SignalBlocking(&widget)->addItems(qtList(model.items()));
+  }
+  if (widget.currentIndex() != model.selection()) SignalBlocking(&widget)->setCurrentIndex(model.selection());
+  if (widget.isEditable() && widget.currentText() != qt(model.text())) SignalBlocking(&widget)->setEditText(qt(model.text()));
+}
+
+void syncListBox(QListWidget& widget, const ListBox& model) {
+  if (!showsItems(widget.count(), [&](int i) { return widget.item(i)->text(); }, model.items())) {
+    SignalBlocking(&widget)->clear();
+    SignalBlocking(&widget)->addItems(qtList(model.items()));
+  }
+  if (widget.currentRow() != model.selection()) SignalBlocking(&widget)->setCurrentRow(model.selection());
+}
+
+void syncListView(QTableView& widget, ListViewModel& adapter, const ListView& model) {
+  const int shownRows = adapter.rowCount();
+  adapter.refresh();
+  for (size_t c = 0; c < model.columns().size(); ++c)
+    widget.horizontalHeader()->resizeSection(static_cast<int>(c), model.columns()[c].width);
+  widget.setSelectionBehavior(model.fullRowSelect() ? QAbstractItemView::SelectRows : QAbstractItemView::SelectItems);
+
+  QItemSelectionModel* selection = widget.selectionModel();
+  const QModelIndex selected = adapter.index(model.selectedRow(), 0);
+  const auto rows = model.fullRowSelect() ? QItemSelectionModel::Rows : QItemSelectionModel::NoUpdate;
+  if (selected.isValid()) SignalBlocking(selection)->select(selected, QItemSelectionModel::ClearAndSelect | rows);
+  else SignalBlocking(selection)->clearSelection();
+  SignalBlocking(selection)->setCurrentIndex(adapter.index(model.focusedRow(), 0), QItemSelectionModel::NoUpdate);
+
+  // The same rows again (a new selection, say) keep their place on screen; new rows start at the top.
+  if (adapter.rowCount() != shownRows) widget.scrollToTop();
+  widget.viewport()->update();
+}
+
+void syncTabControl(QTabBar& widget, const TabControl& model) {
+  while (widget.count() > model.count()) SignalBlocking(&widget)->removeTab(widget.count() - 1);
+  while (widget.count() < model.count()) SignalBlocking(&widget)->addTab(QString());
+  for (int i = 0; i < model.count(); ++i)
+    if (widget.tabText(i) != qt(model.label(i))) widget.setTabText(i, qt(model.label(i)));
+  if (model.selection() >= 0 && widget.currentIndex() != model.selection())
+    SignalBlocking(&widget)->setCurrentIndex(model.selection());
+}
+
+void syncEdit(QLineEdit& widget, const Edit& model) {
+  if (widget.text() != qt(model.text())) SignalBlocking(&widget)->setText(qt(model.text()));
+}
+
+void syncCheckBox(QCheckBox& widget, const CheckBox& model) {
+  if (widget.isChecked() != model.checked()) SignalBlocking(&widget)->setChecked(model.checked());
+}
+
+}  // namespace qmoor
