@@ -39,6 +39,7 @@ ListViewModel* FormWidget::listViewModel(ControlId id) const {
   return found == listViewModels_.end() ? nullptr : found->second;
 }
 
+// The widgets are made in template order, which makes it the order of the Tab key.
 void FormWidget::build() {
   const auto layout = formLayout();
   widgets_.assign(layout.size(), nullptr);
@@ -58,7 +59,6 @@ void FormWidget::build() {
   for (size_t i = 0; i < layout.size(); ++i)
     if (widgets_[i] && layout[i].kind == ControlKind::UpDown && layout[i].hasStyle("autobuddy")) attachUpDownToBuddy(i);
   stackInTemplateOrder();
-  chainTabOrder();
 }
 
 // The buddy of an up-down control is the control before it in template order;
@@ -83,16 +83,6 @@ void FormWidget::stackInTemplateOrder() {
   for (int pass = 0; pass < 3; ++pass)
     for (size_t i = 0; i < layout.size(); ++i)
       if (widgets_[i] && layer(layout[i].kind) == pass) widgets_[i]->lower();
-}
-
-void FormWidget::chainTabOrder() {
-  const auto layout = formLayout();
-  QWidget* previous = nullptr;
-  for (size_t i = 0; i < layout.size(); ++i) {
-    if (!widgets_[i] || !layout[i].hasStyle("tabstop")) continue;
-    if (previous) setTabOrder(previous, widgets_[i]);
-    previous = widgets_[i];
-  }
 }
 
 void FormWidget::controlChanged(ControlId id) { dirty_.insert(id); }

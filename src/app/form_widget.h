@@ -53,7 +53,6 @@ class FormWidget : public QWidget, private ControlObserver {
   void build();
   void attachUpDownToBuddy(size_t upDownIndex);
   void stackInTemplateOrder();
-  void chainTabOrder();
   void syncControl(ControlId id);
 
   // The user's actions (form_actions.cpp).

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QTabBar>
 #include <QTableView>
+#include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -166,8 +167,13 @@ Qt::FocusPolicy focusPolicyOf(const LayoutEntry& entry) {
 QWidget* makeControlWidget(const LayoutEntry& entry, const QRect& place, QWidget* parent) {
   QWidget* widget = makeWidget(entry, place, parent);
   if (entry.kind != ControlKind::ComboBox) widget->setGeometry(place);
-  QWidget* focusTaker = entry.kind == ControlKind::TabControl ? tabRowOf(widget) : widget;
-  focusTaker->setFocusPolicy(focusPolicyOf(entry));
+  if (entry.kind == ControlKind::TabControl) {
+    QTabBar* row = tabRowOf(widget);
+    row->setFocusPolicy(focusPolicyOf(entry));
+    for (QToolButton* arrow : row->findChildren<QToolButton*>()) arrow->setFocusPolicy(Qt::NoFocus);
+  } else {
+    widget->setFocusPolicy(focusPolicyOf(entry));
+  }
   return widget;
 }
 
