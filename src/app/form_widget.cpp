@@ -8,6 +8,8 @@
 #include <QListWidget>
 #include <QTabBar>
 #include <QTableView>
+#include <algorithm>
+#include <utility>
 
 #include "app/list_view_model.h"
 #include "app/up_down_widget.h"
@@ -22,8 +24,9 @@ FormWidget::FormWidget(Form& form, NotifySink notify, QWidget* parent)
   setFixedSize(units_.size(FormWidthDlu, FormHeightDlu));
   build();
   for (const auto& [id, widget] : byId_) syncControl(id);
-  for (size_t i = 0; i < widgets_.size(); ++i)
-    if (widgets_[i] && formLayout()[i].id != ControlId::None) connectActions(formLayout()[i].id, formLayout()[i].kind, widgets_[i]);
+  const auto layout = formLayout();
+  for (size_t i = 0; i < layout.size(); ++i)
+    if (widgets_[i] && layout[i].id != ControlId::None) connectActions(layout[i].id, layout[i].kind, widgets_[i]);
   form_.setObserver(this);
 }
 
