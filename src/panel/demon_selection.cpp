@@ -56,30 +56,26 @@ void CQmoorView::ChooseDemon() {
   form_.combo(ControlId::RacePairCombo).setSelection(-1);
 }
 
-void CQmoorView::ChooseFromLevelOrder() {
-  const int position = form_.combo(ControlId::LevelOrderCombo).selection();
-  if (position < 0 || position >= DemonTotal) return;
+bool CQmoorView::chooseFromOrder(ControlId orderCombo, DemonRef (*orderAt)(int)) {
+  const int position = form_.combo(orderCombo).selection();
+  if (position < 0 || position >= DemonTotal) return false;
   state_.orderListIndex = position;
-  const DemonRef demon = levelOrderAt(position);
+  const DemonRef demon = orderAt(position);
   form_.combo(ControlId::RaceCombo).setSelection(demon.race);
   ChooseRace();
   form_.list(ControlId::DemonList).setSelection(demon.slot);
   form_.combo(ControlId::DemonCombo).setSelection(demon.slot);
   ChooseDemon();
-  state_.orderListIndex = form_.combo(ControlId::RaceOrderCombo).selection();
+  return true;
 }
 
-void CQmoorView::ChooseFromRaceOrder() {
-  const int position = form_.combo(ControlId::RaceOrderCombo).selection();
-  if (position < 0 || position >= DemonTotal) return;
-  state_.orderListIndex = position;
-  const DemonRef demon = raceOrderAt(position);
-  form_.combo(ControlId::RaceCombo).setSelection(demon.race);
-  ChooseRace();
-  form_.list(ControlId::DemonList).setSelection(demon.slot);
-  form_.combo(ControlId::DemonCombo).setSelection(demon.slot);
-  ChooseDemon();
+void CQmoorView::ChooseFromLevelOrder() {
+  // The order lists come back by their race-order position.
+  if (chooseFromOrder(ControlId::LevelOrderCombo, levelOrderAt))
+    state_.orderListIndex = form_.combo(ControlId::RaceOrderCombo).selection();
 }
+
+void CQmoorView::ChooseFromRaceOrder() { chooseFromOrder(ControlId::RaceOrderCombo, raceOrderAt); }
 
 void CQmoorView::SetMaterialRace() {
   ComboBox& combo = form_.combo(ControlId::MaterialRaceCombo);

@@ -27,8 +27,9 @@ std::string systemReason() {
 
 std::string temporarySibling(const std::filesystem::path& target) {
   std::random_device device;
-  const auto suffix = std::to_string(device() % 1000000u);
-  return (target.parent_path() / ("." + target.filename().string() + ".tmp" + suffix)).string();
+  std::string name = ".";
+  name.append(target.filename().string()).append(".tmp").append(std::to_string(device() % 1000000u));
+  return (target.parent_path() / name).string();
 }
 
 }  // namespace

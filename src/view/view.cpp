@@ -25,7 +25,32 @@ FilterSettings CQmoorView::currentFilters() const {
   return filters;
 }
 
-void CQmoorView::toggleCheck(ControlId check) { form_.check(check).toggle(); }
+namespace {
+
+// The captions beside the check boxes, and group box 1027: a click on one
+// toggles its check box and then acts as a click on it.
+ControlId checkBoxOfCaption(ControlId caption) {
+  switch (caption) {
+    case ControlId::NeutralCaption: return ControlId::NeutralCheck;
+    case ControlId::ReverseCaption: return ControlId::ReverseCheck;
+    case ControlId::CurseCaption: return ControlId::CurseCheck;
+    case ControlId::AutoLimitCaption: return ControlId::AutoLimitCheck;
+    case ControlId::ManualLimitCaptionLv:
+    case ControlId::ManualLimitCaptionBelow: return ControlId::ManualLimitCheck;
+    case ControlId::Skill1Group:
+    case ControlId::Skill1KindCaption:
+    case ControlId::Skill1KanaCaption: return ControlId::Skill1Check;
+    case ControlId::Skill2KindCaption:
+    case ControlId::Skill2KanaCaption: return ControlId::Skill2Check;
+    default: return ControlId::None;
+  }
+}
+
+}  // namespace
+
+void CQmoorView::openListedDemon(const std::vector<DemonRef>& demons, int index) {
+  if (index >= 0 && static_cast<size_t>(index) < demons.size()) OpenInNewTab(demons[static_cast<size_t>(index)]);
+}
 
 void CQmoorView::notify(ControlId id, Notification notification) {
   if (!form_.has(id)) return;
@@ -34,6 +59,12 @@ void CQmoorView::notify(ControlId id, Notification notification) {
   const bool click = notification == N::Click;
   const bool typed = notification == N::TextTyped;
   const bool doubleClick = notification == N::DoubleClick;
+
+  if (const ControlId check = checkBoxOfCaption(id); check != ControlId::None) {
+    if (!click) return;
+    form_.check(check).toggle();
+    id = check;
+  }
 
   switch (id) {
     case ControlId::RaceCombo:
@@ -113,56 +144,21 @@ void CQmoorView::notify(ControlId id, Notification notification) {
     case ControlId::OpenMaterial2Button:
       if (click && state_.panel2Demon) OpenInNewTab(*state_.panel2Demon);
       break;
-    case ControlId::NeutralCaption:
-    case ControlId::CurseCaption:
-      if (!click) break;
-      toggleCheck(id == ControlId::NeutralCaption ? ControlId::NeutralCheck : ControlId::CurseCheck);
-      ToggleNeutralOrCurse();
-      break;
     case ControlId::NeutralCheck:
     case ControlId::CurseCheck:
       if (click) ToggleNeutralOrCurse();
       break;
-    case ControlId::ReverseCaption:
-      if (!click) break;
-      toggleCheck(ControlId::ReverseCheck);
-      ToggleReverse();
-      break;
     case ControlId::ReverseCheck:
       if (click) ToggleReverse();
       break;
-    case ControlId::AutoLimitCaption:
-      if (!click) break;
-      toggleCheck(ControlId::AutoLimitCheck);
-      SetAutoLimit();
-      break;
     case ControlId::AutoLimitCheck:
       if (click) SetAutoLimit();
-      break;
-    case ControlId::ManualLimitCaptionLv:
-    case ControlId::ManualLimitCaptionBelow:
-      if (!click) break;
-      toggleCheck(ControlId::ManualLimitCheck);
-      SetManualLimit();
       break;
     case ControlId::ManualLimitCheck:
       if (click) SetManualLimit();
       break;
     case ControlId::LimitEdit:
       if (notification == N::TextChanged) ManualLimitEdited();
-      break;
-    case ControlId::Skill1Group:
-    case ControlId::Skill1KindCaption:
-    case ControlId::Skill1KanaCaption:
-      if (!click) break;
-      toggleCheck(ControlId::Skill1Check);
-      RerunQuery();
-      break;
-    case ControlId::Skill2KindCaption:
-    case ControlId::Skill2KanaCaption:
-      if (!click) break;
-      toggleCheck(ControlId::Skill2Check);
-      RerunQuery();
       break;
     case ControlId::Skill1Check:
     case ControlId::Skill2Check:
@@ -179,18 +175,12 @@ void CQmoorView::notify(ControlId id, Notification notification) {
     case ControlId::HolderCombo1:
     case ControlId::HolderList1:
       if (selection) HolderChosen(1, id);
-      if (doubleClick && id == ControlId::HolderList1) {
-        const int entry = form_.list(id).selection();
-        if (entry >= 0 && static_cast<size_t>(entry) < holders_[0].size()) OpenInNewTab(holders_[0][static_cast<size_t>(entry)]);
-      }
+      if (doubleClick && id == ControlId::HolderList1) openListedDemon(holders_[0], form_.list(id).selection());
       break;
     case ControlId::HolderCombo2:
     case ControlId::HolderList2:
       if (selection) HolderChosen(2, id);
-      if (doubleClick && id == ControlId::HolderList2) {
-        const int entry = form_.list(id).selection();
-        if (entry >= 0 && static_cast<size_t>(entry) < holders_[1].size()) OpenInNewTab(holders_[1][static_cast<size_t>(entry)]);
-      }
+      if (doubleClick && id == ControlId::HolderList2) openListedDemon(holders_[1], form_.list(id).selection());
       break;
     case ControlId::TabBar:
       if (notification == N::SelectionChanging) StoreTab();

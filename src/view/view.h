@@ -59,6 +59,7 @@ class CQmoorView {
   void ChooseFromLevelOrder();
   void ChooseFromRaceOrder();
   void SetMaterialRace();
+  bool chooseFromOrder(ControlId orderCombo, DemonRef (*orderAt)(int));
 
   // Recipes, result lists, options and level totals (engine/).
   void ShowRecipes();
@@ -97,7 +98,7 @@ class CQmoorView {
   void RerunQuery();
   void FillHolders(int group);
   void HolderChosen(int group, ControlId source);
-  void toggleCheck(ControlId check);
+  void openListedDemon(const std::vector<DemonRef>& demons, int index);
 
   // Tab bar and saved tabs (tabs/).
   void StoreTab();

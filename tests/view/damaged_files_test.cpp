@@ -15,7 +15,7 @@ using DamagedFiles = ViewFixture;
 
 TEST_F(DamagedFiles, LoadWithoutBreakingTheView) {
   int files = 0;
-  for (const fs::path folder : {fs::path(QMOOR_TEST_DATA_DIR) / "tab-files", fs::path(QMOOR_SOURCE_DIR) / "fuzz" / "corpus"}) {
+  for (const fs::path& folder : {fs::path(QMOOR_TEST_DATA_DIR) / "tab-files", fs::path(QMOOR_SOURCE_DIR) / "fuzz" / "corpus"}) {
     for (const fs::directory_entry& entry : fs::directory_iterator(folder)) {
       if (!entry.is_regular_file()) continue;
       ++files;

@@ -9,6 +9,7 @@
 
 #include "cli/drive_host.h"
 #include "cli/script_runner.h"
+#include "data/types.h"
 #include "form/layout.h"
 #include "view_invariants.h"
 
@@ -34,7 +35,13 @@ class ActionPicker {
     const int roll = pick(100);
     if (roll < 3) return pick(2) ? "spin up" : "spin down";
     if (roll < 6) return "type 1019 " + typedLimit();
-    if (roll < 8) return "command 32778";
+    if (roll < 7) return "command 32778";
+    // Most of a user's work is choosing demons, lines and rows: weigh them up.
+    if (roll < 17) return "select 1026 " + std::to_string(pick(DemonTotal));
+    const ListBox& lines = form.list(ControlId::RacePairList);
+    if (roll < 25 && lines.count() > 0) return "select 1001 " + std::to_string(pick(lines.count()));
+    const ListView& pairs = form.listView(ControlId::MaterialPairView);
+    if (roll < 33 && pairs.rowCount() > 0) return "row 1116 " + std::to_string(pick(pairs.rowCount()));
     const LayoutEntry& entry = *candidates[static_cast<size_t>(pick(static_cast<int>(candidates.size())))];
     const std::string id = std::to_string(static_cast<int>(entry.id));
     switch (entry.kind) {
