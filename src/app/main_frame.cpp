@@ -63,7 +63,7 @@ void CMainFrame::showAbout() {
 void CMainFrame::fitToForm() {
   const QSize form = client_->widget()->size();
   const QSize needed(form.width(), form.height() + menuBar()->sizeHint().height());
-  resize(size().boundedTo(needed));
+  resize(needed);
 }
 
 }  // namespace qmoor

@@ -22,7 +22,9 @@ class CMainFrame : public QMainWindow {
   // clearing of the tabs.
   CMainFrame(QWidget* form, CommandSink commands, QWidget* parent = nullptr);
 
-  // Shrinks the window, never enlarging it, so that its client area fits the form.
+  // Sizes the window so that its client area fits the form exactly: shrunk
+  // from its first size, or enlarged where the form's font draws the form
+  // larger than that, so nothing of the form is ever cut off.
   void fitToForm();
 
  private:

@@ -68,6 +68,10 @@ QWidget* makeListView(const LayoutEntry& entry, QWidget* parent) {
   table->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table->setShowGrid(false);
   table->setWordWrap(false);
+  // Columns are as narrow as the form's font needs: show the whole value
+  // rather than an ellipsis, with the item's padding kept small.
+  table->setTextElideMode(Qt::ElideNone);
+  table->setStyleSheet(QStringLiteral("QTableView::item { padding: 0px 1px; }"));
   table->verticalHeader()->hide();
   const int lineHeight = table->fontMetrics().height();
   table->verticalHeader()->setMinimumSectionSize(lineHeight);
