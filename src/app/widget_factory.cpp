@@ -171,6 +171,10 @@ Qt::FocusPolicy focusPolicyOf(const LayoutEntry& entry) {
 QWidget* makeControlWidget(const LayoutEntry& entry, const QRect& place, QWidget* parent) {
   QWidget* widget = makeWidget(entry, place, parent);
   if (entry.kind != ControlKind::ComboBox) widget->setGeometry(place);
+  // A caption that the form's font draws wider than its place keeps all its
+  // text, reaching at most to the form's right edge.
+  if (entry.kind == ControlKind::Static && !entry.hasStyle("icon") && widget->sizeHint().width() > place.width())
+    widget->resize(std::min(widget->sizeHint().width(), parent->width() - place.x()), place.height());
   if (entry.kind == ControlKind::TabControl) {
     QTabBar* row = tabRowOf(widget);
     row->setFocusPolicy(focusPolicyOf(entry));

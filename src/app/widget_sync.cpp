@@ -42,7 +42,10 @@ void syncComboBox(QComboBox& widget, const ComboBox& model) {
     SignalBlocking(&widget)->addItems(qtList(model.items()));
   }
   if (widget.currentIndex() != model.selection()) SignalBlocking(&widget)->setCurrentIndex(model.selection());
-  if (widget.isEditable() && widget.currentText() != qt(model.text())) SignalBlocking(&widget)->setEditText(qt(model.text()));
+  if (widget.isEditable() && widget.currentText() != qt(model.text())) {
+    SignalBlocking(&widget)->setEditText(qt(model.text()));
+    widget.lineEdit()->setCursorPosition(0);  // a text set from code shows its start
+  }
 }
 
 void syncListBox(QListWidget& widget, const ListBox& model) {

@@ -66,7 +66,12 @@ TEST_F(FormWidgetTest, ShowsEveryVisibleControlByItsClassWithinItsRectangle) {
     const QRect shown = control->geometry();
     EXPECT_NEAR(shown.x(), place.x(), 1) << describe(entry);
     EXPECT_NEAR(shown.y(), place.y(), 1) << describe(entry);
-    EXPECT_NEAR(shown.width(), place.width(), 1) << describe(entry);
+    if (entry.kind == ControlKind::Static) {
+      // A caption may reach further right to show all its text.
+      EXPECT_GE(shown.width(), place.width() - 1) << describe(entry);
+    } else {
+      EXPECT_NEAR(shown.width(), place.width(), 1) << describe(entry);
+    }
     // A combo box's rectangle includes its dropped-down list; only its text field is on the form.
     if (entry.kind == ControlKind::ComboBox) {
       EXPECT_LT(shown.height(), place.height()) << describe(entry);
