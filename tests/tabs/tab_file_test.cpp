@@ -2,6 +2,7 @@
 // cannot be read or written, which must cost the user nothing.
 #include <filesystem>
 #include <fstream>
+#include <random>
 
 #include "../view/view_fixture.h"
 #include "tabs/tab_codec.h"
@@ -109,6 +110,81 @@ TEST_F(TabFile, TruncatedFileLoadsItsCompleteRecordsAndSaysSo) {
   const auto shown = messages();
   ASSERT_EQ(shown.size(), 1u);
   EXPECT_NE(shown[0].find("cut.qmf"), std::string::npos);
+}
+
+TEST_F(TabFile, MoreThanTwoHundredTabsLoadTheFirstTwoHundred) {
+  std::vector<std::uint8_t> bytes = encodeTabs(std::vector<TabState>(MaxTabs));
+  const std::vector<std::uint8_t> record(bytes.end() - 32, bytes.end());
+  for (int extra = MaxTabs; extra < 256; ++extra) bytes.insert(bytes.end(), record.begin(), record.end());
+  bytes[2] = 255;  // 256 tabs announced
+  writeBytes(path("many.qmf"), bytes);
+  run("load " + path("many.qmf"));
+  EXPECT_EQ(view.form().tabs().count(), MaxTabs);
+  EXPECT_EQ(view.tabTable().lastTab, MaxTabs - 1);
+  const auto shown = messages();
+  ASSERT_EQ(shown.size(), 1u);
+  EXPECT_NE(shown[0].find("many.qmf"), std::string::npos);
+  EXPECT_FALSE(enabled(ControlId::OpenDetailButton));
+}
+
+TEST_F(TabFile, RandomTabTablesRestoreAsSaved) {
+  std::mt19937 random(1705);
+  const auto pick = [&random](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
+  for (int table = 0; table < 6; ++table) {
+    std::vector<TabState> tabs(static_cast<size_t>(pick(1, 5)));
+    for (TabState& tab : tabs) {
+      tab.race = pick(0, RaceTotal - 1);
+      tab.slot = pick(0, raceCount(tab.race) - 1);
+      tab.reverse = pick(0, 1);
+      tab.neutral = pick(0, 1);
+      tab.curse = pick(0, 1);
+      tab.skill1On = pick(0, 1);
+      tab.skill2On = pick(0, 1);
+      tab.skill1Index = pick(0, SelectableSkillTotal - 1);
+      tab.skill2Index = pick(0, SelectableSkillTotal - 1);
+      tab.autoLimit = pick(0, 1);
+      tab.manualLimit = pick(0, 1);
+      tab.materialRaceChoice = tab.materialRaceCombo = pick(0, 3) == 0 ? pick(1, RaceTotal) : 0;
+      tab.materialRaceSet = tab.materialRaceChoice != 0 ? 1 : 0;
+      tab.racePairIndex = pick(-1, 3);
+      tab.pickedRow = pick(-1, 3);
+      tab.materialSel1 = tab.materialSel2 = -1;
+      tab.materialList1Index = pick(-1, 2);
+      tab.materialList2Index = pick(-1, 2);
+      tab.limitText = std::to_string(pick(0, 99));
+    }
+    writeBytes(path("random.qmf"), encodeTabs(tabs));
+    run("load " + path("random.qmf"));
+    ASSERT_EQ(view.form().tabs().count(), static_cast<int>(tabs.size()));
+    for (size_t i = 0; i < tabs.size(); ++i) {
+      const TabState& tab = tabs[i];
+      if (i > 0) run("tab " + std::to_string(i));
+      const std::string where = "table " + std::to_string(table) + " tab " + std::to_string(i);
+      EXPECT_EQ(tabLabels()[i], std::string(cell(Column::Name, {tab.race, tab.slot}))) << where;
+      EXPECT_EQ(state().currentRace, tab.race) << where;
+      EXPECT_EQ(state().currentSlot, tab.slot) << where;
+      EXPECT_EQ(checked(ControlId::ReverseCheck), tab.reverse != 0) << where;
+      EXPECT_EQ(checked(ControlId::NeutralCheck), tab.neutral != 0) << where;
+      EXPECT_EQ(checked(ControlId::CurseCheck), tab.curse != 0) << where;
+      EXPECT_EQ(checked(ControlId::Skill1Check), tab.skill1On != 0) << where;
+      EXPECT_EQ(checked(ControlId::Skill2Check), tab.skill2On != 0) << where;
+      EXPECT_EQ(combo(ControlId::Skill1KindCombo).selection(), tab.skill1Index) << where;
+      EXPECT_EQ(combo(ControlId::Skill2KindCombo).selection(), tab.skill2Index) << where;
+      EXPECT_EQ(text(ControlId::LimitEdit), tab.limitText) << where;
+      EXPECT_EQ(checked(ControlId::AutoLimitCheck), tab.autoLimit != 0) << where;
+      EXPECT_EQ(checked(ControlId::ManualLimitCheck), tab.autoLimit == 0 && tab.manualLimit != 0) << where;
+      if (tab.autoLimit != 0) EXPECT_EQ(state().LevelCap, level({tab.race, tab.slot})) << where;
+      else if (tab.manualLimit != 0) EXPECT_EQ(state().LevelCap, std::stoi(tab.limitText)) << where;
+      else EXPECT_EQ(state().LevelCap, 99) << where;
+      EXPECT_EQ(state().materialRaceChoice, tab.materialRaceChoice) << where;
+      const ListBox& lines = list(ControlId::RacePairList);
+      EXPECT_EQ(lines.selection(), tab.racePairIndex < lines.count() ? tab.racePairIndex : -1) << where;
+      if (rows().isValidRow(tab.pickedRow)) {
+        EXPECT_EQ(state().pickedRow, tab.pickedRow) << where;
+        EXPECT_EQ(rows().hotRow(), tab.pickedRow) << where;
+      }
+    }
+  }
 }
 
 TEST_F(TabFile, DamagedFieldsRestoreSafely) {
