@@ -1,6 +1,7 @@
 // ScriptRunner: see script_runner.h.
 #include "cli/script_runner.h"
 
+#include <algorithm>
 #include <charconv>
 #include <istream>
 #include <ostream>
@@ -55,14 +56,21 @@ Control& ScriptRunner::reachable(std::string_view idText) {
   return control;
 }
 
-void ScriptRunner::select(std::string_view args) {
+// The control and the index of "ID INDEX", the control of one of kinds.
+std::pair<Control&, int> ScriptRunner::controlAndIndex(std::string_view args, std::initializer_list<ControlKind> kinds,
+                                                       const char* what) {
   std::string_view rest;
   Control& control = reachable(firstWord(args, rest));
   std::string_view more;
-  const int index = parseInt(firstWord(rest, more), "an item index");
+  const int index = parseInt(firstWord(rest, more), what);
   expectNoMore(more);
-  if (control.kind() != ControlKind::ComboBox && control.kind() != ControlKind::ListBox)
-    throw ScriptError("control " + std::to_string(static_cast<int>(control.id())) + " is not a combo box or list box");
+  if (std::find(kinds.begin(), kinds.end(), control.kind()) == kinds.end())
+    throw ScriptError("control " + std::to_string(static_cast<int>(control.id())) + " does not take a " + what);
+  return {control, index};
+}
+
+void ScriptRunner::select(std::string_view args) {
+  auto [control, index] = controlAndIndex(args, {ControlKind::ComboBox, ControlKind::ListBox}, "item index");
   auto& list = static_cast<ListBox&>(control);
   if (index != -1 && !list.isValidIndex(index))
     throw ScriptError("item " + std::to_string(index) + " does not exist (" + std::to_string(list.count()) + " items)");
@@ -92,12 +100,7 @@ void ScriptRunner::click(std::string_view args) {
 }
 
 void ScriptRunner::row(std::string_view args) {
-  std::string_view rest;
-  Control& control = reachable(firstWord(args, rest));
-  std::string_view more;
-  const int index = parseInt(firstWord(rest, more), "a row index");
-  expectNoMore(more);
-  if (control.kind() != ControlKind::ListView) throw ScriptError("control is not a list view");
+  auto [control, index] = controlAndIndex(args, {ControlKind::ListView}, "row index");
   auto& view = static_cast<ListView&>(control);
   if (index != -1 && !view.isValidRow(index))
     throw ScriptError("row " + std::to_string(index) + " does not exist (" + std::to_string(view.rowCount()) + " rows)");

@@ -4,7 +4,9 @@
 // a script error.
 #pragma once
 
+#include <initializer_list>
 #include <iosfwd>
+#include <utility>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -42,6 +44,8 @@ class ScriptRunner {
   void fileCommand(CommandId command, std::optional<std::string> path);
   void dump(std::string_view args);
   Control& reachable(std::string_view idText);
+  std::pair<Control&, int> controlAndIndex(std::string_view args, std::initializer_list<ControlKind> kinds,
+                                           const char* what);
 
   CQmoorView& view_;
   ScriptedHost& host_;

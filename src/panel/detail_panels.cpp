@@ -150,6 +150,12 @@ void CQmoorView::PickMaterialPair() {
   UpdateTotalLevel();
 }
 
+void CQmoorView::MaterialDoubleClicked(int panel) {
+  int& selection = panel == 1 ? state_.materialSel1 : state_.materialSel2;
+  selection = form_.list(materialControls(panel).list).selection();
+  if (selection >= 0) OpenInNewTab({panel == 1 ? state_.materialRace1 : state_.materialRace2, selection});
+}
+
 void CQmoorView::MaterialChosen(int panel, ControlId source) {
   const MaterialControls& controls = materialControls(panel);
   const int index = form_.list(source).selection();

@@ -1,4 +1,4 @@
-// The two skill-specification groups: keeping the kind-order and kana-order
+// The two skill groups of the form: keeping the kind-order and kana-order
 // combos on one skill, listing the skill's holders, showing a chosen holder,
 // and re-running the query when a ticked condition changes.
 #include "data/compendium.h"

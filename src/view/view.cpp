@@ -109,20 +109,13 @@ void CQmoorView::notify(ControlId id, Notification notification) {
       break;
     case ControlId::Material1Combo:
     case ControlId::MaterialList1:
-      if (selection) MaterialChosen(1, id);
-      if (doubleClick && id == ControlId::MaterialList1) {
-        state_.materialSel1 = form_.list(id).selection();
-        if (state_.materialSel1 >= 0) OpenInNewTab({state_.materialRace1, state_.materialSel1});
-      }
-      break;
     case ControlId::Material2Combo:
-    case ControlId::MaterialList2:
-      if (selection) MaterialChosen(2, id);
-      if (doubleClick && id == ControlId::MaterialList2) {
-        state_.materialSel2 = form_.list(id).selection();
-        if (state_.materialSel2 >= 0) OpenInNewTab({state_.materialRace2, state_.materialSel2});
-      }
+    case ControlId::MaterialList2: {
+      const int panel = id == ControlId::Material1Combo || id == ControlId::MaterialList1 ? 1 : 2;
+      if (selection) MaterialChosen(panel, id);
+      if (doubleClick && form_.control(id).kind() == ControlKind::ListBox) MaterialDoubleClicked(panel);
       break;
+    }
     case ControlId::MaterialPairView:
       if (click) PickMaterialPair();
       if (doubleClick) {
@@ -174,14 +167,14 @@ void CQmoorView::notify(ControlId id, Notification notification) {
       break;
     case ControlId::HolderCombo1:
     case ControlId::HolderList1:
-      if (selection) HolderChosen(1, id);
-      if (doubleClick && id == ControlId::HolderList1) openListedDemon(holders_[0], form_.list(id).selection());
-      break;
     case ControlId::HolderCombo2:
-    case ControlId::HolderList2:
-      if (selection) HolderChosen(2, id);
-      if (doubleClick && id == ControlId::HolderList2) openListedDemon(holders_[1], form_.list(id).selection());
+    case ControlId::HolderList2: {
+      const int group = id == ControlId::HolderCombo1 || id == ControlId::HolderList1 ? 1 : 2;
+      if (selection) HolderChosen(group, id);
+      if (doubleClick && form_.control(id).kind() == ControlKind::ListBox)
+        openListedDemon(holders_[group - 1], form_.list(id).selection());
       break;
+    }
     case ControlId::TabBar:
       if (notification == N::SelectionChanging) StoreTab();
       if (selection) {

@@ -94,6 +94,7 @@ class CQmoorView {
   void emptyMaterialList(int panel);
   void PickMaterialPair();
   void MaterialChosen(int panel, ControlId source);
+  void MaterialDoubleClicked(int panel);
   void SkillChosen(int group, ControlId source);
   void RerunQuery();
   void FillHolders(int group);
