@@ -9,13 +9,13 @@ namespace qmoor {
 
 namespace {
 
-struct ColumnSpec {
+struct ColumnHeading {
   const char* header;
   int width;
 };
 
-void insertColumns(ListView& view, std::initializer_list<ColumnSpec> columns) {
-  for (const ColumnSpec& column : columns) view.insertColumn(column.header, column.width);
+void insertColumns(ListView& view, std::initializer_list<ColumnHeading> columns) {
+  for (const ColumnHeading& column : columns) view.insertColumn(column.header, column.width);
 }
 
 void fillSkillCombo(ComboBox& combo, int (*orderAt)(int)) {
