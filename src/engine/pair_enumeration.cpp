@@ -12,8 +12,6 @@ namespace {
 
 using detail::PairScan;
 
-constexpr int MaterialRowCapacity = 2000;
-
 bool isRace(Race race) { return race >= 0 && race < RaceTotal; }
 
 // The lines of the race-pair list for resultRace. In target mode, when rows
@@ -77,7 +75,7 @@ FusionAnswer answerFor(DemonRef target, const FilterSettings& filters, bool reve
   const bool phase = target.race == PhaseRace;
   if (!phase && isSpecial(target)) return answer;
   PairScan scan(filters, target);
-  answer.materialPairs.reserve(MaterialRowCapacity);
+  answer.materialPairs.reserve(MaterialPairCapacity);
   const Race resultRace = phase ? phaseFusionRace(target.slot) : target.race;
   answer.racePairs = listRacePairs(scan, resultRace, target.race, true, reverse, &answer.materialPairs);
   scan.appendSpiritRows(answer.materialPairs);

@@ -23,6 +23,10 @@ std::string racePairText(RacePair pair);
 
 // A row of the material-pair list: material 1 and material 2 (for a spirit
 // fusion, the source demon and the spirit).
+// The most rows the material-pair list holds; the largest answer of the
+// compendium (レギオン with CURSE) lists 1,590.
+inline constexpr int MaterialPairCapacity = 2000;
+
 struct MaterialPair {
   DemonRef first;
   DemonRef second;

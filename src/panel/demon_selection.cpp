@@ -85,8 +85,14 @@ void CQmoorView::SetMaterialRace() {
   }
   state_.materialRaceChoice = combo.selection();
   state_.materialRaceSet = state_.materialRaceChoice != 0;
-  if (state_.demonChosen && form_.list(ControlId::DemonList).selection() >= 0) ChooseDemon();
-  else ChooseRace();
+  if (!state_.demonChosen) {
+    ChooseRace();
+    return;
+  }
+  // The same demon, recomputed under the new restriction.
+  form_.list(ControlId::DemonList).setSelection(state_.currentSlot);
+  form_.combo(ControlId::DemonCombo).setSelection(state_.currentSlot);
+  ChooseDemon();
 }
 
 }  // namespace qmoor

@@ -127,7 +127,9 @@ void CQmoorView::RestoreTab() {
     rows.setHotRow(record.pickedRow);
     state_.pickedRow = record.pickedRow;
     PickMaterialPair();
-  } else {
+  } else if (record.pickedRow < 0 || record.pickedRow >= MaterialPairCapacity) {
+    // A row the list can never hold (a damaged file) is no pick; any other
+    // row is remembered, as it is within a tab, for a later listing to name.
     state_.pickedRow = -1;
   }
   for (int panel : {1, 2}) {

@@ -35,6 +35,7 @@ void CQmoorView::SaveTabs() {
       host_.setTitle(name);
     } else {
       host_.showMessage("「" + name + "」を保存できませんでした。\n" + reason);
+      return;  // the command ends with the failure
     }
   }
   selectPickedRowInView();

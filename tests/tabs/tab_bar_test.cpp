@@ -63,6 +63,20 @@ TEST_F(TabBar, EnteredTabRestoresItsQuery) {
   EXPECT_EQ(list(ControlId::MaterialList1).selection(), rowsBefore[0].first.slot);
 }
 
+TEST_F(TabBar, APickNotListedNowIsRememberedAcrossTabs) {
+  choose({0, 2});  // オーディン lists over a hundred pairs
+  ASSERT_GT(rows().rowCount(), 100);
+  run("row 1116 100");
+  const MaterialPair picked = view.results().materialPairs[100];
+  choose({0, 0});  // ヴィシュヌ lists fewer
+  run("click 1168\ntab 1\ntab 0");
+  EXPECT_EQ(state().pickedRow, 100);
+  choose({0, 2});
+  run("row 1116 -1");
+  EXPECT_EQ(rows().hotRow(), 100);
+  EXPECT_EQ(list(ControlId::MaterialList1).selection(), picked.first.slot);
+}
+
 TEST_F(TabBar, MovingExchangesPlacesAndLabels) {
   for (DemonRef demon : {DemonRef{1, 0}, DemonRef{2, 1}, DemonRef{4, 0}, DemonRef{5, 0}}) {
     choose(demon);

@@ -67,6 +67,15 @@ TEST_F(Options, TogglingWithAMitamaNeverDuplicatesTheSpiritLine) {
   EXPECT_EQ(list(ControlId::RecipeList).item(0), "造御魂合体");
 }
 
+TEST_F(Options, MaterialRaceRecomputesTheSameDemon) {
+  choose({0, 2});
+  run("select 1002 -1\nselect 1000 4");  // no line of the demon list selected
+  EXPECT_TRUE(state().demonChosen);
+  EXPECT_EQ(state().currentSlot, 2);
+  EXPECT_EQ(list(ControlId::DemonList).selection(), 2);
+  for (const RacePair& pair : view.results().racePairs) EXPECT_TRUE(pair.first == 3 || pair.second == 3) << racePairText(pair);
+}
+
 TEST_F(Options, AutomaticLimitFollowsTheChosenDemon) {
   run("click 1025");
   EXPECT_TRUE(checked(ControlId::AutoLimitCheck));
