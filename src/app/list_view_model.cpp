@@ -19,10 +19,13 @@ int ListViewModel::rowCount(const QModelIndex& parent) const { return parent.isV
 int ListViewModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : columns_; }
 
 QVariant ListViewModel::data(const QModelIndex& index, int role) const {
-  if (role != Qt::DisplayRole || !checkIndex(index, CheckIndexOption::IndexIsValid)) return {};
+  if (!checkIndex(index, CheckIndexOption::IndexIsValid)) return {};
   // Until the next reset the source may hold fewer rows or columns than announced.
   if (!source_.isValidRow(index.row()) || index.column() >= static_cast<int>(source_.columns().size())) return {};
-  return QString::fromStdString(source_.cell(index.row(), index.column()));
+  if (role == Qt::DisplayRole) return QString::fromStdString(source_.cell(index.row(), index.column()));
+  // The hot row (the material pair last picked) keeps a light tint of its own.
+  if (role == Qt::BackgroundRole && index.row() == source_.hotRow()) return HotRowTint;
+  return {};
 }
 
 QVariant ListViewModel::headerData(int section, Qt::Orientation orientation, int role) const {

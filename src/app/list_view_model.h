@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <QColor>
 
 #include "form/controls.h"
 
@@ -12,6 +13,9 @@ class ListViewModel : public QAbstractTableModel {
   Q_OBJECT
 
  public:
+  // The background of the hot row, the light blue of a hover highlight.
+  static inline const QColor HotRowTint{0xe5, 0xf1, 0xfb};
+
   explicit ListViewModel(const ListView& source, QObject* parent = nullptr);
 
   int rowCount(const QModelIndex& parent = QModelIndex()) const override;

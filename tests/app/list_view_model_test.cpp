@@ -49,6 +49,17 @@ TEST_F(ListViewModelTest, KeepsItsShapeUntilTheRefreshButReadsNothingThatIsGone)
   EXPECT_FALSE(model.data(model.index(3, 0)).isValid());
 }
 
+TEST_F(ListViewModelTest, TintsOnlyTheHotRow) {
+  model.refresh();
+  source.setHotRow(2);
+  for (int row = 0; row < 4; ++row)
+    for (int column = 0; column < 2; ++column) {
+      const QVariant background = model.data(model.index(row, column), Qt::BackgroundRole);
+      EXPECT_EQ(background.isValid(), row == 2) << row << "," << column;
+    }
+  EXPECT_EQ(model.data(model.index(2, 0), Qt::BackgroundRole).value<QColor>(), ListViewModel::HotRowTint);
+}
+
 TEST(ListViewModel, AReportWithoutColumnsShowsNoRows) {
   ListView source{ControlId::StatsView};
   source.appendRow("only", "");
