@@ -18,6 +18,9 @@ namespace {
 class FileHost : public qmoor::ViewHost {
  public:
   explicit FileHost(std::string path) : path_(std::move(path)) {}
+  ~FileHost() override { std::remove(path_.c_str()); }
+  FileHost(const FileHost&) = delete;
+  FileHost& operator=(const FileHost&) = delete;
   std::optional<std::string> askSavePath(const std::string&) override { return std::nullopt; }
   std::optional<std::string> askLoadPath(const std::string&) override { return path_; }
   void showMessage(const std::string&) override {}
