@@ -49,11 +49,12 @@ void CQmoorView::AppendSpiritLines() {
 
 void CQmoorView::ListAllMaterialPairs() {
   results_.materialPairs.clear();
+  const FilterSettings filters = currentFilters();
   for (const RacePair& pair : results_.racePairs) {
     state_.materialRace1 = pair.first;
     state_.materialRace2 = pair.second;
     const auto madeBySpirits = [](Race race) { return race == SpiritRace || race == MitamaRace; };
-    if (!madeBySpirits(pair.first) && !madeBySpirits(pair.second)) ListMaterialPairs(pair.first, pair.second);
+    if (!madeBySpirits(pair.first) && !madeBySpirits(pair.second)) listMaterialPairs(pair.first, pair.second, filters);
   }
   form_.list(ControlId::RacePairList).setSelection(-1);
   form_.combo(ControlId::RacePairCombo).setSelection(-1);
@@ -64,7 +65,9 @@ void CQmoorView::ListAllMaterialPairs() {
   state_.materialPairPicked = false;
 }
 
-void CQmoorView::ListMaterialPairs(Race a, Race b) {
+void CQmoorView::ListMaterialPairs(Race a, Race b) { listMaterialPairs(a, b, currentFilters()); }
+
+void CQmoorView::listMaterialPairs(Race a, Race b, const FilterSettings& filters) {
   const bool demon = state_.currentSlot >= 0;
   if (a == SpiritRace || (b == SpiritRace && demon)) {
     ListSpiritPairs();
@@ -74,7 +77,7 @@ void CQmoorView::ListMaterialPairs(Race a, Race b) {
   const DemonRef target{state_.currentRace, state_.currentSlot};
   if (!demon || !isOccupied(target) || a < 0 || a >= RaceTotal || b < 0 || b >= RaceTotal) return;
   const size_t first = results_.materialPairs.size();
-  appendMaterialPairs(a, b, target, currentFilters(), results_.materialPairs);
+  appendMaterialPairs(a, b, target, filters, results_.materialPairs);
   appendRowsFrom(first);
 }
 

@@ -67,6 +67,7 @@ class CQmoorView {
   void AppendSpiritLines();
   void ListAllMaterialPairs();
   void ListMaterialPairs(Race a, Race b);
+  void listMaterialPairs(Race a, Race b, const FilterSettings& filters);
   void ListSpiritPairs();
   void appendRowsFrom(size_t firstNewRow);
   void emptyMaterialPairView();
