@@ -11,7 +11,7 @@ namespace qmoor {
 
 bool CQmoorView::rebuildsOnToggle() const {
   if (state_.currentRace == PhaseRace && state_.currentSlot >= 0) return true;
-  const ListBox& recipes = const_cast<Form&>(form_).list(ControlId::RecipeList);
+  const ListBox& recipes = form_.list(ControlId::RecipeList);
   return recipes.count() > 0 && recipes.item(0) == NoRecipeLine;
 }
 

@@ -11,7 +11,7 @@ CQmoorView::CQmoorView(ViewHost& host) : host_(host) {
 }
 
 FilterSettings CQmoorView::currentFilters() const {
-  auto& form = const_cast<Form&>(form_);
+  const Form& form = form_;
   FilterSettings filters;
   filters.curse = form.check(ControlId::CurseCheck).checked();
   filters.neutral = form.check(ControlId::NeutralCheck).checked();
