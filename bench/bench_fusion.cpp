@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "data/races.h"
-#include "engine/pair_enumeration.h"
+#include "rules/pair_enumeration.h"
 
 namespace qmoor {
 namespace {

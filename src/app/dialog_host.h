@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/drive_host.h"
+#include "script/drive_host.h"
 
 class QFileDialog;
 class QWidget;

@@ -9,7 +9,7 @@
 
 #include "app/form_widget.h"
 #include "app/main_frame.h"
-#include "cli/script_runner.h"
+#include "script/script_runner.h"
 
 namespace qmoor {
 

@@ -3,8 +3,8 @@
 #include <fstream>
 #include <iostream>
 
-#include "cli/drive_host.h"
-#include "cli/script_runner.h"
+#include "script/drive_host.h"
+#include "script/script_runner.h"
 
 int main(int argc, char** argv) {
   if (argc > 2) {

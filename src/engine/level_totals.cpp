@@ -2,7 +2,7 @@
 // its materials, and the total level of the two selected materials.
 #include "data/compendium.h"
 #include "data/races.h"
-#include "engine/fusion_rules.h"
+#include "rules/fusion_rules.h"
 #include "view/view.h"
 
 namespace qmoor {

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "engine/pair_enumeration.h"
+#include "rules/pair_enumeration.h"
 
 namespace qmoor {
 

@@ -20,7 +20,7 @@
 #include <string>
 
 #include "data/types.h"
-#include "engine/filter_settings.h"
+#include "rules/filter_settings.h"
 #include "engine/result_lists.h"
 #include "form/form.h"
 #include "panel/working_state.h"

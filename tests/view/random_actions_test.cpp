@@ -7,8 +7,8 @@
 #include <random>
 #include <sstream>
 
-#include "cli/drive_host.h"
-#include "cli/script_runner.h"
+#include "script/drive_host.h"
+#include "script/script_runner.h"
 #include "data/types.h"
 #include "form/layout.h"
 #include "view_invariants.h"

@@ -1,7 +1,7 @@
 // Choosing a demon: the recipe lines, the required level range, the preset
 // materials of special demons, and the answer lists of normal ones.
 #include "data/recipes.h"
-#include "engine/fusion_rules.h"
+#include "rules/fusion_rules.h"
 #include "view_fixture.h"
 
 namespace qmoor::testing {

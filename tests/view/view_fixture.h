@@ -8,8 +8,8 @@
 #include <string>
 #include <string_view>
 
-#include "cli/drive_host.h"
-#include "cli/script_runner.h"
+#include "script/drive_host.h"
+#include "script/script_runner.h"
 #include "data/compendium.h"
 #include "data/races.h"
 #include "view/view.h"

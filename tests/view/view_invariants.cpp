@@ -6,7 +6,7 @@
 #include "data/compendium.h"
 #include "data/races.h"
 #include "data/skills.h"
-#include "engine/fusion_rules.h"
+#include "rules/fusion_rules.h"
 
 namespace qmoor::testing {
 

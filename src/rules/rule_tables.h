@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "data/types.h"
-#include "engine/pair_enumeration.h"
+#include "rules/pair_enumeration.h"
 
 namespace qmoor::detail {
 

@@ -3,7 +3,7 @@
 
 #include "data/races.h"
 #include "data/skills.h"
-#include "engine/filter_settings.h"
+#include "rules/filter_settings.h"
 
 namespace qmoor {
 namespace {

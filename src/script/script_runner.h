@@ -11,7 +11,7 @@
 #include <string>
 #include <string_view>
 
-#include "cli/drive_host.h"
+#include "script/drive_host.h"
 #include "view/view.h"
 
 namespace qmoor {

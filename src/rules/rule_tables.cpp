@@ -1,5 +1,5 @@
 // Builds the flat rule tables from the compendium lookups.
-#include "engine/rule_tables.h"
+#include "rules/rule_tables.h"
 
 #include "data/compendium.h"
 #include "data/races.h"

@@ -1,9 +1,9 @@
 // Scans over the demon pairs of one race pair and over the spirit fusions of
 // a target, under filter settings resolved once per enumeration.
-#include "engine/pair_scan.h"
+#include "rules/pair_scan.h"
 
-#include "engine/fusion_rules.h"
-#include "engine/spirit_moves.h"
+#include "rules/fusion_rules.h"
+#include "rules/spirit_moves.h"
 
 namespace qmoor::detail {
 namespace {

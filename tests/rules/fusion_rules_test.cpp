@@ -8,7 +8,7 @@
 
 #include "data/compendium.h"
 #include "data/races.h"
-#include "engine/fusion_rules.h"
+#include "rules/fusion_rules.h"
 
 namespace qmoor {
 namespace {

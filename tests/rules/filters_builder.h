@@ -1,7 +1,7 @@
 // Filter settings written as one expression in tests, e.g. Filters().cap(50).neutral().
 #pragma once
 
-#include "engine/filter_settings.h"
+#include "rules/filter_settings.h"
 
 namespace qmoor {
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "data/types.h"
-#include "engine/filter_settings.h"
+#include "rules/filter_settings.h"
 
 namespace qmoor {
 

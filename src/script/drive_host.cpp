@@ -1,5 +1,5 @@
 // DriveHost: see drive_host.h.
-#include "cli/drive_host.h"
+#include "script/drive_host.h"
 
 namespace qmoor {
 

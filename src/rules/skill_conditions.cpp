@@ -1,6 +1,6 @@
 // The skill-condition test on a pair of materials.
 #include "data/skills.h"
-#include "engine/filter_settings.h"
+#include "rules/filter_settings.h"
 
 namespace qmoor {
 namespace {

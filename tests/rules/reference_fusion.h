@@ -5,9 +5,9 @@
 #include <optional>
 #include <vector>
 
-#include "engine/filter_settings.h"
-#include "engine/fusion_rules.h"
-#include "engine/pair_enumeration.h"
+#include "rules/filter_settings.h"
+#include "rules/fusion_rules.h"
+#include "rules/pair_enumeration.h"
 
 namespace qmoor::reference {
 

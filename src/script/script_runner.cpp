@@ -1,12 +1,12 @@
 // ScriptRunner: see script_runner.h.
-#include "cli/script_runner.h"
+#include "script/script_runner.h"
 
 #include <algorithm>
 #include <charconv>
 #include <istream>
 #include <ostream>
 
-#include "cli/dumps.h"
+#include "script/dumps.h"
 #include "form/layout.h"
 
 namespace qmoor {

@@ -1,11 +1,11 @@
 // The race-pair list, the material pairs of a race pair, the spirit fusions
 // and the complete answer for a demon.
-#include "engine/pair_enumeration.h"
+#include "rules/pair_enumeration.h"
 
 #include "data/compendium.h"
 #include "data/races.h"
-#include "engine/fusion_rules.h"
-#include "engine/pair_scan.h"
+#include "rules/fusion_rules.h"
+#include "rules/pair_scan.h"
 
 namespace qmoor {
 namespace {

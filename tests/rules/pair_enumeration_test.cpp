@@ -8,8 +8,8 @@
 
 #include "data/compendium.h"
 #include "data/races.h"
-#include "engine/fusion_rules.h"
-#include "engine/pair_enumeration.h"
+#include "rules/fusion_rules.h"
+#include "rules/pair_enumeration.h"
 #include "filters_builder.h"
 
 namespace qmoor {

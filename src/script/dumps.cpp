@@ -1,5 +1,5 @@
 // JSON dumps: see dumps.h.
-#include "cli/dumps.h"
+#include "script/dumps.h"
 
 namespace qmoor {
 

@@ -9,7 +9,7 @@
 #include "data/compendium.h"
 #include "data/races.h"
 #include "data/skills.h"
-#include "engine/pair_enumeration.h"
+#include "rules/pair_enumeration.h"
 #include "filters_builder.h"
 #include "reference_fusion.h"
 

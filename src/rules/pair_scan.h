@@ -7,10 +7,10 @@
 #include <optional>
 #include <vector>
 
-#include "engine/filter_settings.h"
-#include "engine/fusion_rules.h"
-#include "engine/pair_enumeration.h"
-#include "engine/rule_tables.h"
+#include "rules/filter_settings.h"
+#include "rules/fusion_rules.h"
+#include "rules/pair_enumeration.h"
+#include "rules/rule_tables.h"
 
 namespace qmoor::detail {
 

@@ -4,7 +4,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "cli/drive_host.h"
+#include "script/drive_host.h"
 #include "view/view.h"
 
 namespace qmoor {

@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "engine/fusion_rules.h"
+#include "rules/fusion_rules.h"
 
 namespace qmoor::detail {
 

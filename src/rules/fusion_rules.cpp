@@ -1,9 +1,9 @@
 // The fusion rules: level brackets of normal fusion, spirit moves and the
 // filter tests on races and levels.
-#include "engine/fusion_rules.h"
+#include "rules/fusion_rules.h"
 
-#include "engine/rule_tables.h"
-#include "engine/spirit_moves.h"
+#include "rules/rule_tables.h"
+#include "rules/spirit_moves.h"
 
 namespace qmoor {
 namespace {
