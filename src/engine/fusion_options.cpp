@@ -12,7 +12,7 @@ namespace qmoor {
 bool CQmoorView::rebuildsOnToggle() const {
   if (state_.currentRace == PhaseRace && state_.currentSlot >= 0) return true;
   const ListBox& recipes = form_.list(ControlId::RecipeList);
-  return recipes.count() > 0 && recipes.item(0) == NoRecipeLine;
+  return recipes.count() > 0 && recipes.item(0) == uiString(NoRecipeLine);
 }
 
 bool CQmoorView::normalDemonChosen() const {

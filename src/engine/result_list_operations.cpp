@@ -6,7 +6,6 @@
 #include "view/view.h"
 
 namespace qmoor {
-
 void CQmoorView::emptyMaterialPairView() {
   results_.materialPairs.clear();
   ListView& rows = form_.listView(ControlId::MaterialPairView);
@@ -31,7 +30,7 @@ void CQmoorView::ListRacePairs(Race resultRace) {
   ListBox& lines = form_.list(ControlId::RacePairList);
   ComboBox& twin = form_.combo(ControlId::RacePairCombo);
   for (const RacePair& pair : results_.racePairs) {
-    std::string text = racePairText(pair);
+    std::string text = racePairLine(pair, language_);
     twin.append(text);
     lines.append(std::move(text));
   }
@@ -42,7 +41,7 @@ void CQmoorView::AppendSpiritLines() {
   if (!listsSpiritSpiritLine(state_.currentRace, currentFilters())) return;
   const RacePair line{SpiritRace, SpiritRace};
   results_.racePairs.push_back(line);
-  const std::string text = racePairText(line);
+  const std::string text = racePairLine(line, language_);
   form_.list(ControlId::RacePairList).append(text);
   form_.combo(ControlId::RacePairCombo).append(text);
 }
@@ -94,7 +93,7 @@ void CQmoorView::appendRowsFrom(size_t firstNewRow) {
   rows.reserveRows(static_cast<int>(results_.materialPairs.size()));
   for (size_t row = firstNewRow; row < results_.materialPairs.size(); ++row) {
     const MaterialPair& pair = results_.materialPairs[row];
-    rows.appendRow(resultLabel(pair.first), resultLabel(pair.second));
+    rows.appendRow(resultLabel(pair.first, language_), resultLabel(pair.second, language_));
   }
 }
 

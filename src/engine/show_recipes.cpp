@@ -5,16 +5,17 @@
 #include "data/races.h"
 #include "data/recipes.h"
 #include "engine/recipe_list_text.h"
+#include "names/ui_texts.h"
 #include "view/view.h"
 
 namespace qmoor {
 
 namespace {
 
-void showRecipeLines(ListBox& recipes, const RecipeLines& lines) {
+void showRecipeLines(ListBox& recipes, const RecipeLines& lines, Language language) {
   recipes.setEnabled(true);
   recipes.clear();
-  for (std::string_view line : lines) recipes.append(std::string(line));
+  for (std::string_view line : lines) recipes.append(recipeLineText(line, language));
 }
 
 }  // namespace
@@ -26,7 +27,7 @@ void CQmoorView::ShowRecipes() {
 
   ListBox& recipes = form_.list(ControlId::RecipeList);
   recipes.clear();
-  recipes.append(NoRecipeLine);
+  recipes.append(uiString(NoRecipeLine));
   form_.combo(ControlId::LevelOrderCombo).setSelection(levelOrderIndexOf(target));
   form_.combo(ControlId::RaceOrderCombo).setSelection(raceOrderIndexOf(target));
   results_.racePairs.clear();
@@ -44,7 +45,7 @@ void CQmoorView::ShowRecipes() {
     ListRacePairs(phaseFusionRace(target.slot));
     emptyMaterialPairView();
     ListAllMaterialPairs();
-    if (auto lines = recipeLines(target)) showRecipeLines(recipes, *lines);
+    if (auto lines = recipeLines(target)) showRecipeLines(recipes, *lines, language_);
   } else if (kind == '0') {
     recipes.setEnabled(false);
     state_.demonChosen = true;
@@ -52,7 +53,7 @@ void CQmoorView::ShowRecipes() {
     emptyMaterialPairView();
     ListAllMaterialPairs();
   } else {
-    if (auto lines = recipeLines(target)) showRecipeLines(recipes, *lines);
+    if (auto lines = recipeLines(target)) showRecipeLines(recipes, *lines, language_);
     emptyRacePairList();
     emptyMaterialList(1);
     state_.materialPairPicked = false;

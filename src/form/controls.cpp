@@ -55,6 +55,17 @@ void ListView::insertColumn(std::string header, int width) {
   changed();
 }
 
+void Captioned::setCaption(std::string caption) {
+  caption_ = std::move(caption);
+  changed();
+}
+
+void ListView::setColumn(int column, std::string header, int width) {
+  if (column < 0 || static_cast<size_t>(column) >= columns_.size()) return;
+  columns_[static_cast<size_t>(column)] = {std::move(header), width};
+  changed();
+}
+
 void ListView::setFullRowSelect(bool on) {
   fullRowSelect_ = on;
   changed();

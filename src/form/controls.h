@@ -100,6 +100,7 @@ class ListView : public Control {
   explicit ListView(ControlId id) : Control(id, ControlKind::ListView) {}
   const std::vector<ListViewColumn>& columns() const { return columns_; }
   void insertColumn(std::string header, int width);
+  void setColumn(int column, std::string header, int width);  // an existing column; others are ignored
   bool fullRowSelect() const { return fullRowSelect_; }
   void setFullRowSelect(bool on);
 
@@ -208,6 +209,7 @@ class Captioned : public Control {
  public:
   Captioned(ControlId id, ControlKind kind, std::string caption) : Control(id, kind), caption_(std::move(caption)) {}
   const std::string& caption() const { return caption_; }
+  void setCaption(std::string caption);
 
  private:
   std::string caption_;

@@ -23,7 +23,7 @@ void CQmoorView::ChooseRace() {
     form_.edit(edit).setText("");
   ListBox& recipes = form_.list(ControlId::RecipeList);
   recipes.clear();
-  recipes.append(NoRecipeLine);
+  recipes.append(uiString(NoRecipeLine));
   recipes.setEnabled(false);
 
   state_.currentRace = race;
@@ -36,7 +36,7 @@ void CQmoorView::ChooseRace() {
   demons.clear();
   demonTwin.clear();
   for (Slot slot = 0; slot < raceCount(race); ++slot) {
-    std::string label = raceLabel({race, slot});
+    std::string label = raceLabel({race, slot}, language_);
     demonTwin.append(label);
     demons.append(std::move(label));
   }

@@ -28,16 +28,32 @@ const MaterialControls& materialControls(int panel) {
   return panel == 1 ? first : second;
 }
 
-void fillSkillList(ListBox& list, DemonRef demon, SkillList which) {
+void fillSkillList(ListBox& list, DemonRef demon, SkillList which, Language language) {
   list.clear();
-  for (int skill : skillsOf(demon, which)) list.append(std::string(skillName(skill)));
+  for (int skill : skillsOf(demon, which)) list.append(std::string(skillName(skill, language)));
 }
 
-void showSingleRow(ListView& view, DemonRef demon, Column first, int columns) {
+// A compendium cell as the detail view shows it: Japanese as stored; English
+// with its words for resistances, marks and the inheritance word, and no
+// ideographic blank for an empty resistance or mark.
+std::string cellText(Column column, DemonRef demon, Language language) {
+  const std::string_view text = cell(column, demon);
+  if (language == Language::Japanese) return std::string(text);
+  const int index = static_cast<int>(column);
+  if (text == "　") return {};
+  if (column >= Column::FirstResistance && column < Column::FirstMark)
+    return std::string(resistanceValue(text, language));
+  if (column >= Column::FirstMark && column < Column::Inheritance)
+    return std::string(markHeading(index - static_cast<int>(Column::FirstMark), language));
+  if (column == Column::Inheritance) return std::string(inheritanceWord(text, language));
+  return std::string(text);
+}
+
+void showSingleRow(ListView& view, DemonRef demon, Column first, int columns, Language language) {
   view.deleteRow(0);
-  view.insertRow(0, std::string(cell(first, demon)));
+  view.insertRow(0, cellText(first, demon, language));
   for (int c = 1; c < columns; ++c)
-    view.setCell(0, c, std::string(cell(static_cast<Column>(static_cast<int>(first) + c), demon)));
+    view.setCell(0, c, cellText(static_cast<Column>(static_cast<int>(first) + c), demon, language));
 }
 
 }  // namespace
@@ -46,14 +62,14 @@ void CQmoorView::ShowDemonDetail(DemonRef demon) {
   if (!isOccupied(demon)) return;
   state_.detailDemon = demon;
   form_.edit(ControlId::DetailLevelEdit).setText(std::string(cell(Column::Level, demon)));
-  form_.edit(ControlId::DetailRaceEdit).setText(std::string(raceName(demon.race)));
-  form_.edit(ControlId::DetailNameEdit).setText(std::string(cell(Column::Name, demon)));
-  fillSkillList(form_.list(ControlId::DetailSkills1), demon, SkillList::First);
-  fillSkillList(form_.list(ControlId::DetailSkills2), demon, SkillList::Second);
-  showSingleRow(form_.listView(ControlId::StatsView), demon, Column::HP, 7);
-  showSingleRow(form_.listView(ControlId::ResistanceView), demon, Column::FirstResistance, 10);
-  showSingleRow(form_.listView(ControlId::MarksView), demon, Column::FirstMark, 10);
-  showSingleRow(form_.listView(ControlId::InheritanceView), demon, Column::Inheritance, 1);
+  form_.edit(ControlId::DetailRaceEdit).setText(raceText(demon.race));
+  form_.edit(ControlId::DetailNameEdit).setText(std::string(demonName(demon, language_)));
+  fillSkillList(form_.list(ControlId::DetailSkills1), demon, SkillList::First, language_);
+  fillSkillList(form_.list(ControlId::DetailSkills2), demon, SkillList::Second, language_);
+  showSingleRow(form_.listView(ControlId::StatsView), demon, Column::HP, 7, language_);
+  showSingleRow(form_.listView(ControlId::ResistanceView), demon, Column::FirstResistance, 10, language_);
+  showSingleRow(form_.listView(ControlId::MarksView), demon, Column::FirstMark, 10, language_);
+  showSingleRow(form_.listView(ControlId::InheritanceView), demon, Column::Inheritance, 1, language_);
 }
 
 void CQmoorView::ShowMaterial1(DemonRef demon) { showMaterial(1, demon); }
@@ -63,9 +79,9 @@ void CQmoorView::showMaterial(int panel, DemonRef demon) {
   if (!isOccupied(demon)) return;
   const MaterialControls& controls = materialControls(panel);
   (panel == 1 ? state_.panel1Demon : state_.panel2Demon) = demon;
-  form_.combo(controls.combo).setText(std::string(cell(Column::Name, demon)));
-  fillSkillList(form_.list(controls.skills1), demon, SkillList::First);
-  fillSkillList(form_.list(controls.skills2), demon, SkillList::Second);
+  form_.combo(controls.combo).setText(std::string(demonName(demon, language_)));
+  fillSkillList(form_.list(controls.skills1), demon, SkillList::First, language_);
+  fillSkillList(form_.list(controls.skills2), demon, SkillList::Second, language_);
   if (roomForTab()) form_.control(controls.openButton).setEnabled(true);
 }
 
@@ -81,7 +97,7 @@ void CQmoorView::fillMaterialList(int panel, Race race) {
   ListBox& list = form_.list(controls.list);
   ComboBox& combo = form_.combo(controls.combo);
   for (Slot slot = 0; slot < raceCount(race); ++slot) {
-    std::string label = materialLabel({race, slot});
+    std::string label = materialLabel({race, slot}, language_);
     combo.append(label);
     list.append(std::move(label));
   }
@@ -91,7 +107,7 @@ void CQmoorView::presetMaterial(int panel, DemonRef demon) {
   if (!isOccupied(demon)) return;
   const MaterialControls& controls = materialControls(panel);
   (panel == 1 ? state_.materialRace1 : state_.materialRace2) = demon.race;
-  form_.edit(controls.raceEdit).setText(std::string(raceName(demon.race)));
+  form_.edit(controls.raceEdit).setText(raceText(demon.race));
   emptyMaterialList(panel);
   fillMaterialList(panel, demon.race);
   form_.list(controls.list).setSelection(demon.slot);
@@ -119,8 +135,8 @@ void CQmoorView::RebuildMaterialLists(bool fromRacePairList) {
   }
   emptyMaterialList(1);
   emptyMaterialList(2);
-  form_.edit(ControlId::Material1RaceEdit).setText(std::string(raceName(state_.materialRace1)));
-  form_.edit(ControlId::Material2RaceEdit).setText(std::string(raceName(state_.materialRace2)));
+  form_.edit(ControlId::Material1RaceEdit).setText(raceText(state_.materialRace1));
+  form_.edit(ControlId::Material2RaceEdit).setText(raceText(state_.materialRace2));
   fillMaterialList(1, state_.materialRace1);
   fillMaterialList(2, state_.materialRace2);
   if (fromRacePairList) ListMaterialPairs(state_.materialRace1, state_.materialRace2);

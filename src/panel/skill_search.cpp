@@ -3,6 +3,7 @@
 // and re-running the query when a ticked condition changes.
 #include "data/compendium.h"
 #include "data/skills.h"
+#include "names/ui_texts.h"
 #include "view/view.h"
 
 namespace qmoor {
@@ -25,15 +26,14 @@ const SkillGroupControls& skillGroup(int group) {
   return group == 1 ? first : second;
 }
 
-std::string holderCountText(size_t count) { return "所持悪魔 ： " + std::to_string(count) + "体"; }
-
 }  // namespace
 
 void CQmoorView::SkillChosen(int group, ControlId source) {
   const SkillGroupControls& controls = skillGroup(group);
   const bool fromKind = source == controls.kindCombo;
-  const int skill = (fromKind ? kindOrderAt : kanaOrderAt)(form_.combo(source).selection() + 1);
-  const int otherPosition = (fromKind ? kanaPositionOf : kindPositionOf)(skill);
+  const int position = form_.combo(source).selection() + 1;
+  const int skill = fromKind ? kindOrderAt(position) : nameOrderAt(position, language_);
+  const int otherPosition = fromKind ? namePositionOf(skill, language_) : kindPositionOf(skill);
   if (otherPosition >= 0) form_.combo(fromKind ? controls.kanaCombo : controls.kindCombo).setSelection(otherPosition - 1);
   if (form_.check(controls.check).checked()) RerunQuery();
   FillHolders(group);
@@ -58,12 +58,14 @@ void CQmoorView::FillHolders(int group) {
   list.clear();
   holders = qmoor::holders(kindOrderAt(form_.combo(controls.kindCombo).selection() + 1));
   for (const DemonRef& holder : holders) {
-    std::string label = holderLabel(holder);
+    std::string label = holderLabel(holder, language_);
     combo.append(label);
     list.append(std::move(label));
   }
-  form_.combo(ControlId::HolderCombo1).setText(holderCountText(holders_[0].size()));
-  form_.combo(ControlId::HolderCombo2).setText(holderCountText(holders_[1].size()));
+  for (int g : {0, 1}) {
+    form_.combo(g == 0 ? ControlId::HolderCombo1 : ControlId::HolderCombo2)
+        .setText(uiMessage("所持悪魔 ： %1体", language_, {std::to_string(holders_[g].size())}));
+  }
 }
 
 void CQmoorView::HolderChosen(int group, ControlId source) {

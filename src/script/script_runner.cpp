@@ -202,6 +202,12 @@ void ScriptRunner::dump(std::string_view args) {
   }
 }
 
+void ScriptRunner::language(std::string_view args) {
+  const std::optional<Language> chosen = languageFromCode(trim(args));
+  if (!chosen) throw ScriptError("language needs ja or en");
+  view_.SetLanguage(*chosen);
+}
+
 void ScriptRunner::runLine(std::string_view line) {
   const auto comment = line.find('#');
   if (comment != std::string_view::npos) line = line.substr(0, comment);
@@ -224,6 +230,7 @@ void ScriptRunner::runLine(std::string_view line) {
     expectNoMore(args);
     fileCommand(verb == "save-cancel" ? CommandId::SaveTabs : CommandId::LoadTabs, std::nullopt);
   } else if (verb == "dump") dump(args);
+  else if (verb == "language") language(args);
   else throw ScriptError("unknown command '" + std::string(verb) + "'");
 }
 

@@ -43,6 +43,7 @@ class ScriptRunner {
   void command(std::string_view args);
   void fileCommand(CommandId command, std::optional<std::string> path);
   void dump(std::string_view args);
+  void language(std::string_view args);  // the user switches the display language
   Control& reachable(std::string_view idText);
   std::pair<Control&, int> controlAndIndex(std::string_view args, std::initializer_list<ControlKind> kinds,
                                            const char* what);

@@ -10,11 +10,6 @@ namespace qmoor {
 
 namespace {
 
-std::string tabLabel(Race race, Slot slot) {
-  const DemonRef demon{race, slot};
-  return isOccupied(demon) ? std::string(cell(Column::Name, demon)) : std::string();
-}
-
 int flag(bool on) { return on ? 1 : 0; }
 
 }  // namespace
@@ -32,7 +27,7 @@ void CQmoorView::updateTabButtons() {
   form_.control(ControlId::OpenDetailButton).setEnabled(roomForTab());
 }
 
-void CQmoorView::RelabelCurrentTab(Race race, Slot slot) { form_.tabs().setLabel(tabs_.currentTab, tabLabel(race, slot)); }
+void CQmoorView::RelabelCurrentTab(Race race, Slot slot) { form_.tabs().setLabel(tabs_.currentTab, tabLabel({race, slot})); }
 
 void CQmoorView::storeInto(TabState& record) {
   record.reverse = flag(form_.check(ControlId::ReverseCheck).checked());
@@ -148,7 +143,7 @@ void CQmoorView::OpenInNewTab(DemonRef demon) {
   for (int i = tabs_.lastTab; i >= tabs_.currentTab + 2; --i)
     tabs_.records[static_cast<size_t>(i)] = tabs_.records[static_cast<size_t>(i - 1)];
   const int position = tabs_.currentTab + 1;
-  form_.tabs().insertItem(position, tabLabel(demon.race, demon.slot));
+  form_.tabs().insertItem(position, tabLabel(demon));
   TabState fresh;
   fresh.race = demon.race;
   fresh.slot = demon.slot;
@@ -170,7 +165,7 @@ void CQmoorView::MoveTabLeft() {
   const int t = tabs_.currentTab;
   if (t == 0) return;
   const TabState& left = tabs_.records[static_cast<size_t>(t - 1)];
-  form_.tabs().setLabel(t, tabLabel(left.race, left.slot));
+  form_.tabs().setLabel(t, tabLabel({left.race, left.slot}));
   tabs_.records[static_cast<size_t>(t)] = left;
   form_.tabs().setSelection(t - 1);
   tabs_.currentTab = t - 1;
@@ -182,7 +177,7 @@ void CQmoorView::MoveTabRight() {
   const int t = tabs_.currentTab;
   if (t == tabs_.lastTab) return;
   const TabState& right = tabs_.records[static_cast<size_t>(t + 1)];
-  form_.tabs().setLabel(t, tabLabel(right.race, right.slot));
+  form_.tabs().setLabel(t, tabLabel({right.race, right.slot}));
   tabs_.records[static_cast<size_t>(t)] = right;
   form_.tabs().setSelection(t + 1);
   tabs_.currentTab = t + 1;

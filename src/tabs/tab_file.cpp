@@ -3,7 +3,9 @@
 // save that fails leaves the previous file as it was.
 #include "data/compendium.h"
 #include "tabs/tab_codec.h"
+#include "names/ui_texts.h"
 #include "tabs/tab_file_io.h"
+#include "tabs/tab_file_messages.h"
 #include "view/view.h"
 
 namespace qmoor {
@@ -12,6 +14,10 @@ namespace {
 
 // More than the largest file the program can use (header and 256 records).
 constexpr std::size_t TabFileReadLimit = 64 * 1024;
+
+std::string decodedMessage(const TabDecodeResult& decoded, Language language) {
+  return tabFileMessage(decoded.status, static_cast<int>(decoded.tabs.size()), decoded.announced, language);
+}
 
 }  // namespace
 
@@ -34,7 +40,7 @@ void CQmoorView::SaveTabs() {
       tabs_.lastFileName = name;
       host_.setTitle(name);
     } else {
-      host_.showMessage("「" + name + "」を保存できませんでした。\n" + reason);
+      host_.showMessage(uiMessage("「%1」を保存できませんでした。\n%2", language_, {name, uiText(reason, language_)}));
       return;  // the command ends with the failure
     }
   }
@@ -48,12 +54,12 @@ void CQmoorView::LoadTabs() {
   std::string reason;
   const std::optional<std::vector<std::uint8_t>> bytes = readFilePrefix(*path, TabFileReadLimit, reason);
   if (!bytes) {
-    host_.showMessage("「" + name + "」を読み込めませんでした。\n" + reason);
+    host_.showMessage(uiMessage("「%1」を読み込めませんでした。\n%2", language_, {name, uiText(reason, language_)}));
     return;
   }
   const TabDecodeResult decoded = decodeTabs(*bytes);
   if (decoded.failed()) {
-    host_.showMessage("「" + name + "」を読み込めませんでした。\n" + decoded.message);
+    host_.showMessage(uiMessage("「%1」を読み込めませんでした。\n%2", language_, {name, decodedMessage(decoded, language_)}));
     return;
   }
 
@@ -66,7 +72,7 @@ void CQmoorView::LoadTabs() {
     tabs_.records[i] = record;
     if (i == 0) continue;
     const DemonRef demon{record.race, record.slot};
-    bar.insertItem(static_cast<int>(i), isOccupied(demon) ? std::string(cell(Column::Name, demon)) : std::string());
+    bar.insertItem(static_cast<int>(i), tabLabel(demon));
   }
   tabs_.lastTab = static_cast<int>(decoded.tabs.size()) - 1;
   tabs_.currentTab = 0;
@@ -75,7 +81,7 @@ void CQmoorView::LoadTabs() {
   updateTabButtons();
   StoreTab();
   selectPickedRowInView();
-  if (!decoded.message.empty()) host_.showMessage("「" + name + "」: " + decoded.message);
+  if (!decoded.message.empty()) host_.showMessage(uiMessage("「%1」: %2", language_, {name, decodedMessage(decoded, language_)}));
 }
 
 }  // namespace qmoor

@@ -23,11 +23,15 @@
 #include "rules/filter_settings.h"
 #include "engine/result_lists.h"
 #include "form/form.h"
+#include "names/names.h"
 #include "panel/working_state.h"
 #include "tabs/tab_table.h"
 #include "view/view_host.h"
 
 namespace qmoor {
+
+// A line of the race-pair list in the language; English names both races unpadded.
+std::string racePairLine(RacePair pair, Language language);
 
 class CQmoorView {
  public:
@@ -51,6 +55,11 @@ class CQmoorView {
   void notify(ControlId id, Notification notification);
   // A menu command routed to the view (save, load, clear tabs).
   void command(CommandId id);
+
+  // The language of the form's names and texts; Japanese until set.
+  Language language() const { return language_; }
+  // Shows every text of the form in the language, keeping the query on screen.
+  void SetLanguage(Language language);
 
  private:
   // Demon selection (panel/demon_selection.cpp).
@@ -120,7 +129,15 @@ class CQmoorView {
   bool roomForTab() const;
   void selectPickedRowInView();
 
+  // The form's texts in the view's language (view/view_language.cpp).
+  void showFixedTexts();
+  void retranslateShownTexts(Language previous);
+  std::string raceText(Race race) const;  // Japanese keeps the padding blanks
+  std::string uiString(std::string_view japanese) const;
+  std::string tabLabel(DemonRef demon) const;
+
   ViewHost& host_;
+  Language language_ = Language::Japanese;
   Form form_;
   WorkingState state_;
   ResultLists results_;
