@@ -2,7 +2,9 @@
 #include "app/main_frame.h"
 
 #include <QMenuBar>
+#include <QScreen>
 #include <QScrollArea>
+#include <algorithm>
 
 #include "app/about_box.h"
 #include "app/icons.h"
@@ -17,6 +19,7 @@ CMainFrame::CMainFrame(QWidget* form, CommandSink commands, QWidget* parent)
   setWindowTitle(QStringLiteral("Quillmoor ver.1.705"));
   setWindowIcon(iconResource(IconResource::Frame));
   client_->setFrameShape(QFrame::NoFrame);
+  client_->setFocusPolicy(Qt::NoFocus);  // the form's controls take the focus; the area follows it
   client_->setWidget(form);
   setCentralWidget(client_);
   buildMenus();
@@ -60,9 +63,18 @@ void CMainFrame::showAbout() {
   about.exec();
 }
 
+// Never larger than the screen's available area (its frame included, once
+// the window system has given it one): the client area then scrolls the form.
 void CMainFrame::fitToForm() {
   const QSize form = client_->widget()->size();
-  const QSize needed(form.width(), form.height() + menuBar()->sizeHint().height());
+  QSize needed(form.width(), form.height() + menuBar()->sizeHint().height());
+  if (const QScreen* screen = this->screen()) {
+    const QRect area = screen->availableGeometry();
+    const QSize decoration = frameGeometry().size() - size();
+    needed = needed.boundedTo(area.size() - decoration);
+    move(std::max(area.left(), std::min(x(), area.right() + 1 - needed.width() - decoration.width())),
+         std::max(area.top(), std::min(y(), area.bottom() + 1 - needed.height() - decoration.height())));
+  }
   resize(needed);
 }
 

@@ -3,6 +3,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -16,8 +17,11 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "app/accessible_combo_box.h"
 #include "app/icons.h"
+#include "app/input_guards.h"
 #include "app/up_down_widget.h"
+#include "form/accessible_names.h"
 
 namespace qmoor {
 
@@ -43,28 +47,32 @@ QWidget* makeComboBox(const LayoutEntry& entry, const QRect& place, QWidget* par
   const int lineHeight = box->fontMetrics().height() + 2;
   box->setMaxVisibleItems(std::max(1, (place.height() - fieldHeight) / lineHeight));
   box->setGeometry(place.x(), place.y(), place.width(), fieldHeight);
+  wheelOnlyWithFocus(box);
   return box;
 }
 
-void styleScrollArea(QAbstractScrollArea* area, const LayoutEntry& entry) {
-  area->setFrameShape(entry.hasStyle("border") ? QFrame::StyledPanel : QFrame::NoFrame);
-  area->setVerticalScrollBarPolicy(entry.hasStyle("vscroll") ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
-  area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+// Every list shows a scroll bar whenever its rows overflow it, sideways too,
+// so that every row can be read whole.
+void styleItemView(QAbstractItemView* view, const LayoutEntry& entry) {
+  view->setFrameShape(entry.hasStyle("border") ? QFrame::StyledPanel : QFrame::NoFrame);
+  view->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  view->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  view->setSelectionMode(QAbstractItemView::SingleSelection);
+  // Tab leaves the list; the arrow keys move within it.
+  view->setTabKeyNavigation(false);
+  keepSelectionOnFocus(view);
 }
 
 QWidget* makeListBox(const LayoutEntry& entry, QWidget* parent) {
   auto* list = new QListWidget(parent);
-  styleScrollArea(list, entry);
-  list->setSelectionMode(QAbstractItemView::SingleSelection);
+  styleItemView(list, entry);
   list->setUniformItemSizes(true);
   return list;
 }
 
 QWidget* makeListView(const LayoutEntry& entry, QWidget* parent) {
   auto* table = new QTableView(parent);
-  styleScrollArea(table, entry);
-  table->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-  table->setSelectionMode(QAbstractItemView::SingleSelection);
+  styleItemView(table, entry);
   table->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table->setShowGrid(false);
   table->setWordWrap(false);
@@ -152,23 +160,43 @@ QWidget* makeWidget(const LayoutEntry& entry, const QRect& place, QWidget* paren
   return nullptr;
 }
 
-// Tab stops take the focus by Tab and by click; other input controls by click only.
+// Every control that holds something to read or choose takes the focus by
+// Tab and by click, tab stop or not, so the keyboard reaches all of them.
+// Captions take none: they cannot show it, and a click on one acts on its
+// check box.
 Qt::FocusPolicy focusPolicyOf(const LayoutEntry& entry) {
-  if (entry.hasStyle("tabstop")) return Qt::StrongFocus;
   switch (entry.kind) {
     case ControlKind::ComboBox:
     case ControlKind::ListBox:
     case ControlKind::ListView:
     case ControlKind::Edit:
-      return Qt::ClickFocus;
+      return Qt::StrongFocus;
+    case ControlKind::CheckBox:
+    case ControlKind::Button:
+      return entry.hasStyle("tabstop") ? Qt::StrongFocus : Qt::NoFocus;
     default:
       return Qt::NoFocus;
   }
 }
 
+QString translatedName(std::string_view name) {
+  return QCoreApplication::translate("AccessibleName", std::string(name).c_str());
+}
+
+// The name a screen reader speaks; captions, group boxes and buttons with a
+// caption of their own are named by it.
+void nameForScreenReaders(const LayoutEntry& entry, QWidget* widget) {
+  if (entry.hasStyle("icon")) widget->setAccessibleName(translatedName(IconAccessibleName));
+  const std::string_view name = accessibleNameOf(entry.id);
+  if (name.empty()) return;
+  widget->setAccessibleName(translatedName(name));
+  if (auto* box = qobject_cast<QComboBox*>(widget); box && box->lineEdit()) box->lineEdit()->setAccessibleName(translatedName(name));
+}
+
 }  // namespace
 
 QWidget* makeControlWidget(const LayoutEntry& entry, const QRect& place, QWidget* parent) {
+  presentComboBoxesByName();
   QWidget* widget = makeWidget(entry, place, parent);
   if (entry.kind != ControlKind::ComboBox) widget->setGeometry(place);
   // A caption that the form's font draws wider than its place keeps all its
@@ -176,12 +204,14 @@ QWidget* makeControlWidget(const LayoutEntry& entry, const QRect& place, QWidget
   if (entry.kind == ControlKind::Static && !entry.hasStyle("icon") && widget->sizeHint().width() > place.width())
     widget->resize(std::min(widget->sizeHint().width(), parent->width() - place.x()), place.height());
   if (entry.kind == ControlKind::TabControl) {
+    // The tab row is reached by Tab too; its arrow keys pick a tab.
     QTabBar* row = tabRowOf(widget);
-    row->setFocusPolicy(focusPolicyOf(entry));
+    row->setFocusPolicy(Qt::StrongFocus);
     for (QToolButton* arrow : row->findChildren<QToolButton*>()) arrow->setFocusPolicy(Qt::NoFocus);
   } else {
     widget->setFocusPolicy(focusPolicyOf(entry));
   }
+  nameForScreenReaders(entry, widget);
   return widget;
 }
 

@@ -46,5 +46,14 @@ TEST(LaunchOptions, RefusesWhatItCannotCarryOut) {
     EXPECT_FALSE(parseLaunchOptions(QStringList{"quillmoor"} + rest).error.isEmpty()) << rest.join(' ').toStdString();
 }
 
+TEST(LaunchOptions, HelpAndVersionWinOverEverythingElseOnTheLine) {
+  for (const QStringList& rest : {QStringList{"--help"}, QStringList{"--maximize", "--version"}, QStringList{"a.qmf", "--help"}}) {
+    const LaunchOptions options = parseLaunchOptions(QStringList{"quillmoor"} + rest);
+    EXPECT_TRUE(options.error.isEmpty()) << rest.join(' ').toStdString();
+    EXPECT_NE(options.help, options.version) << rest.join(' ').toStdString();
+    EXPECT_EQ(options.help, rest.contains("--help")) << rest.join(' ').toStdString();
+  }
+}
+
 }  // namespace
 }  // namespace qmoor
