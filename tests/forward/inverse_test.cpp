@@ -1,5 +1,5 @@
-// Forward fusion held against the reverse enumeration for every ordered pair
-// of demons under both CURSE settings.
+// Forward fusion and the partner lists held against the reverse enumeration
+// for every ordered pair of demons under both CURSE settings.
 //
 // The two sides share only the primitive rules (the chart, a demon's level
 // window, the spirit shift table). The reverse side starts from each target,
@@ -110,6 +110,22 @@ TEST(ForwardFusion, IsTheInverseOfTheReverseEnumeration) {
                                " reverse " + dump(want));
         }
       }
+    }
+    for (int a = 0; a < DemonTotal; ++a) {
+      std::vector<int> want;
+      for (int b = 0; b < DemonTotal; ++b) {
+        const Expected& e = expected[static_cast<std::size_t>(a)][static_cast<std::size_t>(b)];
+        if (a != b && !(e == Expected{})) want.push_back(b);
+      }
+      std::vector<int> got;
+      for (const Partnership& p : partners(demons[static_cast<std::size_t>(a)], curse)) {
+        if (!(asExpected(p.outcome) == expected[static_cast<std::size_t>(a)][static_cast<std::size_t>(position(p.partner))])) {
+          mismatches.push_back("partners of " + describe(demons[static_cast<std::size_t>(a)]) + ": outcome with " +
+                               describe(p.partner));
+        }
+        got.push_back(position(p.partner));
+      }
+      if (got != want) mismatches.push_back("partners of " + describe(demons[static_cast<std::size_t>(a)]) + ": list");
     }
     EXPECT_GT(normal, 0);
     EXPECT_GT(phase, 0);
