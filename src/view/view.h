@@ -55,6 +55,10 @@ class CQmoorView {
   void notify(ControlId id, Notification notification);
   // A menu command routed to the view (save, load, clear tabs).
   void command(CommandId id);
+  // Opens demon in a new tab right after the current one, as the form's
+  // open-in-new-tab buttons do. False, with nothing opened, when the tabs are
+  // full (MaxTabs) or no such demon exists.
+  bool openInNewTab(DemonRef demon);
 
   // The language of the form's names and texts; Japanese until set.
   Language language() const { return language_; }

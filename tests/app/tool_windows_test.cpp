@@ -1,0 +1,275 @@
+// The tool windows offscreen: the ツール menu opening one window of each and
+// their remembered places, the fusion simulator's partners and result, the
+// compendium's filters and skill search, and opening demons in new tabs of
+// the real program up to the tab limit.
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCompleter>
+#include <QHeaderView>
+#include <QInputMethodEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSettings>
+#include <QSpinBox>
+#include <QTabBar>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "app/compendium_window.h"
+#include "app/demon_texts.h"
+#include "app/form_widget.h"
+#include "app/fusion_simulator_window.h"
+#include "app/main_frame.h"
+#include "app/qmoor_app.h"
+#include "app/tool_windows.h"
+#include "data/compendium.h"
+#include "data/races.h"
+#include "data/skills.h"
+#include "forward/forward_fusion.h"
+#include "tabs/tab_state.h"
+
+namespace qmoor {
+namespace {
+
+// Every test keeps its settings in a folder of its own.
+class ToolWindowsTest : public ::testing::Test {
+ protected:
+  QTemporaryDir settingsFolder;
+  void SetUp() override { QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder.path()); }
+
+  template <typename W>
+  static W* named(QWidget* window, const QString& accessibleName) {
+    for (W* widget : window->findChildren<W*>())
+      if (widget->accessibleName() == accessibleName) return widget;
+    ADD_FAILURE() << "no widget named " << accessibleName.toStdString();
+    return nullptr;
+  }
+  static QStringList column(const QAbstractItemModel* model, int c) {
+    QStringList texts;
+    for (int r = 0; r < model->rowCount(); ++r) texts << model->index(r, c).data().toString();
+    return texts;
+  }
+  // The user types the demon's name into combo's field, and the search offers
+  // the level-order entries that contain it; the user takes the demon's.
+  static void pickLevelOrder(QComboBox* combo, DemonRef demon) {
+    const QString name = demonNameText(demon);
+    std::vector<DemonRef> containing;
+    for (int i = 0; i < DemonTotal; ++i)
+      if (demonEntryText(levelOrderAt(i)).contains(name)) containing.push_back(levelOrderAt(i));
+    combo->lineEdit()->selectAll();
+    QInputMethodEvent typed;  // Japanese arrives through the input method
+    typed.setCommitString(name);
+    QApplication::sendEvent(combo->lineEdit(), &typed);
+    QAbstractItemView* offered = combo->completer()->popup();
+    ASSERT_TRUE(offered->isVisible()) << name.toStdString();
+    ASSERT_EQ(combo->completer()->completionCount(), static_cast<int>(containing.size())) << name.toStdString();
+    const auto position = std::find(containing.begin(), containing.end(), demon) - containing.begin();
+    for (auto step = 0; step <= position; ++step) QTest::keyClick(offered, Qt::Key_Down);
+    QTest::keyClick(offered, Qt::Key_Return);
+    ASSERT_EQ(combo->currentIndex(), levelOrderIndexOf(demon)) << name.toStdString();
+  }
+};
+
+struct MenuHarness {
+  std::vector<DemonRef> opened;
+  CMainFrame frame{new QWidget, [](CommandId) {}};
+  ToolWindows* tools = new ToolWindows(frame.toolsMenu(), [this](DemonRef d) { opened.push_back(d); return true; }, &frame);
+};
+
+TEST_F(ToolWindowsTest, TheMenuOpensOneWindowOfEachThatRemembersItsPlace) {
+  MenuHarness harness;
+  const QList<QAction*> entries = harness.frame.toolsMenu()->actions();
+  ASSERT_EQ(entries.size(), 2);
+  entries[0]->trigger();
+  entries[1]->trigger();
+  auto* simulator = harness.frame.findChild<FusionSimulatorWindow*>();
+  auto* compendium = harness.frame.findChild<CompendiumWindow*>();
+  ASSERT_TRUE(simulator && compendium);
+  EXPECT_TRUE(simulator->isVisible() && compendium->isVisible() && simulator->isWindow());
+  EXPECT_FALSE(simulator->isModal());
+  entries[0]->trigger();
+  EXPECT_EQ(harness.frame.findChildren<FusionSimulatorWindow*>().size(), 1);
+
+  // Every control the keyboard reaches has a name for screen readers.
+  for (QWidget* window : std::initializer_list<QWidget*>{simulator, compendium})
+    for (QWidget* control : window->findChildren<QWidget*>())
+      if (control->isVisible() && control->focusPolicy() & Qt::TabFocus && !qobject_cast<QLineEdit*>(control)) {
+        EXPECT_FALSE(QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name).isEmpty())
+            << window->windowTitle().toStdString() << ": " << control->metaObject()->className();
+      }
+
+  simulator->resize(640, 480);
+  simulator->close();
+  delete simulator;
+  harness.tools->showFusionSimulator();
+  EXPECT_EQ(harness.frame.findChild<FusionSimulatorWindow*>()->size(), QSize(640, 480));
+}
+
+TEST_F(ToolWindowsTest, TheSimulatorListsEveryPartnerAndShowsThePickedPairsResult) {
+  MenuHarness harness;
+  FusionSimulatorWindow* window = harness.tools->showFusionSimulator();
+  auto* table = named<QTableView>(window, "相手と合体結果");
+  auto* curse = named<QCheckBox>(window, "CURSE");
+  const DemonRef material = levelOrderAt(100);
+  pickLevelOrder(named<QComboBox>(window, "素材"), material);
+
+  for (bool cursed : {false, true}) {
+    if (curse->isChecked() != cursed) QTest::mouseClick(curse, Qt::LeftButton);
+    const std::vector<Partnership> expected = partners(material, cursed);
+    ASSERT_EQ(table->model()->rowCount(), static_cast<int>(expected.size()));
+    for (size_t r = 0; r < expected.size(); ++r) {
+      const FusionOutcome& outcome = expected[r].outcome;
+      const QString shown = table->model()->index(static_cast<int>(r), 2).data().toString() + " " +
+                            table->model()->index(static_cast<int>(r), 3).data().toString() + " " +
+                            table->model()->index(static_cast<int>(r), 5).data().toString();
+      const QString wanted = demonNameText(expected[r].partner) + " " +
+                             (outcome.normal ? demonEntryText(*outcome.normal) : QString()) + " " +
+                             (outcome.spirit ? demonEntryText(*outcome.spirit) : QString());
+      ASSERT_EQ(shown, wanted) << "row " << r << (cursed ? " with CURSE" : "");
+    }
+  }
+
+  table->horizontalHeader()->setSortIndicator(0, Qt::DescendingOrder);
+  const QStringList levels = column(table->model(), 0);
+  for (int r = 1; r < levels.size(); ++r) ASSERT_GE(levels[r - 1].toInt(), levels[r].toInt()) << "row " << r;
+
+  const std::vector<Partnership> cursedPartners = partners(material, true);
+  const Partnership& pair = *std::find_if(cursedPartners.begin(), cursedPartners.end(),
+                                          [](const Partnership& p) { return p.outcome.normal.has_value(); });
+  pickLevelOrder(named<QComboBox>(window, "相手"), pair.partner);
+  const DemonRef result = *pair.outcome.normal;
+  QStringList resultTexts;
+  for (const QLabel* label : window->findChildren<QLabel*>()) resultTexts << label->text();
+  EXPECT_TRUE(resultTexts.contains(demonNameText(result)));
+  EXPECT_TRUE(resultTexts.filter(QString::number(level(result))).filter(raceText(result.race)).size() == 1)
+      << resultTexts.join('|').toStdString();
+
+  DemonRef recipeMaterial = levelOrderAt(0);
+  for (int i = 0; specialsNaming(recipeMaterial).empty(); ++i) recipeMaterial = levelOrderAt(i);
+  pickLevelOrder(named<QComboBox>(window, "素材"), recipeMaterial);
+  QStringList specials;
+  for (DemonRef special : specialsNaming(recipeMaterial)) specials << demonEntryText(special);
+  EXPECT_EQ(column(named<QTableView>(window, "この悪魔を素材にする特殊合体")->model(), 0), specials);
+}
+
+// A condition of the compendium's filter bar, set by the user, and the same
+// condition read from the game data's texts.
+struct CompendiumCase {
+  const char* name;
+  std::function<void(CompendiumWindow*)> set;
+  std::function<bool(DemonRef)> holds;
+};
+
+bool innateHolds(DemonRef demon, int skill) {
+  const auto first = skillsOf(demon, SkillList::First);
+  return std::find(first.begin(), first.end(), skill) != first.end();
+}
+
+TEST_F(ToolWindowsTest, TheCompendiumShowsAndCountsTheDemonsEachFilterLets) {
+  MenuHarness harness;
+  CompendiumWindow* window = harness.tools->showCompendium();
+  auto* table = named<QTableView>(window, "悪魔の一覧");
+  auto* count = named<QLabel>(window, "表示している悪魔の数");
+  const DemonRef sample = raceOrderAt(0);
+  const int innate = skillsOf(sample, SkillList::First)[0];
+  const int learnt = skillsOf(sample, SkillList::Second)[0];
+  auto pickSkill = [](CompendiumWindow* w, int combo, int skill) {
+    named<QComboBox>(w, QStringLiteral("スキル%1").arg(combo))->setCurrentIndex(kindPositionOf(skill));
+  };
+  auto tick = [](CompendiumWindow* w, const QString& box) { QTest::mouseClick(named<QCheckBox>(w, box), Qt::LeftButton); };
+  const std::vector<CompendiumCase> cases = {
+      {"everyone", [](CompendiumWindow*) {}, [](DemonRef) { return true; }},
+      {"race 5 from level 30",
+       [](CompendiumWindow* w) {
+         named<QComboBox>(w, "種族")->setCurrentIndex(6);
+         named<QSpinBox>(w, "最低レベル")->setValue(30);
+       },
+       [](DemonRef d) { return d.race == 5 && level(d) >= 30; }},
+      {"呪殺 is 無, 吸 or 反",
+       [&](CompendiumWindow* w) {
+         named<QComboBox>(w, "耐性の属性")->setCurrentIndex(7);
+         for (const char* grade : {"耐性が無", "耐性が吸", "耐性が反"}) tick(w, grade);
+       },
+       [](DemonRef d) { return QStringList({"無", "吸", "反"}).contains(QString::fromUtf8(cell(resistanceColumn(6), d))); }},
+      {"marks 口 and 羽",
+       [&](CompendiumWindow* w) {
+         tick(w, "印 口 あり");
+         tick(w, "印 羽 あり");
+       },
+       [](DemonRef d) { return cell(markColumn(0), d) == "口" && cell(markColumn(1), d) == "羽"; }},
+      {"two skills", [&](CompendiumWindow* w) {
+         pickSkill(w, 1, innate);
+         pickSkill(w, 3, learnt);
+       },
+       [&](DemonRef d) { return holdsSkill(d, innate) && holdsSkill(d, learnt); }},
+      {"one skill innate only",
+       [&](CompendiumWindow* w) {
+         pickSkill(w, 2, innate);
+         tick(w, "初期スキルのみ");
+       },
+       [&](DemonRef d) { return innateHolds(d, innate); }},
+      {"two skills innate only",
+       [&](CompendiumWindow* w) {
+         pickSkill(w, 1, innate);
+         pickSkill(w, 4, learnt);
+         tick(w, "初期スキルのみ");
+       },
+       [&](DemonRef d) { return innateHolds(d, innate) && innateHolds(d, learnt); }},
+  };
+  for (const CompendiumCase& c : cases) {
+    QTest::mouseClick(named<QPushButton>(window, "条件をクリア"), Qt::LeftButton);
+    c.set(window);
+    QStringList expected;
+    for (int i = 0; i < DemonTotal; ++i)
+      if (c.holds(raceOrderAt(i))) expected << demonNameText(raceOrderAt(i));
+    EXPECT_EQ(column(table->model(), 1), expected) << c.name;
+    EXPECT_EQ(count->text(), QStringLiteral("%1体を表示").arg(expected.size())) << c.name;
+  }
+
+  table->horizontalHeader()->setSortIndicator(3, Qt::DescendingOrder);  // HP
+  const QStringList hp = column(table->model(), 3);
+  for (int r = 1; r < hp.size(); ++r) ASSERT_GE(hp[r - 1].toInt(), hp[r].toInt()) << "row " << r;
+}
+
+TEST_F(ToolWindowsTest, ADemonOpensInANewTabOfTheMainWindowUntilTheTabsAreFull) {
+  CQmoorApp app;
+  ASSERT_TRUE(app.InitInstance({"quillmoor"}));
+  app.frame().toolsMenu()->actions().at(1)->trigger();
+  auto* window = app.frame().findChild<CompendiumWindow*>();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+  auto* table = named<QTableView>(window, "悪魔の一覧");
+  const TabControl& tabs = app.view().form().tabs();
+  auto cellCentre = [table](int row) { return table->visualRect(table->model()->index(row, 1)).center(); };
+
+  QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, cellCentre(3));  // the row is picked first
+  QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, cellCentre(3));
+  ASSERT_EQ(tabs.count(), 2);
+  EXPECT_EQ(tabs.label(1), cell(Column::Name, raceOrderAt(3)));
+  table->setCurrentIndex(table->model()->index(5, 0));
+  table->actions().at(0)->trigger();  // 新しいタブで開く
+  ASSERT_EQ(tabs.count(), 3);
+  EXPECT_EQ(tabs.label(1), cell(Column::Name, raceOrderAt(5)));
+  EXPECT_EQ(app.frame().findChild<QTabBar*>()->count(), 3);
+
+  while (app.view().openInNewTab(raceOrderAt(0))) {
+  }
+  ASSERT_EQ(tabs.count(), MaxTabs);
+  QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, cellCentre(3));
+  EXPECT_EQ(tabs.count(), MaxTabs);
+  auto* message = window->findChild<QMessageBox*>();
+  ASSERT_NE(message, nullptr);
+  EXPECT_TRUE(message->isVisible());
+  EXPECT_TRUE(message->text().contains(QString::number(MaxTabs))) << message->text().toStdString();
+}
+
+}  // namespace
+}  // namespace qmoor
