@@ -26,7 +26,7 @@ AboutBox::AboutBox(QWidget* parent)
                           Qt::WindowCloseButtonHint) {
   setFont(formFont());
   const DialogUnits units = DialogUnits::of(font());
-  setWindowTitle(QStringLiteral("Quillmoorのバージョン情報 "));
+  setWindowTitle(tr("Quillmoorのバージョン情報 "));
   setFixedSize(units.size(183, 52));
 
   const QRect iconPlace = units.rect({11, 14, 20, 20});
@@ -36,9 +36,9 @@ AboutBox::AboutBox(QWidget* parent)
   icon->setGeometry(iconPlace);
 
   plainLabel(QStringLiteral("Quillmoor"), units.rect({40, 10, 73, 8}), this);
-  plainLabel(QStringLiteral("Version 1.705"), units.rect({40, 22, 40, 8}), this);
+  plainLabel(tr("Version 1.705"), units.rect({40, 22, 40, 8}), this);
 
-  auto* ok = new QPushButton(QStringLiteral("OK"), this);
+  auto* ok = new QPushButton(tr("OK"), this);
   ok->setDefault(true);
   ok->setGeometry(units.rect({124, 7, 50, 16}));
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);

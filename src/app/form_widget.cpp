@@ -4,6 +4,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTabBar>
@@ -11,6 +12,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "app/display_language.h"
 #include "app/list_view_model.h"
 #include "app/up_down_widget.h"
 #include "app/widget_factory.h"
@@ -119,12 +121,26 @@ void FormWidget::syncControl(ControlId id) {
     case ControlKind::CheckBox:
       syncCheckBox(*static_cast<QCheckBox*>(widget), form_.check(id));
       break;
-    case ControlKind::UpDown:
     case ControlKind::Button:
     case ControlKind::Static:
     case ControlKind::GroupBox:
+      syncCaption(*widget, form_.captioned(id));
+      break;
+    case ControlKind::UpDown:
       break;
   }
+}
+
+// Captions and accessible names follow the display language; the view's own
+// texts come through the models, which the program's language switch updates.
+void FormWidget::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) {
+    const auto layout = formLayout();
+    const Language language = displayLanguage();
+    for (size_t i = 0; i < layout.size(); ++i)
+      if (widgets_[i]) retranslateControlWidget(layout[i], widgets_[i], units_.rect(layout[i].rect), language);
+  }
+  QWidget::changeEvent(event);
 }
 
 }  // namespace qmoor

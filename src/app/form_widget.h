@@ -48,6 +48,9 @@ class FormWidget : public QWidget, private ControlObserver {
   // Brings the widgets of the controls that changed since the last sync up to date.
   void syncDirty();
 
+ protected:
+  void changeEvent(QEvent* event) override;
+
  private:
   void controlChanged(ControlId id) override;
   void build();

@@ -4,7 +4,7 @@
 namespace qmoor {
 
 const char* const LaunchUsage =
-    "usage: quillmoor [FILE.qmf] [--screenshot PNG [--script SCRIPT]]\n"
+    "usage: quillmoor [FILE.qmf] [--lang ja|en] [--screenshot PNG [--script SCRIPT]]\n"
     "       quillmoor --help | --version";
 const char* const LaunchVersion = "quillmoor " QMOOR_VERSION;
 
@@ -28,6 +28,11 @@ LaunchOptions parseLaunchOptions(const QStringList& arguments) {
       QString& target = argument == QLatin1String("--screenshot") ? options.screenshot : options.script;
       if (!target.isEmpty()) return fail(argument + QStringLiteral(" is given twice"));
       target = arguments[++i];
+    } else if (argument == QLatin1String("--lang")) {
+      const auto language = i + 1 < arguments.size() ? languageFromCode(arguments[i + 1].toStdString()) : std::nullopt;
+      if (!language) return fail(QStringLiteral("--lang needs ja or en"));
+      options.language = *language;
+      ++i;
     } else if (argument.startsWith(QLatin1Char('-'))) {
       return fail(QStringLiteral("unknown option ") + argument);
     } else if (!options.tabsFile.isEmpty()) {

@@ -1,5 +1,6 @@
 // The program's command line:
 //   quillmoor [FILE.qmf]                                start with that file's tabs loaded
+//   quillmoor ... --lang ja|en                          show the interface in that language for this run
 //   quillmoor [FILE.qmf] --screenshot PNG [--script SCRIPT]
 //                                                       replay a qmoor-drive script, save a picture of the window, exit
 //   quillmoor --help | --version                        print the usage or the version, exit
@@ -7,6 +8,9 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
+
+#include "names/names.h"
 
 namespace qmoor {
 
@@ -15,6 +19,7 @@ struct LaunchOptions {
   QString screenshot;  // where the picture goes; empty to run the window
   QString script;      // replayed before the picture; empty for none
   QString error;       // why the command line cannot be used; empty when it can
+  std::optional<Language> language;  // --lang: this run's display language, not remembered
   bool help = false;     // --help: print LaunchUsage and exit
   bool version = false;  // --version: print LaunchVersion and exit
 };

@@ -1,12 +1,15 @@
 // CMainFrame: see main_frame.h.
 #include "app/main_frame.h"
 
+#include <QActionGroup>
+#include <QEvent>
 #include <QMenuBar>
 #include <QScreen>
 #include <QScrollArea>
 #include <algorithm>
 
 #include "app/about_box.h"
+#include "app/display_language.h"
 #include "app/icons.h"
 
 namespace qmoor {
@@ -28,35 +31,80 @@ CMainFrame::CMainFrame(QWidget* form, CommandSink commands, QWidget* parent)
 }
 
 void CMainFrame::buildMenus() {
-  QMenu* file = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
-  addCommand(file, QStringLiteral("SAVE(&S)"), CommandId::SaveTabs);
-  addCommand(file, QStringLiteral("LOAD(&L)"), CommandId::LoadTabs);
-  file->addSeparator();
-  QAction* exit = file->addAction(QStringLiteral("終了(&X)"), this, &QWidget::close);
-  exit->setData(static_cast<int>(CommandId::Exit));
+  file_ = menuBar()->addMenu(QString());
+  fileSave_ = addCommand(file_, CommandId::SaveTabs);
+  fileLoad_ = addCommand(file_, CommandId::LoadTabs);
+  file_->addSeparator();
+  exit_ = file_->addAction(QString(), this, &QWidget::close);
+  exit_->setData(static_cast<int>(CommandId::Exit));
 
-  QMenu* show = menuBar()->addMenu(QStringLiteral("表示(&V)"));
-  show->addSeparator();
-  QAction* statusBar = show->addAction(QStringLiteral("ステータス バー(&S)"));
-  statusBar->setData(static_cast<int>(CommandId::StatusBar));
-  statusBar->setEnabled(false);
-  show->addAction(QStringLiteral("ヘルプ(&H)"));
-  show->menuAction()->setEnabled(false);
+  show_ = menuBar()->addMenu(QString());
+  show_->addSeparator();
+  statusBar_ = show_->addAction(QString());
+  statusBar_->setData(static_cast<int>(CommandId::StatusBar));
+  statusBar_->setEnabled(false);
+  help_ = show_->addAction(QString());
+  show_->menuAction()->setEnabled(false);
 
-  addCommand(menuBar(), QStringLiteral("SAVE(&S)"), CommandId::SaveTabs);
-  addCommand(menuBar(), QStringLiteral("LOAD(&L)"), CommandId::LoadTabs);
-  addCommand(menuBar(), QStringLiteral("タブのクリア(&C)"), CommandId::ClearTabs);
-  tools_ = menuBar()->addMenu(tr("ツール(&T)"));
-  QAction* about = menuBar()->addAction(QStringLiteral("バージョン情報 (&A)..."), this, &CMainFrame::showAbout);
-  about->setData(static_cast<int>(CommandId::About));
+  save_ = addCommand(menuBar(), CommandId::SaveTabs);
+  load_ = addCommand(menuBar(), CommandId::LoadTabs);
+  clearTabs_ = addCommand(menuBar(), CommandId::ClearTabs);
+  tools_ = menuBar()->addMenu(QString());
+  about_ = menuBar()->addAction(QString(), this, &CMainFrame::showAbout);
+  about_->setData(static_cast<int>(CommandId::About));
+  retranslate();
 }
 
-void CMainFrame::addCommand(QWidget* menu, const QString& text, CommandId id) {
-  auto* action = new QAction(text, menu);
+// The texts of the menus in the display language; the language submenu names
+// each language in itself.
+void CMainFrame::retranslate() {
+  file_->setTitle(tr("ファイル(&F)"));
+  for (QAction* save : {fileSave_, save_}) save->setText(tr("SAVE(&S)"));
+  for (QAction* load : {fileLoad_, load_}) load->setText(tr("LOAD(&L)"));
+  exit_->setText(tr("終了(&X)"));
+  show_->setTitle(tr("表示(&V)"));
+  statusBar_->setText(tr("ステータス バー(&S)"));
+  help_->setText(tr("ヘルプ(&H)"));
+  clearTabs_->setText(tr("タブのクリア(&C)"));
+  tools_->setTitle(tr("ツール(&T)"));
+  about_->setText(tr("バージョン情報 (&A)..."));
+  if (languages_) languages_->setTitle(tr("表示言語(&L)"));
+}
+
+void CMainFrame::addLanguageMenu(std::function<void(Language)> choose) {
+  tools_->addSeparator();
+  languages_ = tools_->addMenu(QString());
+  auto* group = new QActionGroup(languages_);
+  for (auto [language, name] : {std::pair{Language::Japanese, QStringLiteral("日本語")},
+                                std::pair{Language::English, QStringLiteral("English")}}) {
+    QAction* action = languages_->addAction(name);
+    action->setCheckable(true);
+    action->setChecked(language == displayLanguage());
+    action->setData(static_cast<int>(language));
+    group->addAction(action);
+    connect(action, &QAction::triggered, this, [choose, language] { choose(language); });
+  }
+  retranslate();
+}
+
+void CMainFrame::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) {
+    retranslate();
+    if (languages_) {
+      for (QAction* action : languages_->actions())
+        action->setChecked(action->data().toInt() == static_cast<int>(displayLanguage()));
+    }
+    if (languageChanged_) languageChanged_();
+  }
+  QMainWindow::changeEvent(event);
+}
+
+QAction* CMainFrame::addCommand(QWidget* menu, CommandId id) {
+  auto* action = new QAction(menu);
   action->setData(static_cast<int>(id));
   connect(action, &QAction::triggered, this, [this, id] { commands_(id); });
   menu->addAction(action);
-
+  return action;
 }
 
 void CMainFrame::showAbout() {

@@ -6,7 +6,9 @@
 #include <functional>
 
 #include "form/control_ids.h"
+#include "names/names.h"
 
+class QAction;
 class QMenu;
 class QMenuBar;
 class QScrollArea;
@@ -30,15 +32,36 @@ class CMainFrame : public QMainWindow {
 
   // The menu ツール(T), before バージョン情報; the tool windows fill it.
   QMenu* toolsMenu() const { return tools_; }
+  // Ends the tools menu with 表示言語 → 日本語 / English; choose receives the
+  // user's pick. languageChanged runs after the menus show a new language.
+  void addLanguageMenu(std::function<void(Language)> choose);
+  void onLanguageChange(std::function<void()> languageChanged) { languageChanged_ = std::move(languageChanged); }
+
+ protected:
+  void changeEvent(QEvent* event) override;
 
  private:
   void buildMenus();
-  void addCommand(QWidget* menu, const QString& text, CommandId id);
+  void retranslate();
+  QAction* addCommand(QWidget* menu, CommandId id);
   void showAbout();
 
   QScrollArea* client_;
+  QMenu* file_ = nullptr;
+  QMenu* show_ = nullptr;
   QMenu* tools_ = nullptr;
+  QMenu* languages_ = nullptr;
+  QAction* fileSave_ = nullptr;
+  QAction* fileLoad_ = nullptr;
+  QAction* exit_ = nullptr;
+  QAction* statusBar_ = nullptr;
+  QAction* help_ = nullptr;
+  QAction* save_ = nullptr;
+  QAction* load_ = nullptr;
+  QAction* clearTabs_ = nullptr;
+  QAction* about_ = nullptr;
   CommandSink commands_;
+  std::function<void()> languageChanged_;
 };
 
 }  // namespace qmoor

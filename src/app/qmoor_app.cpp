@@ -7,6 +7,7 @@
 #include <fstream>
 #include <iostream>
 
+#include "app/display_language.h"
 #include "app/form_widget.h"
 #include "app/main_frame.h"
 #include "app/tool_windows.h"
@@ -25,6 +26,8 @@ bool CQmoorApp::InitInstance(const QStringList& arguments) {
   }
   QApplication::setFont(formFont());
   host_.setUnattended(!options_.screenshot.isEmpty());
+  applyDisplayLanguage(options_.language.value_or(savedDisplayLanguage()));
+  view_.SetLanguage(displayLanguage());
 
   form_ = new FormWidget(view_.form(), [this](ControlId id, Notification notification) { view_.notify(id, notification); });
   frame_ = std::make_unique<CMainFrame>(form_, [this](CommandId id) {
@@ -37,6 +40,15 @@ bool CQmoorApp::InitInstance(const QStringList& arguments) {
     form_->syncDirty();
     return opened;
   }, frame_.get());
+
+  frame_->addLanguageMenu([](Language language) {
+    applyDisplayLanguage(language);
+    saveDisplayLanguage(language);
+  });
+  frame_->onLanguageChange([this] {
+    view_.SetLanguage(displayLanguage());
+    form_->syncDirty();
+  });
 
   frame_->fitToForm();
   view_.InitialUpdate();

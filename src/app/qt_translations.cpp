@@ -13,6 +13,11 @@ namespace {
 const QString TranslatorName = QStringLiteral("qtbaseTranslations");
 }  // namespace
 
+void dropQtTranslations() {
+  if (QCoreApplication* application = QCoreApplication::instance())
+    delete application->findChild<QTranslator*>(TranslatorName, Qt::FindDirectChildrenOnly);
+}
+
 bool useQtTranslations(const QString& language) {
   QCoreApplication* application = QCoreApplication::instance();
   auto translator = std::make_unique<QTranslator>();

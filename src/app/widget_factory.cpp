@@ -18,17 +18,20 @@
 #include <algorithm>
 
 #include "app/accessible_combo_box.h"
+#include "app/display_language.h"
 #include "app/icons.h"
 #include "app/input_guards.h"
 #include "app/up_down_widget.h"
 #include "form/accessible_names.h"
+#include "names/ui_texts.h"
 
 namespace qmoor {
 
 namespace {
 
-QString captionOf(const LayoutEntry& entry) {
-  return QString::fromUtf8(entry.caption.data(), static_cast<qsizetype>(entry.caption.size()));
+QString captionOf(const LayoutEntry& entry, Language language = Language::Japanese) {
+  const std::string_view caption = uiText(entry.caption, language);
+  return QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()));
 }
 
 QWidget* makeComboBox(const LayoutEntry& entry, const QRect& place, QWidget* parent) {
@@ -199,10 +202,6 @@ QWidget* makeControlWidget(const LayoutEntry& entry, const QRect& place, QWidget
   presentComboBoxesByName();
   QWidget* widget = makeWidget(entry, place, parent);
   if (entry.kind != ControlKind::ComboBox) widget->setGeometry(place);
-  // A caption that the form's font draws wider than its place keeps all its
-  // text, reaching at most to the form's right edge.
-  if (entry.kind == ControlKind::Static && !entry.hasStyle("icon") && widget->sizeHint().width() > place.width())
-    widget->resize(std::min(widget->sizeHint().width(), parent->width() - place.x()), place.height());
   if (entry.kind == ControlKind::TabControl) {
     // The tab row is reached by Tab too; its arrow keys pick a tab.
     QTabBar* row = tabRowOf(widget);
@@ -211,8 +210,22 @@ QWidget* makeControlWidget(const LayoutEntry& entry, const QRect& place, QWidget
   } else {
     widget->setFocusPolicy(focusPolicyOf(entry));
   }
-  nameForScreenReaders(entry, widget);
+  retranslateControlWidget(entry, widget, place, displayLanguage());
   return widget;
+}
+
+void retranslateControlWidget(const LayoutEntry& entry, QWidget* widget, const QRect& place, Language language) {
+  const QString caption = captionOf(entry, language);
+  if (auto* button = qobject_cast<QPushButton*>(widget)) button->setText(caption);
+  if (auto* box = qobject_cast<QGroupBox*>(widget)) box->setTitle(caption);
+  auto* label = qobject_cast<QLabel*>(widget);
+  if (label && !entry.hasStyle("icon")) {
+    label->setText(caption);
+    const int wanted = label->sizeHint().width();
+    label->resize(wanted > place.width() ? std::min(wanted, label->parentWidget()->width() - place.x()) : place.width(),
+                  place.height());
+  }
+  nameForScreenReaders(entry, widget);
 }
 
 QTabBar* tabRowOf(QWidget* tabControl) { return tabControl->findChild<QTabBar*>(QString(), Qt::FindDirectChildrenOnly); }

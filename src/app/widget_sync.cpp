@@ -3,6 +3,9 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QListWidget>
@@ -86,6 +89,12 @@ void syncTabControl(QTabBar& widget, const TabControl& model) {
 
 void syncEdit(QLineEdit& widget, const Edit& model) {
   if (widget.text() != qt(model.text())) SignalBlocking(&widget)->setText(qt(model.text()));
+}
+
+void syncCaption(QWidget& widget, const Captioned& model) {
+  if (auto* button = qobject_cast<QPushButton*>(&widget)) button->setText(qt(model.caption()));
+  if (auto* box = qobject_cast<QGroupBox*>(&widget)) box->setTitle(qt(model.caption()));
+  if (auto* label = qobject_cast<QLabel*>(&widget); label && label->pixmap().isNull()) label->setText(qt(model.caption()));
 }
 
 void syncCheckBox(QCheckBox& widget, const CheckBox& model) {

@@ -11,6 +11,7 @@ class QLineEdit;
 class QListWidget;
 class QTabBar;
 class QTableView;
+class QWidget;
 
 namespace qmoor {
 
@@ -23,5 +24,6 @@ void syncListView(QTableView& widget, ListViewModel& adapter, const ListView& mo
 void syncTabControl(QTabBar& widget, const TabControl& model);
 void syncEdit(QLineEdit& widget, const Edit& model);
 void syncCheckBox(QCheckBox& widget, const CheckBox& model);
+void syncCaption(QWidget& widget, const Captioned& model);  // button, caption or group box
 
 }  // namespace qmoor

@@ -14,6 +14,9 @@ namespace qmoor {
 // boxes and buttons whose caption says it all, hidden controls).
 std::string_view accessibleNameOf(ControlId id);
 
-inline constexpr std::string_view IconAccessibleName = "Quillmoor のアイコン";
+#ifndef QT_TRANSLATE_NOOP
+#define QT_TRANSLATE_NOOP(context, text) text
+#endif
+inline constexpr std::string_view IconAccessibleName = QT_TRANSLATE_NOOP("AccessibleName", "Quillmoor のアイコン");
 
 }  // namespace qmoor

@@ -1,0 +1,697 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US">
+<context>
+    <name>AccessibleName</name>
+    <message>
+        <source>種族順一覧検索</source>
+        <translation>By race</translation>
+    </message>
+    <message>
+        <source>レベル順一覧検索</source>
+        <translation>By level</translation>
+    </message>
+    <message>
+        <source>種族別検索</source>
+        <translation>Race</translation>
+    </message>
+    <message>
+        <source>種族別検索 悪魔</source>
+        <translation>Demons of the race</translation>
+    </message>
+    <message>
+        <source>検索 新しいタブで開く</source>
+        <translation>Search: open in new tab</translation>
+    </message>
+    <message>
+        <source>検索 種族</source>
+        <translation>Search: race</translation>
+    </message>
+    <message>
+        <source>検索 悪魔名</source>
+        <translation>Search: demon name</translation>
+    </message>
+    <message>
+        <source>検索 スキル 1</source>
+        <translation>Search: skills 1</translation>
+    </message>
+    <message>
+        <source>検索 スキル 2</source>
+        <translation>Search: skills 2</translation>
+    </message>
+    <message>
+        <source>検索 能力値</source>
+        <translation>Search: stats</translation>
+    </message>
+    <message>
+        <source>検索 耐性</source>
+        <translation>Search: resistances</translation>
+    </message>
+    <message>
+        <source>検索 継承</source>
+        <translation>Search: inheritance marks</translation>
+    </message>
+    <message>
+        <source>検索 継承種別</source>
+        <translation>Search: inheritance</translation>
+    </message>
+    <message>
+        <source>必要な合計レベル 下限</source>
+        <translation>Total level needed: lowest</translation>
+    </message>
+    <message>
+        <source>必要な合計レベル 上限</source>
+        <translation>Total level needed: highest</translation>
+    </message>
+    <message>
+        <source>選択中の悪魔2体の合計レベル</source>
+        <translation>Total level of the chosen pair</translation>
+    </message>
+    <message>
+        <source>素材悪魔 1 新しいタブで開く</source>
+        <translation>Material 1: open in new tab</translation>
+    </message>
+    <message>
+        <source>素材悪魔 2 新しいタブで開く</source>
+        <translation>Material 2: open in new tab</translation>
+    </message>
+    <message>
+        <source>素材悪魔 1 種族</source>
+        <translation>Material 1: race</translation>
+    </message>
+    <message>
+        <source>素材悪魔 2 種族</source>
+        <translation>Material 2: race</translation>
+    </message>
+    <message>
+        <source>素材悪魔 1</source>
+        <translation>Material 1</translation>
+    </message>
+    <message>
+        <source>素材悪魔 2</source>
+        <translation>Material 2</translation>
+    </message>
+    <message>
+        <source>素材悪魔 1 スキル 1</source>
+        <translation>Material 1: skills 1</translation>
+    </message>
+    <message>
+        <source>素材悪魔 1 スキル 2</source>
+        <translation>Material 1: skills 2</translation>
+    </message>
+    <message>
+        <source>素材悪魔 2 スキル 1</source>
+        <translation>Material 2: skills 1</translation>
+    </message>
+    <message>
+        <source>素材悪魔 2 スキル 2</source>
+        <translation>Material 2: skills 2</translation>
+    </message>
+    <message>
+        <source>スキル指定 1</source>
+        <translation>Skill condition 1</translation>
+    </message>
+    <message>
+        <source>スキル指定 1 種別順</source>
+        <translation>Skill condition 1: by kind</translation>
+    </message>
+    <message>
+        <source>スキル指定 1 50音順</source>
+        <translation>Skill condition 1: A to Z</translation>
+    </message>
+    <message>
+        <source>スキル指定 1 スキル所持悪魔</source>
+        <translation>Skill condition 1: demons with the skill</translation>
+    </message>
+    <message>
+        <source>スキル指定 2</source>
+        <translation>Skill condition 2</translation>
+    </message>
+    <message>
+        <source>スキル指定 2 種別順</source>
+        <translation>Skill condition 2: by kind</translation>
+    </message>
+    <message>
+        <source>スキル指定 2 50音順</source>
+        <translation>Skill condition 2: A to Z</translation>
+    </message>
+    <message>
+        <source>スキル指定 2 スキル所持悪魔</source>
+        <translation>Skill condition 2: demons with the skill</translation>
+    </message>
+    <message>
+        <source>素材種族指定</source>
+        <translation>Material race</translation>
+    </message>
+    <message>
+        <source>NEUTRAL</source>
+        <translation>NEUTRAL</translation>
+    </message>
+    <message>
+        <source>反転</source>
+        <translation>Reverse</translation>
+    </message>
+    <message>
+        <source>CURSE</source>
+        <translation>CURSE</translation>
+    </message>
+    <message>
+        <source>レベル制限 自動レベル制限</source>
+        <translation>Level limit: automatic</translation>
+    </message>
+    <message>
+        <source>レベル制限 LV 以下に制限</source>
+        <translation>Level limit: LV or below</translation>
+    </message>
+    <message>
+        <source>レベル制限 LV</source>
+        <translation>Level limit: LV</translation>
+    </message>
+    <message>
+        <source>レベル制限 LV 増減</source>
+        <translation>Level limit: LV up or down</translation>
+    </message>
+    <message>
+        <source>特殊合体</source>
+        <translation>Special fusion</translation>
+    </message>
+    <message>
+        <source>結果 合体可能種族</source>
+        <translation>Result: race pairs</translation>
+    </message>
+    <message>
+        <source>結果 素材悪魔の組み合わせ</source>
+        <translation>Result: material pairs</translation>
+    </message>
+    <message>
+        <source>タブ</source>
+        <translation>Tabs</translation>
+    </message>
+    <message>
+        <source>タブを左へ移動</source>
+        <translation>Move the tab left</translation>
+    </message>
+    <message>
+        <source>タブを右へ移動</source>
+        <translation>Move the tab right</translation>
+    </message>
+    <message>
+        <source>左のタブを削除</source>
+        <translation>Delete left tabs</translation>
+    </message>
+    <message>
+        <source>右のタブを削除</source>
+        <translation>Delete right tabs</translation>
+    </message>
+    <message>
+        <source>このタブを閉じる</source>
+        <translation>Close this tab</translation>
+    </message>
+    <message>
+        <source>Quillmoor のアイコン</source>
+        <translation>Quillmoor icon</translation>
+    </message>
+</context>
+<context>
+    <name>DemonTexts</name>
+    <message>
+        <source>Lv%1 %2 %3</source>
+        <translation>Lv%1 %2 %3</translation>
+    </message>
+</context>
+<context>
+    <name>DisplayLanguage</name>
+    <message>
+        <source>ja</source>
+        <translation>en</translation>
+    </message>
+</context>
+<context>
+    <name>qmoor::AboutBox</name>
+    <message>
+        <source>Quillmoorのバージョン情報 </source>
+        <translation>About Quillmoor</translation>
+    </message>
+    <message>
+        <source>Version 1.705</source>
+        <translation>Version 1.705</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>qmoor::CMainFrame</name>
+    <message>
+        <source>ファイル(&amp;F)</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>SAVE(&amp;S)</source>
+        <translation>&amp;SAVE</translation>
+    </message>
+    <message>
+        <source>LOAD(&amp;L)</source>
+        <translation>&amp;LOAD</translation>
+    </message>
+    <message>
+        <source>終了(&amp;X)</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>表示(&amp;V)</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <source>ステータス バー(&amp;S)</source>
+        <translation>&amp;Status Bar</translation>
+    </message>
+    <message>
+        <source>ヘルプ(&amp;H)</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>タブのクリア(&amp;C)</source>
+        <translation>&amp;Clear Tabs</translation>
+    </message>
+    <message>
+        <source>ツール(&amp;T)</source>
+        <translation>&amp;Tools</translation>
+    </message>
+    <message>
+        <source>バージョン情報 (&amp;A)...</source>
+        <translation>&amp;About...</translation>
+    </message>
+    <message>
+        <source>表示言語(&amp;L)</source>
+        <translation>Display &amp;Language</translation>
+    </message>
+</context>
+<context>
+    <name>qmoor::CompendiumWindow</name>
+    <message>
+        <source>物理</source>
+        <translation>Phys</translation>
+    </message>
+    <message>
+        <source>火炎</source>
+        <translation>Fire</translation>
+    </message>
+    <message>
+        <source>氷結</source>
+        <translation>Ice</translation>
+    </message>
+    <message>
+        <source>電撃</source>
+        <translation>Elec</translation>
+    </message>
+    <message>
+        <source>衝撃</source>
+        <translation>Force</translation>
+    </message>
+    <message>
+        <source>破魔</source>
+        <translation>Light</translation>
+    </message>
+    <message>
+        <source>呪殺</source>
+        <translation>Dark</translation>
+    </message>
+    <message>
+        <source>魔力</source>
+        <translation>Curse</translation>
+    </message>
+    <message>
+        <source>神経</source>
+        <translation>Nerve</translation>
+    </message>
+    <message>
+        <source>精神</source>
+        <translation>Mind</translation>
+    </message>
+    <message>
+        <source>口</source>
+        <translation>Mouth</translation>
+    </message>
+    <message>
+        <source>羽</source>
+        <translation>Wings</translation>
+    </message>
+    <message>
+        <source>目</source>
+        <translation>Eye</translation>
+    </message>
+    <message>
+        <source>突</source>
+        <translation>Thrust</translation>
+    </message>
+    <message>
+        <source>咬</source>
+        <translation>Bite</translation>
+    </message>
+    <message>
+        <source>爪</source>
+        <translation>Claw</translation>
+    </message>
+    <message>
+        <source>針</source>
+        <translation>Needle</translation>
+    </message>
+    <message>
+        <source>武</source>
+        <translation>Weapon</translation>
+    </message>
+    <message>
+        <source>乙</source>
+        <translation>Maiden</translation>
+    </message>
+    <message>
+        <source>会</source>
+        <translation>Talk</translation>
+    </message>
+    <message>
+        <source>力</source>
+        <translation>St</translation>
+    </message>
+    <message>
+        <source>魔</source>
+        <translation>Ma</translation>
+    </message>
+    <message>
+        <source>体</source>
+        <translation>Vi</translation>
+    </message>
+    <message>
+        <source>速</source>
+        <translation>Ag</translation>
+    </message>
+    <message>
+        <source>運</source>
+        <translation>Lu</translation>
+    </message>
+    <message>
+        <source>弱</source>
+        <translation>Weak</translation>
+    </message>
+    <message>
+        <source>通常</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>強</source>
+        <translation>Resist</translation>
+    </message>
+    <message>
+        <source>無</source>
+        <translation>Null</translation>
+    </message>
+    <message>
+        <source>吸</source>
+        <translation>Drain</translation>
+    </message>
+    <message>
+        <source>反</source>
+        <translation>Repel</translation>
+    </message>
+    <message>
+        <source>Lv</source>
+        <translation>Lv</translation>
+    </message>
+    <message>
+        <source>名前</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>種族</source>
+        <translation>Race</translation>
+    </message>
+    <message>
+        <source>HP</source>
+        <translation>HP</translation>
+    </message>
+    <message>
+        <source>MP</source>
+        <translation>MP</translation>
+    </message>
+    <message>
+        <source>継承</source>
+        <translation>Inherit</translation>
+    </message>
+    <message>
+        <source>初期スキル</source>
+        <translation>Innate skills</translation>
+    </message>
+    <message>
+        <source>習得スキル</source>
+        <translation>Learned skills</translation>
+    </message>
+    <message>
+        <source>悪魔全書</source>
+        <translation>Compendium</translation>
+    </message>
+    <message>
+        <source>種族(&amp;R):</source>
+        <translation>&amp;Race:</translation>
+    </message>
+    <message>
+        <source>すべて</source>
+        <translation>All</translation>
+    </message>
+    <message>
+        <source>名前(&amp;N):</source>
+        <translation>&amp;Name:</translation>
+    </message>
+    <message>
+        <source>名前に含む文字</source>
+        <translation>Text in the name</translation>
+    </message>
+    <message>
+        <source>レベル(&amp;L):</source>
+        <translation>&amp;Level:</translation>
+    </message>
+    <message>
+        <source>最低レベル</source>
+        <translation>Lowest level</translation>
+    </message>
+    <message>
+        <source>〜</source>
+        <translation>to</translation>
+    </message>
+    <message>
+        <source>最高レベル</source>
+        <translation>Highest level</translation>
+    </message>
+    <message>
+        <source>耐性(&amp;E):</source>
+        <translation>R&amp;esistance:</translation>
+    </message>
+    <message>
+        <source>指定なし</source>
+        <translation>Any</translation>
+    </message>
+    <message>
+        <source>耐性の属性</source>
+        <translation>Resistance element</translation>
+    </message>
+    <message>
+        <source>耐性が%1</source>
+        <translation>Resistance is %1</translation>
+    </message>
+    <message>
+        <source>印:</source>
+        <translation>Marks:</translation>
+    </message>
+    <message>
+        <source>印 %1 あり</source>
+        <translation>Has the %1 mark</translation>
+    </message>
+    <message>
+        <source>スキル(&amp;K):</source>
+        <translation>S&amp;kills:</translation>
+    </message>
+    <message>
+        <source>スキル%1</source>
+        <translation>Skill %1</translation>
+    </message>
+    <message>
+        <source>スキル名を入力</source>
+        <translation>Type a skill name</translation>
+    </message>
+    <message>
+        <source>初期スキルのみ(&amp;I)</source>
+        <translation>&amp;Innate skills only</translation>
+    </message>
+    <message>
+        <source>初期スキルのみ</source>
+        <translation>Innate skills only</translation>
+    </message>
+    <message>
+        <source>条件をクリア(&amp;X)</source>
+        <translation>Clear the conditions (&amp;X)</translation>
+    </message>
+    <message>
+        <source>条件をクリア</source>
+        <translation>Clear the conditions</translation>
+    </message>
+    <message>
+        <source>悪魔の一覧</source>
+        <translation>Demons</translation>
+    </message>
+    <message>
+        <source>表示している悪魔の数</source>
+        <translation>Demons shown</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n体を表示</source>
+        <translation>
+            <numerusform>%n shown</numerusform>
+            <numerusform>%n shown</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>qmoor::FusionSimulatorWindow</name>
+    <message>
+        <source>Lv</source>
+        <translation>Lv</translation>
+    </message>
+    <message>
+        <source>種族</source>
+        <translation>Race</translation>
+    </message>
+    <message>
+        <source>相手</source>
+        <translation>Partner</translation>
+    </message>
+    <message>
+        <source>通常合体</source>
+        <translation>Normal fusion</translation>
+    </message>
+    <message>
+        <source>月齢合体</source>
+        <translation>Phase fusion</translation>
+    </message>
+    <message>
+        <source>精霊合体</source>
+        <translation>Element fusion</translation>
+    </message>
+    <message>
+        <source>特殊合体の悪魔</source>
+        <translation>Special demon</translation>
+    </message>
+    <message>
+        <source>作り方</source>
+        <translation>Recipe</translation>
+    </message>
+    <message>
+        <source>合体シミュレーター</source>
+        <translation>Fusion simulator</translation>
+    </message>
+    <message>
+        <source>素材(&amp;M):</source>
+        <translation>&amp;Material:</translation>
+    </message>
+    <message>
+        <source>素材</source>
+        <translation>Material</translation>
+    </message>
+    <message>
+        <source>名前を入力して絞り込み</source>
+        <translation>Type a name to narrow the list</translation>
+    </message>
+    <message>
+        <source>CURSE(&amp;C)</source>
+        <translation>&amp;CURSE</translation>
+    </message>
+    <message>
+        <source>CURSE</source>
+        <translation>CURSE</translation>
+    </message>
+    <message>
+        <source>相手と合体結果(&amp;P):</source>
+        <translation>&amp;Partners and results:</translation>
+    </message>
+    <message>
+        <source>相手と合体結果</source>
+        <translation>Partners and results</translation>
+    </message>
+    <message>
+        <source>相手(&amp;2):</source>
+        <translation>Partner (&amp;2):</translation>
+    </message>
+    <message>
+        <source>合体結果</source>
+        <translation>Result</translation>
+    </message>
+    <message>
+        <source>新しいタブで開く(&amp;O)</source>
+        <translation>&amp;Open in new tab</translation>
+    </message>
+    <message>
+        <source>合体結果を新しいタブで開く</source>
+        <translation>Open the result in a new tab</translation>
+    </message>
+    <message>
+        <source>この悪魔を素材にする特殊合体(&amp;S):</source>
+        <translation>&amp;Special fusions using this demon:</translation>
+    </message>
+    <message>
+        <source>この悪魔を素材にする特殊合体</source>
+        <translation>Special fusions using this demon</translation>
+    </message>
+    <message>
+        <source>合体できません</source>
+        <translation>No fusion</translation>
+    </message>
+    <message>
+        <source>素材と相手を選んでください</source>
+        <translation>Choose a material and a partner</translation>
+    </message>
+    <message>
+        <source>Lv%1&#x3000;%2&#x3000;（%3）</source>
+        <translation>Lv%1 %2 (%3)</translation>
+    </message>
+    <message>
+        <source>精霊合体: %1</source>
+        <translation>Element fusion: %1</translation>
+    </message>
+    <message>
+        <source>月齢合体: %1</source>
+        <translation>Phase fusion: %1</translation>
+    </message>
+</context>
+<context>
+    <name>qmoor::ToolWindow</name>
+    <message>
+        <source>タブは%1個までです。タブを閉じてから、もう一度開いてください。</source>
+        <translation>At most %1 tabs can be open. Close a tab, then open it again.</translation>
+    </message>
+    <message>
+        <source>新しいタブで開く</source>
+        <translation>Open in new tab</translation>
+    </message>
+</context>
+<context>
+    <name>qmoor::ToolWindows</name>
+    <message>
+        <source>合体シミュレーター(&amp;F)...</source>
+        <translation>&amp;Fusion simulator...</translation>
+    </message>
+    <message>
+        <source>悪魔全書(&amp;D)...</source>
+        <translation>&amp;Demon compendium...</translation>
+    </message>
+</context>
+<context>
+    <name>qmoor::UpDownWidget</name>
+    <message>
+        <source>増やす</source>
+        <translation>Increase</translation>
+    </message>
+    <message>
+        <source>減らす</source>
+        <translation>Decrease</translation>
+    </message>
+</context>
+</TS>
