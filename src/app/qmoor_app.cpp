@@ -35,6 +35,7 @@ bool CQmoorApp::InitInstance(const QStringList& arguments) {
   frame_->fitToForm();
   view_.InitialUpdate();
   form_->syncDirty();
+  form_->makeRoomForTexts();
   if (!options_.tabsFile.isEmpty()) {
     host_.answerNextDialog(QFile::encodeName(options_.tabsFile).toStdString());
     view_.command(CommandId::LoadTabs);

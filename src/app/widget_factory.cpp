@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTabBar>
 #include <QTableView>
 #include <QToolButton>
@@ -20,6 +21,7 @@
 #include "app/accessible_combo_box.h"
 #include "app/icons.h"
 #include "app/input_guards.h"
+#include "app/text_room.h"
 #include "app/up_down_widget.h"
 #include "form/accessible_names.h"
 
@@ -70,7 +72,7 @@ QWidget* makeListBox(const LayoutEntry& entry, QWidget* parent) {
   return list;
 }
 
-QWidget* makeListView(const LayoutEntry& entry, QWidget* parent) {
+QWidget* makeListView(const LayoutEntry& entry, const QRect& place, QWidget* parent) {
   auto* table = new QTableView(parent);
   styleItemView(table, entry);
   table->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -85,10 +87,16 @@ QWidget* makeListView(const LayoutEntry& entry, QWidget* parent) {
   table->verticalHeader()->setMinimumSectionSize(lineHeight);
   table->verticalHeader()->setDefaultSectionSize(lineHeight + 2);
   QHeaderView* header = table->horizontalHeader();
+  header->setResizeContentsPrecision(0);  // measures the rows in view
   header->setSectionsClickable(!entry.hasStyle("nosortheader"));
   header->setHighlightSections(false);
   header->setDefaultAlignment(entry.hasStyle("alignleft") ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);
   header->setFixedHeight(lineHeight + 4);
+  // A table with room for a row or two has no horizontal scroll bar to cover
+  // them; its cells too narrow for their text explain themselves on hover.
+  const int rowsRoom = place.height() - header->height() - table->horizontalScrollBar()->sizeHint().height();
+  if (rowsRoom < 2 * table->verticalHeader()->defaultSectionSize()) table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  explainCutCells(*table);
   return table;
 }
 
@@ -138,7 +146,7 @@ QWidget* makeWidget(const LayoutEntry& entry, const QRect& place, QWidget* paren
     case ControlKind::ListBox:
       return makeListBox(entry, parent);
     case ControlKind::ListView:
-      return makeListView(entry, parent);
+      return makeListView(entry, place, parent);
     case ControlKind::TabControl:
       return makeTabControl(parent);
     case ControlKind::UpDown:
@@ -199,10 +207,6 @@ QWidget* makeControlWidget(const LayoutEntry& entry, const QRect& place, QWidget
   presentComboBoxesByName();
   QWidget* widget = makeWidget(entry, place, parent);
   if (entry.kind != ControlKind::ComboBox) widget->setGeometry(place);
-  // A caption that the form's font draws wider than its place keeps all its
-  // text, reaching at most to the form's right edge.
-  if (entry.kind == ControlKind::Static && !entry.hasStyle("icon") && widget->sizeHint().width() > place.width())
-    widget->resize(std::min(widget->sizeHint().width(), parent->width() - place.x()), place.height());
   if (entry.kind == ControlKind::TabControl) {
     // The tab row is reached by Tab too; its arrow keys pick a tab.
     QTabBar* row = tabRowOf(widget);
