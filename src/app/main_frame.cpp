@@ -16,7 +16,7 @@ CMainFrame::CMainFrame(QWidget* form, CommandSink commands, QWidget* parent)
                               Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       client_(new QScrollArea(this)),
       commands_(std::move(commands)) {
-  setWindowTitle(QStringLiteral("Quillmoor ver.1.705"));
+  setWindowTitle(tr("Quillmoor ver.1.705"));
   setWindowIcon(iconResource(IconResource::Frame));
   client_->setFrameShape(QFrame::NoFrame);
   client_->setFocusPolicy(Qt::NoFocus);  // the form's controls take the focus; the area follows it
@@ -28,25 +28,25 @@ CMainFrame::CMainFrame(QWidget* form, CommandSink commands, QWidget* parent)
 }
 
 void CMainFrame::buildMenus() {
-  QMenu* file = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
-  addCommand(file, QStringLiteral("SAVE(&S)"), CommandId::SaveTabs);
-  addCommand(file, QStringLiteral("LOAD(&L)"), CommandId::LoadTabs);
+  QMenu* file = menuBar()->addMenu(tr("ファイル(&F)"));
+  addCommand(file, tr("SAVE(&S)"), CommandId::SaveTabs);
+  addCommand(file, tr("LOAD(&L)"), CommandId::LoadTabs);
   file->addSeparator();
-  QAction* exit = file->addAction(QStringLiteral("終了(&X)"), this, &QWidget::close);
+  QAction* exit = file->addAction(tr("終了(&X)"), this, &QWidget::close);
   exit->setData(static_cast<int>(CommandId::Exit));
 
-  QMenu* show = menuBar()->addMenu(QStringLiteral("表示(&V)"));
+  QMenu* show = menuBar()->addMenu(tr("表示(&V)"));
   show->addSeparator();
-  QAction* statusBar = show->addAction(QStringLiteral("ステータス バー(&S)"));
+  QAction* statusBar = show->addAction(tr("ステータス バー(&S)"));
   statusBar->setData(static_cast<int>(CommandId::StatusBar));
   statusBar->setEnabled(false);
-  show->addAction(QStringLiteral("ヘルプ(&H)"));
+  show->addAction(tr("ヘルプ(&H)"));
   show->menuAction()->setEnabled(false);
 
-  addCommand(menuBar(), QStringLiteral("SAVE(&S)"), CommandId::SaveTabs);
-  addCommand(menuBar(), QStringLiteral("LOAD(&L)"), CommandId::LoadTabs);
-  addCommand(menuBar(), QStringLiteral("タブのクリア(&C)"), CommandId::ClearTabs);
-  QAction* about = menuBar()->addAction(QStringLiteral("バージョン情報 (&A)..."), this, &CMainFrame::showAbout);
+  addCommand(menuBar(), tr("SAVE(&S)"), CommandId::SaveTabs);
+  addCommand(menuBar(), tr("LOAD(&L)"), CommandId::LoadTabs);
+  addCommand(menuBar(), tr("タブのクリア(&C)"), CommandId::ClearTabs);
+  QAction* about = menuBar()->addAction(tr("バージョン情報 (&A)..."), this, &CMainFrame::showAbout);
   about->setData(static_cast<int>(CommandId::About));
 }
 

@@ -20,6 +20,7 @@
 #include <QToolTip>
 #include <sstream>
 
+#include "app/about_box.h"
 #include "app/form_widget.h"
 #include "app/main_frame.h"
 #include "app/qmoor_app.h"
@@ -127,6 +128,12 @@ TEST(TextFit, EveryTextIsReadableWhole) {
     QApplication::processEvents();
     EXPECT_EQ(cutTexts(app.form()), std::vector<std::string>()) << "scrolled to the end after:\n" << script;
   }
+}
+
+TEST(TextFit, TheAboutBoxShowsItsTextsWhole) {
+  AboutBox box;
+  box.show();
+  EXPECT_EQ(cutTexts(box), std::vector<std::string>());
 }
 
 TEST(TextFit, TheWindowOpensWithinTheScreen) {
