@@ -21,6 +21,7 @@
 #include "app/accessible_combo_box.h"
 #include "app/icons.h"
 #include "app/input_guards.h"
+#include "app/tab_row.h"
 #include "app/text_room.h"
 #include "app/up_down_widget.h"
 #include "form/accessible_names.h"
@@ -105,7 +106,7 @@ QWidget* makeTabControl(QWidget* parent) {
   auto* column = new QVBoxLayout(control);
   column->setContentsMargins(0, 0, 0, 0);
   column->setSpacing(0);
-  auto* row = new QTabBar(control);
+  auto* row = new TabRow(control);
   row->setExpanding(false);
   row->setUsesScrollButtons(true);
   row->setDrawBase(false);

@@ -13,6 +13,8 @@
 #include "app/signal_blocking.h"
 #include "app/text_room.h"
 
+#include <algorithm>
+
 namespace qmoor {
 
 namespace {
@@ -82,11 +84,12 @@ void syncListView(QTableView& widget, ListViewModel& adapter, const ListView& mo
   widget.viewport()->update();
 }
 
+// Each tab enters with its label, measured once (see TabRow).
 void syncTabControl(QTabBar& widget, const TabControl& model) {
   while (widget.count() > model.count()) SignalBlocking(&widget)->removeTab(widget.count() - 1);
-  while (widget.count() < model.count()) SignalBlocking(&widget)->addTab(QString());
-  for (int i = 0; i < model.count(); ++i)
+  for (int i = 0; i < std::min(widget.count(), model.count()); ++i)
     if (widget.tabText(i) != qt(model.label(i))) widget.setTabText(i, qt(model.label(i)));
+  while (widget.count() < model.count()) SignalBlocking(&widget)->addTab(qt(model.label(widget.count())));
   if (model.selection() >= 0 && widget.currentIndex() != model.selection())
     SignalBlocking(&widget)->setCurrentIndex(model.selection());
 }
