@@ -4,18 +4,19 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QScrollBar>
 #include <QTabBar>
 #include <QTableView>
 #include <algorithm>
 #include <utility>
 
-#include "app/display_language.h"
 #include "app/list_view_model.h"
 #include "app/up_down_widget.h"
 #include "app/widget_factory.h"
+#include "app/text_room.h"
 #include "app/widget_sync.h"
 
 namespace qmoor {
@@ -56,14 +57,18 @@ void FormWidget::build() {
     if (entry.id == ControlId::None) continue;
     byId_[entry.id] = widget;
     if (entry.kind == ControlKind::ListView) {
+      auto* table = static_cast<QTableView*>(widget);
       auto* model = new ListViewModel(form_.listView(entry.id), widget);
-      static_cast<QTableView*>(widget)->setModel(model);
+      table->setModel(model);
       listViewModels_[entry.id] = model;
+      // Rows scrolled into view widen the columns they need.
+      connect(table->verticalScrollBar(), &QScrollBar::valueChanged, table, [table] { widenColumnsToRowsInView(*table); });
     }
   }
   for (size_t i = 0; i < layout.size(); ++i)
     if (widgets_[i] && layout[i].kind == ControlKind::UpDown && layout[i].hasStyle("autobuddy")) attachUpDownToBuddy(i);
   stackInTemplateOrder();
+  for (QWidget* widget : widgets_) homes_.push_back(widget ? widget->geometry() : QRect());
 }
 
 // The buddy of an up-down control is the control before it in template order;
@@ -88,6 +93,21 @@ void FormWidget::stackInTemplateOrder() {
   for (int pass = 0; pass < 3; ++pass)
     for (size_t i = 0; i < layout.size(); ++i)
       if (widgets_[i] && layer(layout[i].kind) == pass) widgets_[i]->lower();
+}
+
+// Once shown, the tables measure the rows in view.
+void FormWidget::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  widenTableColumns();
+}
+
+void FormWidget::widenTableColumns() {
+  for (const auto& [id, model] : listViewModels_) {
+    std::vector<int> givenWidths;
+    auto* table = static_cast<QTableView*>(widgetFor(id));
+    for (const auto& column : form_.listView(id).columns()) givenWidths.push_back(scaledToFont(*table, column.width));
+    widenColumnsToRowsInView(*table, givenWidths);
+  }
 }
 
 void FormWidget::controlChanged(ControlId id) { dirty_.insert(id); }
@@ -131,16 +151,20 @@ void FormWidget::syncControl(ControlId id) {
   }
 }
 
-// Captions and accessible names follow the display language; the view's own
-// texts come through the models, which the program's language switch updates.
-void FormWidget::changeEvent(QEvent* event) {
-  if (event->type() == QEvent::LanguageChange) {
-    const auto layout = formLayout();
-    const Language language = displayLanguage();
-    for (size_t i = 0; i < layout.size(); ++i)
-      if (widgets_[i]) retranslateControlWidget(layout[i], widgets_[i], units_.rect(layout[i].rect), language);
+// Captions and accessible names in the language; the view has put its own
+// texts into the models. Every control then takes its room anew from its
+// place in the layout, so a shorter language gives the room back.
+void FormWidget::showLanguage(Language language) {
+  syncDirty();
+  const auto layout = formLayout();
+  for (size_t i = 0; i < layout.size(); ++i) {
+    if (!widgets_[i]) continue;
+    retranslateControlWidget(layout[i], widgets_[i], language);
+    widgets_[i]->setGeometry(homes_[i]);
+    if (qobject_cast<QLabel*>(widgets_[i])) widgets_[i]->setToolTip(QString());
   }
-  QWidget::changeEvent(event);
+  makeRoomForTexts();
+  widenTableColumns();
 }
 
 }  // namespace qmoor

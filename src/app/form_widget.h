@@ -19,6 +19,8 @@
 
 #include "app/dialog_units.h"
 #include "form/form.h"
+#include "names/names.h"
+#include "form/layout.h"
 
 class QComboBox;
 class QTableView;
@@ -48,15 +50,24 @@ class FormWidget : public QWidget, private ControlObserver {
   // Brings the widgets of the controls that changed since the last sync up to date.
   void syncDirty();
 
+  // Widens the controls into the free space beside them so that each shows
+  // its present text whole (form_room.cpp); for after the first fill.
+  void makeRoomForTexts();
+  // Shows the form's own texts in language after the view has shown its texts
+  // in it, and gives every control room for them again.
+  void showLanguage(Language language);
+
  protected:
-  void changeEvent(QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
+  void widenTableColumns();  // the list views' columns wide enough for their headings and the rows in view
   void controlChanged(ControlId id) override;
   void build();
   void attachUpDownToBuddy(size_t upDownIndex);
   void stackInTemplateOrder();
   void syncControl(ControlId id);
+  int rightLimitOf(const LayoutEntry& entry, const QRect& place) const;
 
   // The user's actions (form_actions.cpp).
   void connectActions(ControlId id, ControlKind kind, QWidget* widget);
@@ -69,6 +80,7 @@ class FormWidget : public QWidget, private ControlObserver {
   NotifySink notify_;
   DialogUnits units_;
   std::vector<QWidget*> widgets_;  // parallel to formLayout()
+  std::vector<QRect> homes_;       // each widget's place before it made room for its text
   std::map<ControlId, QWidget*> byId_;
   std::map<ControlId, ListViewModel*> listViewModels_;
   std::set<ControlId> dirty_;

@@ -19,7 +19,7 @@ CMainFrame::CMainFrame(QWidget* form, CommandSink commands, QWidget* parent)
                               Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       client_(new QScrollArea(this)),
       commands_(std::move(commands)) {
-  setWindowTitle(QStringLiteral("Quillmoor ver.1.705"));
+  setWindowTitle(tr("Quillmoor ver.1.705"));
   setWindowIcon(iconResource(IconResource::Frame));
   client_->setFrameShape(QFrame::NoFrame);
   client_->setFocusPolicy(Qt::NoFocus);  // the form's controls take the focus; the area follows it
@@ -112,19 +112,30 @@ void CMainFrame::showAbout() {
   about.exec();
 }
 
-// Never larger than the screen's available area (its frame included, once
-// the window system has given it one): the client area then scrolls the form.
 void CMainFrame::fitToForm() {
   const QSize form = client_->widget()->size();
-  QSize needed(form.width(), form.height() + menuBar()->sizeHint().height());
-  if (const QScreen* screen = this->screen()) {
-    const QRect area = screen->availableGeometry();
-    const QSize decoration = frameGeometry().size() - size();
-    needed = needed.boundedTo(area.size() - decoration);
-    move(std::max(area.left(), std::min(x(), area.right() + 1 - needed.width() - decoration.width())),
-         std::max(area.top(), std::min(y(), area.bottom() + 1 - needed.height() - decoration.height())));
-  }
-  resize(needed);
+  resize(form.width(), form.height() + menuBar()->sizeHint().height());
+  keepWithinScreen();
+}
+
+// Never larger than the screen's available area, its frame included: the
+// client area then scrolls the form. The frame is known once the window is
+// shown, so this runs again then.
+void CMainFrame::keepWithinScreen() {
+  const QScreen* screen = this->screen();
+  if (!screen) return;
+  const QRect area = screen->availableGeometry();
+  const QSize decoration = frameGeometry().size() - size();
+  const QSize fitting = size().boundedTo(area.size() - decoration);
+  if (fitting != size()) resize(fitting);
+  const QRect frame = frameGeometry();
+  move(std::max(area.left(), std::min(frame.left(), area.right() + 1 - frame.width())),
+       std::max(area.top(), std::min(frame.top(), area.bottom() + 1 - frame.height())));
+}
+
+void CMainFrame::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  keepWithinScreen();
 }
 
 }  // namespace qmoor

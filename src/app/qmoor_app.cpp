@@ -47,12 +47,13 @@ bool CQmoorApp::InitInstance(const QStringList& arguments) {
   });
   frame_->onLanguageChange([this] {
     view_.SetLanguage(displayLanguage());
-    form_->syncDirty();
+    form_->showLanguage(displayLanguage());
   });
 
   frame_->fitToForm();
   view_.InitialUpdate();
   form_->syncDirty();
+  form_->makeRoomForTexts();
   if (!options_.tabsFile.isEmpty()) {
     host_.answerNextDialog(QFile::encodeName(options_.tabsFile).toStdString());
     view_.command(CommandId::LoadTabs);

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTabBar>
 #include <QTableView>
 #include <QToolButton>
@@ -21,6 +22,8 @@
 #include "app/display_language.h"
 #include "app/icons.h"
 #include "app/input_guards.h"
+#include "app/tab_row.h"
+#include "app/text_room.h"
 #include "app/up_down_widget.h"
 #include "form/accessible_names.h"
 #include "names/ui_texts.h"
@@ -73,7 +76,7 @@ QWidget* makeListBox(const LayoutEntry& entry, QWidget* parent) {
   return list;
 }
 
-QWidget* makeListView(const LayoutEntry& entry, QWidget* parent) {
+QWidget* makeListView(const LayoutEntry& entry, const QRect& place, QWidget* parent) {
   auto* table = new QTableView(parent);
   styleItemView(table, entry);
   table->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -88,10 +91,16 @@ QWidget* makeListView(const LayoutEntry& entry, QWidget* parent) {
   table->verticalHeader()->setMinimumSectionSize(lineHeight);
   table->verticalHeader()->setDefaultSectionSize(lineHeight + 2);
   QHeaderView* header = table->horizontalHeader();
+  header->setResizeContentsPrecision(0);  // measures the rows in view
   header->setSectionsClickable(!entry.hasStyle("nosortheader"));
   header->setHighlightSections(false);
   header->setDefaultAlignment(entry.hasStyle("alignleft") ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);
   header->setFixedHeight(lineHeight + 4);
+  // A table with room for a row or two has no horizontal scroll bar to cover
+  // them; its cells too narrow for their text explain themselves on hover.
+  const int rowsRoom = place.height() - header->height() - table->horizontalScrollBar()->sizeHint().height();
+  if (rowsRoom < 2 * table->verticalHeader()->defaultSectionSize()) table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  explainCutCells(*table);
   return table;
 }
 
@@ -100,7 +109,7 @@ QWidget* makeTabControl(QWidget* parent) {
   auto* column = new QVBoxLayout(control);
   column->setContentsMargins(0, 0, 0, 0);
   column->setSpacing(0);
-  auto* row = new QTabBar(control);
+  auto* row = new TabRow(control);
   row->setExpanding(false);
   row->setUsesScrollButtons(true);
   row->setDrawBase(false);
@@ -141,7 +150,7 @@ QWidget* makeWidget(const LayoutEntry& entry, const QRect& place, QWidget* paren
     case ControlKind::ListBox:
       return makeListBox(entry, parent);
     case ControlKind::ListView:
-      return makeListView(entry, parent);
+      return makeListView(entry, place, parent);
     case ControlKind::TabControl:
       return makeTabControl(parent);
     case ControlKind::UpDown:
@@ -210,21 +219,15 @@ QWidget* makeControlWidget(const LayoutEntry& entry, const QRect& place, QWidget
   } else {
     widget->setFocusPolicy(focusPolicyOf(entry));
   }
-  retranslateControlWidget(entry, widget, place, displayLanguage());
+  retranslateControlWidget(entry, widget, displayLanguage());
   return widget;
 }
 
-void retranslateControlWidget(const LayoutEntry& entry, QWidget* widget, const QRect& place, Language language) {
+void retranslateControlWidget(const LayoutEntry& entry, QWidget* widget, Language language) {
   const QString caption = captionOf(entry, language);
   if (auto* button = qobject_cast<QPushButton*>(widget)) button->setText(caption);
   if (auto* box = qobject_cast<QGroupBox*>(widget)) box->setTitle(caption);
-  auto* label = qobject_cast<QLabel*>(widget);
-  if (label && !entry.hasStyle("icon")) {
-    label->setText(caption);
-    const int wanted = label->sizeHint().width();
-    label->resize(wanted > place.width() ? std::min(wanted, label->parentWidget()->width() - place.x()) : place.width(),
-                  place.height());
-  }
+  if (auto* label = qobject_cast<QLabel*>(widget); label && !entry.hasStyle("icon")) label->setText(caption);
   nameForScreenReaders(entry, widget);
 }
 

@@ -15,9 +15,8 @@ namespace qmoor {
 // place: the control's rectangle in pixels; a combo box's includes its dropped-down list.
 QWidget* makeControlWidget(const LayoutEntry& entry, const QRect& place, QWidget* parent);
 
-// Shows the control's caption and accessible name in language, a caption
-// wider than its place widened to keep all its text, as far as the form's edge.
-void retranslateControlWidget(const LayoutEntry& entry, QWidget* widget, const QRect& place, Language language);
+// Shows the control's caption and accessible name in language.
+void retranslateControlWidget(const LayoutEntry& entry, QWidget* widget, Language language);
 
 // The tab row of the widget made for a tab control.
 QTabBar* tabRowOf(QWidget* tabControl);
