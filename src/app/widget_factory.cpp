@@ -72,7 +72,8 @@ void styleItemView(QAbstractItemView* view, const LayoutEntry& entry) {
 QWidget* makeListBox(const LayoutEntry& entry, QWidget* parent) {
   auto* list = new QListWidget(parent);
   styleItemView(list, entry);
-  list->setUniformItemSizes(true);
+  // Items are measured each (the lists are short): a longer item further down
+  // widens the list's scroll range instead of losing its end.
   return list;
 }
 

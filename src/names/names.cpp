@@ -31,7 +31,30 @@ std::string_view wordOf(std::span<const NamePair> words, std::string_view ja, La
   return ja;
 }
 
+struct ShortFormPair {
+  std::string_view word;
+  std::string_view shortForm;
+};
+
+// Short forms of the English words of the detail panel.
+constexpr ShortFormPair ShortForms[] = {
+    {"Phys", "Ph"},   {"Fire", "Fi"},  {"Ice", "Ic"},    {"Elec", "El"},     {"Force", "Fo"},   {"Light", "Li"},
+    {"Dark", "Da"},   {"Curse", "Cu"}, {"Nerve", "Ne"},  {"Mind", "Mi"},     {"Mouth", "Mo"},   {"Wings", "Wi"},
+    {"Eye", "Ey"},    {"Thrust", "Th"}, {"Bite", "Bi"},  {"Claw", "Cl"},     {"Needle", "Nd"},  {"Weapon", "We"},
+    {"Maiden", "Ma"}, {"Talk", "Ta"},  {"Resist", "Rs"}, {"Null", "Nu"},     {"Drain", "Dr"},   {"Repel", "Rp"},
+    {"Weak", "Wk"},   {"Inherit", "Inh"}, {"All Magic", "Magic"}, {"Recovery", "Recov"}, {"Support", "Supp"},
+};
+
 }  // namespace
+
+std::string_view shortForm(std::string_view text, Language language) {
+  if (language == Language::English) {
+    for (const ShortFormPair& form : ShortForms) {
+      if (form.word == text) return form.shortForm;
+    }
+  }
+  return text;
+}
 
 std::optional<Language> languageFromCode(std::string_view code) {
   if (code == "ja") return Language::Japanese;

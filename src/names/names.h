@@ -30,6 +30,10 @@ std::string_view statHeading(int stat, Language language);
 std::string_view resistanceHeading(int resistance, Language language);  // 0..9, 物理 .. 精神
 std::string_view markHeading(int mark, Language language);              // 0..9, 口 .. 会
 std::string_view inheritanceHeading(Language language);                 // 継承
+// The detail panel's narrow columns: in English a heading or resistance
+// value of two letters and an inheritance word of at most five; Japanese and
+// texts without a short form come back as given.
+std::string_view shortForm(std::string_view text, Language language);
 // A resistance cell (強 無 吸 反 弱) or an inheritance word in the language;
 // any other text (the blank of none, an empty cell) comes back unchanged.
 std::string_view resistanceValue(std::string_view cell, Language language);

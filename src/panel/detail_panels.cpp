@@ -34,18 +34,18 @@ void fillSkillList(ListBox& list, DemonRef demon, SkillList which, Language lang
 }
 
 // A compendium cell as the detail view shows it: Japanese as stored; English
-// with its words for resistances, marks and the inheritance word, and no
-// ideographic blank for an empty resistance or mark.
+// with the short forms of its words for resistances, marks and the inheritance
+// word, and no ideographic blank for an empty resistance or mark.
 std::string cellText(Column column, DemonRef demon, Language language) {
   const std::string_view text = cell(column, demon);
   if (language == Language::Japanese) return std::string(text);
   const int index = static_cast<int>(column);
   if (text == "　") return {};
   if (column >= Column::FirstResistance && column < Column::FirstMark)
-    return std::string(resistanceValue(text, language));
+    return std::string(shortForm(resistanceValue(text, language), language));
   if (column >= Column::FirstMark && column < Column::Inheritance)
-    return std::string(markHeading(index - static_cast<int>(Column::FirstMark), language));
-  if (column == Column::Inheritance) return std::string(inheritanceWord(text, language));
+    return std::string(shortForm(markHeading(index - static_cast<int>(Column::FirstMark), language), language));
+  if (column == Column::Inheritance) return std::string(shortForm(inheritanceWord(text, language), language));
   return std::string(text);
 }
 

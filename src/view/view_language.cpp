@@ -18,24 +18,15 @@ namespace {
 struct Heading {
   std::string_view japanese;
   std::string_view english;
-  int width;  // pixels, as the Japanese form sets it
+  int width;  // pixels
 };
 
-// A column wide enough for its longest English text (heading or cell) at about
-// seven pixels a letter; Japanese keeps the form's widths.
-int englishWidth(int japaneseWidth, std::size_t longestText) {
-  return std::max(japaneseWidth, static_cast<int>(longestText) * 7 + 12);
-}
-
-void showHeadings(ListView& view, const std::vector<Heading>& headings, Language language, std::size_t longestCell) {
+// English takes the short forms where the detail panel's columns are narrow.
+void showHeadings(ListView& view, const std::vector<Heading>& headings, Language language) {
   for (std::size_t c = 0; c < headings.size(); ++c) {
     const Heading& heading = headings[c];
-    if (language == Language::Japanese) {
-      view.setColumn(static_cast<int>(c), std::string(heading.japanese), heading.width);
-    } else {
-      view.setColumn(static_cast<int>(c), std::string(heading.english),
-                     englishWidth(heading.width, std::max(heading.english.size(), longestCell)));
-    }
+    const std::string_view text = language == Language::Japanese ? heading.japanese : shortForm(heading.english, language);
+    view.setColumn(static_cast<int>(c), std::string(text), heading.width);
   }
 }
 
@@ -166,13 +157,13 @@ void CQmoorView::showFixedTexts() {
     resistances.push_back({resistancesJa[k], resistanceHeading(k, Language::English), 24});
     marks.push_back({marksJa[k], markHeading(k, Language::English), 24});
   }
-  showHeadings(form_.listView(ControlId::StatsView), stats, language_, 3);
-  showHeadings(form_.listView(ControlId::ResistanceView), resistances, language_, 6);
-  showHeadings(form_.listView(ControlId::MarksView), marks, language_, 6);
-  showHeadings(form_.listView(ControlId::InheritanceView), {{"継承", inheritanceHeading(Language::English), 48}}, language_, 9);
+  showHeadings(form_.listView(ControlId::StatsView), stats, language_);
+  showHeadings(form_.listView(ControlId::ResistanceView), resistances, language_);
+  showHeadings(form_.listView(ControlId::MarksView), marks, language_);
+  showHeadings(form_.listView(ControlId::InheritanceView), {{"継承", inheritanceHeading(Language::English), 48}}, language_);
   showHeadings(form_.listView(ControlId::MaterialPairView),
                {{"素材悪魔1", uiText("素材悪魔1", Language::English), 120}, {"素材悪魔2", uiText("素材悪魔2", Language::English), 120}},
-               language_, 24);
+               language_);
 
   std::vector<std::string> races, materialRaces{uiString("指定なし")}, levelOrder, raceOrder, kind, kana;
   for (Race race = 0; race < RaceTotal; ++race) races.push_back(raceText(race));

@@ -115,8 +115,10 @@ TEST(TextFit, EveryTextIsReadableWhole) {
       "select 1024 4\nselect 1001 1\nrow 1116 1\n",
   };
   for (const std::string& script : scripts) {
+   for (const char* language : {"ja", "en"}) {
+    SCOPED_TRACE(language);
     CQmoorApp app;
-    ASSERT_TRUE(app.InitInstance({"quillmoor"}));
+    ASSERT_TRUE(app.InitInstance({"quillmoor", "--lang", language}));
     std::istringstream lines(script);
     std::ostringstream dumps, errors;
     ASSERT_EQ(ScriptRunner(app.view(), app.host(), dumps).run(lines, errors), 0) << errors.str();
@@ -127,6 +129,7 @@ TEST(TextFit, EveryTextIsReadableWhole) {
     pairs->scrollToBottom();
     QApplication::processEvents();
     EXPECT_EQ(cutTexts(app.form()), std::vector<std::string>()) << "scrolled to the end after:\n" << script;
+   }
   }
 }
 
