@@ -24,8 +24,7 @@ UpDownWidget::UpDownWidget(QWidget* parent)
   auto* column = new QVBoxLayout(this);
   column->setContentsMargins(0, 0, 0, 0);
   column->setSpacing(0);
-  up_->setAccessibleName(tr("増やす"));
-  down_->setAccessibleName(tr("減らす"));
+  nameArrows();
   column->addWidget(up_);
   column->addWidget(down_);
   connect(up_, &QToolButton::clicked, this, &UpDownWidget::steppedUp);
@@ -36,6 +35,16 @@ void UpDownWidget::setBuddy(QLineEdit* buddy) {
   if (buddy_) buddy_->removeEventFilter(this);
   buddy_ = buddy;
   if (buddy_) buddy_->installEventFilter(this);
+}
+
+void UpDownWidget::nameArrows() {
+  up_->setAccessibleName(tr("増やす"));
+  down_->setAccessibleName(tr("減らす"));
+}
+
+void UpDownWidget::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) nameArrows();
+  QWidget::changeEvent(event);
 }
 
 bool UpDownWidget::eventFilter(QObject* watched, QEvent* event) {

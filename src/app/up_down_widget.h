@@ -24,8 +24,11 @@ class UpDownWidget : public QWidget {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
+  void nameArrows();  // for screen readers, in the display language
+
   QToolButton* up_;
   QToolButton* down_;
   QLineEdit* buddy_ = nullptr;

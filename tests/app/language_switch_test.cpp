@@ -1,0 +1,135 @@
+// ツール → 表示言語: the switch shows every text of the window in the other
+// language at once, keeps the query, is remembered, and switching back gives
+// the Japanese texts exactly.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTabBar>
+#include <sstream>
+
+#include "app/display_language.h"
+#include "app/form_widget.h"
+#include "app/main_frame.h"
+#include "app/qmoor_app.h"
+#include "script/dumps.h"
+#include "script/script_runner.h"
+
+namespace qmoor {
+namespace {
+
+void addMenuTexts(const QMenu& menu, QStringList& texts) {
+  texts << menu.title();
+  for (const QAction* action : menu.actions()) {
+    texts << action->text();
+    if (action->menu()) addMenuTexts(*action->menu(), texts);
+  }
+}
+
+// Every text the user can see or a screen reader can speak in the window's
+// visible widgets and its menus.
+QStringList shownTexts(const CMainFrame& frame) {
+  QStringList texts{frame.windowTitle()};
+  for (const QAction* entry : frame.menuBar()->actions()) {
+    texts << entry->text();
+    if (entry->menu()) addMenuTexts(*entry->menu(), texts);
+  }
+  for (const QWidget* w : frame.findChildren<QWidget*>()) {
+    if (!w->isVisibleTo(&frame)) continue;
+    texts << w->accessibleName() << w->toolTip();
+    if (auto* label = qobject_cast<const QLabel*>(w)) texts << label->text();
+    if (auto* button = qobject_cast<const QAbstractButton*>(w)) texts << button->text();
+    if (auto* box = qobject_cast<const QGroupBox*>(w)) texts << box->title();
+    if (auto* edit = qobject_cast<const QLineEdit*>(w)) texts << edit->text() << edit->placeholderText();
+    if (auto* combo = qobject_cast<const QComboBox*>(w))
+      for (int i = 0; i < combo->count(); ++i) texts << combo->itemText(i);
+    if (auto* tabs = qobject_cast<const QTabBar*>(w))
+      for (int i = 0; i < tabs->count(); ++i) texts << tabs->tabText(i);
+    if (auto* view = qobject_cast<const QAbstractItemView*>(w); view && view->model()) {
+      const QAbstractItemModel& model = *view->model();
+      for (int c = 0; c < model.columnCount(); ++c) texts << model.headerData(c, Qt::Horizontal).toString();
+      for (int r = 0; r < model.rowCount(); ++r)
+        for (int c = 0; c < model.columnCount(); ++c) texts << model.index(r, c).data().toString();
+    }
+  }
+  return texts;
+}
+
+// The texts holding kana, kanji or full-width forms, but for 日本語, which
+// the language menu names in its own language whatever the display language.
+QStringList japaneseIn(const QStringList& texts) {
+  QStringList japanese;
+  for (const QString& text : texts) {
+    if (text == QStringLiteral("日本語")) continue;
+    for (const QChar c : text) {
+      const char16_t code = c.unicode();
+      if ((code >= 0x3000 && code <= 0x30FF) || (code >= 0x3400 && code <= 0x9FFF) || (code >= 0xFF00 && code <= 0xFFEF)) {
+        japanese << text;
+        break;
+      }
+    }
+  }
+  return japanese;
+}
+
+QAction* languageAction(const CMainFrame& frame, Language language) {
+  for (QAction* action : frame.toolsMenu()->actions()) {
+    if (!action->menu()) continue;
+    for (QAction* choice : action->menu()->actions())
+      if (choice->data().toInt() == static_cast<int>(language)) return choice;
+  }
+  return nullptr;
+}
+
+class LanguageSwitch : public ::testing::Test {
+ protected:
+  void TearDown() override {
+    saveDisplayLanguage(Language::Japanese);
+    applyDisplayLanguage(Language::Japanese);
+  }
+};
+
+TEST_F(LanguageSwitch, RetranslatesEveryTextAtOnceKeepsTheQueryAndComesBackExactly) {
+  CQmoorApp app;
+  ASSERT_TRUE(app.InitInstance({"quillmoor"}));
+  std::istringstream script("select 1026 2\nselect 1001 0\nrow 1116 1\nclick 1174\nclick 1168\ntab 0\n");
+  std::ostringstream dumps, errors;
+  ASSERT_EQ(ScriptRunner(app.view(), app.host(), dumps).run(script, errors), 0) << errors.str();
+  app.form().syncDirty();
+  QApplication::processEvents();
+  const QStringList japanese = shownTexts(app.frame());
+  const std::string query = dumpState(app.view()).dump();
+
+  languageAction(app.frame(), Language::English)->trigger();
+  QApplication::processEvents();
+  EXPECT_EQ(displayLanguage(), Language::English);
+  EXPECT_EQ(japaneseIn(shownTexts(app.frame())), QStringList());
+  EXPECT_EQ(dumpState(app.view()).dump(), query);
+  EXPECT_EQ(savedDisplayLanguage(), Language::English);
+  EXPECT_TRUE(languageAction(app.frame(), Language::English)->isChecked());
+
+  languageAction(app.frame(), Language::Japanese)->trigger();
+  QApplication::processEvents();
+  EXPECT_EQ(shownTexts(app.frame()), japanese);
+  EXPECT_EQ(savedDisplayLanguage(), Language::Japanese);
+}
+
+TEST_F(LanguageSwitch, ARememberedLanguageIsTheNextRunsFirst) {
+  saveDisplayLanguage(Language::English);
+  CQmoorApp app;
+  ASSERT_TRUE(app.InitInstance({"quillmoor"}));
+  EXPECT_EQ(app.frame().menuBar()->actions().at(0)->text(), QStringLiteral("&File"));
+  EXPECT_EQ(app.view().form().combo(ControlId::RaceCombo).item(0), "Deity");
+  EXPECT_TRUE(languageAction(app.frame(), Language::English)->isChecked());
+}
+
+}  // namespace
+}  // namespace qmoor
