@@ -6,7 +6,6 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -16,6 +15,7 @@
 #include <algorithm>
 
 #include "app/demon_texts.h"
+#include "app/report_table.h"
 #include "app/row_table_model.h"
 #include "app/searchable_combo.h"
 #include "data/races.h"
@@ -135,16 +135,7 @@ void CompendiumWindow::build() {
 
   // The filter bar exists before the table, whose first sort reads it.
   QWidget* filterBar = buildFilterBar();
-  table_ = new QTableView(this);
-  table_->setModel(tableModel_);
-  table_->setSelectionBehavior(QAbstractItemView::SelectRows);
-  table_->setSelectionMode(QAbstractItemView::SingleSelection);
-  table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  table_->setTabKeyNavigation(false);
-  table_->verticalHeader()->hide();
-  table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-  table_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
-  table_->setSortingEnabled(true);
+  table_ = makeReportTable(tableModel_, this);
 
   count_ = new QLabel(this);
   auto* layout = new QVBoxLayout(this);
@@ -161,8 +152,7 @@ QWidget* CompendiumWindow::buildFilterBar() {
 
   raceLabel_ = new QLabel(bar);
   race_ = new QComboBox(bar);
-  race_->addItem(QString());
-  for (Race race = 0; race < RaceTotal; ++race) race_->addItem(raceText(race));
+  for (Race race = -1; race < RaceTotal; ++race) race_->addItem(QString());
   raceLabel_->setBuddy(race_);
   nameLabel_ = new QLabel(bar);
   name_ = new QLineEdit(bar);
@@ -231,6 +221,7 @@ void CompendiumWindow::retranslate() {
   setWindowTitle(tr("悪魔全書"));
   raceLabel_->setText(tr("種族(&R):"));
   race_->setItemText(0, tr("すべて"));
+  for (Race race = 0; race < RaceTotal; ++race) race_->setItemText(race + 1, raceText(race));
   race_->setAccessibleName(tr("種族"));
   nameLabel_->setText(tr("名前(&N):"));
   name_->setAccessibleName(tr("名前に含む文字"));
@@ -262,7 +253,7 @@ void CompendiumWindow::retranslate() {
   clear_->setAccessibleName(tr("条件をクリア"));
   table_->setAccessibleName(tr("悪魔の一覧"));
   count_->setAccessibleName(tr("表示している悪魔の数"));
-  tableModel_->retranslateHeaders();
+  for (RowTableModel* model : {tableModel_, skillEntries_}) model->retranslate();
   showCount();
 }
 

@@ -16,6 +16,7 @@
 #include <numeric>
 
 #include "app/demon_texts.h"
+#include "app/report_table.h"
 #include "app/row_table_model.h"
 #include "app/searchable_combo.h"
 #include "data/compendium.h"
@@ -61,18 +62,6 @@ QString recipeText(DemonRef special) {
   for (std::string_view line : *lines) texts << QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size())).trimmed();
   while (!texts.isEmpty() && texts.last().isEmpty()) texts.removeLast();
   return texts.join('\n');
-}
-
-QTableView* makeTable(RowTableModel* model, QWidget* parent) {
-  auto* table = new QTableView(parent);
-  table->setModel(model);
-  table->setSelectionBehavior(QAbstractItemView::SelectRows);
-  table->setSelectionMode(QAbstractItemView::SingleSelection);
-  table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  table->setTabKeyNavigation(false);
-  table->verticalHeader()->hide();
-  table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-  return table;
 }
 
 }  // namespace
@@ -136,9 +125,7 @@ void FusionSimulatorWindow::build() {
   materialRow->addWidget(curse_);
 
   partnersLabel_ = new QLabel(this);
-  partnerTable_ = makeTable(partnerModel_, this);
-  partnerTable_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
-  partnerTable_->setSortingEnabled(true);
+  partnerTable_ = makeReportTable(partnerModel_, this);
   partnersLabel_->setBuddy(partnerTable_);
 
   partnerLabel_ = new QLabel(this);
@@ -167,7 +154,8 @@ void FusionSimulatorWindow::build() {
   resultLayout->setColumnStretch(0, 1);
 
   specialsLabel_ = new QLabel(this);
-  specialTable_ = makeTable(specialModel_, this);
+  specialTable_ = makeReportTable(specialModel_, this);
+  specialTable_->setSortingEnabled(false);
   specialTable_->setWordWrap(true);
   specialTable_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
   specialsLabel_->setBuddy(specialTable_);
@@ -214,8 +202,7 @@ void FusionSimulatorWindow::retranslate() {
   openResult_->setAccessibleName(tr("合体結果を新しいタブで開く"));
   specialsLabel_->setText(tr("この悪魔を素材にする特殊合体(&S):"));
   specialTable_->setAccessibleName(tr("この悪魔を素材にする特殊合体"));
-  partnerModel_->retranslateHeaders();
-  specialModel_->retranslateHeaders();
+  for (RowTableModel* model : {demonEntries_, partnerModel_, specialModel_}) model->retranslate();
   showResult();
 }
 

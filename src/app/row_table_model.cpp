@@ -49,8 +49,10 @@ void RowTableModel::refresh() {
   endResetModel();
 }
 
-void RowTableModel::retranslateHeaders() {
-  if (columnCount() > 0) emit headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
+void RowTableModel::retranslate() {
+  if (columnCount() == 0) return;
+  emit headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
+  if (rows_ > 0) emit dataChanged(index(0, 0), index(rows_ - 1, columnCount() - 1));
 }
 
 }  // namespace qmoor

@@ -37,8 +37,9 @@ class RowTableModel : public QAbstractTableModel {
 
   // The owner's rows changed: the table is read anew (a model reset).
   void refresh();
-  // The language changed: the headers are read anew.
-  void retranslateHeaders();
+  // The language changed: the headers and every cell are read anew, the
+  // rows and their order staying as they are.
+  void retranslate();
 
  private:
   std::function<int()> sourceRows_;

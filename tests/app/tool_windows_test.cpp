@@ -179,8 +179,18 @@ TEST_F(ToolWindowsTest, TheCompendiumShowsAndCountsTheDemonsEachFilterLets) {
   CompendiumWindow* window = harness.tools->showCompendium();
   auto* table = named<QTableView>(window, "悪魔の一覧");
   auto* count = named<QLabel>(window, "表示している悪魔の数");
-  const DemonRef sample = raceOrderAt(0);
-  const int innate = skillsOf(sample, SkillList::First)[0];
+  // A skill that some demons have from the start and others learn later, and
+  // a skill learnt later by one of the first.
+  int innate = 0;
+  for (int position = 1; innate == 0; ++position) {
+    const int skill = kindOrderAt(position);
+    const std::vector<DemonRef> all = holders(skill);
+    const auto fromStart = std::count_if(all.begin(), all.end(), [skill](DemonRef d) { return innateHolds(d, skill); });
+    if (fromStart > 1 && fromStart < static_cast<long>(all.size())) innate = skill;
+  }
+  const std::vector<DemonRef> innateHolders = holders(innate);
+  const DemonRef sample =
+      *std::find_if(innateHolders.begin(), innateHolders.end(), [innate](DemonRef d) { return innateHolds(d, innate); });
   const int learnt = skillsOf(sample, SkillList::Second)[0];
   auto pickSkill = [](CompendiumWindow* w, int combo, int skill) {
     named<QComboBox>(w, QStringLiteral("スキル%1").arg(combo))->setCurrentIndex(kindPositionOf(skill));

@@ -1,0 +1,15 @@
+// The table the tool windows list rows in: read-only, whole rows selected one
+// at a time, sortable by a click on a heading, columns as wide as their texts
+// and rows as high as the font's lines.
+#pragma once
+
+class QAbstractItemModel;
+class QTableView;
+class QWidget;
+
+namespace qmoor {
+
+// Starts in the model's natural order (sort column -1) until a heading is clicked.
+QTableView* makeReportTable(QAbstractItemModel* model, QWidget* parent);
+
+}  // namespace qmoor
