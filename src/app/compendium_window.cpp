@@ -3,8 +3,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QGridLayout>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -147,8 +145,8 @@ void CompendiumWindow::build() {
 
 QWidget* CompendiumWindow::buildFilterBar() {
   auto* bar = new QWidget(this);
-  auto* grid = new QGridLayout(bar);
-  grid->setContentsMargins(0, 0, 0, 0);
+  auto* rows = new QVBoxLayout(bar);
+  rows->setContentsMargins(0, 0, 0, 0);
 
   raceLabel_ = new QLabel(bar);
   race_ = new QComboBox(bar);
@@ -165,43 +163,42 @@ QWidget* CompendiumWindow::buildFilterBar() {
   maxLevel_->setValue(99);
   levelLabel_->setBuddy(minLevel_);
   levelDash_ = new QLabel(bar);
-  auto* firstRow = new QHBoxLayout;
+  auto* raceNameLevelRow = new QHBoxLayout;
   for (QWidget* widget : std::initializer_list<QWidget*>{raceLabel_, race_, nameLabel_, name_, levelLabel_, minLevel_, levelDash_, maxLevel_})
-    firstRow->addWidget(widget, widget == name_ ? 1 : 0);
+    raceNameLevelRow->addWidget(widget, widget == name_ ? 1 : 0);
 
   resistanceLabel_ = new QLabel(bar);
   resistance_ = new QComboBox(bar);
   resistance_->addItem(QString());
   for (int k = 0; k < ResistanceTotal; ++k) resistance_->addItem(QString());
   resistanceLabel_->setBuddy(resistance_);
-  auto* secondRow = new QHBoxLayout;
-  secondRow->addWidget(resistanceLabel_);
-  secondRow->addWidget(resistance_);
-  for (QCheckBox*& grade : grades_) secondRow->addWidget(grade = new QCheckBox(bar));
-  secondRow->addSpacing(fontMetrics().averageCharWidth() * 2);
+  auto* resistanceRow = new QHBoxLayout;
+  resistanceRow->addWidget(resistanceLabel_);
+  resistanceRow->addWidget(resistance_);
+  for (QCheckBox*& grade : grades_) resistanceRow->addWidget(grade = new QCheckBox(bar));
+  resistanceRow->addStretch(1);
   marksLabel_ = new QLabel(bar);
-  secondRow->addWidget(marksLabel_);
-  for (QCheckBox*& mark : marks_) secondRow->addWidget(mark = new QCheckBox(bar));
+  auto* marksRow = new QHBoxLayout;
+  marksRow->addWidget(marksLabel_);
+  for (QCheckBox*& mark : marks_) marksRow->addWidget(mark = new QCheckBox(bar));
   marksLabel_->setBuddy(marks_[0]);
-  secondRow->addStretch(1);
+  marksRow->addStretch(1);
 
   skillsLabel_ = new QLabel(bar);
-  auto* thirdRow = new QHBoxLayout;
-  thirdRow->addWidget(skillsLabel_);
+  auto* skillsRow = new QHBoxLayout;
+  skillsRow->addWidget(skillsLabel_);
   for (QComboBox*& skill : skills_) {
     skill = makeSearchableCombo(skillEntries_, bar);
     skill->setCurrentIndex(0);
-    thirdRow->addWidget(skill, 1);
+    skillsRow->addWidget(skill, 1);
   }
   skillsLabel_->setBuddy(skills_[0]);
   innateOnly_ = new QCheckBox(bar);
   clear_ = new QPushButton(bar);
-  thirdRow->addWidget(innateOnly_);
-  thirdRow->addWidget(clear_);
+  skillsRow->addWidget(innateOnly_);
+  skillsRow->addWidget(clear_);
 
-  grid->addLayout(firstRow, 0, 0);
-  grid->addLayout(secondRow, 1, 0);
-  grid->addLayout(thirdRow, 2, 0);
+  for (QHBoxLayout* row : {raceNameLevelRow, resistanceRow, marksRow, skillsRow}) rows->addLayout(row);
   return bar;
 }
 
@@ -237,7 +234,7 @@ void CompendiumWindow::retranslate() {
     grades_[static_cast<size_t>(g)]->setText(tr(GradeTexts[g]));
     grades_[static_cast<size_t>(g)]->setAccessibleName(tr("耐性が%1").arg(tr(GradeTexts[g])));
   }
-  marksLabel_->setText(tr("印:"));
+  marksLabel_->setText(tr("印(&A):"));
   for (int k = 0; k < MarkTotal; ++k) {
     marks_[static_cast<size_t>(k)]->setText(tr(MarkHeadings[k]));
     marks_[static_cast<size_t>(k)]->setAccessibleName(tr("印 %1 あり").arg(tr(MarkHeadings[k])));

@@ -198,6 +198,7 @@ void FusionSimulatorWindow::retranslate() {
   partner_->setAccessibleName(tr("相手"));
   partner_->lineEdit()->setPlaceholderText(tr("名前を入力して絞り込み"));
   resultBox_->setTitle(tr("合体結果"));
+  resultName_->setAccessibleName(tr("合体結果"));
   openResult_->setText(tr("新しいタブで開く(&O)"));
   openResult_->setAccessibleName(tr("合体結果を新しいタブで開く"));
   specialsLabel_->setText(tr("この悪魔を素材にする特殊合体(&S):"));
@@ -257,7 +258,8 @@ void FusionSimulatorWindow::showResult() {
   const std::optional<DemonRef> result = shownResult();
   openResult_->setEnabled(result.has_value());
   if (!result) {
-    resultName_->setText(pair ? tr("合体できません") : tr("素材と相手を選んでください"));
+    const bool same = material && partner && *material == *partner;
+    resultName_->setText(pair ? tr("合体できません") : same ? tr("同じ悪魔どうしは合体できません") : tr("素材と相手を選んでください"));
     resultDetail_->clear();
     otherResults_->clear();
     return;
