@@ -105,18 +105,68 @@ std::optional<DemonRef> spiritResult(const ForwardTables& t, DemonRef a, DemonRe
   return DemonRef{a.race, slot};
 }
 
-FusionOutcome fuseWith(const ForwardTables& t, DemonRef a, DemonRef b, bool curse) {
-  FusionOutcome outcome;
-  if (a.race == b.race) return outcome;
-  const int result = fusionResult(std::min(a.race, b.race), std::max(a.race, b.race), curse);
-  if (result >= 0 && result < RaceTotal) {
+// The chart's result for two different races, NoSlot for none.
+int chartResult(Race a, Race b, bool curse) {
+  const int result = fusionResult(std::min(a, b), std::max(a, b), curse);
+  return result >= 0 && result < RaceTotal ? result : NoSlot;
+}
+
+// The race-31 demons of the phase list, less a material among them.
+void fillPhase(std::vector<DemonRef>& out, const std::vector<DemonRef>& phases, DemonRef a, DemonRef b) {
+  if (a.race != PhaseRace && b.race != PhaseRace) {
+    out = phases;
+    return;
+  }
+  for (const DemonRef phase : phases) {
+    if (phase != a && phase != b) out.push_back(phase);
+  }
+}
+
+// Writes what two demons of different races make into an empty outcome,
+// given the chart's result for their races, and returns whether they make anything.
+bool fillOutcome(FusionOutcome& outcome, const ForwardTables& t, DemonRef a, DemonRef b, int result, bool curse) {
+  if (result != NoSlot) {
     outcome.normal = normalResult(t, result, a, b, curse);
-    for (const DemonRef phase : t.phaseByRace[result]) {
-      if (phase != a && phase != b) outcome.phase.push_back(phase);
-    }
+    fillPhase(outcome.phase, t.phaseByRace[result], a, b);
   }
   outcome.spirit = spiritResult(t, a, b, curse);
-  return outcome;
+  return outcome.makesSomething();
+}
+
+// Every partner of the material that makes something with it, race/slot
+// order; a partner race with no chart result is passed over unless a spirit
+// is involved.
+std::vector<Partnership> listPartners(const ForwardTables& t, DemonRef material, bool curse) {
+  std::vector<Partnership> found;
+  for (Race race = 0; race < RaceTotal; ++race) {
+    if (race == material.race) continue;  // same-race pairs make nothing
+    const int result = chartResult(material.race, race, curse);
+    if (result == NoSlot && race != SpiritRace && material.race != SpiritRace) continue;
+    for (Slot slot = 0; slot < t.count[race]; ++slot) {
+      Partnership& next = found.emplace_back(Partnership{{race, slot}, {}});
+      if (!fillOutcome(next.outcome, t, material, next.partner, result, curse)) found.pop_back();
+    }
+  }
+  return found;
+}
+
+// Every demon's partner list under both settings, by race-order position of
+// the material: worked out once (about 50,000 partnerships) so that a request
+// is a copy.
+using PartnerLists = std::array<std::vector<std::vector<Partnership>>, 2>;
+
+const PartnerLists& partnerLists() {
+  static const PartnerLists lists = [] {
+    const ForwardTables& t = tables();
+    PartnerLists all;
+    for (int curse = 0; curse < 2; ++curse) {
+      for (int position = 0; position < DemonTotal; ++position) {
+        all[curse].push_back(listPartners(t, raceOrderAt(position), curse != 0));
+      }
+    }
+    return all;
+  }();
+  return lists;
 }
 
 bool names(DemonRef special, DemonRef material) {
@@ -137,24 +187,15 @@ bool names(DemonRef special, DemonRef material) {
 bool FusionOutcome::makesSomething() const { return normal || spirit || !phase.empty(); }
 
 FusionOutcome fuse(DemonRef a, DemonRef b, bool curse) {
-  if (!isOccupied(a) || !isOccupied(b) || a == b) return {};
-  return fuseWith(tables(), a, b, curse);
+  if (!isOccupied(a) || !isOccupied(b) || a.race == b.race) return {};  // same-race pairs make nothing
+  FusionOutcome outcome;
+  fillOutcome(outcome, tables(), a, b, chartResult(a.race, b.race, curse), curse);
+  return outcome;
 }
 
 std::vector<Partnership> partners(DemonRef material, bool curse) {
-  std::vector<Partnership> found;
-  if (!isOccupied(material)) return found;
-  const ForwardTables& t = tables();
-  found.reserve(DemonTotal);
-  for (Race race = 0; race < RaceTotal; ++race) {
-    for (Slot slot = 0; slot < t.count[race]; ++slot) {
-      const DemonRef partner{race, slot};
-      if (partner == material) continue;
-      FusionOutcome outcome = fuseWith(t, material, partner, curse);
-      if (outcome.makesSomething()) found.push_back({partner, std::move(outcome)});
-    }
-  }
-  return found;
+  if (!isOccupied(material)) return {};
+  return partnerLists()[curse ? 1 : 0][static_cast<std::size_t>(raceOrderIndexOf(material))];
 }
 
 std::vector<DemonRef> specialsNaming(DemonRef material) {
