@@ -102,12 +102,13 @@ TEST(ForwardFusion, IsTheInverseOfTheReverseEnumeration) {
         phase += static_cast<int>(want.phase.size());
         spirit += static_cast<int>(want.spirit.size());
         if (a == b) continue;
-        const FusionOutcome outcome = fuse(demons[static_cast<std::size_t>(a)], demons[static_cast<std::size_t>(b)], curse);
+        const FusionOutcome outcome =
+            fuse(demons[static_cast<std::size_t>(a)], demons[static_cast<std::size_t>(b)], curse);
         const Expected got = asExpected(outcome);
         if (!(got == want) || !inSlotOrder(outcome.phase)) {
           mismatches.push_back(describe(demons[static_cast<std::size_t>(a)]) + " + " +
-                               describe(demons[static_cast<std::size_t>(b)]) + ": forward " + dump(got) +
-                               " reverse " + dump(want));
+                               describe(demons[static_cast<std::size_t>(b)]) + ": forward " + dump(got) + " reverse " +
+                               dump(want));
         }
       }
     }
@@ -119,7 +120,8 @@ TEST(ForwardFusion, IsTheInverseOfTheReverseEnumeration) {
       }
       std::vector<int> got;
       for (const Partnership& p : partners(demons[static_cast<std::size_t>(a)], curse)) {
-        if (!(asExpected(p.outcome) == expected[static_cast<std::size_t>(a)][static_cast<std::size_t>(position(p.partner))])) {
+        if (!(asExpected(p.outcome) ==
+              expected[static_cast<std::size_t>(a)][static_cast<std::size_t>(position(p.partner))])) {
           mismatches.push_back("partners of " + describe(demons[static_cast<std::size_t>(a)]) + ": outcome with " +
                                describe(p.partner));
         }
@@ -130,8 +132,8 @@ TEST(ForwardFusion, IsTheInverseOfTheReverseEnumeration) {
     EXPECT_GT(normal, 0);
     EXPECT_GT(phase, 0);
     EXPECT_GT(spirit, 0);
-    EXPECT_EQ(mismatches.size(), 0u) << "curse " << curse << "; first: "
-                                     << (mismatches.empty() ? "" : mismatches.front()) << " ; "
+    EXPECT_EQ(mismatches.size(), 0u) << "curse " << curse
+                                     << "; first: " << (mismatches.empty() ? "" : mismatches.front()) << " ; "
                                      << (mismatches.size() > 1 ? mismatches[1] : "");
   }
 }
