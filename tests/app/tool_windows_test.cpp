@@ -4,6 +4,7 @@
 // the real program up to the tab limit.
 #include <gtest/gtest.h>
 
+#include <QAbstractItemModelTester>
 #include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
@@ -118,6 +119,7 @@ TEST_F(ToolWindowsTest, TheSimulatorListsEveryPartnerAndShowsThePickedPairsResul
   MenuHarness harness;
   FusionSimulatorWindow* window = harness.tools->showFusionSimulator();
   auto* table = named<QTableView>(window, "相手と合体結果");
+  QAbstractItemModelTester watch(table->model(), QAbstractItemModelTester::FailureReportingMode::Fatal);
   auto* curse = named<QCheckBox>(window, "CURSE");
   const DemonRef material = levelOrderAt(100);
   pickLevelOrder(named<QComboBox>(window, "素材"), material);
@@ -172,6 +174,25 @@ struct CompendiumCase {
 bool innateHolds(DemonRef demon, int skill) {
   const auto first = skillsOf(demon, SkillList::First);
   return std::find(first.begin(), first.end(), skill) != first.end();
+}
+
+TEST_F(ToolWindowsTest, OnTheKeyboardTheSimulatorsTableTakesAPartnerOnlyWhenARowIsPicked) {
+  MenuHarness harness;
+  FusionSimulatorWindow* window = harness.tools->showFusionSimulator();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+  const DemonRef material = levelOrderAt(100);
+  pickLevelOrder(named<QComboBox>(window, "素材"), material);
+  auto* partner = named<QComboBox>(window, "相手");
+  auto* table = named<QTableView>(window, "相手と合体結果");
+  for (int presses = 0; presses < 10 && QApplication::focusWidget() != table; ++presses)
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  ASSERT_EQ(QApplication::focusWidget(), table) << "the table is reached by Tab";
+  EXPECT_EQ(partner->currentIndex(), -1) << "focus alone picks no partner";
+  QTest::keyClick(table, Qt::Key_Down);
+  QTest::keyClick(table, Qt::Key_Return);
+  const DemonRef second = partners(material, false).at(1).partner;
+  EXPECT_EQ(partner->currentIndex(), levelOrderIndexOf(second));
+  EXPECT_EQ(harness.opened, std::vector<DemonRef>{second});
 }
 
 TEST_F(ToolWindowsTest, TheCompendiumShowsAndCountsTheDemonsEachFilterLets) {
