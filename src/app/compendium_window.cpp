@@ -85,51 +85,40 @@ CompendiumWindow::CompendiumWindow(DemonOpener opener, QWidget* owner)
 CompendiumWindow::~CompendiumWindow() { deleteChildWidgets(); }
 
 void CompendiumWindow::build() {
+  // A column: its heading, and its text read from the compendium row of the
+  // shown row, which is also the demon every cell stands for.
+  auto column = [this](std::function<QString()> heading, std::function<QVariant(const CompendiumRow&)> value,
+                       Qt::Alignment alignment) {
+    auto rowOf = [this](int r) -> const CompendiumRow& { return rowAt(shown_[static_cast<size_t>(r)]); };
+    return TableColumn{std::move(heading), [=](int r) { return value(rowOf(r)); },
+                       [=](int r) { return std::optional(rowOf(r).demon); }, alignment};
+  };
+  const Qt::Alignment left = Qt::AlignLeft | Qt::AlignVCenter;
   const Qt::Alignment right = Qt::AlignRight | Qt::AlignVCenter;
-  const Qt::Alignment centre = Qt::AlignCenter;
-  auto row = [this](int r) -> const CompendiumRow& { return rowAt(shown_[static_cast<size_t>(r)]); };
-  auto demon = [row](int r) { return std::optional<DemonRef>(row(r).demon); };
-  auto number = [](const char* heading, std::function<int(const CompendiumRow&)> value, auto rowOf, auto demonOf,
-                   Qt::Alignment alignment) {
-    return TableColumn{[heading] { return tr(heading); }, [=](int r) { return QVariant(value(rowOf(r))); }, demonOf, alignment};
+  std::vector<TableColumn> columns{
+      column([] { return tr("Lv"); }, [](const CompendiumRow& r) { return r.level; }, right),
+      column([] { return tr("名前"); }, [](const CompendiumRow& r) { return demonNameText(r.demon); }, left),
+      column([] { return tr("種族"); }, [](const CompendiumRow& r) { return raceText(r.demon.race); }, left),
+      column([] { return tr("HP"); }, [](const CompendiumRow& r) { return r.hp; }, right),
+      column([] { return tr("MP"); }, [](const CompendiumRow& r) { return r.mp; }, right),
   };
-  auto text = [](std::function<QString()> heading, std::function<QString(const CompendiumRow&)> value, auto rowOf,
-                 auto demonOf, Qt::Alignment alignment) {
-    return TableColumn{std::move(heading), [=](int r) { return QVariant(value(rowOf(r))); }, demonOf, alignment};
-  };
-
-  std::vector<TableColumn> columns;
-  columns.push_back(number(QT_TR_NOOP("Lv"), [](const CompendiumRow& r) { return r.level; }, row, demon, right));
-  columns.push_back(text([] { return tr("名前"); }, [](const CompendiumRow& r) { return demonNameText(r.demon); }, row,
-                         demon, Qt::AlignLeft | Qt::AlignVCenter));
-  columns.push_back(text([] { return tr("種族"); }, [](const CompendiumRow& r) { return raceText(r.demon.race); }, row,
-                         demon, Qt::AlignLeft | Qt::AlignVCenter));
-  columns.push_back(number(QT_TR_NOOP("HP"), [](const CompendiumRow& r) { return r.hp; }, row, demon, right));
-  columns.push_back(number(QT_TR_NOOP("MP"), [](const CompendiumRow& r) { return r.mp; }, row, demon, right));
-  for (int k = 0; k < StatTotal; ++k)
-    columns.push_back(number(StatHeadings[k], [k](const CompendiumRow& r) { return r.stats[static_cast<size_t>(k)]; },
-                             row, demon, right));
-  for (int k = 0; k < ResistanceTotal; ++k)
-    columns.push_back(text([k] { return tr(ResistanceHeadings[k]); },
-                           [k](const CompendiumRow& r) { return fromUtf8(resistanceText(r.resistances[static_cast<size_t>(k)])); },
-                           row, demon, centre));
-  for (int k = 0; k < MarkTotal; ++k)
-    columns.push_back(text([k] { return tr(MarkHeadings[k]); },
-                           [k](const CompendiumRow& r) { return r.marks[static_cast<size_t>(k)] ? tr(MarkHeadings[k]) : QString(); },
-                           row, demon, centre));
-  columns.push_back(text([] { return tr("継承"); }, [](const CompendiumRow& r) { return fromUtf8(r.inheritance); }, row,
-                         demon, Qt::AlignLeft | Qt::AlignVCenter));
-  columns.push_back(text([] { return tr("初期スキル"); }, [](const CompendiumRow& r) { return skillsText(r.first); }, row,
-                         demon, Qt::AlignLeft | Qt::AlignVCenter));
-  columns.push_back(text([] { return tr("習得スキル"); }, [](const CompendiumRow& r) { return skillsText(r.second); }, row,
-                         demon, Qt::AlignLeft | Qt::AlignVCenter));
+  for (size_t k = 0; k < StatTotal; ++k)
+    columns.push_back(column([k] { return tr(StatHeadings[k]); }, [k](const CompendiumRow& r) { return r.stats[k]; }, right));
+  for (size_t k = 0; k < ResistanceTotal; ++k)
+    columns.push_back(column([k] { return tr(ResistanceHeadings[k]); },
+                             [k](const CompendiumRow& r) { return fromUtf8(resistanceText(r.resistances[k])); }, Qt::AlignCenter));
+  for (size_t k = 0; k < MarkTotal; ++k)
+    columns.push_back(column([k] { return tr(MarkHeadings[k]); },
+                             [k](const CompendiumRow& r) { return r.marks[k] ? tr(MarkHeadings[k]) : QString(); }, Qt::AlignCenter));
+  columns.push_back(column([] { return tr("継承"); }, [](const CompendiumRow& r) { return fromUtf8(r.inheritance); }, left));
+  columns.push_back(column([] { return tr("初期スキル"); }, [](const CompendiumRow& r) { return skillsText(r.first); }, left));
+  columns.push_back(column([] { return tr("習得スキル"); }, [](const CompendiumRow& r) { return skillsText(r.second); }, left));
   tableModel_ = new RowTableModel([this] { return static_cast<int>(shown_.size()); }, std::move(columns),
                                   [this](int column, Qt::SortOrder order) { sortShown(column, order); }, this);
 
   skillEntries_ = new RowTableModel(
       [] { return SkillOrderLength; },
-      {{[] { return QString(); }, [](int r) { return QVariant(skillText(kindOrderAt(r))); }}},
-      [](int, Qt::SortOrder) {}, this);
+      {{[] { return QString(); }, [](int r) { return QVariant(skillText(kindOrderAt(r))); }}}, {}, this);
 
   // The filter bar exists before the table, whose first sort reads it.
   QWidget* filterBar = buildFilterBar();

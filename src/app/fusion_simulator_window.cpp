@@ -80,40 +80,45 @@ void FusionSimulatorWindow::build() {
       [] { return DemonTotal; },
       {{[] { return QString(); }, [](int row) { return QVariant(demonEntryText(levelOrderAt(row))); },
         [](int row) { return std::optional<DemonRef>(levelOrderAt(row)); }}},
-      [](int, Qt::SortOrder) {}, this);
+      {}, this);
 
-  auto partnerAt = [this](int row) -> const Partnership& {
-    return partnerships_[static_cast<size_t>(partnerOrder_[static_cast<size_t>(row)])];
+  // A column of the partner table: its heading, its text and the demon it
+  // stands for, read from the partnership of the shown row.
+  auto partnerColumn = [this](std::function<QString()> heading, auto text, auto demon,
+                              Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter) {
+    auto partnershipAt = [this](int row) -> const Partnership& {
+      return partnerships_[static_cast<size_t>(partnerOrder_[static_cast<size_t>(row)])];
+    };
+    return TableColumn{std::move(heading), [=](int r) { return QVariant(text(partnershipAt(r))); },
+                       [=](int r) { return demon(partnershipAt(r)); }, alignment};
   };
-  const Qt::Alignment right = Qt::AlignRight | Qt::AlignVCenter;
+  auto partner = [](const Partnership& p) { return std::optional(p.partner); };
   partnerModel_ = new RowTableModel(
       [this] { return static_cast<int>(partnerOrder_.size()); },
       {
-          {[] { return tr("Lv"); }, [=](int r) { return QVariant(level(partnerAt(r).partner)); },
-           [=](int r) { return std::optional(partnerAt(r).partner); }, right},
-          {[] { return tr("種族"); }, [=](int r) { return QVariant(raceText(partnerAt(r).partner.race)); },
-           [=](int r) { return std::optional(partnerAt(r).partner); }},
-          {[] { return tr("相手"); }, [=](int r) { return QVariant(demonNameText(partnerAt(r).partner)); },
-           [=](int r) { return std::optional(partnerAt(r).partner); }},
-          {[] { return tr("通常合体"); }, [=](int r) { return QVariant(entryOrBlank(partnerAt(r).outcome.normal)); },
-           [=](int r) { return partnerAt(r).outcome.normal; }},
-          {[] { return tr("月齢合体"); }, [=](int r) { return QVariant(phaseText(partnerAt(r).outcome.phase)); },
-           [=](int r) { return firstOf(partnerAt(r).outcome.phase); }},
-          {[] { return tr("精霊合体"); }, [=](int r) { return QVariant(entryOrBlank(partnerAt(r).outcome.spirit)); },
-           [=](int r) { return partnerAt(r).outcome.spirit; }},
+          partnerColumn([] { return tr("Lv"); }, [](const Partnership& p) { return level(p.partner); }, partner,
+                        Qt::AlignRight | Qt::AlignVCenter),
+          partnerColumn([] { return tr("種族"); }, [](const Partnership& p) { return raceText(p.partner.race); }, partner),
+          partnerColumn([] { return tr("相手"); }, [](const Partnership& p) { return demonNameText(p.partner); }, partner),
+          partnerColumn([] { return tr("通常合体"); }, [](const Partnership& p) { return entryOrBlank(p.outcome.normal); },
+                        [](const Partnership& p) { return p.outcome.normal; }),
+          partnerColumn([] { return tr("月齢合体"); }, [](const Partnership& p) { return phaseText(p.outcome.phase); },
+                        [](const Partnership& p) { return firstOf(p.outcome.phase); }),
+          partnerColumn([] { return tr("精霊合体"); }, [](const Partnership& p) { return entryOrBlank(p.outcome.spirit); },
+                        [](const Partnership& p) { return p.outcome.spirit; }),
       },
       [this](int column, Qt::SortOrder order) { sortPartners(column, order); }, this);
 
+  auto special = [this](int r) { return specials_[static_cast<size_t>(r)]; };
   specialModel_ = new RowTableModel(
       [this] { return static_cast<int>(specials_.size()); },
       {
-          {[] { return tr("特殊合体の悪魔"); },
-           [this](int r) { return QVariant(demonEntryText(specials_[static_cast<size_t>(r)])); },
-           [this](int r) { return std::optional(specials_[static_cast<size_t>(r)]); }},
-          {[] { return tr("作り方"); }, [this](int r) { return QVariant(recipeText(specials_[static_cast<size_t>(r)])); },
-           [this](int r) { return std::optional(specials_[static_cast<size_t>(r)]); }},
+          {[] { return tr("特殊合体の悪魔"); }, [=](int r) { return QVariant(demonEntryText(special(r))); },
+           [=](int r) { return std::optional(special(r)); }},
+          {[] { return tr("作り方"); }, [=](int r) { return QVariant(recipeText(special(r))); },
+           [=](int r) { return std::optional(special(r)); }},
       },
-      [](int, Qt::SortOrder) {}, this);
+      {}, this);
 
   materialLabel_ = new QLabel(this);
   material_ = makeSearchableCombo(demonEntries_, this);

@@ -38,7 +38,7 @@ QVariant RowTableModel::headerData(int section, Qt::Orientation orientation, int
 
 void RowTableModel::sort(int column, Qt::SortOrder order) {
   beginResetModel();
-  sorter_(column < columnCount() ? column : -1, order);
+  if (sorter_) sorter_(column < columnCount() ? column : -1, order);
   rows_ = sourceRows_();
   endResetModel();
 }

@@ -24,7 +24,8 @@ class RowTableModel : public QAbstractTableModel {
   Q_OBJECT
 
  public:
-  // Reorders the owner's rows by a column (-1: the natural order).
+  // Reorders the owner's rows by a column (-1: the natural order); none for
+  // rows that keep their one order.
   using Sorter = std::function<void(int column, Qt::SortOrder order)>;
 
   RowTableModel(std::function<int()> rowCount, std::vector<TableColumn> columns, Sorter sorter, QObject* parent = nullptr);
