@@ -11,6 +11,7 @@
 #include <QTableView>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <numeric>
 
 #include "app/demon_texts.h"
 #include "app/report_table.h"
@@ -78,7 +79,6 @@ CompendiumWindow::CompendiumWindow(DemonOpener opener, QWidget* owner)
     : ToolWindow(QStringLiteral("compendium"), QSize(1000, 680), std::move(opener), owner) {
   build();
   retranslate();
-  applyFilter();
   connectActions();
 }
 
@@ -240,7 +240,15 @@ void CompendiumWindow::retranslate() {
   table_->setAccessibleName(tr("悪魔の一覧"));
   count_->setAccessibleName(tr("表示している悪魔の数"));
   for (RowTableModel* model : {tableModel_, skillEntries_}) model->retranslate();
-  showCount();
+  fitColumnsToEveryDemon();
+}
+
+void CompendiumWindow::fitColumnsToEveryDemon() {
+  shown_.resize(compendiumRows().size());
+  std::iota(shown_.begin(), shown_.end(), 0);
+  tableModel_->refresh();
+  table_->resizeColumnsToContents();
+  applyFilter();
 }
 
 CompendiumFilter CompendiumWindow::filter() const {

@@ -176,7 +176,6 @@ void FusionSimulatorWindow::build() {
 
   offerDemonsOf(partnerTable_);
   offerDemonsOf(specialTable_);
-  showResult();
 }
 
 void FusionSimulatorWindow::connectActions() {
@@ -209,7 +208,7 @@ void FusionSimulatorWindow::retranslate() {
   specialsLabel_->setText(tr("この悪魔を素材にする特殊合体(&S):"));
   specialTable_->setAccessibleName(tr("この悪魔を素材にする特殊合体"));
   for (RowTableModel* model : {demonEntries_, partnerModel_, specialModel_}) model->retranslate();
-  showResult();
+  listPartners();
 }
 
 std::optional<DemonRef> FusionSimulatorWindow::chosen(const QComboBox* combo) const {
@@ -224,6 +223,8 @@ void FusionSimulatorWindow::listPartners() {
   specials_ = material ? specialsNaming(*material) : std::vector<DemonRef>{};
   partnerModel_->sort(sortColumn_, sortOrder_);
   specialModel_->refresh();
+  partnerTable_->resizeColumnsToContents();
+  specialTable_->resizeColumnsToContents();
   showResult();
 }
 

@@ -18,7 +18,7 @@ QTableView* makeReportTable(QAbstractItemModel* model, QWidget* parent) {
   table->setTabKeyNavigation(false);
   table->verticalHeader()->hide();
   table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().lineSpacing() + RowPadding);
-  table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  table->horizontalHeader()->setHighlightSections(false);
   table->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
   table->setSortingEnabled(true);
   return table;

@@ -1,6 +1,8 @@
 // The table the tool windows list rows in: read-only, whole rows selected one
-// at a time, sortable by a click on a heading, columns as wide as their texts
-// and rows as high as the font's lines.
+// at a time, sortable by a click on a heading, rows as high as the font's
+// lines. Its owner fits the columns to their texts (resizeColumnsToContents)
+// when new rows arrive: measuring every cell on each change would slow every
+// filter and sort.
 #pragma once
 
 class QAbstractItemModel;
