@@ -111,8 +111,11 @@ TEST_F(ToolWindowsTest, TheMenuOpensOneWindowOfEachThatRemembersItsPlace) {
   simulator->resize(640, 480);
   simulator->close();
   delete simulator;
-  harness.tools->showFusionSimulator();
-  EXPECT_EQ(harness.frame.findChild<FusionSimulatorWindow*>()->size(), QSize(640, 480));
+  FusionSimulatorWindow* again = harness.tools->showFusionSimulator();
+  EXPECT_EQ(again->size(), QSize(640, 480));
+  ASSERT_TRUE(QTest::qWaitForWindowActive(again));
+  QTest::keyClick(again, Qt::Key_Escape);
+  EXPECT_FALSE(again->isVisible());
 }
 
 TEST_F(ToolWindowsTest, TheSimulatorListsEveryPartnerAndShowsThePickedPairsResult) {
