@@ -27,7 +27,8 @@ W* named(QWidget* window, const QString& accessibleName) {
 
 struct Tools {
   qmoor::CMainFrame frame{new QWidget, [](qmoor::CommandId) {}};
-  qmoor::ToolWindows* windows = new qmoor::ToolWindows(frame.toolsMenu(), [](qmoor::DemonRef) { return true; }, &frame);
+  qmoor::ToolWindows* windows = new qmoor::ToolWindows(
+      frame.toolsMenu(), [](qmoor::DemonRef) { return true; }, &frame);
 };
 
 // Every listing alternates between two actions so that each one changes the
@@ -68,7 +69,8 @@ void BM_CompendiumSortToRepaint(benchmark::State& state) {
   Tools tools;
   qmoor::CompendiumWindow* window = tools.windows->showCompendium();
   QHeaderView* header = named<QTableView>(window, QStringLiteral("悪魔の一覧"))->horizontalHeader();
-  actAndRepaint(state, window, [&](bool first) { header->setSortIndicator(3, first ? Qt::DescendingOrder : Qt::AscendingOrder); });
+  actAndRepaint(state, window,
+                [&](bool first) { header->setSortIndicator(3, first ? Qt::DescendingOrder : Qt::AscendingOrder); });
 }
 
 }  // namespace

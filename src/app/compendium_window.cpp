@@ -103,16 +103,22 @@ void CompendiumWindow::build() {
       column([] { return tr("MP"); }, [](const CompendiumRow& r) { return r.mp; }, right),
   };
   for (size_t k = 0; k < StatTotal; ++k)
-    columns.push_back(column([k] { return tr(StatHeadings[k]); }, [k](const CompendiumRow& r) { return r.stats[k]; }, right));
+    columns.push_back(
+        column([k] { return tr(StatHeadings[k]); }, [k](const CompendiumRow& r) { return r.stats[k]; }, right));
   for (size_t k = 0; k < ResistanceTotal; ++k)
     columns.push_back(column([k] { return tr(ResistanceHeadings[k]); },
-                             [k](const CompendiumRow& r) { return fromUtf8(resistanceText(r.resistances[k])); }, Qt::AlignCenter));
+                             [k](const CompendiumRow& r) { return fromUtf8(resistanceText(r.resistances[k])); },
+                             Qt::AlignCenter));
   for (size_t k = 0; k < MarkTotal; ++k)
     columns.push_back(column([k] { return tr(MarkHeadings[k]); },
-                             [k](const CompendiumRow& r) { return r.marks[k] ? tr(MarkHeadings[k]) : QString(); }, Qt::AlignCenter));
-  columns.push_back(column([] { return tr("継承"); }, [](const CompendiumRow& r) { return fromUtf8(r.inheritance); }, left));
-  columns.push_back(column([] { return tr("初期スキル"); }, [](const CompendiumRow& r) { return skillsText(r.first); }, left));
-  columns.push_back(column([] { return tr("習得スキル"); }, [](const CompendiumRow& r) { return skillsText(r.second); }, left));
+                             [k](const CompendiumRow& r) { return r.marks[k] ? tr(MarkHeadings[k]) : QString(); },
+                             Qt::AlignCenter));
+  columns.push_back(
+      column([] { return tr("継承"); }, [](const CompendiumRow& r) { return fromUtf8(r.inheritance); }, left));
+  columns.push_back(
+      column([] { return tr("初期スキル"); }, [](const CompendiumRow& r) { return skillsText(r.first); }, left));
+  columns.push_back(
+      column([] { return tr("習得スキル"); }, [](const CompendiumRow& r) { return skillsText(r.second); }, left));
   tableModel_ = new RowTableModel([this] { return static_cast<int>(shown_.size()); }, std::move(columns),
                                   [this](int column, Qt::SortOrder order) { sortShown(column, order); }, this);
 
@@ -153,7 +159,8 @@ QWidget* CompendiumWindow::buildFilterBar() {
   levelLabel_->setBuddy(minLevel_);
   levelDash_ = new QLabel(bar);
   auto* raceNameLevelRow = new QHBoxLayout;
-  for (QWidget* widget : std::initializer_list<QWidget*>{raceLabel_, race_, nameLabel_, name_, levelLabel_, minLevel_, levelDash_, maxLevel_})
+  for (QWidget* widget : std::initializer_list<QWidget*>{raceLabel_, race_, nameLabel_, name_, levelLabel_, minLevel_,
+                                                         levelDash_, maxLevel_})
     raceNameLevelRow->addWidget(widget, widget == name_ ? 1 : 0);
 
   resistanceLabel_ = new QLabel(bar);
@@ -259,7 +266,8 @@ CompendiumFilter CompendiumWindow::filter() const {
   conditions.maxLevel = maxLevel_->value();
   ResistanceCondition resistance{resistance_->currentIndex() - 1, {}};
   for (size_t g = 0; g < grades_.size(); ++g) resistance.accepted[g] = grades_[g]->isChecked();
-  const bool anyGrade = std::find(resistance.accepted.begin(), resistance.accepted.end(), true) != resistance.accepted.end();
+  const bool anyGrade =
+      std::find(resistance.accepted.begin(), resistance.accepted.end(), true) != resistance.accepted.end();
   if (resistance.resistance >= 0 && anyGrade) conditions.resistances.push_back(resistance);
   for (size_t k = 0; k < marks_.size(); ++k) conditions.requiredMarks[k] = marks_[k]->isChecked();
   for (const QComboBox* skill : skills_)
@@ -289,7 +297,8 @@ void CompendiumWindow::sortShown(int column, Qt::SortOrder order) {
   // The skill lists sort by their text; stable, so equal rows keep race/slot order.
   const bool first = column == FirstSkillsColumn;
   auto textOf = [first](int index) { return skillsText(first ? rowAt(index).first : rowAt(index).second); };
-  std::stable_sort(shown_.begin(), shown_.end(), [&](int a, int b) { return descending ? textOf(b) < textOf(a) : textOf(a) < textOf(b); });
+  std::stable_sort(shown_.begin(), shown_.end(),
+                   [&](int a, int b) { return descending ? textOf(b) < textOf(a) : textOf(a) < textOf(b); });
 }
 
 void CompendiumWindow::clearFilter() {

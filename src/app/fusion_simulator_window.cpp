@@ -46,12 +46,18 @@ int levelOrNone(const std::optional<DemonRef>& demon) { return demon ? level(*de
 // What a partner row sorts by in a column: a number, then a text.
 std::pair<int, QString> sortKey(const Partnership& row, int column) {
   switch (column) {
-    case PartnerLevel: return {level(row.partner), {}};
-    case PartnerRace: return {row.partner.race, {}};
-    case PartnerName: return {0, demonNameText(row.partner)};
-    case NormalResult: return {levelOrNone(row.outcome.normal), {}};
-    case PhaseResults: return {levelOrNone(firstOf(row.outcome.phase)), {}};
-    default: return {levelOrNone(row.outcome.spirit), {}};
+    case PartnerLevel:
+      return {level(row.partner), {}};
+    case PartnerRace:
+      return {row.partner.race, {}};
+    case PartnerName:
+      return {0, demonNameText(row.partner)};
+    case NormalResult:
+      return {levelOrNone(row.outcome.normal), {}};
+    case PhaseResults:
+      return {levelOrNone(firstOf(row.outcome.phase)), {}};
+    default:
+      return {levelOrNone(row.outcome.spirit), {}};
   }
 }
 
@@ -59,7 +65,8 @@ QString recipeText(DemonRef special) {
   const std::optional<RecipeLines> lines = recipeLines(special);
   if (!lines) return {};
   QStringList texts;
-  for (std::string_view line : *lines) texts << QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size())).trimmed();
+  for (std::string_view line : *lines)
+    texts << QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size())).trimmed();
   while (!texts.isEmpty() && texts.last().isEmpty()) texts.removeLast();
   return texts.join('\n');
 }
@@ -76,11 +83,11 @@ FusionSimulatorWindow::FusionSimulatorWindow(DemonOpener opener, QWidget* owner)
 FusionSimulatorWindow::~FusionSimulatorWindow() { deleteChildWidgets(); }
 
 void FusionSimulatorWindow::build() {
-  demonEntries_ = new RowTableModel(
-      [] { return DemonTotal; },
-      {{[] { return QString(); }, [](int row) { return QVariant(demonEntryText(levelOrderAt(row))); },
-        [](int row) { return std::optional<DemonRef>(levelOrderAt(row)); }}},
-      {}, this);
+  demonEntries_ =
+      new RowTableModel([] { return DemonTotal; },
+                        {{[] { return QString(); }, [](int row) { return QVariant(demonEntryText(levelOrderAt(row))); },
+                          [](int row) { return std::optional<DemonRef>(levelOrderAt(row)); }}},
+                        {}, this);
 
   // A column of the partner table: its heading, its text and the demon it
   // stands for, read from the partnership of the shown row.
@@ -98,13 +105,17 @@ void FusionSimulatorWindow::build() {
       {
           partnerColumn([] { return tr("Lv"); }, [](const Partnership& p) { return level(p.partner); }, partner,
                         Qt::AlignRight | Qt::AlignVCenter),
-          partnerColumn([] { return tr("種族"); }, [](const Partnership& p) { return raceText(p.partner.race); }, partner),
-          partnerColumn([] { return tr("相手"); }, [](const Partnership& p) { return demonNameText(p.partner); }, partner),
-          partnerColumn([] { return tr("通常合体"); }, [](const Partnership& p) { return entryOrBlank(p.outcome.normal); },
+          partnerColumn([] { return tr("種族"); }, [](const Partnership& p) { return raceText(p.partner.race); },
+                        partner),
+          partnerColumn([] { return tr("相手"); }, [](const Partnership& p) { return demonNameText(p.partner); },
+                        partner),
+          partnerColumn([] { return tr("通常合体"); },
+                        [](const Partnership& p) { return entryOrBlank(p.outcome.normal); },
                         [](const Partnership& p) { return p.outcome.normal; }),
           partnerColumn([] { return tr("月齢合体"); }, [](const Partnership& p) { return phaseText(p.outcome.phase); },
                         [](const Partnership& p) { return firstOf(p.outcome.phase); }),
-          partnerColumn([] { return tr("精霊合体"); }, [](const Partnership& p) { return entryOrBlank(p.outcome.spirit); },
+          partnerColumn([] { return tr("精霊合体"); },
+                        [](const Partnership& p) { return entryOrBlank(p.outcome.spirit); },
                         [](const Partnership& p) { return p.outcome.spirit; }),
       },
       [this](int column, Qt::SortOrder order) { sortPartners(column, order); }, this);
@@ -245,7 +256,8 @@ void FusionSimulatorWindow::sortPartners(int column, Qt::SortOrder order) {
 void FusionSimulatorWindow::partnerRowSelected() {
   const QModelIndexList rows = partnerTable_->selectionModel()->selectedRows();
   if (rows.isEmpty()) return;
-  const DemonRef partner = partnerships_[static_cast<size_t>(partnerOrder_[static_cast<size_t>(rows.first().row())])].partner;
+  const DemonRef partner =
+      partnerships_[static_cast<size_t>(partnerOrder_[static_cast<size_t>(rows.first().row())])].partner;
   partner_->setCurrentIndex(levelOrderIndexOf(partner));
 }
 
@@ -265,13 +277,17 @@ void FusionSimulatorWindow::showResult() {
   openResult_->setEnabled(result.has_value());
   if (!result) {
     const bool same = material && partner && *material == *partner;
-    resultName_->setText(pair ? tr("合体できません") : same ? tr("同じ悪魔どうしは合体できません") : tr("素材と相手を選んでください"));
+    resultName_->setText(pair   ? tr("合体できません")
+                         : same ? tr("同じ悪魔どうしは合体できません")
+                                : tr("素材と相手を選んでください"));
     resultDetail_->clear();
     otherResults_->clear();
     return;
   }
   resultName_->setText(demonNameText(*result));
-  const QString kind = result == outcome_.normal ? tr("通常合体") : result == outcome_.spirit ? tr("精霊合体") : tr("月齢合体");
+  const QString kind = result == outcome_.normal   ? tr("通常合体")
+                       : result == outcome_.spirit ? tr("精霊合体")
+                                                   : tr("月齢合体");
   resultDetail_->setText(tr("Lv%1　%2　（%3）").arg(level(*result)).arg(raceText(result->race), kind));
   QStringList others;
   if (outcome_.spirit && outcome_.spirit != result) others << tr("精霊合体: %1").arg(demonEntryText(*outcome_.spirit));

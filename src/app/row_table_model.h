@@ -28,7 +28,8 @@ class RowTableModel : public QAbstractTableModel {
   // rows that keep their one order.
   using Sorter = std::function<void(int column, Qt::SortOrder order)>;
 
-  RowTableModel(std::function<int()> rowCount, std::vector<TableColumn> columns, Sorter sorter, QObject* parent = nullptr);
+  RowTableModel(std::function<int()> rowCount, std::vector<TableColumn> columns, Sorter sorter,
+                QObject* parent = nullptr);
 
   int rowCount(const QModelIndex& parent = QModelIndex()) const override;
   int columnCount(const QModelIndex& parent = QModelIndex()) const override;

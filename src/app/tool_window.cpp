@@ -44,9 +44,7 @@ ToolWindow::~ToolWindow() {
   if (isVisible()) rememberPlace();
 }
 
-void ToolWindow::deleteChildWidgets() {
-  qDeleteAll(findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
-}
+void ToolWindow::deleteChildWidgets() { qDeleteAll(findChildren<QWidget*>(Qt::FindDirectChildrenOnly)); }
 
 void ToolWindow::present() {
   if (!placed_) {

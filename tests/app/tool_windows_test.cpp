@@ -2,6 +2,8 @@
 // their remembered places, the fusion simulator's partners and result, the
 // compendium's filters and skill search, and opening demons in new tabs of
 // the real program up to the tab limit.
+#include "app/tool_windows.h"
+
 #include <gtest/gtest.h>
 
 #include <QAbstractItemModelTester>
@@ -31,7 +33,6 @@
 #include "app/fusion_simulator_window.h"
 #include "app/main_frame.h"
 #include "app/qmoor_app.h"
-#include "app/tool_windows.h"
 #include "data/compendium.h"
 #include "data/races.h"
 #include "data/skills.h"
@@ -83,7 +84,13 @@ class ToolWindowsTest : public ::testing::Test {
 struct MenuHarness {
   std::vector<DemonRef> opened;
   CMainFrame frame{new QWidget, [](CommandId) {}};
-  ToolWindows* tools = new ToolWindows(frame.toolsMenu(), [this](DemonRef d) { opened.push_back(d); return true; }, &frame);
+  ToolWindows* tools = new ToolWindows(
+      frame.toolsMenu(),
+      [this](DemonRef d) {
+        opened.push_back(d);
+        return true;
+      },
+      &frame);
 };
 
 TEST_F(ToolWindowsTest, TheMenuOpensOneWindowOfEachThatRemembersItsPlace) {
@@ -104,8 +111,8 @@ TEST_F(ToolWindowsTest, TheMenuOpensOneWindowOfEachThatRemembersItsPlace) {
   // text field of a combo or spin box goes by its box's).
   for (QWidget* window : std::initializer_list<QWidget*>{simulator, compendium})
     for (QWidget* control : window->findChildren<QWidget*>())
-      if (control->isVisible() && control->focusPolicy() & Qt::TabFocus && !qobject_cast<QComboBox*>(control->parentWidget()) &&
-          !qobject_cast<QSpinBox*>(control->parentWidget())) {
+      if (control->isVisible() && control->focusPolicy() & Qt::TabFocus &&
+          !qobject_cast<QComboBox*>(control->parentWidget()) && !qobject_cast<QSpinBox*>(control->parentWidget())) {
         EXPECT_FALSE(QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name).isEmpty())
             << window->windowTitle().toStdString() << ": " << control->metaObject()->className();
       }
@@ -215,13 +222,15 @@ TEST_F(ToolWindowsTest, TheCompendiumShowsAndCountsTheDemonsEachFilterLets) {
     if (fromStart > 1 && fromStart < static_cast<long>(all.size())) innate = skill;
   }
   const std::vector<DemonRef> innateHolders = holders(innate);
-  const DemonRef sample =
-      *std::find_if(innateHolders.begin(), innateHolders.end(), [innate](DemonRef d) { return innateHolds(d, innate); });
+  const DemonRef sample = *std::find_if(innateHolders.begin(), innateHolders.end(),
+                                        [innate](DemonRef d) { return innateHolds(d, innate); });
   const int learnt = skillsOf(sample, SkillList::Second)[0];
   auto pickSkill = [](CompendiumWindow* w, int combo, int skill) {
     named<QComboBox>(w, QStringLiteral("スキル%1").arg(combo))->setCurrentIndex(kindPositionOf(skill));
   };
-  auto tick = [](CompendiumWindow* w, const QString& box) { QTest::mouseClick(named<QCheckBox>(w, box), Qt::LeftButton); };
+  auto tick = [](CompendiumWindow* w, const QString& box) {
+    QTest::mouseClick(named<QCheckBox>(w, box), Qt::LeftButton);
+  };
   const std::vector<CompendiumCase> cases = {
       {"everyone", [](CompendiumWindow*) {}, [](DemonRef) { return true; }},
       {"race 5 from level 30",
@@ -235,14 +244,17 @@ TEST_F(ToolWindowsTest, TheCompendiumShowsAndCountsTheDemonsEachFilterLets) {
          named<QComboBox>(w, "耐性の属性")->setCurrentIndex(7);
          for (const char* grade : {"耐性が無", "耐性が吸", "耐性が反"}) tick(w, grade);
        },
-       [](DemonRef d) { return QStringList({"無", "吸", "反"}).contains(QString::fromUtf8(cell(resistanceColumn(6), d))); }},
+       [](DemonRef d) {
+         return QStringList({"無", "吸", "反"}).contains(QString::fromUtf8(cell(resistanceColumn(6), d)));
+       }},
       {"marks 口 and 羽",
        [&](CompendiumWindow* w) {
          tick(w, "印 口 あり");
          tick(w, "印 羽 あり");
        },
        [](DemonRef d) { return cell(markColumn(0), d) == "口" && cell(markColumn(1), d) == "羽"; }},
-      {"two skills", [&](CompendiumWindow* w) {
+      {"two skills",
+       [&](CompendiumWindow* w) {
          pickSkill(w, 1, innate);
          pickSkill(w, 3, learnt);
        },
