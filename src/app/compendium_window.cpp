@@ -3,10 +3,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QGridLayout>
-#include <QGroupBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -14,8 +11,10 @@
 #include <QTableView>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <numeric>
 
 #include "app/demon_texts.h"
+#include "app/report_table.h"
 #include "app/row_table_model.h"
 #include "app/searchable_combo.h"
 #include "data/races.h"
@@ -80,71 +79,56 @@ CompendiumWindow::CompendiumWindow(DemonOpener opener, QWidget* owner)
     : ToolWindow(QStringLiteral("compendium"), QSize(1000, 680), std::move(opener), owner) {
   build();
   retranslate();
-  applyFilter();
   connectActions();
 }
 
 CompendiumWindow::~CompendiumWindow() { deleteChildWidgets(); }
 
 void CompendiumWindow::build() {
+  // A column: its heading, and its text read from the compendium row of the
+  // shown row, which is also the demon every cell stands for.
+  auto column = [this](std::function<QString()> heading, std::function<QVariant(const CompendiumRow&)> value,
+                       Qt::Alignment alignment) {
+    auto rowOf = [this](int r) -> const CompendiumRow& { return rowAt(shown_[static_cast<size_t>(r)]); };
+    return TableColumn{std::move(heading), [=](int r) { return value(rowOf(r)); },
+                       [=](int r) { return std::optional(rowOf(r).demon); }, alignment};
+  };
+  const Qt::Alignment left = Qt::AlignLeft | Qt::AlignVCenter;
   const Qt::Alignment right = Qt::AlignRight | Qt::AlignVCenter;
-  const Qt::Alignment centre = Qt::AlignCenter;
-  auto row = [this](int r) -> const CompendiumRow& { return rowAt(shown_[static_cast<size_t>(r)]); };
-  auto demon = [row](int r) { return std::optional<DemonRef>(row(r).demon); };
-  auto number = [](const char* heading, std::function<int(const CompendiumRow&)> value, auto rowOf, auto demonOf,
-                   Qt::Alignment alignment) {
-    return TableColumn{[heading] { return tr(heading); }, [=](int r) { return QVariant(value(rowOf(r))); }, demonOf, alignment};
+  std::vector<TableColumn> columns{
+      column([] { return tr("Lv"); }, [](const CompendiumRow& r) { return r.level; }, right),
+      column([] { return tr("名前"); }, [](const CompendiumRow& r) { return demonNameText(r.demon); }, left),
+      column([] { return tr("種族"); }, [](const CompendiumRow& r) { return raceText(r.demon.race); }, left),
+      column([] { return tr("HP"); }, [](const CompendiumRow& r) { return r.hp; }, right),
+      column([] { return tr("MP"); }, [](const CompendiumRow& r) { return r.mp; }, right),
   };
-  auto text = [](std::function<QString()> heading, std::function<QString(const CompendiumRow&)> value, auto rowOf,
-                 auto demonOf, Qt::Alignment alignment) {
-    return TableColumn{std::move(heading), [=](int r) { return QVariant(value(rowOf(r))); }, demonOf, alignment};
-  };
-
-  std::vector<TableColumn> columns;
-  columns.push_back(number(QT_TR_NOOP("Lv"), [](const CompendiumRow& r) { return r.level; }, row, demon, right));
-  columns.push_back(text([] { return tr("名前"); }, [](const CompendiumRow& r) { return demonNameText(r.demon); }, row,
-                         demon, Qt::AlignLeft | Qt::AlignVCenter));
-  columns.push_back(text([] { return tr("種族"); }, [](const CompendiumRow& r) { return raceText(r.demon.race); }, row,
-                         demon, Qt::AlignLeft | Qt::AlignVCenter));
-  columns.push_back(number(QT_TR_NOOP("HP"), [](const CompendiumRow& r) { return r.hp; }, row, demon, right));
-  columns.push_back(number(QT_TR_NOOP("MP"), [](const CompendiumRow& r) { return r.mp; }, row, demon, right));
-  for (int k = 0; k < StatTotal; ++k)
-    columns.push_back(number(StatHeadings[k], [k](const CompendiumRow& r) { return r.stats[static_cast<size_t>(k)]; },
-                             row, demon, right));
-  for (int k = 0; k < ResistanceTotal; ++k)
-    columns.push_back(text([k] { return tr(ResistanceHeadings[k]); },
-                           [k](const CompendiumRow& r) { return fromUtf8(resistanceText(r.resistances[static_cast<size_t>(k)])); },
-                           row, demon, centre));
-  for (int k = 0; k < MarkTotal; ++k)
-    columns.push_back(text([k] { return tr(MarkHeadings[k]); },
-                           [k](const CompendiumRow& r) { return r.marks[static_cast<size_t>(k)] ? tr(MarkHeadings[k]) : QString(); },
-                           row, demon, centre));
-  columns.push_back(text([] { return tr("継承"); }, [](const CompendiumRow& r) { return fromUtf8(r.inheritance); }, row,
-                         demon, Qt::AlignLeft | Qt::AlignVCenter));
-  columns.push_back(text([] { return tr("初期スキル"); }, [](const CompendiumRow& r) { return skillsText(r.first); }, row,
-                         demon, Qt::AlignLeft | Qt::AlignVCenter));
-  columns.push_back(text([] { return tr("習得スキル"); }, [](const CompendiumRow& r) { return skillsText(r.second); }, row,
-                         demon, Qt::AlignLeft | Qt::AlignVCenter));
+  for (size_t k = 0; k < StatTotal; ++k)
+    columns.push_back(
+        column([k] { return tr(StatHeadings[k]); }, [k](const CompendiumRow& r) { return r.stats[k]; }, right));
+  for (size_t k = 0; k < ResistanceTotal; ++k)
+    columns.push_back(column([k] { return tr(ResistanceHeadings[k]); },
+                             [k](const CompendiumRow& r) { return fromUtf8(resistanceText(r.resistances[k])); },
+                             Qt::AlignCenter));
+  for (size_t k = 0; k < MarkTotal; ++k)
+    columns.push_back(column([k] { return tr(MarkHeadings[k]); },
+                             [k](const CompendiumRow& r) { return r.marks[k] ? tr(MarkHeadings[k]) : QString(); },
+                             Qt::AlignCenter));
+  columns.push_back(
+      column([] { return tr("継承"); }, [](const CompendiumRow& r) { return fromUtf8(r.inheritance); }, left));
+  columns.push_back(
+      column([] { return tr("初期スキル"); }, [](const CompendiumRow& r) { return skillsText(r.first); }, left));
+  columns.push_back(
+      column([] { return tr("習得スキル"); }, [](const CompendiumRow& r) { return skillsText(r.second); }, left));
   tableModel_ = new RowTableModel([this] { return static_cast<int>(shown_.size()); }, std::move(columns),
                                   [this](int column, Qt::SortOrder order) { sortShown(column, order); }, this);
 
   skillEntries_ = new RowTableModel(
       [] { return SkillOrderLength; },
-      {{[] { return QString(); }, [](int r) { return QVariant(skillText(kindOrderAt(r))); }}},
-      [](int, Qt::SortOrder) {}, this);
+      {{[] { return QString(); }, [](int r) { return QVariant(skillText(kindOrderAt(r))); }}}, {}, this);
 
   // The filter bar exists before the table, whose first sort reads it.
   QWidget* filterBar = buildFilterBar();
-  table_ = new QTableView(this);
-  table_->setModel(tableModel_);
-  table_->setSelectionBehavior(QAbstractItemView::SelectRows);
-  table_->setSelectionMode(QAbstractItemView::SingleSelection);
-  table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  table_->setTabKeyNavigation(false);
-  table_->verticalHeader()->hide();
-  table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-  table_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
-  table_->setSortingEnabled(true);
+  table_ = makeReportTable(tableModel_, this);
 
   count_ = new QLabel(this);
   auto* layout = new QVBoxLayout(this);
@@ -156,13 +140,12 @@ void CompendiumWindow::build() {
 
 QWidget* CompendiumWindow::buildFilterBar() {
   auto* bar = new QWidget(this);
-  auto* grid = new QGridLayout(bar);
-  grid->setContentsMargins(0, 0, 0, 0);
+  auto* rows = new QVBoxLayout(bar);
+  rows->setContentsMargins(0, 0, 0, 0);
 
   raceLabel_ = new QLabel(bar);
   race_ = new QComboBox(bar);
-  race_->addItem(QString());
-  for (Race race = 0; race < RaceTotal; ++race) race_->addItem(raceText(race));
+  for (Race race = -1; race < RaceTotal; ++race) race_->addItem(QString());
   raceLabel_->setBuddy(race_);
   nameLabel_ = new QLabel(bar);
   name_ = new QLineEdit(bar);
@@ -175,43 +158,43 @@ QWidget* CompendiumWindow::buildFilterBar() {
   maxLevel_->setValue(99);
   levelLabel_->setBuddy(minLevel_);
   levelDash_ = new QLabel(bar);
-  auto* firstRow = new QHBoxLayout;
-  for (QWidget* widget : std::initializer_list<QWidget*>{raceLabel_, race_, nameLabel_, name_, levelLabel_, minLevel_, levelDash_, maxLevel_})
-    firstRow->addWidget(widget, widget == name_ ? 1 : 0);
+  auto* raceNameLevelRow = new QHBoxLayout;
+  for (QWidget* widget : std::initializer_list<QWidget*>{raceLabel_, race_, nameLabel_, name_, levelLabel_, minLevel_,
+                                                         levelDash_, maxLevel_})
+    raceNameLevelRow->addWidget(widget, widget == name_ ? 1 : 0);
 
   resistanceLabel_ = new QLabel(bar);
   resistance_ = new QComboBox(bar);
   resistance_->addItem(QString());
   for (int k = 0; k < ResistanceTotal; ++k) resistance_->addItem(QString());
   resistanceLabel_->setBuddy(resistance_);
-  auto* secondRow = new QHBoxLayout;
-  secondRow->addWidget(resistanceLabel_);
-  secondRow->addWidget(resistance_);
-  for (QCheckBox*& grade : grades_) secondRow->addWidget(grade = new QCheckBox(bar));
-  secondRow->addSpacing(fontMetrics().averageCharWidth() * 2);
+  auto* resistanceRow = new QHBoxLayout;
+  resistanceRow->addWidget(resistanceLabel_);
+  resistanceRow->addWidget(resistance_);
+  for (QCheckBox*& grade : grades_) resistanceRow->addWidget(grade = new QCheckBox(bar));
+  resistanceRow->addStretch(1);
   marksLabel_ = new QLabel(bar);
-  secondRow->addWidget(marksLabel_);
-  for (QCheckBox*& mark : marks_) secondRow->addWidget(mark = new QCheckBox(bar));
+  auto* marksRow = new QHBoxLayout;
+  marksRow->addWidget(marksLabel_);
+  for (QCheckBox*& mark : marks_) marksRow->addWidget(mark = new QCheckBox(bar));
   marksLabel_->setBuddy(marks_[0]);
-  secondRow->addStretch(1);
+  marksRow->addStretch(1);
 
   skillsLabel_ = new QLabel(bar);
-  auto* thirdRow = new QHBoxLayout;
-  thirdRow->addWidget(skillsLabel_);
+  auto* skillsRow = new QHBoxLayout;
+  skillsRow->addWidget(skillsLabel_);
   for (QComboBox*& skill : skills_) {
     skill = makeSearchableCombo(skillEntries_, bar);
     skill->setCurrentIndex(0);
-    thirdRow->addWidget(skill, 1);
+    skillsRow->addWidget(skill, 1);
   }
   skillsLabel_->setBuddy(skills_[0]);
   innateOnly_ = new QCheckBox(bar);
   clear_ = new QPushButton(bar);
-  thirdRow->addWidget(innateOnly_);
-  thirdRow->addWidget(clear_);
+  skillsRow->addWidget(innateOnly_);
+  skillsRow->addWidget(clear_);
 
-  grid->addLayout(firstRow, 0, 0);
-  grid->addLayout(secondRow, 1, 0);
-  grid->addLayout(thirdRow, 2, 0);
+  for (QHBoxLayout* row : {raceNameLevelRow, resistanceRow, marksRow, skillsRow}) rows->addLayout(row);
   return bar;
 }
 
@@ -231,6 +214,7 @@ void CompendiumWindow::retranslate() {
   setWindowTitle(tr("悪魔全書"));
   raceLabel_->setText(tr("種族(&R):"));
   race_->setItemText(0, tr("すべて"));
+  for (Race race = 0; race < RaceTotal; ++race) race_->setItemText(race + 1, raceText(race));
   race_->setAccessibleName(tr("種族"));
   nameLabel_->setText(tr("名前(&N):"));
   name_->setAccessibleName(tr("名前に含む文字"));
@@ -246,7 +230,7 @@ void CompendiumWindow::retranslate() {
     grades_[static_cast<size_t>(g)]->setText(tr(GradeTexts[g]));
     grades_[static_cast<size_t>(g)]->setAccessibleName(tr("耐性が%1").arg(tr(GradeTexts[g])));
   }
-  marksLabel_->setText(tr("印:"));
+  marksLabel_->setText(tr("印(&A):"));
   for (int k = 0; k < MarkTotal; ++k) {
     marks_[static_cast<size_t>(k)]->setText(tr(MarkHeadings[k]));
     marks_[static_cast<size_t>(k)]->setAccessibleName(tr("印 %1 あり").arg(tr(MarkHeadings[k])));
@@ -262,8 +246,16 @@ void CompendiumWindow::retranslate() {
   clear_->setAccessibleName(tr("条件をクリア"));
   table_->setAccessibleName(tr("悪魔の一覧"));
   count_->setAccessibleName(tr("表示している悪魔の数"));
-  tableModel_->retranslateHeaders();
-  showCount();
+  for (RowTableModel* model : {tableModel_, skillEntries_}) model->retranslate();
+  fitColumnsToEveryDemon();
+}
+
+void CompendiumWindow::fitColumnsToEveryDemon() {
+  shown_.resize(compendiumRows().size());
+  std::iota(shown_.begin(), shown_.end(), 0);
+  tableModel_->refresh();
+  table_->resizeColumnsToContents();
+  applyFilter();
 }
 
 CompendiumFilter CompendiumWindow::filter() const {
@@ -274,7 +266,8 @@ CompendiumFilter CompendiumWindow::filter() const {
   conditions.maxLevel = maxLevel_->value();
   ResistanceCondition resistance{resistance_->currentIndex() - 1, {}};
   for (size_t g = 0; g < grades_.size(); ++g) resistance.accepted[g] = grades_[g]->isChecked();
-  const bool anyGrade = std::find(resistance.accepted.begin(), resistance.accepted.end(), true) != resistance.accepted.end();
+  const bool anyGrade =
+      std::find(resistance.accepted.begin(), resistance.accepted.end(), true) != resistance.accepted.end();
   if (resistance.resistance >= 0 && anyGrade) conditions.resistances.push_back(resistance);
   for (size_t k = 0; k < marks_.size(); ++k) conditions.requiredMarks[k] = marks_[k]->isChecked();
   for (const QComboBox* skill : skills_)
@@ -304,7 +297,8 @@ void CompendiumWindow::sortShown(int column, Qt::SortOrder order) {
   // The skill lists sort by their text; stable, so equal rows keep race/slot order.
   const bool first = column == FirstSkillsColumn;
   auto textOf = [first](int index) { return skillsText(first ? rowAt(index).first : rowAt(index).second); };
-  std::stable_sort(shown_.begin(), shown_.end(), [&](int a, int b) { return descending ? textOf(b) < textOf(a) : textOf(a) < textOf(b); });
+  std::stable_sort(shown_.begin(), shown_.end(),
+                   [&](int a, int b) { return descending ? textOf(b) < textOf(a) : textOf(a) < textOf(b); });
 }
 
 void CompendiumWindow::clearFilter() {

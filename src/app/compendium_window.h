@@ -41,6 +41,9 @@ class CompendiumWindow : public ToolWindow {
   CompendiumFilter filter() const;
   // Filters and sorts the rows anew and shows them.
   void applyFilter();
+  // Measures the columns over every demon, so that whatever a filter shows
+  // fits, then shows the filter's rows again.
+  void fitColumnsToEveryDemon();
   void showCount();
   void sortShown(int column, Qt::SortOrder order);
   void clearFilter();

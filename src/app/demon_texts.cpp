@@ -23,7 +23,9 @@ QString skillText(int skill) {
 }
 
 QString demonEntryText(DemonRef demon) {
-  return QCoreApplication::translate("DemonTexts", "Lv%1 %2 %3").arg(level(demon)).arg(raceText(demon.race), demonNameText(demon));
+  return QCoreApplication::translate("DemonTexts", "Lv%1 %2 %3")
+      .arg(level(demon))
+      .arg(raceText(demon.race), demonNameText(demon));
 }
 
 }  // namespace qmoor

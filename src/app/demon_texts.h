@@ -9,7 +9,7 @@
 namespace qmoor {
 
 QString demonNameText(DemonRef demon);
-QString raceText(Race race);  // without the padding blanks
+QString raceText(Race race);   // without the padding blanks
 QString skillText(int skill);  // empty for 0 and the sentinel
 // "Lv95 魔王 ベルゼブブ": level, race and name, as the demon pickers list them.
 QString demonEntryText(DemonRef demon);

@@ -16,6 +16,7 @@
 #include <numeric>
 
 #include "app/demon_texts.h"
+#include "app/report_table.h"
 #include "app/row_table_model.h"
 #include "app/searchable_combo.h"
 #include "data/compendium.h"
@@ -45,12 +46,18 @@ int levelOrNone(const std::optional<DemonRef>& demon) { return demon ? level(*de
 // What a partner row sorts by in a column: a number, then a text.
 std::pair<int, QString> sortKey(const Partnership& row, int column) {
   switch (column) {
-    case PartnerLevel: return {level(row.partner), {}};
-    case PartnerRace: return {row.partner.race, {}};
-    case PartnerName: return {0, demonNameText(row.partner)};
-    case NormalResult: return {levelOrNone(row.outcome.normal), {}};
-    case PhaseResults: return {levelOrNone(firstOf(row.outcome.phase)), {}};
-    default: return {levelOrNone(row.outcome.spirit), {}};
+    case PartnerLevel:
+      return {level(row.partner), {}};
+    case PartnerRace:
+      return {row.partner.race, {}};
+    case PartnerName:
+      return {0, demonNameText(row.partner)};
+    case NormalResult:
+      return {levelOrNone(row.outcome.normal), {}};
+    case PhaseResults:
+      return {levelOrNone(firstOf(row.outcome.phase)), {}};
+    default:
+      return {levelOrNone(row.outcome.spirit), {}};
   }
 }
 
@@ -58,21 +65,10 @@ QString recipeText(DemonRef special) {
   const std::optional<RecipeLines> lines = recipeLines(special);
   if (!lines) return {};
   QStringList texts;
-  for (std::string_view line : *lines) texts << QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size())).trimmed();
+  for (std::string_view line : *lines)
+    texts << QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size())).trimmed();
   while (!texts.isEmpty() && texts.last().isEmpty()) texts.removeLast();
   return texts.join('\n');
-}
-
-QTableView* makeTable(RowTableModel* model, QWidget* parent) {
-  auto* table = new QTableView(parent);
-  table->setModel(model);
-  table->setSelectionBehavior(QAbstractItemView::SelectRows);
-  table->setSelectionMode(QAbstractItemView::SingleSelection);
-  table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  table->setTabKeyNavigation(false);
-  table->verticalHeader()->hide();
-  table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-  return table;
 }
 
 }  // namespace
@@ -87,44 +83,53 @@ FusionSimulatorWindow::FusionSimulatorWindow(DemonOpener opener, QWidget* owner)
 FusionSimulatorWindow::~FusionSimulatorWindow() { deleteChildWidgets(); }
 
 void FusionSimulatorWindow::build() {
-  demonEntries_ = new RowTableModel(
-      [] { return DemonTotal; },
-      {{[] { return QString(); }, [](int row) { return QVariant(demonEntryText(levelOrderAt(row))); },
-        [](int row) { return std::optional<DemonRef>(levelOrderAt(row)); }}},
-      [](int, Qt::SortOrder) {}, this);
+  demonEntries_ =
+      new RowTableModel([] { return DemonTotal; },
+                        {{[] { return QString(); }, [](int row) { return QVariant(demonEntryText(levelOrderAt(row))); },
+                          [](int row) { return std::optional<DemonRef>(levelOrderAt(row)); }}},
+                        {}, this);
 
-  auto partnerAt = [this](int row) -> const Partnership& {
-    return partnerships_[static_cast<size_t>(partnerOrder_[static_cast<size_t>(row)])];
+  // A column of the partner table: its heading, its text and the demon it
+  // stands for, read from the partnership of the shown row.
+  auto partnerColumn = [this](std::function<QString()> heading, auto text, auto demon,
+                              Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter) {
+    auto partnershipAt = [this](int row) -> const Partnership& {
+      return partnerships_[static_cast<size_t>(partnerOrder_[static_cast<size_t>(row)])];
+    };
+    return TableColumn{std::move(heading), [=](int r) { return QVariant(text(partnershipAt(r))); },
+                       [=](int r) { return demon(partnershipAt(r)); }, alignment};
   };
-  const Qt::Alignment right = Qt::AlignRight | Qt::AlignVCenter;
+  auto partner = [](const Partnership& p) { return std::optional(p.partner); };
   partnerModel_ = new RowTableModel(
       [this] { return static_cast<int>(partnerOrder_.size()); },
       {
-          {[] { return tr("Lv"); }, [=](int r) { return QVariant(level(partnerAt(r).partner)); },
-           [=](int r) { return std::optional(partnerAt(r).partner); }, right},
-          {[] { return tr("種族"); }, [=](int r) { return QVariant(raceText(partnerAt(r).partner.race)); },
-           [=](int r) { return std::optional(partnerAt(r).partner); }},
-          {[] { return tr("相手"); }, [=](int r) { return QVariant(demonNameText(partnerAt(r).partner)); },
-           [=](int r) { return std::optional(partnerAt(r).partner); }},
-          {[] { return tr("通常合体"); }, [=](int r) { return QVariant(entryOrBlank(partnerAt(r).outcome.normal)); },
-           [=](int r) { return partnerAt(r).outcome.normal; }},
-          {[] { return tr("月齢合体"); }, [=](int r) { return QVariant(phaseText(partnerAt(r).outcome.phase)); },
-           [=](int r) { return firstOf(partnerAt(r).outcome.phase); }},
-          {[] { return tr("精霊合体"); }, [=](int r) { return QVariant(entryOrBlank(partnerAt(r).outcome.spirit)); },
-           [=](int r) { return partnerAt(r).outcome.spirit; }},
+          partnerColumn([] { return tr("Lv"); }, [](const Partnership& p) { return level(p.partner); }, partner,
+                        Qt::AlignRight | Qt::AlignVCenter),
+          partnerColumn([] { return tr("種族"); }, [](const Partnership& p) { return raceText(p.partner.race); },
+                        partner),
+          partnerColumn([] { return tr("相手"); }, [](const Partnership& p) { return demonNameText(p.partner); },
+                        partner),
+          partnerColumn([] { return tr("通常合体"); },
+                        [](const Partnership& p) { return entryOrBlank(p.outcome.normal); },
+                        [](const Partnership& p) { return p.outcome.normal; }),
+          partnerColumn([] { return tr("月齢合体"); }, [](const Partnership& p) { return phaseText(p.outcome.phase); },
+                        [](const Partnership& p) { return firstOf(p.outcome.phase); }),
+          partnerColumn([] { return tr("精霊合体"); },
+                        [](const Partnership& p) { return entryOrBlank(p.outcome.spirit); },
+                        [](const Partnership& p) { return p.outcome.spirit; }),
       },
       [this](int column, Qt::SortOrder order) { sortPartners(column, order); }, this);
 
+  auto special = [this](int r) { return specials_[static_cast<size_t>(r)]; };
   specialModel_ = new RowTableModel(
       [this] { return static_cast<int>(specials_.size()); },
       {
-          {[] { return tr("特殊合体の悪魔"); },
-           [this](int r) { return QVariant(demonEntryText(specials_[static_cast<size_t>(r)])); },
-           [this](int r) { return std::optional(specials_[static_cast<size_t>(r)]); }},
-          {[] { return tr("作り方"); }, [this](int r) { return QVariant(recipeText(specials_[static_cast<size_t>(r)])); },
-           [this](int r) { return std::optional(specials_[static_cast<size_t>(r)]); }},
+          {[] { return tr("特殊合体の悪魔"); }, [=](int r) { return QVariant(demonEntryText(special(r))); },
+           [=](int r) { return std::optional(special(r)); }},
+          {[] { return tr("作り方"); }, [=](int r) { return QVariant(recipeText(special(r))); },
+           [=](int r) { return std::optional(special(r)); }},
       },
-      [](int, Qt::SortOrder) {}, this);
+      {}, this);
 
   materialLabel_ = new QLabel(this);
   material_ = makeSearchableCombo(demonEntries_, this);
@@ -136,9 +141,7 @@ void FusionSimulatorWindow::build() {
   materialRow->addWidget(curse_);
 
   partnersLabel_ = new QLabel(this);
-  partnerTable_ = makeTable(partnerModel_, this);
-  partnerTable_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
-  partnerTable_->setSortingEnabled(true);
+  partnerTable_ = makeReportTable(partnerModel_, this);
   partnersLabel_->setBuddy(partnerTable_);
 
   partnerLabel_ = new QLabel(this);
@@ -167,7 +170,8 @@ void FusionSimulatorWindow::build() {
   resultLayout->setColumnStretch(0, 1);
 
   specialsLabel_ = new QLabel(this);
-  specialTable_ = makeTable(specialModel_, this);
+  specialTable_ = makeReportTable(specialModel_, this);
+  specialTable_->setSortingEnabled(false);
   specialTable_->setWordWrap(true);
   specialTable_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
   specialsLabel_->setBuddy(specialTable_);
@@ -183,7 +187,6 @@ void FusionSimulatorWindow::build() {
 
   offerDemonsOf(partnerTable_);
   offerDemonsOf(specialTable_);
-  showResult();
 }
 
 void FusionSimulatorWindow::connectActions() {
@@ -210,13 +213,13 @@ void FusionSimulatorWindow::retranslate() {
   partner_->setAccessibleName(tr("相手"));
   partner_->lineEdit()->setPlaceholderText(tr("名前を入力して絞り込み"));
   resultBox_->setTitle(tr("合体結果"));
+  resultName_->setAccessibleName(tr("合体結果"));
   openResult_->setText(tr("新しいタブで開く(&O)"));
   openResult_->setAccessibleName(tr("合体結果を新しいタブで開く"));
   specialsLabel_->setText(tr("この悪魔を素材にする特殊合体(&S):"));
   specialTable_->setAccessibleName(tr("この悪魔を素材にする特殊合体"));
-  partnerModel_->retranslateHeaders();
-  specialModel_->retranslateHeaders();
-  showResult();
+  for (RowTableModel* model : {demonEntries_, partnerModel_, specialModel_}) model->retranslate();
+  listPartners();
 }
 
 std::optional<DemonRef> FusionSimulatorWindow::chosen(const QComboBox* combo) const {
@@ -231,6 +234,8 @@ void FusionSimulatorWindow::listPartners() {
   specials_ = material ? specialsNaming(*material) : std::vector<DemonRef>{};
   partnerModel_->sort(sortColumn_, sortOrder_);
   specialModel_->refresh();
+  partnerTable_->resizeColumnsToContents();
+  specialTable_->resizeColumnsToContents();
   showResult();
 }
 
@@ -251,7 +256,8 @@ void FusionSimulatorWindow::sortPartners(int column, Qt::SortOrder order) {
 void FusionSimulatorWindow::partnerRowSelected() {
   const QModelIndexList rows = partnerTable_->selectionModel()->selectedRows();
   if (rows.isEmpty()) return;
-  const DemonRef partner = partnerships_[static_cast<size_t>(partnerOrder_[static_cast<size_t>(rows.first().row())])].partner;
+  const DemonRef partner =
+      partnerships_[static_cast<size_t>(partnerOrder_[static_cast<size_t>(rows.first().row())])].partner;
   partner_->setCurrentIndex(levelOrderIndexOf(partner));
 }
 
@@ -270,13 +276,18 @@ void FusionSimulatorWindow::showResult() {
   const std::optional<DemonRef> result = shownResult();
   openResult_->setEnabled(result.has_value());
   if (!result) {
-    resultName_->setText(pair ? tr("合体できません") : tr("素材と相手を選んでください"));
+    const bool same = material && partner && *material == *partner;
+    resultName_->setText(pair   ? tr("合体できません")
+                         : same ? tr("同じ悪魔どうしは合体できません")
+                                : tr("素材と相手を選んでください"));
     resultDetail_->clear();
     otherResults_->clear();
     return;
   }
   resultName_->setText(demonNameText(*result));
-  const QString kind = result == outcome_.normal ? tr("通常合体") : result == outcome_.spirit ? tr("精霊合体") : tr("月齢合体");
+  const QString kind = result == outcome_.normal   ? tr("通常合体")
+                       : result == outcome_.spirit ? tr("精霊合体")
+                                                   : tr("月齢合体");
   resultDetail_->setText(tr("Lv%1　%2　（%3）").arg(level(*result)).arg(raceText(result->race), kind));
   QStringList others;
   if (outcome_.spirit && outcome_.spirit != result) others << tr("精霊合体: %1").arg(demonEntryText(*outcome_.spirit));

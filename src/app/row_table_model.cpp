@@ -5,8 +5,12 @@
 
 namespace qmoor {
 
-RowTableModel::RowTableModel(std::function<int()> rowCount, std::vector<TableColumn> columns, Sorter sorter, QObject* parent)
-    : QAbstractTableModel(parent), sourceRows_(std::move(rowCount)), columns_(std::move(columns)), sorter_(std::move(sorter)),
+RowTableModel::RowTableModel(std::function<int()> rowCount, std::vector<TableColumn> columns, Sorter sorter,
+                             QObject* parent)
+    : QAbstractTableModel(parent),
+      sourceRows_(std::move(rowCount)),
+      columns_(std::move(columns)),
+      sorter_(std::move(sorter)),
       rows_(sourceRows_()) {}
 
 int RowTableModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : rows_; }
@@ -21,13 +25,16 @@ QVariant RowTableModel::data(const QModelIndex& index, int role) const {
   switch (role) {
     case Qt::DisplayRole:
     case Qt::EditRole:  // what a combo box's search matches
-    case Qt::ToolTipRole: return column.text(index.row());
-    case Qt::TextAlignmentRole: return QVariant::fromValue(column.alignment);
+    case Qt::ToolTipRole:
+      return column.text(index.row());
+    case Qt::TextAlignmentRole:
+      return QVariant::fromValue(column.alignment);
     case DemonRole: {
       const std::optional<DemonRef> demon = column.demon ? column.demon(index.row()) : std::nullopt;
       return demon ? demonData(*demon) : QVariant();
     }
-    default: return {};
+    default:
+      return {};
   }
 }
 
@@ -38,7 +45,7 @@ QVariant RowTableModel::headerData(int section, Qt::Orientation orientation, int
 
 void RowTableModel::sort(int column, Qt::SortOrder order) {
   beginResetModel();
-  sorter_(column < columnCount() ? column : -1, order);
+  if (sorter_) sorter_(column < columnCount() ? column : -1, order);
   rows_ = sourceRows_();
   endResetModel();
 }
@@ -49,8 +56,10 @@ void RowTableModel::refresh() {
   endResetModel();
 }
 
-void RowTableModel::retranslateHeaders() {
-  if (columnCount() > 0) emit headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
+void RowTableModel::retranslate() {
+  if (columnCount() == 0) return;
+  emit headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
+  if (rows_ > 0) emit dataChanged(index(0, 0), index(rows_ - 1, columnCount() - 1));
 }
 
 }  // namespace qmoor

@@ -24,10 +24,12 @@ class RowTableModel : public QAbstractTableModel {
   Q_OBJECT
 
  public:
-  // Reorders the owner's rows by a column (-1: the natural order).
+  // Reorders the owner's rows by a column (-1: the natural order); none for
+  // rows that keep their one order.
   using Sorter = std::function<void(int column, Qt::SortOrder order)>;
 
-  RowTableModel(std::function<int()> rowCount, std::vector<TableColumn> columns, Sorter sorter, QObject* parent = nullptr);
+  RowTableModel(std::function<int()> rowCount, std::vector<TableColumn> columns, Sorter sorter,
+                QObject* parent = nullptr);
 
   int rowCount(const QModelIndex& parent = QModelIndex()) const override;
   int columnCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -37,8 +39,9 @@ class RowTableModel : public QAbstractTableModel {
 
   // The owner's rows changed: the table is read anew (a model reset).
   void refresh();
-  // The language changed: the headers are read anew.
-  void retranslateHeaders();
+  // The language changed: the headers and every cell are read anew, the
+  // rows and their order staying as they are.
+  void retranslate();
 
  private:
   std::function<int()> sourceRows_;

@@ -13,7 +13,6 @@ QComboBox* makeSearchableCombo(QAbstractItemModel* entries, QWidget* parent) {
   combo->setInsertPolicy(QComboBox::NoInsert);
   combo->setModel(entries);
   combo->setCurrentIndex(-1);
-  combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
   QCompleter* completer = combo->completer();
   completer->setCompletionMode(QCompleter::PopupCompletion);
   completer->setFilterMode(Qt::MatchContains);

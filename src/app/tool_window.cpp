@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QEvent>
 #include <QMessageBox>
+#include <QScreen>
 #include <QSettings>
 
 #include "tabs/tab_state.h"
@@ -33,20 +34,23 @@ ToolWindow::ToolWindow(const QString& settingsKey, QSize firstSize, DemonOpener 
     : QWidget(owner, Qt::Window), settingsKey_(settingsKey), firstSize_(firstSize), opener_(std::move(opener)) {
   // The main window alone decides when the program ends.
   setAttribute(Qt::WA_QuitOnClose, false);
+  auto* closing = new QAction(this);
+  closing->setShortcuts({QKeySequence(Qt::Key_Escape), QKeySequence(QKeySequence::Close)});
+  addAction(closing);
+  connect(closing, &QAction::triggered, this, &QWidget::close);
 }
 
 ToolWindow::~ToolWindow() {
   if (isVisible()) rememberPlace();
 }
 
-void ToolWindow::deleteChildWidgets() {
-  qDeleteAll(findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
-}
+void ToolWindow::deleteChildWidgets() { qDeleteAll(findChildren<QWidget*>(Qt::FindDirectChildrenOnly)); }
 
 void ToolWindow::present() {
   if (!placed_) {
     placed_ = true;
-    if (!restoreGeometry(programSettings().value(geometryKey(settingsKey_)).toByteArray())) resize(firstSize_);
+    if (!restoreGeometry(programSettings().value(geometryKey(settingsKey_)).toByteArray()))
+      resize(screen() ? firstSize_.boundedTo(screen()->availableGeometry().size()) : firstSize_);
   }
   show();
   raise();

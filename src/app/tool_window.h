@@ -31,8 +31,9 @@ class ToolWindow : public QWidget {
 
  public:
   ~ToolWindow() override;
-  // Shows the window, the first time at its remembered size and place, and
-  // brings it to the front.
+  // Shows the window, the first time at its remembered size and place (else
+  // at its first size within the screen), and brings it to the front.
+  // Escape or Ctrl+W closes it.
   void present();
 
  protected:

@@ -2,8 +2,11 @@
 // their remembered places, the fusion simulator's partners and result, the
 // compendium's filters and skill search, and opening demons in new tabs of
 // the real program up to the tab limit.
+#include "app/tool_windows.h"
+
 #include <gtest/gtest.h>
 
+#include <QAbstractItemModelTester>
 #include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
@@ -30,7 +33,6 @@
 #include "app/fusion_simulator_window.h"
 #include "app/main_frame.h"
 #include "app/qmoor_app.h"
-#include "app/tool_windows.h"
 #include "data/compendium.h"
 #include "data/races.h"
 #include "data/skills.h"
@@ -82,7 +84,13 @@ class ToolWindowsTest : public ::testing::Test {
 struct MenuHarness {
   std::vector<DemonRef> opened;
   CMainFrame frame{new QWidget, [](CommandId) {}};
-  ToolWindows* tools = new ToolWindows(frame.toolsMenu(), [this](DemonRef d) { opened.push_back(d); return true; }, &frame);
+  ToolWindows* tools = new ToolWindows(
+      frame.toolsMenu(),
+      [this](DemonRef d) {
+        opened.push_back(d);
+        return true;
+      },
+      &frame);
 };
 
 TEST_F(ToolWindowsTest, TheMenuOpensOneWindowOfEachThatRemembersItsPlace) {
@@ -99,10 +107,12 @@ TEST_F(ToolWindowsTest, TheMenuOpensOneWindowOfEachThatRemembersItsPlace) {
   entries[0]->trigger();
   EXPECT_EQ(harness.frame.findChildren<FusionSimulatorWindow*>().size(), 1);
 
-  // Every control the keyboard reaches has a name for screen readers.
+  // Every control the keyboard reaches has a name for screen readers (the
+  // text field of a combo or spin box goes by its box's).
   for (QWidget* window : std::initializer_list<QWidget*>{simulator, compendium})
     for (QWidget* control : window->findChildren<QWidget*>())
-      if (control->isVisible() && control->focusPolicy() & Qt::TabFocus && !qobject_cast<QLineEdit*>(control)) {
+      if (control->isVisible() && control->focusPolicy() & Qt::TabFocus &&
+          !qobject_cast<QComboBox*>(control->parentWidget()) && !qobject_cast<QSpinBox*>(control->parentWidget())) {
         EXPECT_FALSE(QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name).isEmpty())
             << window->windowTitle().toStdString() << ": " << control->metaObject()->className();
       }
@@ -110,14 +120,18 @@ TEST_F(ToolWindowsTest, TheMenuOpensOneWindowOfEachThatRemembersItsPlace) {
   simulator->resize(640, 480);
   simulator->close();
   delete simulator;
-  harness.tools->showFusionSimulator();
-  EXPECT_EQ(harness.frame.findChild<FusionSimulatorWindow*>()->size(), QSize(640, 480));
+  FusionSimulatorWindow* again = harness.tools->showFusionSimulator();
+  EXPECT_EQ(again->size(), QSize(640, 480));
+  ASSERT_TRUE(QTest::qWaitForWindowActive(again));
+  QTest::keyClick(again, Qt::Key_Escape);
+  EXPECT_FALSE(again->isVisible());
 }
 
 TEST_F(ToolWindowsTest, TheSimulatorListsEveryPartnerAndShowsThePickedPairsResult) {
   MenuHarness harness;
   FusionSimulatorWindow* window = harness.tools->showFusionSimulator();
   auto* table = named<QTableView>(window, "相手と合体結果");
+  QAbstractItemModelTester watch(table->model(), QAbstractItemModelTester::FailureReportingMode::Fatal);
   auto* curse = named<QCheckBox>(window, "CURSE");
   const DemonRef material = levelOrderAt(100);
   pickLevelOrder(named<QComboBox>(window, "素材"), material);
@@ -174,18 +188,49 @@ bool innateHolds(DemonRef demon, int skill) {
   return std::find(first.begin(), first.end(), skill) != first.end();
 }
 
+TEST_F(ToolWindowsTest, OnTheKeyboardTheSimulatorsTableTakesAPartnerOnlyWhenARowIsPicked) {
+  MenuHarness harness;
+  FusionSimulatorWindow* window = harness.tools->showFusionSimulator();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+  const DemonRef material = levelOrderAt(100);
+  pickLevelOrder(named<QComboBox>(window, "素材"), material);
+  auto* partner = named<QComboBox>(window, "相手");
+  auto* table = named<QTableView>(window, "相手と合体結果");
+  for (int presses = 0; presses < 10 && QApplication::focusWidget() != table; ++presses)
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  ASSERT_EQ(QApplication::focusWidget(), table) << "the table is reached by Tab";
+  EXPECT_EQ(partner->currentIndex(), -1) << "focus alone picks no partner";
+  QTest::keyClick(table, Qt::Key_Down);
+  QTest::keyClick(table, Qt::Key_Return);
+  const DemonRef second = partners(material, false).at(1).partner;
+  EXPECT_EQ(partner->currentIndex(), levelOrderIndexOf(second));
+  EXPECT_EQ(harness.opened, std::vector<DemonRef>{second});
+}
+
 TEST_F(ToolWindowsTest, TheCompendiumShowsAndCountsTheDemonsEachFilterLets) {
   MenuHarness harness;
   CompendiumWindow* window = harness.tools->showCompendium();
   auto* table = named<QTableView>(window, "悪魔の一覧");
   auto* count = named<QLabel>(window, "表示している悪魔の数");
-  const DemonRef sample = raceOrderAt(0);
-  const int innate = skillsOf(sample, SkillList::First)[0];
+  // A skill that some demons have from the start and others learn later, and
+  // a skill learnt later by one of the first.
+  int innate = 0;
+  for (int position = 1; innate == 0; ++position) {
+    const int skill = kindOrderAt(position);
+    const std::vector<DemonRef> all = holders(skill);
+    const auto fromStart = std::count_if(all.begin(), all.end(), [skill](DemonRef d) { return innateHolds(d, skill); });
+    if (fromStart > 1 && fromStart < static_cast<long>(all.size())) innate = skill;
+  }
+  const std::vector<DemonRef> innateHolders = holders(innate);
+  const DemonRef sample = *std::find_if(innateHolders.begin(), innateHolders.end(),
+                                        [innate](DemonRef d) { return innateHolds(d, innate); });
   const int learnt = skillsOf(sample, SkillList::Second)[0];
   auto pickSkill = [](CompendiumWindow* w, int combo, int skill) {
     named<QComboBox>(w, QStringLiteral("スキル%1").arg(combo))->setCurrentIndex(kindPositionOf(skill));
   };
-  auto tick = [](CompendiumWindow* w, const QString& box) { QTest::mouseClick(named<QCheckBox>(w, box), Qt::LeftButton); };
+  auto tick = [](CompendiumWindow* w, const QString& box) {
+    QTest::mouseClick(named<QCheckBox>(w, box), Qt::LeftButton);
+  };
   const std::vector<CompendiumCase> cases = {
       {"everyone", [](CompendiumWindow*) {}, [](DemonRef) { return true; }},
       {"race 5 from level 30",
@@ -199,14 +244,17 @@ TEST_F(ToolWindowsTest, TheCompendiumShowsAndCountsTheDemonsEachFilterLets) {
          named<QComboBox>(w, "耐性の属性")->setCurrentIndex(7);
          for (const char* grade : {"耐性が無", "耐性が吸", "耐性が反"}) tick(w, grade);
        },
-       [](DemonRef d) { return QStringList({"無", "吸", "反"}).contains(QString::fromUtf8(cell(resistanceColumn(6), d))); }},
+       [](DemonRef d) {
+         return QStringList({"無", "吸", "反"}).contains(QString::fromUtf8(cell(resistanceColumn(6), d)));
+       }},
       {"marks 口 and 羽",
        [&](CompendiumWindow* w) {
          tick(w, "印 口 あり");
          tick(w, "印 羽 あり");
        },
        [](DemonRef d) { return cell(markColumn(0), d) == "口" && cell(markColumn(1), d) == "羽"; }},
-      {"two skills", [&](CompendiumWindow* w) {
+      {"two skills",
+       [&](CompendiumWindow* w) {
          pickSkill(w, 1, innate);
          pickSkill(w, 3, learnt);
        },
