@@ -218,6 +218,10 @@
         <source>Lv%1 %2 %3</source>
         <translation>Lv%1 %2 %3</translation>
     </message>
+    <message>
+        <source>、</source>
+        <translation>, </translation>
+    </message>
 </context>
 <context>
     <name>DisplayLanguage</name>
@@ -239,6 +243,10 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Quillmoor</source>
+        <translation>Quillmoor</translation>
     </message>
 </context>
 <context>
@@ -286,6 +294,10 @@
     <message>
         <source>表示言語(&amp;L)</source>
         <translation>Display &amp;Language</translation>
+    </message>
+    <message>
+        <source>Quillmoor ver.1.705</source>
+        <translation>Quillmoor ver.1.705</translation>
     </message>
 </context>
 <context>
@@ -499,10 +511,6 @@
         <translation>Resistance is %1</translation>
     </message>
     <message>
-        <source>印:</source>
-        <translation>Marks:</translation>
-    </message>
-    <message>
         <source>印 %1 あり</source>
         <translation>Has the %1 mark</translation>
     </message>
@@ -548,6 +556,10 @@
             <numerusform>%n shown</numerusform>
             <numerusform>%n shown</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>印(&amp;A):</source>
+        <translation>M&amp;arks:</translation>
     </message>
 </context>
 <context>
@@ -659,6 +671,10 @@
     <message>
         <source>月齢合体: %1</source>
         <translation>Phase fusion: %1</translation>
+    </message>
+    <message>
+        <source>同じ悪魔どうしは合体できません</source>
+        <translation>A demon cannot fuse with itself</translation>
     </message>
 </context>
 <context>

@@ -46,13 +46,11 @@ const char* const GradeTexts[ResistanceGradeTotal] = {
     QT_TRANSLATE_NOOP("qmoor::CompendiumWindow", "強"), QT_TRANSLATE_NOOP("qmoor::CompendiumWindow", "無"),
     QT_TRANSLATE_NOOP("qmoor::CompendiumWindow", "吸"), QT_TRANSLATE_NOOP("qmoor::CompendiumWindow", "反")};
 
-QString fromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
-
 QString skillsText(const std::array<int, SkillListLength>& skills) {
   QStringList names;
   for (int skill : skills)
     if (const QString name = skillText(skill); !name.isEmpty()) names << name;
-  return names.join(QStringLiteral("、"));
+  return joinedNames(names);
 }
 
 const CompendiumRow& rowAt(int index) { return compendiumRows()[static_cast<size_t>(index)]; }
@@ -107,14 +105,14 @@ void CompendiumWindow::build() {
         column([k] { return tr(StatHeadings[k]); }, [k](const CompendiumRow& r) { return r.stats[k]; }, right));
   for (size_t k = 0; k < ResistanceTotal; ++k)
     columns.push_back(column([k] { return tr(ResistanceHeadings[k]); },
-                             [k](const CompendiumRow& r) { return fromUtf8(resistanceText(r.resistances[k])); },
+                             [k](const CompendiumRow& r) { return resistanceCellText(resistanceText(r.resistances[k])); },
                              Qt::AlignCenter));
   for (size_t k = 0; k < MarkTotal; ++k)
     columns.push_back(column([k] { return tr(MarkHeadings[k]); },
                              [k](const CompendiumRow& r) { return r.marks[k] ? tr(MarkHeadings[k]) : QString(); },
                              Qt::AlignCenter));
   columns.push_back(
-      column([] { return tr("継承"); }, [](const CompendiumRow& r) { return fromUtf8(r.inheritance); }, left));
+      column([] { return tr("継承"); }, [](const CompendiumRow& r) { return inheritanceText(r.inheritance); }, left));
   columns.push_back(
       column([] { return tr("初期スキル"); }, [](const CompendiumRow& r) { return skillsText(r.first); }, left));
   columns.push_back(

@@ -3,9 +3,10 @@
 
 #include <QCoreApplication>
 
+#include "app/display_language.h"
 #include "data/compendium.h"
-#include "data/races.h"
-#include "data/skills.h"
+#include "data/types.h"
+#include "names/names.h"
 
 namespace qmoor {
 
@@ -13,14 +14,26 @@ namespace {
 QString fromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 }  // namespace
 
-QString demonNameText(DemonRef demon) { return fromUtf8(cell(Column::Name, demon)).trimmed(); }
+// Names in the display language, read anew on each call, so that a window
+// showing them again after LanguageChange shows them in the new language.
+QString demonNameText(DemonRef demon) { return fromUtf8(demonName(demon, displayLanguage())).trimmed(); }
 
-QString raceText(Race race) { return fromUtf8(raceName(race)).trimmed(); }
+QString raceText(Race race) { return fromUtf8(raceName(race, displayLanguage())); }
 
 QString skillText(int skill) {
   if (skill <= 0 || skill >= SkillSentinel) return {};
-  return fromUtf8(skillName(skill));
+  return fromUtf8(skillName(skill, displayLanguage()));
 }
+
+QString resistanceCellText(std::string_view cell) {
+  const Language language = displayLanguage();
+  if (language == Language::English && cell == "　") return {};
+  return fromUtf8(resistanceValue(cell, language));
+}
+
+QString inheritanceText(std::string_view word) { return fromUtf8(inheritanceWord(word, displayLanguage())); }
+
+QString joinedNames(const QStringList& names) { return names.join(QCoreApplication::translate("DemonTexts", "、")); }
 
 QString demonEntryText(DemonRef demon) {
   return QCoreApplication::translate("DemonTexts", "Lv%1 %2 %3")

@@ -3,6 +3,8 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
+#include <string_view>
 
 #include "data/types.h"
 
@@ -13,5 +15,11 @@ QString raceText(Race race);   // without the padding blanks
 QString skillText(int skill);  // empty for 0 and the sentinel
 // "Lv95 魔王 ベルゼブブ": level, race and name, as the demon pickers list them.
 QString demonEntryText(DemonRef demon);
+// A compendium resistance cell (強 無 吸 反 弱, blank for none) and an
+// inheritance word, in the display language.
+QString resistanceCellText(std::string_view cell);
+QString inheritanceText(std::string_view word);
+// Names listed in one cell or line: "、" between them, ", " in English.
+QString joinedNames(const QStringList& names);
 
 }  // namespace qmoor

@@ -38,7 +38,7 @@ std::optional<DemonRef> firstOf(const std::vector<DemonRef>& demons) {
 QString phaseText(const std::vector<DemonRef>& demons) {
   QStringList entries;
   for (DemonRef demon : demons) entries << demonEntryText(demon);
-  return entries.join(QStringLiteral("、"));
+  return joinedNames(entries);
 }
 
 int levelOrNone(const std::optional<DemonRef>& demon) { return demon ? level(*demon) : -1; }

@@ -34,16 +34,12 @@ void addMenuTexts(const QMenu& menu, QStringList& texts) {
   }
 }
 
-// Every text the user can see or a screen reader can speak in the window's
-// visible widgets and its menus.
-QStringList shownTexts(const CMainFrame& frame) {
-  QStringList texts{frame.windowTitle()};
-  for (const QAction* entry : frame.menuBar()->actions()) {
-    texts << entry->text();
-    if (entry->menu()) addMenuTexts(*entry->menu(), texts);
-  }
-  for (const QWidget* w : frame.findChildren<QWidget*>()) {
-    if (!w->isVisibleTo(&frame)) continue;
+// Every text the user can see or a screen reader can speak in a window's
+// visible widgets.
+void addWindowTexts(const QWidget& window, QStringList& texts) {
+  texts << window.windowTitle();
+  for (const QWidget* w : window.findChildren<QWidget*>()) {
+    if (!w->isVisibleTo(&window) || w->window() != &window) continue;
     texts << w->accessibleName() << w->toolTip();
     if (auto* label = qobject_cast<const QLabel*>(w)) texts << label->text();
     if (auto* button = qobject_cast<const QAbstractButton*>(w)) texts << button->text();
@@ -60,6 +56,18 @@ QStringList shownTexts(const CMainFrame& frame) {
         for (int c = 0; c < model.columnCount(); ++c) texts << model.index(r, c).data().toString();
     }
   }
+}
+
+// The main window with its menus, then every other window open (the tools').
+QStringList shownTexts(const CMainFrame& frame) {
+  QStringList texts;
+  for (const QAction* entry : frame.menuBar()->actions()) {
+    texts << entry->text();
+    if (entry->menu()) addMenuTexts(*entry->menu(), texts);
+  }
+  addWindowTexts(frame, texts);
+  for (const QWidget* window : QApplication::topLevelWidgets())
+    if (window != &frame && window->isVisible() && !qobject_cast<const QMenu*>(window)) addWindowTexts(*window, texts);
   return texts;
 }
 
@@ -104,14 +112,17 @@ TEST_F(LanguageSwitch, RetranslatesEveryTextAtOnceKeepsTheQueryAndComesBackExact
   std::ostringstream dumps, errors;
   ASSERT_EQ(ScriptRunner(app.view(), app.host(), dumps).run(script, errors), 0) << errors.str();
   app.form().syncDirty();
+  for (QAction* tool : app.frame().toolsMenu()->actions())
+    if (!tool->menu() && !tool->isSeparator()) tool->trigger();
   QApplication::processEvents();
   const QStringList japanese = shownTexts(app.frame());
+  ASSERT_GT(QApplication::topLevelWidgets().size(), 1);
   const std::string query = dumpState(app.view()).dump();
 
   languageAction(app.frame(), Language::English)->trigger();
   QApplication::processEvents();
   EXPECT_EQ(displayLanguage(), Language::English);
-  EXPECT_EQ(japaneseIn(shownTexts(app.frame())), QStringList());
+  EXPECT_EQ(japaneseIn(shownTexts(app.frame())).join(" | ").toStdString(), "");
   EXPECT_EQ(dumpState(app.view()).dump(), query);
   EXPECT_EQ(savedDisplayLanguage(), Language::English);
   EXPECT_TRUE(languageAction(app.frame(), Language::English)->isChecked());
