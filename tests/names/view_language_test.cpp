@@ -3,6 +3,9 @@
 // back to Japanese restores every text byte for byte.
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+
+#include <cstdio>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -104,6 +107,25 @@ TEST(ViewLanguage, EveryCaptionOfTheFormAndEverySpecialRecipeLineHasEnglish) {
     }
   }
 }
+
+#ifdef QMOOR_DRIVE_PATH
+// What qmoor-drive prints for `dump 1005` with the given options, and its exit status.
+std::pair<std::string, int> driveRaceCombo(const std::string& options) {
+  const std::string command = "printf 'dump 1005\\n' | " QMOOR_DRIVE_PATH " " + options + " 2>/dev/null";
+  FILE* pipe = popen(command.c_str(), "r");
+  std::string output;
+  char buffer[4096];
+  while (const std::size_t read = std::fread(buffer, 1, sizeof buffer, pipe)) output.append(buffer, read);
+  const int status = pclose(pipe);
+  return {output, WIFEXITED(status) ? WEXITSTATUS(status) : -1};
+}
+
+TEST(ViewLanguage, QmoorDriveStartsInTheLanguageItIsGiven) {
+  EXPECT_NE(driveRaceCombo("--lang en").first.find("\"items\":[\"Deity\",\"Megami\""), std::string::npos);
+  EXPECT_NE(driveRaceCombo("").first.find("\"items\":[\"魔神   \""), std::string::npos);
+  EXPECT_EQ(driveRaceCombo("--lang de").second, 2);
+}
+#endif
 
 }  // namespace
 }  // namespace qmoor
