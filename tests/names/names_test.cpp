@@ -174,6 +174,23 @@ TEST(Names, EnglishLabelsKeepTheShapesOfTheJapaneseOnes) {
   }
 }
 
+TEST(Names, TheDetailPanelsShortFormsTellItsColumnsApart) {
+  std::set<std::string_view> resistances, marks, values;
+  for (int k = 0; k < 10; ++k) {
+    resistances.insert(shortForm(resistanceHeading(k, Language::English), Language::English));
+    marks.insert(shortForm(markHeading(k, Language::English), Language::English));
+  }
+  for (std::string_view value : {"強", "無", "吸", "反", "弱"})
+    values.insert(shortForm(resistanceValue(value, Language::English), Language::English));
+  for (const auto& forms : {resistances, marks, values}) {
+    for (std::string_view form : forms) EXPECT_EQ(form.size(), 2u) << form;
+  }
+  EXPECT_EQ(resistances.size(), 10u);
+  EXPECT_EQ(marks.size(), 10u);
+  EXPECT_EQ(values.size(), 5u);
+  EXPECT_EQ(shortForm("Phys", Language::Japanese), "Phys");
+}
+
 TEST(Names, EnglishOrdersTheKanaCombosSkillsAlphabetically) {
   std::vector<int> kana, english;
   for (int position = 0; position < SkillOrderLength; ++position) {

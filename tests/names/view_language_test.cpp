@@ -6,6 +6,8 @@
 #include <sys/wait.h>
 
 #include <cstdio>
+#include <fstream>
+#include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -91,6 +93,19 @@ TEST(ViewLanguage, SwitchingShowsWhatAViewStartedInTheLanguageShows) {
     EXPECT_EQ(difference(dumpAfter(Language::English, story, {Language::Japanese}), japanese), "");
     EXPECT_EQ(firstJapanese(englishStory + english), "");
   }
+}
+
+TEST(ViewLanguage, SavedFilesAreTheSameInEitherLanguage) {
+  const std::string story = "select 1026 2\nselect 1172 40\nclick 1174\nselect 1181 12\nclick 1168\nselect 1005 17\nselect 1002 2\n";
+  std::vector<std::string> files;
+  for (Language language : {Language::Japanese, Language::English}) {
+    const std::string path = ::testing::TempDir() + "language-" + std::string(languageCode(language)) + ".qmf";
+    dumpAfter(language, story + "save " + path + "\n", {});
+    std::ifstream file(path, std::ios::binary);
+    files.emplace_back(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+  }
+  EXPECT_FALSE(files[0].empty());
+  EXPECT_EQ(files[0], files[1]);
 }
 
 TEST(ViewLanguage, EveryCaptionOfTheFormAndEverySpecialRecipeLineHasEnglish) {
