@@ -122,6 +122,7 @@ TEST_F(LanguageSwitch, RetranslatesEveryTextAtOnceKeepsTheQueryAndComesBackExact
   languageAction(app.frame(), Language::English)->trigger();
   QApplication::processEvents();
   EXPECT_EQ(displayLanguage(), Language::English);
+  EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancel"));  // Qt's own dialogs
   EXPECT_EQ(japaneseIn(shownTexts(app.frame())).join(" | ").toStdString(), "");
   EXPECT_EQ(dumpState(app.view()).dump(), query);
   EXPECT_EQ(savedDisplayLanguage(), Language::English);
@@ -130,6 +131,7 @@ TEST_F(LanguageSwitch, RetranslatesEveryTextAtOnceKeepsTheQueryAndComesBackExact
   languageAction(app.frame(), Language::Japanese)->trigger();
   QApplication::processEvents();
   EXPECT_EQ(shownTexts(app.frame()), japanese);
+  EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("キャンセル"));
   EXPECT_EQ(savedDisplayLanguage(), Language::Japanese);
 }
 
