@@ -524,7 +524,7 @@
     </message>
     <message>
         <source>スキル名を入力</source>
-        <translation>Type a skill name</translation>
+        <translation>Skill name</translation>
     </message>
     <message>
         <source>初期スキルのみ(&amp;I)</source>
