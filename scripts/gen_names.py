@@ -28,7 +28,8 @@ HEADINGS = {
     "resist": ("ResistanceHeadings", [f"{k}:{c}" for k, c in enumerate("物火氷電衝破呪魔経精")]),
     "resist-value": ("ResistanceValues", ["強", "無", "吸", "反", "弱"]),
     "mark": ("MarkHeadings", [f"{k}:{c}" for k, c in enumerate("口羽目突咬爪針武乙会")]),
-    "inherit": ("InheritanceWords", ["全魔法", "物理", "破魔", "衝撃", "回復", "火炎", "電撃", "呪殺", "氷結", "補助"]),
+    "inherit": ("InheritanceWords",
+                ["全魔法", "物理", "破魔", "衝撃", "回復", "火炎", "電撃", "呪殺", "氷結", "補助"]),
     "caption": ("Captions", ["継承"]),
 }
 

@@ -105,7 +105,9 @@ void CompendiumWindow::build() {
         column([k] { return tr(StatHeadings[k]); }, [k](const CompendiumRow& r) { return r.stats[k]; }, right));
   for (size_t k = 0; k < ResistanceTotal; ++k)
     columns.push_back(column([k] { return tr(ResistanceHeadings[k]); },
-                             [k](const CompendiumRow& r) { return resistanceCellText(resistanceText(r.resistances[k])); },
+                             [k](const CompendiumRow& r) {
+                               return resistanceCellText(resistanceText(r.resistances[k]));
+                             },
                              Qt::AlignCenter));
   for (size_t k = 0; k < MarkTotal; ++k)
     columns.push_back(column([k] { return tr(MarkHeadings[k]); },

@@ -150,9 +150,10 @@ void CQmoorView::showFixedTexts() {
 
   std::vector<Heading> stats, resistances, marks;
   const std::string_view statsJa[] = {"HP", "MP", "力", "魔", "体", "速", "運"};
+  const int statWidths[] = {28, 30, 24, 24, 24, 24, 24};
   const std::string_view resistancesJa[] = {"物", "火", "氷", "電", "衝", "破", "呪", "魔", "経", "精"};
   const std::string_view marksJa[] = {"口", "羽", "目", "突", "咬", "爪", "針", "武", "乙", "会"};
-  for (int k = 0; k < StatHeadingTotal; ++k) stats.push_back({statsJa[k], statHeading(k, Language::English), k == 1 ? 30 : k == 0 ? 28 : 24});
+  for (int k = 0; k < StatHeadingTotal; ++k) stats.push_back({statsJa[k], statHeading(k, Language::English), statWidths[k]});
   for (int k = 0; k < 10; ++k) {
     resistances.push_back({resistancesJa[k], resistanceHeading(k, Language::English), 24});
     marks.push_back({marksJa[k], markHeading(k, Language::English), 24});
@@ -162,7 +163,8 @@ void CQmoorView::showFixedTexts() {
   showHeadings(form_.listView(ControlId::MarksView), marks, language_);
   showHeadings(form_.listView(ControlId::InheritanceView), {{"継承", inheritanceHeading(Language::English), 48}}, language_);
   showHeadings(form_.listView(ControlId::MaterialPairView),
-               {{"素材悪魔1", uiText("素材悪魔1", Language::English), 120}, {"素材悪魔2", uiText("素材悪魔2", Language::English), 120}},
+               {{"素材悪魔1", uiText("素材悪魔1", Language::English), 120},
+                {"素材悪魔2", uiText("素材悪魔2", Language::English), 120}},
                language_);
 
   std::vector<std::string> races, materialRaces{uiString("指定なし")}, levelOrder, raceOrder, kind, kana;
@@ -204,9 +206,11 @@ void CQmoorView::retranslateShownTexts(Language previous) {
   const Language to = language_;
   for (ControlId id : {ControlId::DemonList, ControlId::DemonCombo})
     retranslateList(form_.list(id), labelVocabulary<raceLabel>(), to);
-  for (ControlId id : {ControlId::MaterialList1, ControlId::MaterialList2, ControlId::Material1Combo, ControlId::Material2Combo})
+  for (ControlId id :
+       {ControlId::MaterialList1, ControlId::MaterialList2, ControlId::Material1Combo, ControlId::Material2Combo})
     retranslateList(form_.list(id), labelVocabulary<materialLabel>(), to);
-  for (ControlId id : {ControlId::HolderList1, ControlId::HolderList2, ControlId::HolderCombo1, ControlId::HolderCombo2})
+  for (ControlId id :
+       {ControlId::HolderList1, ControlId::HolderList2, ControlId::HolderCombo1, ControlId::HolderCombo2})
     retranslateList(form_.list(id), labelVocabulary<holderLabel>(), to);
   for (ControlId id : {ControlId::RacePairList, ControlId::RacePairCombo})
     retranslateList(form_.list(id), racePairVocabulary(), to);
