@@ -9,6 +9,7 @@
 
 #include "data/compendium.h"
 #include "data/races.h"
+#include "data/skill_catalogue.h"
 #include "data/skills.h"
 #include "names/names.h"
 #include "query/closest_names.h"
@@ -26,28 +27,12 @@ std::optional<int> wholeNumber(std::string_view text) {
   return number;
 }
 
-bool sameName(std::string_view typed, std::string_view name) {
-  return foldedCodePoints(typed) == foldedCodePoints(name);
-}
-
 std::vector<DemonRef> allDemons() {
   std::vector<DemonRef> demons;
   for (Race race = 0; race < RaceTotal; ++race) {
     for (Slot slot = 0; slot < raceCount(race); ++slot) demons.push_back({race, slot});
   }
   return demons;
-}
-
-std::vector<DemonRef> demonsNamed(std::string_view text) {
-  std::vector<DemonRef> found;
-  for (const DemonRef demon : allDemons()) {
-    for (const Language language : Languages) {
-      if (sameName(text, demonName(demon, language)) && std::find(found.begin(), found.end(), demon) == found.end()) {
-        found.push_back(demon);
-      }
-    }
-  }
-  return found;
 }
 
 // A name that names one demon alone; a shared name gets its level appended.
@@ -91,7 +76,10 @@ std::optional<DemonRef> byNameAndLevel(std::string_view text) {
   return std::nullopt;
 }
 
-bool isNamedSkill(int skill) { return skill > 0 && skill < SkillSentinel && !skillName(skill).empty(); }
+// The skills a demon can hold: named catalogue entries and evolution entries, not "？".
+bool isNamedSkill(int skill) {
+  return skill > 0 && skill < SkillSentinel && skill != UnnamedSkill && !skillName(skill).empty();
+}
 
 }  // namespace
 
@@ -120,13 +108,11 @@ int resolveSkill(std::string_view text) {
     if (isNamedSkill(*number)) return *number;
     throw UsageError("no skill numbered " + std::string(text));
   }
+  if (const std::optional<int> skill = skillNamed(text)) return *skill;
   std::vector<std::string> candidates;
   for (int skill = 1; skill < SkillSentinel; ++skill) {
     if (!isNamedSkill(skill)) continue;
-    for (const Language language : Languages) {
-      if (sameName(text, skillName(skill, language))) return skill;
-      candidates.emplace_back(skillName(skill, language));
-    }
+    for (const Language language : Languages) candidates.emplace_back(skillName(skill, language));
   }
   unknown("skill", text, candidates);
 }
@@ -136,12 +122,10 @@ Race resolveRace(std::string_view text) {
     if (*number >= 0 && *number < RaceTotal) return *number;
     throw UsageError("no race numbered " + std::string(text) + "; races are 0 to 31");
   }
+  if (const std::optional<Race> race = raceNamed(text)) return *race;
   std::vector<std::string> candidates;
   for (Race race = 0; race < RaceTotal; ++race) {
-    for (const Language language : Languages) {
-      if (sameName(text, raceName(race, language))) return race;
-      candidates.emplace_back(raceName(race, language));
-    }
+    for (const Language language : Languages) candidates.emplace_back(raceName(race, language));
   }
   unknown("race", text, candidates);
 }

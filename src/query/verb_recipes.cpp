@@ -85,14 +85,16 @@ void writeSection(const QueryContext& context, std::string_view heading, const T
   }
 }
 
+std::string requiredText(const std::optional<RequiredTotal>& required, const QueryContext& context) {
+  if (!required) return "---";
+  return std::to_string(required->low) + std::string(context.say("～", "-")) + std::to_string(required->high);
+}
+
 void writeText(const RecipeAnswer& answer, const QueryContext& context) {
   const Language language = context.language;
   context.out << demonLabel(answer.target, language) << '\n';
   context.out << context.say("必要な合計レベル", "required total level") << "  "
-              << (answer.required ? std::to_string(answer.required->low) + context.say("～", "-") +
-                                        std::to_string(answer.required->high)
-                                  : "---")
-              << '\n';
+              << requiredText(answer.required, context) << '\n';
 
   TextTable races({{std::string(context.say("種族1", "race 1"))}, {std::string(context.say("種族2", "race 2"))}});
   for (const RacePair& pair : answer.racePairs) {
