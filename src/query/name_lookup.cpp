@@ -90,7 +90,7 @@ DemonRef resolveDemon(std::string_view text) {
   if (named.size() > 1) {
     std::vector<std::string> choices;
     for (const DemonRef demon : named) {
-      choices.push_back(uniqueName(demon, Language::Japanese));
+      for (const Language language : Languages) choices.push_back(uniqueName(demon, language));
       choices.push_back(std::to_string(demon.race) + "/" + std::to_string(demon.slot));
     }
     throw UsageError("'" + std::string(text) + "' names several demons; say which: " + joined(choices));

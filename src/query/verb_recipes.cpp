@@ -115,7 +115,7 @@ void writeText(const RecipeAnswer& answer, const QueryContext& context) {
   writeSection(context, context.say("素材悪魔", "material pairs"), materials);
 
   if (!answer.recipeLines.empty()) {
-    context.out << '\n' << context.say("特殊合体", "special fusion") << '\n';
+    context.out << '\n' << context.say("レシピ", "recipe") << '\n';
     for (const std::string& line : answer.recipeLines) {
       if (!line.empty()) context.out << line << '\n';
     }
