@@ -48,7 +48,7 @@ using DemonNameOf = std::function<std::string_view(DemonRef)>;
 
 // Sortable columns: the race (race/slot order) and every text column.
 struct SortKey {
-  std::optional<Column> column;  // none: race
+  std::optional<Column> column{};  // none: race
   bool descending = false;
 };
 // The given rows reordered by the key; stable, and equal rows keep race/slot order in both directions.
@@ -60,13 +60,13 @@ struct ResistanceCondition {
 };
 
 struct CompendiumFilter {
-  std::optional<Race> race;
-  std::string nameText;  // substring of the name, ASCII letters in either case; empty accepts every name
+  std::optional<Race> race{};
+  std::string nameText{};  // substring of the name, ASCII letters in either case; empty accepts every name
   int minLevel = 1;
   int maxLevel = 99;
-  std::vector<ResistanceCondition> resistances;  // all must hold
+  std::vector<ResistanceCondition> resistances{};  // all must hold
   std::array<bool, MarkTotal> requiredMarks{};   // every ticked mark must be carried
-  std::vector<int> skills;                       // skill numbers the demon must all hold (one to four)
+  std::vector<int> skills{};                     // skill numbers the demon must all hold (one to four)
   bool innateOnly = false;                       // skills count only in the first list
 };
 
