@@ -117,8 +117,8 @@ void writeText(const std::vector<int>& shown, const QueryContext& context) {
     cells.push_back(std::to_string(row.hp));
     cells.push_back(std::to_string(row.mp));
     for (int stat : row.stats) cells.push_back(std::to_string(stat));
-    for (int k = 0; k < ResistanceTotal; ++k) {
-      cells.emplace_back(resistanceValue(cell(resistanceColumn(k), row.demon), language));
+    for (Resistance grade : row.resistances) {
+      cells.emplace_back(grade == Resistance::Normal ? "" : resistanceValue(resistanceText(grade), language));
     }
     cells.emplace_back(inheritanceWord(row.inheritance, language));
     table.addRow(std::move(cells));
