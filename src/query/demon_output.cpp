@@ -5,18 +5,27 @@
 
 namespace qmoor::query {
 
-Json refJson(DemonRef demon, Language language) {
-  return {{"race", demon.race}, {"slot", demon.slot}, {"name", demonName(demon, language)}, {"level", level(demon)}};
+void writeRef(JsonWriter& json, DemonRef demon, Language language) {
+  json.beginObject()
+      .key("race").value(demon.race)
+      .key("slot").value(demon.slot)
+      .key("name").value(demonName(demon, language))
+      .key("level").value(level(demon))
+      .endObject();
 }
 
-Json refJson(const std::optional<DemonRef>& demon, Language language) {
-  return demon ? refJson(*demon, language) : Json(nullptr);
+void writeRef(JsonWriter& json, const std::optional<DemonRef>& demon, Language language) {
+  if (demon) {
+    writeRef(json, *demon, language);
+  } else {
+    json.null();
+  }
 }
 
-Json refsJson(const std::vector<DemonRef>& demons, Language language) {
-  Json list = Json::array();
-  for (const DemonRef demon : demons) list.push_back(refJson(demon, language));
-  return list;
+void writeRefs(JsonWriter& json, const std::vector<DemonRef>& demons, Language language) {
+  json.beginArray();
+  for (const DemonRef demon : demons) writeRef(json, demon, language);
+  json.endArray();
 }
 
 std::string demonLabel(DemonRef demon, Language language) {
@@ -32,7 +41,5 @@ std::vector<std::string> demonCells(DemonRef demon, Language language) {
   return {std::to_string(level(demon)), std::string(raceName(demon.race, language)),
           std::string(demonName(demon, language))};
 }
-
-void writeJson(const QueryContext& context, const Json& document) { context.out << document.dump() << '\n'; }
 
 }  // namespace qmoor::query

@@ -3,29 +3,24 @@
 // table (level, race, name) or one label ("LV95 魔王 ベルゼブブ").
 #pragma once
 
-#include <nlohmann/json.hpp>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "data/types.h"
+#include "query/json_writer.h"
 #include "query/text_table.h"
 #include "query/verb.h"
 
 namespace qmoor::query {
 
-using Json = nlohmann::ordered_json;
-
-Json refJson(DemonRef demon, Language language);
-Json refJson(const std::optional<DemonRef>& demon, Language language);  // null for none
-Json refsJson(const std::vector<DemonRef>& demons, Language language);
+void writeRef(JsonWriter& json, DemonRef demon, Language language);
+void writeRef(JsonWriter& json, const std::optional<DemonRef>& demon, Language language);  // null for none
+void writeRefs(JsonWriter& json, const std::vector<DemonRef>& demons, Language language);
 
 std::string demonLabel(DemonRef demon, Language language);
 // The three columns LV, race and name, headed in the chosen language.
 std::vector<TextTable::Column> demonColumns(const QueryContext& context);
 std::vector<std::string> demonCells(DemonRef demon, Language language);
-
-// Prints the document on one line.
-void writeJson(const QueryContext& context, const Json& document);
 
 }  // namespace qmoor::query

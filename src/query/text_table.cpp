@@ -8,17 +8,31 @@
 namespace qmoor::query {
 namespace {
 
-void writeLine(std::ostream& out, const std::vector<TextTable::Column>& columns, const std::vector<std::string>& cells,
+struct Cell {
+  const std::string* text;
+  int width;
+};
+
+void writeLine(std::ostream& out, const std::vector<TextTable::Column>& columns, const std::vector<Cell>& cells,
                const std::vector<int>& widths) {
   std::string line;
   for (std::size_t c = 0; c < columns.size(); ++c) {
-    const std::string& cell = cells[c];
-    const std::string padding(static_cast<std::size_t>(widths[c] - displayWidth(cell)), ' ');
+    const std::string padding(static_cast<std::size_t>(widths[c] - cells[c].width), ' ');
     if (c > 0) line += "  ";
-    line += columns[c].align == Align::Right ? padding + cell : cell + padding;
+    line += columns[c].align == Align::Right ? padding + *cells[c].text : *cells[c].text + padding;
   }
   line.erase(line.find_last_not_of(' ') + 1);
   out << line << '\n';
+}
+
+std::vector<Cell> measured(const std::vector<std::string>& texts, std::vector<int>& widths) {
+  std::vector<Cell> cells;
+  cells.reserve(texts.size());
+  for (std::size_t c = 0; c < texts.size(); ++c) {
+    cells.push_back({&texts[c], displayWidth(texts[c])});
+    widths[c] = std::max(widths[c], cells.back().width);
+  }
+  return cells;
 }
 
 }  // namespace
@@ -33,13 +47,13 @@ void TextTable::addRow(std::vector<std::string> cells) {
 void TextTable::write(std::ostream& out) const {
   std::vector<int> widths(columns_.size(), 0);
   std::vector<std::string> headings;
-  for (std::size_t c = 0; c < columns_.size(); ++c) {
-    headings.push_back(columns_[c].heading);
-    widths[c] = displayWidth(columns_[c].heading);
-    for (const auto& row : rows_) widths[c] = std::max(widths[c], displayWidth(row[c]));
-  }
-  writeLine(out, columns_, headings, widths);
-  for (const auto& row : rows_) writeLine(out, columns_, row, widths);
+  for (const Column& column : columns_) headings.push_back(column.heading);
+  const std::vector<Cell> headingCells = measured(headings, widths);
+  std::vector<std::vector<Cell>> rowCells;
+  rowCells.reserve(rows_.size());
+  for (const auto& row : rows_) rowCells.push_back(measured(row, widths));
+  writeLine(out, columns_, headingCells, widths);
+  for (const auto& cells : rowCells) writeLine(out, columns_, cells, widths);
 }
 
 }  // namespace qmoor::query

@@ -30,34 +30,33 @@ bool within(char32_t c, const Range* begin, const Range* end) {
 
 constexpr char32_t Replacement = 0xFFFD;
 
+// The code point at utf8[i], moving i past it; a malformed byte is U+FFFD.
+char32_t decodeAt(std::string_view utf8, std::size_t& i) {
+  const auto lead = static_cast<unsigned char>(utf8[i]);
+  const int length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : (lead >> 3) == 0x1E ? 4 : 0;
+  if (length == 0 || i + static_cast<std::size_t>(length) > utf8.size()) {
+    ++i;
+    return Replacement;
+  }
+  char32_t c = length == 1 ? lead : lead & (0x7F >> length);
+  for (int k = 1; k < length; ++k) {
+    const auto next = static_cast<unsigned char>(utf8[i + static_cast<std::size_t>(k)]);
+    if ((next & 0xC0) != 0x80) {
+      ++i;
+      return Replacement;
+    }
+    c = (c << 6) | (next & 0x3F);
+  }
+  i += static_cast<std::size_t>(length);
+  return c;
+}
+
 }  // namespace
 
 std::u32string codePoints(std::string_view utf8) {
   std::u32string out;
   out.reserve(utf8.size());
-  for (std::size_t i = 0; i < utf8.size();) {
-    const auto lead = static_cast<unsigned char>(utf8[i]);
-    const int length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : (lead >> 3) == 0x1E ? 4 : 0;
-    if (length == 0 || i + static_cast<std::size_t>(length) > utf8.size()) {
-      out.push_back(Replacement);
-      ++i;
-      continue;
-    }
-    char32_t c = length == 1 ? lead : lead & (0x7F >> length);
-    bool valid = true;
-    for (int k = 1; k < length; ++k) {
-      const auto next = static_cast<unsigned char>(utf8[i + static_cast<std::size_t>(k)]);
-      valid = valid && (next & 0xC0) == 0x80;
-      c = (c << 6) | (next & 0x3F);
-    }
-    if (!valid) {
-      out.push_back(Replacement);
-      ++i;
-      continue;
-    }
-    out.push_back(c);
-    i += static_cast<std::size_t>(length);
-  }
+  for (std::size_t i = 0; i < utf8.size();) out.push_back(decodeAt(utf8, i));
   return out;
 }
 
@@ -69,7 +68,15 @@ int columnWidth(char32_t c) {
 
 int displayWidth(std::string_view utf8) {
   int width = 0;
-  for (char32_t c : codePoints(utf8)) width += columnWidth(c);
+  for (std::size_t i = 0; i < utf8.size();) {
+    const auto byte = static_cast<unsigned char>(utf8[i]);
+    if (byte >= 0x20 && byte < 0x7F) {  // printable ASCII, the common case
+      ++width;
+      ++i;
+    } else {
+      width += columnWidth(decodeAt(utf8, i));
+    }
+  }
   return width;
 }
 

@@ -77,28 +77,26 @@ CompendiumFilter filterFrom(const Arguments& arguments) {
   return filter;
 }
 
-Json skillNames(const std::array<int, SkillListLength>& skills, Language language) {
-  Json names = Json::array();
+void writeSkills(JsonWriter& json, const std::array<int, SkillListLength>& skills, Language language) {
+  json.beginArray();
   for (int skill : skills) {
-    if (skill != 0) names.push_back(skillName(skill, language));
+    if (skill != 0) json.value(skillName(skill, language));
   }
-  return names;
+  json.endArray();
 }
 
-Json rowJson(const CompendiumRow& row, Language language) {
-  Json resist = Json::array();
-  Json marks = Json::array();
-  for (int k = 0; k < ResistanceTotal; ++k) resist.push_back(cell(resistanceColumn(k), row.demon));
-  for (int k = 0; k < MarkTotal; ++k) marks.push_back(cell(markColumn(k), row.demon));
-  return {{"ref", refJson(row.demon, language)},
-          {"hp", row.hp},
-          {"mp", row.mp},
-          {"stats", row.stats},
-          {"resist", std::move(resist)},
-          {"marks", std::move(marks)},
-          {"inherit", inheritanceWord(row.inheritance, language)},
-          {"first", skillNames(row.first, language)},
-          {"second", skillNames(row.second, language)}};
+void writeRow(JsonWriter& json, const CompendiumRow& row, Language language) {
+  writeRef(json.beginObject().key("ref"), row.demon, language);
+  json.key("hp").value(row.hp).key("mp").value(row.mp).key("stats").beginArray();
+  for (int stat : row.stats) json.value(stat);
+  json.endArray().key("resist").beginArray();
+  for (int k = 0; k < ResistanceTotal; ++k) json.value(cell(resistanceColumn(k), row.demon));
+  json.endArray().key("marks").beginArray();
+  for (int k = 0; k < MarkTotal; ++k) json.value(cell(markColumn(k), row.demon));
+  json.endArray().key("inherit").value(inheritanceWord(row.inheritance, language));
+  writeSkills(json.key("first"), row.first, language);
+  writeSkills(json.key("second"), row.second, language);
+  json.endObject();
 }
 
 void writeText(const std::vector<int>& shown, const QueryContext& context) {
@@ -135,9 +133,10 @@ void runDemons(const Arguments& arguments, const QueryContext& context) {
     writeText(shown, context);
     return;
   }
-  Json list = Json::array();
-  for (int index : shown) list.push_back(rowJson(compendiumRows()[static_cast<std::size_t>(index)], language));
-  writeJson(context, {{"demons", std::move(list)}});
+  JsonWriter json(context.out);
+  json.beginObject().key("demons").beginArray();
+  for (int index : shown) writeRow(json, compendiumRows()[static_cast<std::size_t>(index)], language);
+  json.endArray().endObject();
 }
 
 }  // namespace

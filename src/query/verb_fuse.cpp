@@ -39,10 +39,13 @@ void runFuse(const Arguments& arguments, const QueryContext& context) {
     return;
   }
   const Language language = context.language;
-  writeJson(context, {{"materials", refsJson({a, b}, language)},
-                      {"normal", refJson(outcome.normal, language)},
-                      {"phase", refsJson(outcome.phase, language)},
-                      {"spirit", refJson(outcome.spirit, language)}});
+  JsonWriter json(context.out);
+  json.beginObject().key("materials");
+  writeRefs(json, {a, b}, language);
+  writeRef(json.key("normal"), outcome.normal, language);
+  writeRefs(json.key("phase"), outcome.phase, language);
+  writeRef(json.key("spirit"), outcome.spirit, language);
+  json.endObject();
 }
 
 }  // namespace

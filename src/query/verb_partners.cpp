@@ -66,14 +66,17 @@ void runPartners(const Arguments& arguments, const QueryContext& context) {
     return;
   }
   const Language language = context.language;
-  Json list = Json::array();
+  JsonWriter json(context.out);
+  writeRef(json.beginObject().key("demon"), material, language);
+  json.key("partners").beginArray();
   for (const Partnership& p : partnerships) {
-    list.push_back({{"partner", refJson(p.partner, language)},
-                    {"normal", refJson(p.outcome.normal, language)},
-                    {"phase", refsJson(p.outcome.phase, language)},
-                    {"spirit", refJson(p.outcome.spirit, language)}});
+    writeRef(json.beginObject().key("partner"), p.partner, language);
+    writeRef(json.key("normal"), p.outcome.normal, language);
+    writeRefs(json.key("phase"), p.outcome.phase, language);
+    writeRef(json.key("spirit"), p.outcome.spirit, language);
+    json.endObject();
   }
-  writeJson(context, {{"demon", refJson(material, language)}, {"partners", std::move(list)}});
+  json.endArray().endObject();
 }
 
 }  // namespace

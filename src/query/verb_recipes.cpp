@@ -61,19 +61,27 @@ RecipeAnswer answerRecipes(DemonRef target, const FilterSettings& filters, bool 
   return answer;
 }
 
-Json toJson(const RecipeAnswer& answer, Language language) {
-  Json racePairs = Json::array();
-  for (const RacePair& pair : answer.racePairs) racePairs.push_back({pair.first, pair.second});
-  Json materialPairs = Json::array();
+void writeJson(const RecipeAnswer& answer, const QueryContext& context) {
+  const Language language = context.language;
+  JsonWriter json(context.out);
+  writeRef(json.beginObject().key("target"), answer.target, language);
+  json.key("racePairs").beginArray();
+  for (const RacePair& pair : answer.racePairs) json.beginArray().value(pair.first).value(pair.second).endArray();
+  json.endArray().key("materialPairs").beginArray();
   for (const MaterialPair& pair : answer.materialPairs) {
-    materialPairs.push_back({refJson(pair.first, language), refJson(pair.second, language)});
+    writeRef(json.beginArray(), pair.first, language);
+    writeRef(json, pair.second, language);
+    json.endArray();
   }
-  const Json required = answer.required ? Json{answer.required->low, answer.required->high} : Json(nullptr);
-  return {{"target", refJson(answer.target, language)},
-          {"racePairs", std::move(racePairs)},
-          {"materialPairs", std::move(materialPairs)},
-          {"required", required},
-          {"recipeLines", answer.recipeLines}};
+  json.endArray().key("required");
+  if (answer.required) {
+    json.beginArray().value(answer.required->low).value(answer.required->high).endArray();
+  } else {
+    json.null();
+  }
+  json.key("recipeLines").beginArray();
+  for (const std::string& line : answer.recipeLines) json.value(line);
+  json.endArray().endObject();
 }
 
 void writeSection(const QueryContext& context, std::string_view heading, const TextTable& table) {
@@ -126,7 +134,7 @@ void runRecipes(const Arguments& arguments, const QueryContext& context) {
   const DemonRef target = resolveDemon(arguments.positionals()[0]);
   const RecipeAnswer answer = answerRecipes(target, filtersFrom(arguments, target), arguments.has("reverse"));
   if (context.json) {
-    writeJson(context, toJson(answer, context.language));
+    writeJson(answer, context);
   } else {
     writeText(answer, context);
   }
