@@ -31,22 +31,40 @@ std::u32string foldedCodePoints(std::string_view utf8) {
   return points;
 }
 
-std::vector<std::string> closestNames(std::string_view wanted, const std::vector<std::string>& candidates,
+std::vector<std::string> closestNames(std::string_view wanted, const std::vector<NameCandidate>& candidates,
                                       std::size_t count) {
   const std::u32string target = foldedCodePoints(wanted);
-  std::vector<std::pair<int, std::size_t>> ranked;
+  struct Ranked {
+    int distance;
+    int sharedStart;
+    std::size_t index;
+  };
+  std::vector<Ranked> ranked;
   for (std::size_t i = 0; i < candidates.size(); ++i) {
-    ranked.emplace_back(editDistance(target, foldedCodePoints(candidates[i])), i);
+    const std::u32string candidate = foldedCodePoints(candidates[i].name);
+    const int distance = editDistance(target, candidate);
+    // A name that shares nothing with the wanted one is no suggestion.
+    if (distance >= static_cast<int>(std::max(target.size(), candidate.size()))) continue;
+    const auto shared = std::mismatch(target.begin(), target.end(), candidate.begin(), candidate.end()).first;
+    ranked.push_back({distance, static_cast<int>(shared - target.begin()), i});
   }
-  std::stable_sort(ranked.begin(), ranked.end(), [](const auto& x, const auto& y) { return x.first < y.first; });
+  std::stable_sort(ranked.begin(), ranked.end(), [](const Ranked& x, const Ranked& y) {
+    return x.distance != y.distance ? x.distance < y.distance : x.sharedStart > y.sharedStart;
+  });
   std::vector<std::string> closest;
-  for (const auto& [distance, index] : ranked) {
-    if (closest.size() == count) break;
-    if (std::find(closest.begin(), closest.end(), candidates[index]) == closest.end()) {
-      closest.push_back(candidates[index]);
-    }
+  for (const Ranked& r : ranked) {
+    if (closest.size() == count || r.distance > ranked.front().distance + 2) break;
+    const std::string& offer = candidates[r.index].offered;
+    if (std::find(closest.begin(), closest.end(), offer) == closest.end()) closest.push_back(offer);
   }
   return closest;
+}
+
+std::vector<std::string> closestNames(std::string_view wanted, const std::vector<std::string>& candidates,
+                                      std::size_t count) {
+  std::vector<NameCandidate> named;
+  for (const std::string& name : candidates) named.push_back({name, name});
+  return closestNames(wanted, named, count);
 }
 
 }  // namespace qmoor::query

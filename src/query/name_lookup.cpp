@@ -48,9 +48,11 @@ std::string joined(const std::vector<std::string>& names) {
   return text;
 }
 
-[[noreturn]] void unknown(std::string_view what, std::string_view text, const std::vector<std::string>& candidates) {
-  throw UsageError("unknown " + std::string(what) + " '" + std::string(text) +
-                   "'; closest: " + joined(closestNames(text, candidates)));
+template <class Candidates>
+[[noreturn]] void unknown(std::string_view what, std::string_view text, const Candidates& candidates) {
+  const std::vector<std::string> closest = closestNames(text, candidates);
+  throw UsageError("unknown " + std::string(what) + " '" + std::string(text) + "'" +
+                   (closest.empty() ? "; no name is close" : "; closest: " + joined(closest)));
 }
 
 std::optional<DemonRef> byRaceAndSlot(std::string_view text) {
@@ -96,9 +98,11 @@ DemonRef resolveDemon(std::string_view text) {
     throw UsageError("'" + std::string(text) + "' names several demons; say which: " + joined(choices));
   }
   if (const auto demon = byNameAndLevel(text)) return *demon;
-  std::vector<std::string> candidates;
+  std::vector<NameCandidate> candidates;
   for (const DemonRef demon : allDemons()) {
-    for (const Language language : Languages) candidates.push_back(uniqueName(demon, language));
+    for (const Language language : Languages) {
+      candidates.push_back({std::string(demonName(demon, language)), uniqueName(demon, language)});
+    }
   }
   unknown("demon", text, candidates);
 }

@@ -90,8 +90,10 @@ int answer(std::span<const std::string> words, std::ostream& out) {
   }
   const Verb* verb = findVerb(words[position]);
   if (!verb) {
+    std::vector<std::string> offered = closestNames(words[position], verbNames());
+    if (offered.empty()) offered = verbNames();
     std::string message = "unknown verb '" + words[position] + "'; verbs:";
-    for (const std::string& name : closestNames(words[position], verbNames())) message += " " + name;
+    for (const std::string& name : offered) message += " " + name;
     throw UsageError(message);
   }
   std::vector<OptionSpec> options(verb->options.begin(), verb->options.end());

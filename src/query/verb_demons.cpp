@@ -5,7 +5,6 @@
 #include <string>
 
 #include "compendium/compendium_model.h"
-#include "query/closest_names.h"
 #include "query/demon_output.h"
 #include "query/name_lookup.h"
 #include "query/usage_error.h"
@@ -59,11 +58,7 @@ SortKey sortKeyFrom(std::string text) {
       return key;
     }
   }
-  std::vector<std::string> candidates;
-  for (const SortColumn& c : SortColumns) candidates.emplace_back(c.key);
-  for (int k = 0; k < ResistanceTotal; ++k) candidates.push_back(foldName(resistanceHeading(k, Language::English)));
-  throw UsageError("unknown sort column '" + text + "'; closest: " + closestNames(text, candidates, 3).front() +
-                   "; columns: " + sortKeyList());
+  throw UsageError("unknown sort column '" + text + "'; columns: " + sortKeyList());
 }
 
 CompendiumFilter filterFrom(const Arguments& arguments) {

@@ -51,6 +51,7 @@ TEST(NameResolution, UnknownAndAmbiguousNamesOfferTheClosest) {
       {"demon", "ベルゼブブ", "ベルゼブブ95"},
       {"demon", "Beelzebub", "Beelzebub (Fly)"},
       {"demon", "ベルゼブブ90", "ベルゼブブ95"},
+      {"demon", "ベルゼブ", "closest: ベルゼブブ95, ベルゼブブ84"},
       {"demon", "17/9", "0 to 31"},
       {"demon", "32/0", "0 to 31"},
       {"skill", "アギラ", "アギラオ"},
