@@ -23,7 +23,7 @@ inline constexpr int MarkTotal = 10;        // 口 羽 目 突 咬 爪 針 武 �
 inline constexpr int StatTotal = 5;         // 力 魔 体 速 運
 inline constexpr int SkillListLength = 6;
 
-std::string_view resistanceText(Resistance grade);  // 弱 　 強 無 吸 反
+std::string_view resistanceText(Resistance grade);                    // 弱 　 強 無 吸 反
 std::optional<Resistance> resistanceFromText(std::string_view text);  // a blank or empty text is Normal
 
 struct CompendiumRow {
@@ -34,7 +34,7 @@ struct CompendiumRow {
   std::array<int, StatTotal> stats{};
   std::array<Resistance, ResistanceTotal> resistances{};
   std::array<bool, MarkTotal> marks{};
-  std::string_view inheritance;           // 継承; empty for none
+  std::string_view inheritance;               // 継承; empty for none
   std::array<int, SkillListLength> first{};   // innate skills, packed, 0 for none
   std::array<int, SkillListLength> second{};  // skills learnt later, packed, 0 for none
 };
@@ -46,16 +46,20 @@ const std::vector<CompendiumRow>& compendiumRows();
 // name filter work on it so that other languages need no change here.
 using DemonNameOf = std::function<std::string_view(DemonRef)>;
 
-// Sortable columns: the race (race/slot order) and every text column.
+// A sort by the race or by any column: names and 継承 as UTF-8 text (by the
+// caller's names when given), resistances by grade, a mark carried after
+// one not carried, the rest by their figures.
 struct SortKey {
   std::optional<Column> column{};  // none: race
   bool descending = false;
 };
-// The given rows reordered by the key; stable, and equal rows keep race/slot order in both directions.
+// The given rows reordered by the key; equal rows keep race/slot order in
+// both directions. Numbers that are no row index are dropped; an unknown
+// column leaves the order as given.
 std::vector<int> sortRows(std::vector<int> rows, SortKey key, const DemonNameOf& nameOf = {});
 
 struct ResistanceCondition {
-  int resistance = 0;                              // 0..9
+  int resistance = 0;                                 // 0..9; any other matches no row
   std::array<bool, ResistanceGradeTotal> accepted{};  // indexed by Resistance
 };
 
@@ -65,9 +69,10 @@ struct CompendiumFilter {
   int minLevel = 1;
   int maxLevel = 99;
   std::vector<ResistanceCondition> resistances{};  // all must hold
-  std::array<bool, MarkTotal> requiredMarks{};   // every ticked mark must be carried
-  std::vector<int> skills{};                     // skill numbers the demon must all hold (one to four)
-  bool innateOnly = false;                       // skills count only in the first list
+  std::array<bool, MarkTotal> requiredMarks{};     // every ticked mark must be carried
+  // Skill numbers the demon must all hold; one outside the catalogue matches no row.
+  std::vector<int> skills{};
+  bool innateOnly = false;  // skills count only in the first list
 };
 
 // The indices of the rows that pass every condition, in race/slot order.

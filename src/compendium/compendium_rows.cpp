@@ -26,7 +26,8 @@ CompendiumRow rowOf(DemonRef demon) {
   row.level = level(demon);
   row.hp = figure(Column::HP, demon);
   row.mp = figure(Column::MP, demon);
-  for (int k = 0; k < StatTotal; ++k) row.stats[k] = figure(static_cast<Column>(static_cast<int>(Column::Strength) + k), demon);
+  for (int k = 0; k < StatTotal; ++k)
+    row.stats[k] = figure(static_cast<Column>(static_cast<int>(Column::Strength) + k), demon);
   for (int k = 0; k < ResistanceTotal; ++k) {
     row.resistances[k] = resistanceFromText(cell(resistanceColumn(k), demon)).value_or(Resistance::Normal);
   }

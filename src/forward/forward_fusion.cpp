@@ -26,17 +26,20 @@ using PerDemon = std::array<std::array<T, SlotsPerRace>, RaceTotal>;
 struct ForwardTables {
   std::array<int, RaceTotal> count{};
   PerDemon<int> level{};
-  std::array<std::vector<std::int8_t>, RaceTotal> normalBySum;  // by level sum: the slot, or NoSlot
-  std::array<std::vector<DemonRef>, RaceTotal> phaseByRace;      // slot order
+  std::array<std::array<std::vector<std::int8_t>, RaceTotal>, 2> normalBySum;     // [curse][race][sum]: slot or NoSlot
+  std::array<std::vector<DemonRef>, RaceTotal> phaseByRace;                       // slot order
   std::array<PerDemon<std::array<std::int8_t, SpiritTotal>>, 2> spiritLanding{};  // [curse][race][slot][spirit]
 };
 
 // The normal demon of the race whose window holds the level sum; special
-// demons have no window of their own and are stepped over.
-std::int8_t normalSlotFor(Race race, int count, int sum) {
+// demons have no window of their own and are stepped over. None when the
+// demon is barred from race pairs under this setting.
+std::int8_t normalSlotFor(Race race, int count, int sum, bool curse) {
   for (Slot slot = 0; slot < count; ++slot) {
     const DemonRef demon{race, slot};
-    if (!isSpecial(demon) && pairYieldsDemon(demon, sum, 0)) return static_cast<std::int8_t>(slot);
+    if (!isSpecial(demon) && pairYieldsDemon(demon, sum, 0)) {
+      return barredFromRacePairs(demon, curse) ? NoSlot : static_cast<std::int8_t>(slot);
+    }
   }
   return NoSlot;
 }
@@ -64,21 +67,23 @@ ForwardTables build() {
       highestLevel = std::max(highestLevel, t.level[race][slot]);
     }
   }
-  for (Race race = 0; race < RaceTotal; ++race) {
-    auto& bySum = t.normalBySum[race];
-    bySum.resize(static_cast<std::size_t>(2 * highestLevel + 1), NoSlot);
-    if (race != PhaseRace) {
-      for (int sum = 0; sum <= 2 * highestLevel; ++sum) bySum[static_cast<std::size_t>(sum)] = normalSlotFor(race, t.count[race], sum);
-    }
-    for (int curse = 0; curse < 2; ++curse) {
+  for (int curse = 0; curse < 2; ++curse) {
+    for (Race race = 0; race < RaceTotal; ++race) {
+      auto& bySum = t.normalBySum[curse][race];
+      bySum.assign(static_cast<std::size_t>(2 * highestLevel + 1), NoSlot);
+      for (int sum = 0; race != PhaseRace && sum <= 2 * highestLevel; ++sum) {
+        bySum[static_cast<std::size_t>(sum)] = normalSlotFor(race, t.count[race], sum, curse != 0);
+      }
       for (Slot slot = 0; slot < t.count[race]; ++slot) {
         for (int spirit = 0; spirit < SpiritTotal; ++spirit) {
-          t.spiritLanding[curse][race][slot][spirit] = spiritLandingFor({race, slot}, spirit, curse != 0, t.count[race]);
+          t.spiritLanding[curse][race][slot][spirit] =
+              spiritLandingFor({race, slot}, spirit, curse != 0, t.count[race]);
         }
       }
     }
   }
-  for (Slot slot = 0; slot < t.count[PhaseRace]; ++slot) t.phaseByRace[phaseFusionRace(slot)].push_back({PhaseRace, slot});
+  for (Slot slot = 0; slot < t.count[PhaseRace]; ++slot)
+    t.phaseByRace[phaseFusionRace(slot)].push_back({PhaseRace, slot});
   return t;
 }
 
@@ -87,37 +92,76 @@ const ForwardTables& tables() {
   return t;
 }
 
-std::optional<DemonRef> normalResult(const ForwardTables& t, Race result, DemonRef a, DemonRef b, bool curse) {
-  if (result == PhaseRace) return std::nullopt;
-  const int sum = t.level[a.race][a.slot] + t.level[b.race][b.slot];
-  const int slot = t.normalBySum[result][static_cast<std::size_t>(sum)];
-  if (slot == NoSlot) return std::nullopt;
-  const DemonRef made{result, slot};
-  if (made == a || made == b || barredFromRacePairs(made, curse)) return std::nullopt;
-  return made;
+// The chart's result for two different races, NoSlot for none.
+int chartResult(Race a, Race b, bool curse) {
+  const int result = fusionResult(std::min(a, b), std::max(a, b), curse);
+  return result >= 0 && result < RaceTotal ? result : NoSlot;
 }
 
-std::optional<DemonRef> spiritResult(const ForwardTables& t, DemonRef a, DemonRef b, bool curse) {
-  if (a.race == SpiritRace) std::swap(a, b);
-  if (b.race != SpiritRace || a.race == SpiritRace || b.slot >= SpiritTotal) return std::nullopt;
-  const int slot = t.spiritLanding[curse ? 1 : 0][a.race][a.slot][b.slot];
-  if (slot == NoSlot) return std::nullopt;
-  return DemonRef{a.race, slot};
-}
+// What one material makes with the partners of one race: the lookups that
+// depend on the races alone are made once for the whole race.
+class RacePairing {
+ public:
+  RacePairing(const ForwardTables& t, DemonRef material, Race partnerRace, bool curse)
+      : t_(t), material_(material), curse_(curse ? 1 : 0), result_(chartResult(material.race, partnerRace, curse)) {
+    if (result_ != NoSlot) {
+      normalBySum_ = t.normalBySum[curse_][result_].data();
+      phases_ = &t.phaseByRace[result_];
+    }
+    spiritPair_ = (material.race == SpiritRace) != (partnerRace == SpiritRace);
+  }
 
-FusionOutcome fuseWith(const ForwardTables& t, DemonRef a, DemonRef b, bool curse) {
-  FusionOutcome outcome;
-  if (a.race == b.race) return outcome;
-  const int result = fusionResult(std::min(a.race, b.race), std::max(a.race, b.race), curse);
-  if (result >= 0 && result < RaceTotal) {
-    outcome.normal = normalResult(t, result, a, b, curse);
-    for (const DemonRef phase : t.phaseByRace[result]) {
-      if (phase != a && phase != b) outcome.phase.push_back(phase);
+  // Whether the race pair can make anything at all.
+  bool any() const { return result_ != NoSlot || spiritPair_; }
+
+  // Writes into an empty outcome what the material makes with the partner
+  // and returns whether it makes anything.
+  bool fill(FusionOutcome& outcome, DemonRef partner) const {
+    if (result_ != NoSlot) {
+      outcome.normal = normal(partner);
+      fillPhase(outcome.phase, partner);
+    }
+    if (spiritPair_) outcome.spirit = spirit(partner);
+    return outcome.makesSomething();
+  }
+
+ private:
+  std::optional<DemonRef> normal(DemonRef partner) const {
+    const int sum = t_.level[material_.race][material_.slot] + t_.level[partner.race][partner.slot];
+    const int slot = normalBySum_[sum];
+    const DemonRef made{result_, slot};
+    if (slot == NoSlot || made == material_ || made == partner) return std::nullopt;
+    return made;
+  }
+
+  // The race-31 demons of the phase list, less a material among them.
+  void fillPhase(std::vector<DemonRef>& out, DemonRef partner) const {
+    if (material_.race != PhaseRace && partner.race != PhaseRace) {
+      out = *phases_;
+      return;
+    }
+    for (const DemonRef phase : *phases_) {
+      if (phase != material_ && phase != partner) out.push_back(phase);
     }
   }
-  outcome.spirit = spiritResult(t, a, b, curse);
-  return outcome;
-}
+
+  std::optional<DemonRef> spirit(DemonRef partner) const {
+    const DemonRef source = material_.race == SpiritRace ? partner : material_;
+    const int spirit = material_.race == SpiritRace ? material_.slot : partner.slot;
+    if (spirit >= SpiritTotal) return std::nullopt;
+    const int slot = t_.spiritLanding[curse_][source.race][source.slot][spirit];
+    if (slot == NoSlot) return std::nullopt;
+    return DemonRef{source.race, slot};
+  }
+
+  const ForwardTables& t_;
+  DemonRef material_;
+  int curse_;
+  int result_;
+  const std::int8_t* normalBySum_ = nullptr;
+  const std::vector<DemonRef>* phases_ = nullptr;
+  bool spiritPair_ = false;
+};
 
 bool names(DemonRef special, DemonRef material) {
   switch (fusionKind(special)) {
@@ -137,8 +181,10 @@ bool names(DemonRef special, DemonRef material) {
 bool FusionOutcome::makesSomething() const { return normal || spirit || !phase.empty(); }
 
 FusionOutcome fuse(DemonRef a, DemonRef b, bool curse) {
-  if (!isOccupied(a) || !isOccupied(b) || a == b) return {};
-  return fuseWith(tables(), a, b, curse);
+  FusionOutcome outcome;
+  if (!isOccupied(a) || !isOccupied(b) || a.race == b.race) return outcome;  // same-race pairs make nothing
+  RacePairing(tables(), a, b.race, curse).fill(outcome, b);
+  return outcome;
 }
 
 std::vector<Partnership> partners(DemonRef material, bool curse) {
@@ -147,11 +193,12 @@ std::vector<Partnership> partners(DemonRef material, bool curse) {
   const ForwardTables& t = tables();
   found.reserve(DemonTotal);
   for (Race race = 0; race < RaceTotal; ++race) {
+    if (race == material.race) continue;  // same-race pairs make nothing
+    const RacePairing pairing(t, material, race, curse);
+    if (!pairing.any()) continue;
     for (Slot slot = 0; slot < t.count[race]; ++slot) {
-      const DemonRef partner{race, slot};
-      if (partner == material) continue;
-      FusionOutcome outcome = fuseWith(t, material, partner, curse);
-      if (outcome.makesSomething()) found.push_back({partner, std::move(outcome)});
+      FusionOutcome outcome;
+      if (pairing.fill(outcome, {race, slot})) found.push_back({{race, slot}, std::move(outcome)});
     }
   }
   return found;

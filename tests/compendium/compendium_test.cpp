@@ -8,6 +8,7 @@
 #include <functional>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "../data/all_demons.h"
@@ -42,19 +43,21 @@ class CompendiumModel : public ::testing::Test {
   // A row written back in the file's own layout.
   static std::string dump(const CompendiumRow& row) {
     const Fields headings = split(header_, '\t');
-    std::string text = std::to_string(row.demon.race) + "\t" + std::to_string(row.demon.slot) + "\t" +
-                       std::string(cell(Column::Name, row.demon)) + "\t" + std::to_string(row.level) + "\t" +
-                       std::to_string(row.hp) + "\t" + std::to_string(row.mp);
-    for (int stat : row.stats) text += "\t" + std::to_string(stat);
-    for (Resistance grade : row.resistances) text += "\t" + std::string(resistanceText(grade));
-    for (std::size_t k = 0; k < row.marks.size(); ++k) text += "\t" + (row.marks[k] ? headings[FirstMarkField + k] : "　");
-    text += "\t" + std::string(row.inheritance);
+    std::string text = std::to_string(row.demon.race);
+    const auto field = [&text](std::string_view value) { text.append("\t").append(value); };
+    field(std::to_string(row.demon.slot));
+    field(cell(Column::Name, row.demon));
+    for (int figure : {row.level, row.hp, row.mp}) field(std::to_string(figure));
+    for (int stat : row.stats) field(std::to_string(stat));
+    for (Resistance grade : row.resistances) field(resistanceText(grade));
+    for (std::size_t k = 0; k < row.marks.size(); ++k) field(row.marks[k] ? headings[FirstMarkField + k] : "　");
+    field(row.inheritance);
     for (const auto& list : {row.first, row.second}) {
       std::string names;
       for (int skill : list) {
-        if (skill != 0) names += (names.empty() ? "" : "/") + std::string(skillName(skill));
+        if (skill != 0) names.append(names.empty() ? "" : "/").append(skillName(skill));
       }
-      text += "\t" + names;
+      field(names);
     }
     return text;
   }
@@ -94,9 +97,11 @@ TEST_F(CompendiumModel, EveryRowMatchesTheDataFile) {
 }
 
 TEST_F(CompendiumModel, SkillSearchFindsTheDemonsListingEverySkill) {
-  const std::vector<std::vector<std::string>> searches = {
-      {"タルカジャ"}, {"アナライズ"}, {"マハンマオン", "天罰"}, {"バインドボイス", "乱入剣", "猛反撃"},
-      {"天罰", "ランダマイザ", "マハンマオン", "マハムドオン"}};
+  const std::vector<std::vector<std::string>> searches = {{"タルカジャ"},
+                                                          {"アナライズ"},
+                                                          {"マハンマオン", "天罰"},
+                                                          {"バインドボイス", "乱入剣", "猛反撃"},
+                                                          {"天罰", "ランダマイザ", "マハンマオン", "マハムドオン"}};
   int innateNarrower = 0;
   for (const auto& names : searches) {
     std::vector<int> skills;
@@ -142,10 +147,14 @@ TEST_F(CompendiumModel, SortsByAnyColumnKeepingTiesInRaceOrder) {
       {"MP", {Column::MP, false}, [](const CompendiumRow& r) { return padded(r.mp); }},
       {"agility", {Column::Agility, false}, [](const CompendiumRow& r) { return padded(r.stats[3]); }},
       {"luck descending", {Column::Luck, true}, [](const CompendiumRow& r) { return padded(r.stats[4]); }},
-      {"呪殺 descending", {resistanceColumn(6), true}, [](const CompendiumRow& r) { return padded(static_cast<int>(r.resistances[6])); }},
+      {"呪殺 descending",
+       {resistanceColumn(6), true},
+       [](const CompendiumRow& r) { return padded(static_cast<int>(r.resistances[6])); }},
       {"羽", {markColumn(1), false}, [](const CompendiumRow& r) { return padded(r.marks[1]); }},
       {"name", {Column::Name, false}, [](const CompendiumRow& r) { return std::string(cell(Column::Name, r.demon)); }},
-      {"継承 descending", {Column::Inheritance, true}, [](const CompendiumRow& r) { return std::string(r.inheritance); }},
+      {"継承 descending",
+       {Column::Inheritance, true},
+       [](const CompendiumRow& r) { return std::string(r.inheritance); }},
   };
   const auto& rows = compendiumRows();
   std::vector<int> shuffled = allRows();
@@ -178,18 +187,29 @@ TEST_F(CompendiumModel, FiltersKeepRaceOrderAndEveryConditionHolds) {
     Holds holds;
   };
   ResistanceCondition curseProof{6, {}};
-  for (Resistance grade : {Resistance::Null, Resistance::Drain, Resistance::Repel}) curseProof.accepted[static_cast<int>(grade)] = true;
+  for (Resistance grade : {Resistance::Null, Resistance::Drain, Resistance::Repel})
+    curseProof.accepted[static_cast<int>(grade)] = true;
   CompendiumFilter wingsAndFangs;
   wingsAndFangs.requiredMarks[1] = wingsAndFangs.requiredMarks[4] = true;
   const Case cases[] = {
       {"race 3", {.race = 3}, [](const CompendiumRow& r) { return r.demon.race == 3; }},
-      {"name ベルゼブブ", {.nameText = "ベルゼブブ"}, [](const CompendiumRow& r) { return r.demon == DemonRef{17, 0} || r.demon == DemonRef{17, 2}; }},
-      {"levels 20..40", {.minLevel = 20, .maxLevel = 40}, [](const CompendiumRow& r) { return r.level >= 20 && r.level <= 40; }},
-      {"呪殺 無 吸 反", {.resistances = {curseProof}},
+      {"name ベルゼブブ",
+       {.nameText = "ベルゼブブ"},
+       [](const CompendiumRow& r) {
+         return r.demon == DemonRef{17, 0} || r.demon == DemonRef{17, 2};
+       }},
+      {"levels 20..40",
+       {.minLevel = 20, .maxLevel = 40},
+       [](const CompendiumRow& r) { return r.level >= 20 && r.level <= 40; }},
+      {"呪殺 無 吸 反",
+       {.resistances = {curseProof}},
        [](const CompendiumRow& r) { return r.resistances[6] >= Resistance::Null; }},
       {"羽 and 咬", wingsAndFangs, [](const CompendiumRow& r) { return r.marks[1] && r.marks[4]; }},
-      {"race 17 above 80", {.race = 17, .minLevel = 80}, [](const CompendiumRow& r) { return r.demon.race == 17 && r.level >= 80; }},
-      {"unknown resistance column", {.resistances = {{12, {true, true, true, true, true, true}}}},
+      {"race 17 above 80",
+       {.race = 17, .minLevel = 80},
+       [](const CompendiumRow& r) { return r.demon.race == 17 && r.level >= 80; }},
+      {"unknown resistance column",
+       {.resistances = {{12, {true, true, true, true, true, true}}}},
        [](const CompendiumRow&) { return false; }},
       {"skill outside the catalogue", {.skills = {SkillSentinel}}, [](const CompendiumRow&) { return false; }},
   };

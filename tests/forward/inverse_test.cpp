@@ -13,8 +13,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "../data/all_demons.h"
@@ -60,79 +62,70 @@ bool inSlotOrder(const std::vector<DemonRef>& phase) {
   return std::is_sorted(phase.begin(), phase.end(), [](DemonRef x, DemonRef y) { return x.slot < y.slot; });
 }
 
-// expected[a][b] for race-order positions a and b.
-std::vector<std::vector<Expected>> reverseTable(bool curse) {
-  std::vector<std::vector<Expected>> table(DemonTotal, std::vector<Expected>(DemonTotal));
-  FilterSettings open;
-  open.curse = curse;
-  for (DemonRef target : allDemons()) {
-    const FusionAnswer answer = answerFor(target, open, false);
-    std::vector<MaterialPair> spiritRows;
-    appendSpiritPairs(target, open, spiritRows);
-    const std::size_t ordinaryRows = answer.materialPairs.size() - spiritRows.size();
-    for (std::size_t i = 0; i < answer.materialPairs.size(); ++i) {
-      const MaterialPair pair = answer.materialPairs[i];
-      const int a = position(pair.first);
-      const int b = position(pair.second);
-      auto kind = [&](Expected& e) -> std::set<int>& {
-        if (i >= ordinaryRows) return e.spirit;
-        return target.race == PhaseRace ? e.phase : e.normal;
-      };
-      kind(table[a][b]).insert(position(target));
-      kind(table[b][a]).insert(position(target));
-    }
-  }
-  return table;
-}
-
 bool operator==(const Expected& x, const Expected& y) {
   return x.normal == y.normal && x.phase == y.phase && x.spirit == y.spirit;
 }
 
+// What the reverse enumeration lists for every ordered pair, by race-order positions.
+class ReverseTable {
+ public:
+  explicit ReverseTable(bool curse) : table_(DemonTotal * DemonTotal) {
+    FilterSettings open;
+    open.curse = curse;
+    for (DemonRef target : allDemons()) {
+      const FusionAnswer answer = answerFor(target, open, false);
+      std::vector<MaterialPair> spiritRows;  // listed last in the answer
+      appendSpiritPairs(target, open, spiritRows);
+      const std::size_t ordinaryRows = answer.materialPairs.size() - spiritRows.size();
+      for (std::size_t i = 0; i < answer.materialPairs.size(); ++i) {
+        const MaterialPair pair = answer.materialPairs[i];
+        for (auto [x, y] : {std::pair{pair.first, pair.second}, std::pair{pair.second, pair.first}}) {
+          Expected& e = at(position(x), position(y));
+          std::set<int>& kind = i >= ordinaryRows ? e.spirit : target.race == PhaseRace ? e.phase : e.normal;
+          kind.insert(position(target));
+        }
+      }
+    }
+  }
+  const Expected& operator()(int a, int b) const { return table_[static_cast<std::size_t>(a * DemonTotal + b)]; }
+
+ private:
+  Expected& at(int a, int b) { return table_[static_cast<std::size_t>(a * DemonTotal + b)]; }
+  std::vector<Expected> table_;
+};
+
+std::string pairText(int a, int b) { return describe(raceOrderAt(a)) + " + " + describe(raceOrderAt(b)); }
+
 TEST(ForwardFusion, IsTheInverseOfTheReverseEnumeration) {
-  const std::vector<DemonRef> demons = allDemons();
   for (bool curse : {false, true}) {
-    const auto expected = reverseTable(curse);
+    const ReverseTable expected(curse);
     std::vector<std::string> mismatches;
-    int normal = 0, phase = 0, spirit = 0;
+    std::array<int, 3> listed{};  // normal, phase and spirit results of the reverse side
     for (int a = 0; a < DemonTotal; ++a) {
+      std::vector<int> partnersWanted;
       for (int b = 0; b < DemonTotal; ++b) {
-        const Expected& want = expected[static_cast<std::size_t>(a)][static_cast<std::size_t>(b)];
-        normal += static_cast<int>(want.normal.size());
-        phase += static_cast<int>(want.phase.size());
-        spirit += static_cast<int>(want.spirit.size());
+        const Expected& want = expected(a, b);
+        listed[0] += static_cast<int>(want.normal.size());
+        listed[1] += static_cast<int>(want.phase.size());
+        listed[2] += static_cast<int>(want.spirit.size());
         if (a == b) continue;
-        const FusionOutcome outcome = fuse(demons[static_cast<std::size_t>(a)], demons[static_cast<std::size_t>(b)], curse);
-        const Expected got = asExpected(outcome);
-        if (!(got == want) || !inSlotOrder(outcome.phase)) {
-          mismatches.push_back(describe(demons[static_cast<std::size_t>(a)]) + " + " +
-                               describe(demons[static_cast<std::size_t>(b)]) + ": forward " + dump(got) +
-                               " reverse " + dump(want));
+        if (!(want == Expected{})) partnersWanted.push_back(b);
+        const FusionOutcome outcome = fuse(raceOrderAt(a), raceOrderAt(b), curse);
+        if (!(asExpected(outcome) == want) || !inSlotOrder(outcome.phase)) {
+          mismatches.push_back(pairText(a, b) + ": forward " + dump(asExpected(outcome)) + " reverse " + dump(want));
         }
       }
-    }
-    for (int a = 0; a < DemonTotal; ++a) {
-      std::vector<int> want;
-      for (int b = 0; b < DemonTotal; ++b) {
-        const Expected& e = expected[static_cast<std::size_t>(a)][static_cast<std::size_t>(b)];
-        if (a != b && !(e == Expected{})) want.push_back(b);
-      }
-      std::vector<int> got;
-      for (const Partnership& p : partners(demons[static_cast<std::size_t>(a)], curse)) {
-        if (!(asExpected(p.outcome) == expected[static_cast<std::size_t>(a)][static_cast<std::size_t>(position(p.partner))])) {
-          mismatches.push_back("partners of " + describe(demons[static_cast<std::size_t>(a)]) + ": outcome with " +
-                               describe(p.partner));
+      std::vector<int> partnersListed;
+      for (const Partnership& p : partners(raceOrderAt(a), curse)) {
+        partnersListed.push_back(position(p.partner));
+        if (!(asExpected(p.outcome) == expected(a, position(p.partner)))) {
+          mismatches.push_back("partners: " + pairText(a, position(p.partner)));
         }
-        got.push_back(position(p.partner));
       }
-      if (got != want) mismatches.push_back("partners of " + describe(demons[static_cast<std::size_t>(a)]) + ": list");
+      if (partnersListed != partnersWanted) mismatches.push_back("partners of " + describe(raceOrderAt(a)));
     }
-    EXPECT_GT(normal, 0);
-    EXPECT_GT(phase, 0);
-    EXPECT_GT(spirit, 0);
-    EXPECT_EQ(mismatches.size(), 0u) << "curse " << curse << "; first: "
-                                     << (mismatches.empty() ? "" : mismatches.front()) << " ; "
-                                     << (mismatches.size() > 1 ? mismatches[1] : "");
+    EXPECT_GT(*std::min_element(listed.begin(), listed.end()), 0) << "curse " << curse;
+    EXPECT_EQ(mismatches.size(), 0u) << "curse " << curse << "; first: " << (mismatches.empty() ? "" : mismatches[0]);
   }
 }
 

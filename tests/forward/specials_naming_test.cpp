@@ -17,7 +17,7 @@ TEST(SpecialsNaming, ListsEveryRecipeThatNamesTheMaterialInRaceOrder) {
   };
   const Case cases[] = {
       {{9, 0}, {{16, 1}, {21, 2}, {21, 4}}},  // ソロネ: サマエル, ガブリエル (second), ウリエル
-      {{7, 8}, {{7, 6}, {8, 3}}},            // ピクシー: ハイピクシー, クイーンメイプ (second)
+      {{7, 8}, {{7, 6}, {8, 3}}},             // ピクシー: ハイピクシー, クイーンメイプ (second)
       {{16, 0}, {{16, 1}, {16, 3}}},          // マダ, second of both
       {{17, 2}, {{17, 0}}},                   // ベルゼブブ 84 makes ベルゼブブ 95
       {{17, 0}, {{27, 0}}},                   // ベルゼブブ 95: グルル (second)
@@ -29,10 +29,12 @@ TEST(SpecialsNaming, ListsEveryRecipeThatNamesTheMaterialInRaceOrder) {
 }
 
 TEST(ForwardFusion, DemonsOutsideTheRosterOrTheSameDemonTwiceMakeNothing) {
-  const DemonRef pairs[][2] = {{{0, 0}, {0, 0}}, {{0, 0}, {32, 0}}, {{-1, 0}, {5, 1}}, {{5, 9}, {6, 1}}, {{6, 1}, {0, 10}}};
+  const DemonRef pairs[][2] = {
+      {{0, 0}, {0, 0}}, {{0, 0}, {32, 0}}, {{-1, 0}, {5, 1}}, {{5, 9}, {6, 1}}, {{6, 1}, {0, 10}}};
   for (const auto& pair : pairs) {
     for (bool curse : {false, true}) {
-      EXPECT_FALSE(fuse(pair[0], pair[1], curse).makesSomething()) << testing::describe(pair[0]) << " + " << testing::describe(pair[1]);
+      EXPECT_FALSE(fuse(pair[0], pair[1], curse).makesSomething())
+          << testing::describe(pair[0]) << " + " << testing::describe(pair[1]);
     }
   }
   EXPECT_TRUE(partners({32, 0}, false).empty());
