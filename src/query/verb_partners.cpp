@@ -54,7 +54,11 @@ void writeText(DemonRef material, const std::vector<Partnership>& partnerships, 
     cells.push_back(outcomeCell(p.outcome.spirit, language));
     table.addRow(std::move(cells));
   }
-  table.write(context.out);
+  if (table.empty()) {
+    context.out << context.say("なし", "none") << '\n';
+  } else {
+    table.write(context.out);
+  }
   writeSpecials(material, context);
 }
 

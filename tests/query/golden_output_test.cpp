@@ -60,6 +60,7 @@ TEST(GoldenOutput, AnswersAsPrinted) {
        R"({"target":{"race":3,"slot":0,"name":"スカディ","level":74},"racePairs":[],"materialPairs":[],)"
        R"("required":null,"recipeLines":["変化","LV64 女神 スカアハ","","","",""]})"
        "\n"},
+      {{"partners", "サキミタマ"}, "LV35 御魂 サキミタマ\n\nなし\n"},
       {{"demons", "--race", "霊鳥"},
        "LV  種族  悪魔       HP   MP  力  魔  体  速  運  物理  火炎  氷結  電撃  衝撃  破魔  呪殺  魔力  神経  精神  継承\n"
        "63  霊鳥  ガルーダ  492  243  22  18  19  24  12                                反    弱    無    無          衝撃\n"},
@@ -77,7 +78,7 @@ TEST(GoldenOutput, AnswersAsPrinted) {
   }
 }
 
-// The partner list is long; its shape and its first entry are checked here.
+// The partner lists are long; their shape, first entry and closing lines are checked here.
 TEST(GoldenOutput, PartnersStartWithTheFirstPartnerInRaceOrder) {
   const QueryRun run = runQueryWords({"partners", "Pixie", "--curse", "--json"});
   ASSERT_EQ(run.status, 0) << run.err;
@@ -89,6 +90,13 @@ TEST(GoldenOutput, PartnersStartWithTheFirstPartnerInRaceOrder) {
             R"("normal":{"race":8,"slot":4,"name":"ロア","level":53},)"
             R"("phase":[{"race":31,"slot":3,"name":"ブラックライダー","level":61},)"
             R"({"race":31,"slot":7,"name":"だいそうじょう","level":37}],"spirit":null})");
+
+  const QueryRun text = runQueryWords({"partners", "スカアハ"});
+  ASSERT_EQ(text.status, 0) << text.err;
+  EXPECT_TRUE(text.out.ends_with("\nこの悪魔を素材とする特殊合体\n"
+                                 "特殊悪魔              レシピ\n"
+                                 "LV74 地母神 スカディ  変化 / LV64 女神 スカアハ\n"))
+      << text.out;
 }
 
 }  // namespace
