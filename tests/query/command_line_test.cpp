@@ -1,6 +1,9 @@
 // The command line itself: help for qmoor and every verb, the version, and
 // exit status 2 with a message for every request qmoor cannot take.
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
 
 #include "query/verb.h"
 #include "query_runner.h"
@@ -67,6 +70,14 @@ TEST(CommandLine, RequestsItCannotTakeExitTwoWithAReason) {
     EXPECT_EQ(run.out, "") << typed;
     EXPECT_NE(run.err.find(c.reason), std::string::npos) << typed << "-> " << run.err;
   }
+}
+
+// An answer that cannot be written is a failure, not a success.
+TEST(CommandLine, AnUnwritableAnswerExitsOne) {
+  const std::string command = std::string(QMOOR_QUERY_PATH) + " partners 7/8 >/dev/full 2>/dev/null";
+  const int status = std::system(command.c_str());
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 1);
 }
 
 }  // namespace
