@@ -25,10 +25,10 @@ Arguments::Arguments(std::span<const std::string> words, std::span<const OptionS
     }
     const std::size_t equals = word.find('=');
     const std::string name = word.substr(2, equals == std::string::npos ? std::string::npos : equals - 2);
-    const auto spec = std::find_if(options.begin(), options.end(), [&](const OptionSpec& o) { return o.name == name; });
-    if (spec == options.end()) throw UsageError("unknown option '--" + name + "'");
+    const auto declared = std::find_if(options.begin(), options.end(), [&](const OptionSpec& o) { return o.name == name; });
+    if (declared == options.end()) throw UsageError("unknown option '--" + name + "'");
     std::string value;
-    if (spec->takesValue) {
+    if (declared->takesValue) {
       if (equals != std::string::npos) {
         value = word.substr(equals + 1);
       } else if (i + 1 < words.size()) {
@@ -40,7 +40,7 @@ Arguments::Arguments(std::span<const std::string> words, std::span<const OptionS
       throw UsageError("option '--" + name + "' takes no value");
     }
     auto& list = given_[name];
-    if (!list.empty() && !spec->repeatable) throw UsageError("option '--" + name + "' is given more than once");
+    if (!list.empty() && !declared->repeatable) throw UsageError("option '--" + name + "' is given more than once");
     list.push_back(std::move(value));
   }
 }
