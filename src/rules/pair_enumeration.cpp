@@ -59,8 +59,16 @@ void appendMaterialPairs(Race a, Race b, DemonRef target, const FilterSettings& 
                          std::vector<MaterialPair>& out) {
   if (!isOrdinaryRace(a) || !isOrdinaryRace(b) || !isOccupied(target)) return;
   PairScan scan(filters, target);
-  out.reserve(out.size() + static_cast<std::size_t>(raceCount(a) * raceCount(b)));
   scan.appendRows(a, b, out);
+}
+
+void appendAllMaterialPairs(const std::vector<RacePair>& lines, DemonRef target, const FilterSettings& filters,
+                            std::vector<MaterialPair>& out) {
+  if (!isOccupied(target)) return;
+  PairScan scan(filters, target);
+  for (const RacePair& line : lines) {
+    if (isOrdinaryRace(line.first) && isOrdinaryRace(line.second)) scan.appendRows(line.first, line.second, out);
+  }
 }
 
 void appendSpiritPairs(DemonRef target, const FilterSettings& filters, std::vector<MaterialPair>& out) {
@@ -69,23 +77,16 @@ void appendSpiritPairs(DemonRef target, const FilterSettings& filters, std::vect
   scan.appendSpiritRows(out);
 }
 
-FusionAnswer answerFor(DemonRef target, const FilterSettings& filters, bool reverse, EnumerationStats& stats) {
+FusionAnswer answerFor(DemonRef target, const FilterSettings& filters, bool reverse) {
   FusionAnswer answer;
   if (!isOccupied(target)) return answer;
   const bool phase = target.race == PhaseRace;
   if (!phase && isSpecial(target)) return answer;
   PairScan scan(filters, target);
-  answer.materialPairs.reserve(MaterialPairCapacity);
   const Race resultRace = phase ? phaseFusionRace(target.slot) : target.race;
   answer.racePairs = listRacePairs(scan, resultRace, target.race, true, reverse, &answer.materialPairs);
   scan.appendSpiritRows(answer.materialPairs);
-  stats.candidatePairs += scan.examined();
   return answer;
-}
-
-FusionAnswer answerFor(DemonRef target, const FilterSettings& filters, bool reverse) {
-  EnumerationStats ignored;
-  return answerFor(target, filters, reverse, ignored);
 }
 
 }  // namespace qmoor
