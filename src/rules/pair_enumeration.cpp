@@ -39,9 +39,13 @@ bool isOrdinaryRace(Race race) { return isRace(race) && race != SpiritRace && ra
 }  // namespace
 
 std::string racePairText(RacePair pair) {
-  std::string text(raceName(pair.first));
-  if (pair.second == SpiritRace) return text + " x 精霊";
-  return text + " x " + std::string(raceName(pair.second));
+  // The spirit line names the spirits without the race name's padding.
+  const std::string_view first = raceName(pair.first);
+  const std::string_view second = pair.second == SpiritRace ? std::string_view("精霊") : raceName(pair.second);
+  std::string text;
+  text.reserve(first.size() + 3 + second.size());
+  text.append(first).append(" x ").append(second);
+  return text;
 }
 
 std::vector<RacePair> enumerateRacePairs(Race resultRace, Race currentRace, std::optional<DemonRef> target,
