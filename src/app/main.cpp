@@ -2,6 +2,7 @@
 // and the path of a user's action.
 #include <QApplication>
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 #include <iostream>
 
@@ -23,7 +24,8 @@ int main(int argc, char** argv) {
   // --help and --version answer without a display.
   QStringList arguments;
   for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
-  if (const qmoor::LaunchOptions options = qmoor::parseLaunchOptions(arguments); options.help || options.version) {
+  const qmoor::LaunchOptions options = qmoor::parseLaunchOptions(arguments);
+  if (options.help || options.version) {
     std::cout << (options.help ? qmoor::LaunchUsage : qmoor::LaunchVersion) << '\n';
     return 0;
   }
@@ -33,5 +35,9 @@ int main(int argc, char** argv) {
   qmoor::useQtTranslations(QStringLiteral("ja"));
   qmoor::CQmoorApp program;
   if (!program.InitInstance(QApplication::arguments())) return 2;
-  return program.Run();
+  const int status = program.Run();
+  // With the picture written, the process ends at once: taking the window
+  // apart widget by widget would only delay the exit.
+  if (!options.screenshot.isEmpty()) std::exit(status);
+  return status;
 }

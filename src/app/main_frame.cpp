@@ -20,7 +20,6 @@ CMainFrame::CMainFrame(QWidget* form, CommandSink commands, QWidget* parent)
       client_(new QScrollArea(this)),
       commands_(std::move(commands)) {
   setWindowTitle(tr("Quillmoor ver.1.705"));
-  setWindowIcon(iconResource(IconResource::Frame));
   client_->setFrameShape(QFrame::NoFrame);
   client_->setFocusPolicy(Qt::NoFocus);  // the form's controls take the focus; the area follows it
   client_->setWidget(form);
@@ -133,7 +132,11 @@ void CMainFrame::keepWithinScreen() {
        std::max(area.top(), std::min(frame.top(), area.bottom() + 1 - frame.height())));
 }
 
+// The icon is read from its pictures when the window first goes on screen;
+// a window drawn only into a picture has no use for it.
 void CMainFrame::showEvent(QShowEvent* event) {
+  if (!testAttribute(Qt::WA_SetWindowIcon) && !testAttribute(Qt::WA_DontShowOnScreen))
+    setWindowIcon(iconResource(IconResource::Frame));
   QMainWindow::showEvent(event);
   keepWithinScreen();
 }

@@ -10,6 +10,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPointer>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTabBar>
@@ -77,6 +79,23 @@ QWidget* makeListBox(const LayoutEntry& entry, QWidget* parent) {
   return list;
 }
 
+// The application's style with one pixel of padding beside a cell's text.
+class TightCells : public QProxyStyle {
+ public:
+  int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override {
+    return metric == PM_FocusFrameHMargin ? 0 : QProxyStyle::pixelMetric(metric, option, widget);
+  }
+};
+
+QStyle* tightCellStyle() {
+  static QPointer<QStyle> style;
+  if (!style) {
+    style = new TightCells;
+    style->setParent(QCoreApplication::instance());
+  }
+  return style;
+}
+
 QWidget* makeListView(const LayoutEntry& entry, const QRect& place, QWidget* parent) {
   auto* table = new QTableView(parent);
   styleItemView(table, entry);
@@ -86,7 +105,7 @@ QWidget* makeListView(const LayoutEntry& entry, const QRect& place, QWidget* par
   // Columns are as narrow as the form's font needs: show the whole value
   // rather than an ellipsis, with the item's padding kept small.
   table->setTextElideMode(Qt::ElideNone);
-  table->setStyleSheet(QStringLiteral("QTableView::item { padding: 0px 1px; }"));
+  table->setStyle(tightCellStyle());
   table->verticalHeader()->hide();
   const int lineHeight = table->fontMetrics().height();
   table->verticalHeader()->setMinimumSectionSize(lineHeight);

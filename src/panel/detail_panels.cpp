@@ -33,29 +33,6 @@ void fillSkillList(ListBox& list, DemonRef demon, SkillList which, Language lang
   for (int skill : skillsOf(demon, which)) list.append(std::string(skillName(skill, language)));
 }
 
-// A compendium cell as the detail view shows it: Japanese as stored; English
-// with the short forms of its words for resistances, marks and the inheritance
-// word, and no ideographic blank for an empty resistance or mark.
-std::string cellText(Column column, DemonRef demon, Language language) {
-  const std::string_view text = cell(column, demon);
-  if (language == Language::Japanese) return std::string(text);
-  const int index = static_cast<int>(column);
-  if (text == "　") return {};
-  if (column >= Column::FirstResistance && column < Column::FirstMark)
-    return std::string(shortForm(resistanceValue(text, language), language));
-  if (column >= Column::FirstMark && column < Column::Inheritance)
-    return std::string(shortForm(markHeading(index - static_cast<int>(Column::FirstMark), language), language));
-  if (column == Column::Inheritance) return std::string(shortForm(inheritanceWord(text, language), language));
-  return std::string(text);
-}
-
-void showSingleRow(ListView& view, DemonRef demon, Column first, int columns, Language language) {
-  view.deleteRow(0);
-  view.insertRow(0, cellText(first, demon, language));
-  for (int c = 1; c < columns; ++c)
-    view.setCell(0, c, cellText(static_cast<Column>(static_cast<int>(first) + c), demon, language));
-}
-
 }  // namespace
 
 void CQmoorView::ShowDemonDetail(DemonRef demon) {
@@ -66,10 +43,12 @@ void CQmoorView::ShowDemonDetail(DemonRef demon) {
   form_.edit(ControlId::DetailNameEdit).setText(std::string(demonName(demon, language_)));
   fillSkillList(form_.list(ControlId::DetailSkills1), demon, SkillList::First, language_);
   fillSkillList(form_.list(ControlId::DetailSkills2), demon, SkillList::Second, language_);
-  showSingleRow(form_.listView(ControlId::StatsView), demon, Column::HP, 7, language_);
-  showSingleRow(form_.listView(ControlId::ResistanceView), demon, Column::FirstResistance, 10, language_);
-  showSingleRow(form_.listView(ControlId::MarksView), demon, Column::FirstMark, 10, language_);
-  showSingleRow(form_.listView(ControlId::InheritanceView), demon, Column::Inheritance, 1, language_);
+  const ControlId detailViews[] = {ControlId::StatsView, ControlId::ResistanceView, ControlId::MarksView,
+                                   ControlId::InheritanceView};
+  for (size_t i = 0; i < std::size(detailViews); ++i) {
+    detailRows_[i].setDemon(demon);
+    form_.listView(detailViews[i]).showRows(detailRows_[i]);
+  }
 }
 
 void CQmoorView::ShowMaterial1(DemonRef demon) { showMaterial(1, demon); }

@@ -26,6 +26,7 @@
 #include "names/names.h"
 #include "panel/working_state.h"
 #include "tabs/tab_table.h"
+#include "view/list_rows.h"
 #include "view/view_host.h"
 
 namespace qmoor {
@@ -145,6 +146,12 @@ class CQmoorView {
   Form form_;
   WorkingState state_;
   ResultLists results_;
+  // What the material-pair view and the four detail views (stats, resistances,
+  // marks, inheritance) show; their cells are made when asked for.
+  MaterialPairRows materialPairRows_{results_.materialPairs, language_};
+  DemonDetailRow detailRows_[4] = {
+      DemonDetailRow(Column::HP, language_), DemonDetailRow(Column::FirstResistance, language_),
+      DemonDetailRow(Column::FirstMark, language_), DemonDetailRow(Column::Inheritance, language_)};
   TabTable tabs_;
   std::vector<DemonRef> holders_[2];
 };

@@ -222,10 +222,9 @@ void CQmoorView::retranslateShownTexts(Language previous) {
     Edit& edit = form_.edit(id);
     edit.setText(raceVocabulary().translated(edit.text(), to));
   }
-  ListView& pairs = form_.listView(ControlId::MaterialPairView);
-  for (int row = 0; row < pairs.rowCount(); ++row) {
-    for (int column = 0; column < 2; ++column) pairs.setCell(row, column, labelVocabulary<resultLabel>().translated(pairs.cell(row, column), to));
-  }
+  for (ControlId id : {ControlId::MaterialPairView, ControlId::StatsView, ControlId::ResistanceView,
+                       ControlId::MarksView, ControlId::InheritanceView})
+    form_.listView(id).rowTextsChanged();  // their rows read the language when asked for a cell
 
   // Names alone can be ambiguous (the two ベルゼブブ): they follow the demon shown.
   const auto renamed = [&](const std::string& text, std::optional<DemonRef> shown) {
@@ -252,7 +251,6 @@ void CQmoorView::retranslateShownTexts(Language previous) {
                                                    : DemonRef{record.race, record.slot};
     bar.setLabel(tab, renamed(bar.label(tab), isOccupied(shown) ? std::optional(shown) : std::nullopt));
   }
-  if (state_.detailDemon && form_.listView(ControlId::StatsView).rowCount() > 0) ShowDemonDetail(*state_.detailDemon);
 }
 
 }  // namespace qmoor

@@ -74,6 +74,7 @@ TEST_F(MainFrameTest, SendsTheCommandsOnAndExitsWithoutOne) {
   entry(0)->menu()->actions().at(1)->trigger();
   EXPECT_EQ(commands, (std::vector<CommandId>{CommandId::ClearTabs, CommandId::SaveTabs, CommandId::LoadTabs}));
   frame.show();
+  EXPECT_FALSE(frame.windowIcon().isNull()) << "a window on screen carries its icon";
   entry(0)->menu()->actions().at(3)->trigger();
   EXPECT_FALSE(frame.isVisible());
   EXPECT_EQ(commands.size(), 3u);
