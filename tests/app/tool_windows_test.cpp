@@ -191,11 +191,17 @@ bool innateHolds(DemonRef demon, int skill) {
 TEST_F(ToolWindowsTest, OnTheKeyboardTheSimulatorsTableTakesAPartnerOnlyWhenARowIsPicked) {
   MenuHarness harness;
   FusionSimulatorWindow* window = harness.tools->showFusionSimulator();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window));
   const DemonRef material = levelOrderAt(100);
   pickLevelOrder(named<QComboBox>(window, "素材"), material);
   auto* partner = named<QComboBox>(window, "相手");
   auto* table = named<QTableView>(window, "相手と合体結果");
+  partner->setFocus();
+  QInputMethodEvent typed;
+  typed.setCommitString(QStringLiteral("どの悪魔でもない"));
+  QApplication::sendEvent(partner->lineEdit(), &typed);
+  QTest::keyClick(partner->lineEdit(), Qt::Key_Tab);
+  EXPECT_EQ(partner->currentText(), QString()) << "text that names nothing chosen goes when the field is left";
   for (int presses = 0; presses < 10 && QApplication::focusWidget() != table; ++presses)
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
   ASSERT_EQ(QApplication::focusWidget(), table) << "the table is reached by Tab";
