@@ -17,8 +17,11 @@ QComboBox* makeSearchableCombo(QAbstractItemModel* entries, QWidget* parent) {
   completer->setCompletionMode(QCompleter::PopupCompletion);
   completer->setFilterMode(Qt::MatchContains);
   completer->setCaseSensitivity(Qt::CaseInsensitive);
+  // Only a choice (Return on an entry, or an entry taken from the search)
+  // changes the selection; leaving the field shows the chosen entry again.
   QObject::connect(combo->lineEdit(), &QLineEdit::editingFinished, combo, [combo] {
-    if (combo->findText(combo->currentText()) < 0) combo->setEditText(combo->itemText(combo->currentIndex()));
+    const QString chosen = combo->itemText(combo->currentIndex());
+    if (combo->currentText() != chosen) combo->setEditText(chosen);
   });
   return combo;
 }

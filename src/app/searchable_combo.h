@@ -1,6 +1,6 @@
 // A combo box over an item model whose text field searches it: typing shows
-// the entries that contain the typed text, and text that names no entry gives
-// way to the chosen one when the field is left.
+// the entries that contain the typed text; leaving the field brings back the
+// chosen entry's text, so the field never shows what is not chosen.
 #pragma once
 
 class QAbstractItemModel;

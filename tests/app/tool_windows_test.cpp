@@ -191,11 +191,17 @@ bool innateHolds(DemonRef demon, int skill) {
 TEST_F(ToolWindowsTest, OnTheKeyboardTheSimulatorsTableTakesAPartnerOnlyWhenARowIsPicked) {
   MenuHarness harness;
   FusionSimulatorWindow* window = harness.tools->showFusionSimulator();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window));
   const DemonRef material = levelOrderAt(100);
   pickLevelOrder(named<QComboBox>(window, "素材"), material);
   auto* partner = named<QComboBox>(window, "相手");
   auto* table = named<QTableView>(window, "相手と合体結果");
+  partner->setFocus();
+  QInputMethodEvent typed;
+  typed.setCommitString(QStringLiteral("どの悪魔でもない"));
+  QApplication::sendEvent(partner->lineEdit(), &typed);
+  QTest::keyClick(partner->lineEdit(), Qt::Key_Tab);
+  EXPECT_EQ(partner->currentText(), QString()) << "text that names nothing chosen goes when the field is left";
   for (int presses = 0; presses < 10 && QApplication::focusWidget() != table; ++presses)
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
   ASSERT_EQ(QApplication::focusWidget(), table) << "the table is reached by Tab";
@@ -283,9 +289,25 @@ TEST_F(ToolWindowsTest, TheCompendiumShowsAndCountsTheDemonsEachFilterLets) {
     EXPECT_EQ(count->text(), QStringLiteral("%1体を表示").arg(expected.size())) << c.name;
   }
 
-  table->horizontalHeader()->setSortIndicator(3, Qt::DescendingOrder);  // HP
-  const QStringList hp = column(table->model(), 3);
-  for (int r = 1; r < hp.size(); ++r) ASSERT_GE(hp[r - 1].toInt(), hp[r].toInt()) << "row " << r;
+  // A sort holds while the filter changes, and the skill lists sort as text.
+  QTest::mouseClick(named<QPushButton>(window, "条件をクリア"), Qt::LeftButton);
+  struct Sorted {
+    int column;
+    Qt::SortOrder order;
+    bool numbers;
+  };
+  for (const Sorted& sorted : {Sorted{3, Qt::AscendingOrder, true}, Sorted{31, Qt::AscendingOrder, false}}) {
+    table->horizontalHeader()->setSortIndicator(sorted.column, sorted.order);
+    named<QComboBox>(window, "種族")->setCurrentIndex(sorted.column == 3 ? 3 : 0);
+    const QStringList texts = column(table->model(), sorted.column);
+    EXPECT_EQ(texts.size(), sorted.column == 3 ? raceCount(2) : DemonTotal);
+    for (int r = 1; r < texts.size(); ++r) {
+      const bool ascending = sorted.numbers ? texts[r - 1].toInt() <= texts[r].toInt() : texts[r - 1] <= texts[r];
+      const bool descending = sorted.numbers ? texts[r - 1].toInt() >= texts[r].toInt() : texts[r - 1] >= texts[r];
+      ASSERT_TRUE(sorted.order == Qt::AscendingOrder ? ascending : descending)
+          << "column " << sorted.column << " row " << r;
+    }
+  }
 }
 
 TEST_F(ToolWindowsTest, ADemonOpensInANewTabOfTheMainWindowUntilTheTabsAreFull) {
