@@ -9,7 +9,6 @@ namespace qmoor::detail {
 namespace {
 
 constexpr int Unbounded = 1 << 20;  // beyond any level or level sum
-constexpr DemonRef Sakahagi{20, 1};
 
 }  // namespace
 
@@ -43,7 +42,7 @@ PairScan::PairScan(const FilterSettings& filters, std::optional<DemonRef> target
     highSum_ = window.high.value_or(Unbounded);
   }
   skillsOnlyLines_ = phase && !filters.neutral;
-  barredLines_ = !filters.curse && *target == Sakahagi;
+  barredLines_ = barredFromRacePairs(*target, filters.curse);
 }
 
 bool PairScan::admitsRaces(RacePair pair) const {
