@@ -28,7 +28,7 @@ struct PlanRequest {
   bool curse = false;       // the fusion chart of the CURSE setting
   int maxFusions = 4;       // 1..MostPlanFusions
   int planCount = 10;       // at least 1
-  std::optional<std::vector<DemonRef>> owned;  // when given, the only demons a plan may start from
+  std::optional<std::vector<DemonRef>> owned = std::nullopt;  // when given, the only demons a plan may start from
 };
 
 enum class FusionKind { Normal, Spirit, Phase };
