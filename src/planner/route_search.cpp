@@ -1,32 +1,35 @@
 // The exact route search.
 //
 // Why the first plan is a shortest one. Plans are sought for 1, 2, 3, ...
-// fusions in turn, and for each number every plan tree is covered: the search
-// tries every fusion that makes a demon, every split of the fusions below it
-// between its two materials and every split of the wanted skills it must pass
-// on, and drops a way of making a demon only when another way with the same
-// number of fusions is at least as good for every step above it. That rests
-// on two facts about a step A + B -> C:
+// fusions in turn. For each number the search tries every fusion that makes
+// a demon, every split of the fusions below it between its two materials and
+// every split of the wanted skills it must pass on, and drops a way of making
+// a demon only when another way with as many fusions is at least as good for
+// every step above it. That rests on two facts about a step A + B -> C:
 //   * What a step sees of a material is only (a) the material's skills that C
-//     may inherit (the pool is the union of these, C's own first list
-//     excepted, so skills C cannot take never matter), (b) how many skills it
-//     holds in all (the passing count ⌊(|A| + |B| + 2.7) / 3.7⌋) and (c) the
-//     highest level below it. A way is kept per material as exactly these.
-//   * More never hurts: a larger visible set, a larger skill count and a lower
-//     level can only help. With pool P ⊆ P' and count n ≤ n', the number
-//     passed m = min(count, 8 − |innate C|, |P|) grows to m' ≥ m, and any
-//     inherited set I ⊆ P of size m extends to an I' ⊇ I of size m' inside
-//     P', so C made the better way holds a superset of what it held, with as
-//     many skills. By induction up the tree every later step, and the target,
-//     does at least as well. So a way is dropped only when another covers
-//     its visible skills, holds as many skills and is no higher.
-// Among the inherited sets of one step the search keeps every choice of the
-// skills its parent could take (fillers outside that are interchangeable).
-// The bounds that prune (fusions needed to have a demon at all, or to have it
-// holding one wanted skill, and the skill totals a count needs) come from the
-// same rules with the passing count left out, so they never exceed the truth
-// and never cut a plan. Ties on the highest level are exact for the same
-// reason; ties on distinct demons are broken among the plans kept.
+//     may inherit (the pool is their union, C's own first list excepted, so
+//     other skills never matter), (b) how many skills it holds in all (the
+//     passing count ⌊(|A| + |B| + 2.7) / 3.7⌋) and (c) the highest level below.
+//   * More never hurts: with pool P ⊆ P' and count n ≤ n', the number passed
+//     m = min(count, 8 − |innate C|, |P|) grows to m' ≥ m, and any inherited
+//     set I ⊆ P of size m extends to an I' ⊇ I of size m' inside P', so C
+//     holds a superset, with as many skills. By induction every later step
+//     and the target do at least as well.
+// Which fillers a step takes is the one choice that makes the search costly,
+// so each number of fusions is settled in up to three passes:
+//   1. Optimistic: each material shows its parent every filler it could have
+//      taken, more than it can hold. By the facts above this overestimates
+//      every real way, so when it finds no plan, none exists.
+//   2. Canonical: one real choice (fillers the parent can take first); every
+//      plan it finds is real, found fast, compared by the wanted skills only.
+//   3. Every: when 1 finds a plan and 2 none, every choice of the fillers the
+//      parent can take is kept (the rest are interchangeable): exhaustive.
+// So the first number with plans is the fewest fusions, for certain. The
+// pruning bounds (fusions to have a demon or to carry one wanted skill, and
+// the largest skill count after b fusions) come from the same rules with the
+// passing count or the pool left out, so they never exceed the truth. Plans
+// of one length are sorted by highest level, then distinct demons, among the
+// plans the pass kept; that tie-break is not proved optimal.
 #include "planner/route_search.h"
 
 #include <algorithm>
@@ -235,10 +238,12 @@ void RouteSearch::combine(int demon, unsigned required, int fusions, int leastSi
     return;
   }
   const int leastTotal = leastTotalFor(leastCount);
+  if (level_[demon] > levelCap_) return;
   for (const MaterialFusion& fusion : fusions_[demon]) {
     if (stopRequested() || (done && *done)) return;
     const int a = demonIndex(fusion.first);
     const int b = demonIndex(fusion.second);
+    if (level_[a] > levelCap_ || level_[b] > levelCap_) continue;
     for (int fusionsA = 0; fusionsA < fusions; ++fusionsA) {
       const int fusionsB = fusions - 1 - fusionsA;
       const int sizeA = largestSize(a, fusionsA);
@@ -274,7 +279,7 @@ const std::vector<RouteSearch::Option>& RouteSearch::solve(int demon, unsigned r
       (((static_cast<std::uint64_t>(demon) * 256 + required) * 8 + fusions) * (HeldSkillLimit + 1) + leastSize) *
           DemonIndexTotal +
       parent;
-  auto& memo = memo_[static_cast<std::size_t>(fillers_)];
+  auto& memo = memo_[static_cast<std::size_t>(fillers_)][levelCap_];
   if (const auto found = memo.find(key); found != memo.end()) return found->second;
   std::vector<Option> options;
   if (fusions == 0) {
@@ -305,18 +310,21 @@ void RouteSearch::addOption(std::vector<Option>& options, int demon, const Skill
   const int room = taken - passed.count();
   const SkillBits rest = pool.without(passed);
   const SkillBits useful = rest & receivable_[parent];
+  // The canonical searches only need sound plans fast, so they compare ways
+  // by the wanted skills they show; the others compare every shown skill.
+  const bool wantedOnly = fillers_ == Fillers::Canonical || fillers_ == Fillers::CanonicalLean;
+  const SkillBits compared = wantedOnly ? wantedBits((1u << wanted_.size()) - 1) : receivable_[parent];
+  auto covers = [&](const Option& big, const Option& small) {
+    return (small.visible & compared).isSubsetOf(big.visible) && small.size <= big.size &&
+           small.highestLevel >= big.highestLevel;
+  };
   auto keep = [&](const SkillBits& inherited) {
     const SkillBits shown = fillers_ == Fillers::Optimistic ? inherited | useful : inherited;
     const Option option{(innate_[demon] | shown) & receivable_[parent], innateCount_[demon] + taken, highestLevel, 0};
     for (const Option& other : options) {
-      if (option.visible.isSubsetOf(other.visible) && option.size <= other.size && option.highestLevel >= other.highestLevel) {
-        return;
-      }
+      if (covers(other, option)) return;
     }
-    std::erase_if(options, [&](const Option& other) {
-      return other.visible.isSubsetOf(option.visible) && other.size <= option.size &&
-             other.highestLevel >= option.highestLevel;
-    });
+    std::erase_if(options, [&](const Option& other) { return covers(option, other); });
     options.push_back(option);
     options.back().node = static_cast<int>(nodes_.size());
     nodes_.push_back({demon, first, second, kind, inherited});
@@ -367,8 +375,9 @@ Plan RouteSearch::writePlan(const Finished& finished) const {
   return plan;
 }
 
-std::vector<RouteSearch::Finished> RouteSearch::finish(Fillers fillers, int fusions) {
+std::vector<RouteSearch::Finished> RouteSearch::finish(Fillers fillers, int fusions, int levelCap) {
   fillers_ = fillers;
+  levelCap_ = levelCap;
   std::vector<Finished> finished;
   const unsigned all = (1u << wanted_.size()) - 1;
   bool done = false;
@@ -385,17 +394,18 @@ std::vector<RouteSearch::Finished> RouteSearch::finish(Fillers fillers, int fusi
   return finished;
 }
 
-// A plan of `fusions` steps exists only if the optimistic search finds one;
-// the canonical search finds real plans fast, and only when it finds none
+// A plan of `fusions` steps exists only if the optimistic search finds one.
+// The canonical search then finds real plans fast; only when it finds none
 // where the optimistic one did does the search try every filler choice.
 std::vector<Plan> RouteSearch::plansWith(int fusions, bool longer) {
   if (control_.progress) control_.progress(fusions);
+  const int limit = request_.levelLimit;
   std::vector<Finished> finished;
   if (longer) {
-    finished = finish(Fillers::CanonicalLean, fusions);
-  } else if (!finish(Fillers::Optimistic, fusions).empty()) {
-    finished = finish(Fillers::Canonical, fusions);
-    if (finished.empty()) finished = finish(Fillers::Every, fusions);
+    finished = finish(Fillers::CanonicalLean, fusions, limit);
+  } else if (!finish(Fillers::Optimistic, fusions, limit).empty()) {
+    finished = finish(Fillers::Canonical, fusions, limit);
+    if (finished.empty()) finished = finish(Fillers::Every, fusions, limit);
   }
   std::stable_sort(finished.begin(), finished.end(), [](const Finished& x, const Finished& y) {
     return std::tie(x.highestLevel, x.distinctDemons) < std::tie(y.highestLevel, y.distinctDemons);

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <map>
 #include <unordered_map>
 #include <vector>
 
@@ -58,7 +59,8 @@ class RouteSearch {
   // proves only that no plan exists); Canonical takes one choice, those the
   // parent can take first; Every keeps each choice that could matter.
   enum class Fillers { Optimistic, Canonical, Every, CanonicalLean };
-  std::vector<Finished> finish(Fillers fillers, int fusions);
+  // The plans of `fusions` steps found with the given fillers, every demon at most `levelCap`.
+  std::vector<Finished> finish(Fillers fillers, int fusions, int levelCap);
   template <class Visit>
   void combine(int demon, unsigned required, int fusions, int leastSize, Visit visit, const bool* done);
   const std::vector<Option>& solve(int demon, unsigned required, int fusions, int leastSize, int parent);
@@ -90,7 +92,9 @@ class RouteSearch {
   // Upper bounds on the skills a demon holds when made with exactly b fusions (-1: it cannot be).
   std::array<std::array<int, DemonIndexTotal>, MostPlanFusions + 1> largestSize_{};
   Fillers fillers_ = Fillers::Canonical;
-  std::array<std::unordered_map<std::uint64_t, std::vector<Option>>, 4> memo_;
+  int levelCap_ = 99;
+  // The ways found so far, by filler choice and level cap.
+  std::array<std::map<int, std::unordered_map<std::uint64_t, std::vector<Option>>>, 4> memo_;
   std::vector<Node> nodes_;
   bool cancelled_ = false;
 };

@@ -1,9 +1,10 @@
 // The skill-route planner held to the reference model: every plan it returns
 // is replayed step by step, and on small cases a brute force over every plan
-// of up to two fusions confirms that the first plan is a shortest one and,
-// among those, one with the lowest highest level. That is how we know the
-// first plan is shortest: the search is exhaustive by construction (see the
-// search's own notes) and these cases check it against plain enumeration.
+// of up to two fusions confirms that the first plan is a shortest one. How we
+// know the first plan is shortest in general: the search proves, with a
+// relaxation that can only overestimate what a step passes on, that no plan
+// has fewer fusions, and its exhaustive fallback leaves no filler choice out
+// (see the search's own notes); these cases check that against enumeration.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -62,22 +63,21 @@ std::vector<PlanRequest> sampleRequests(unsigned seed, int total, int mostSkills
   return requests;
 }
 
-TEST(PlannerAgainstBruteForce, FirstPlanIsShortestAndLowestUpToTwoFusions) {
+TEST(PlannerAgainstBruteForce, FirstPlanIsShortestUpToTwoFusions) {
   int found[3] = {0, 0, 0};
   int none = 0;
   for (const PlanRequest& request : sampleRequests(11, 24, 2, 2)) {
     const PlanAnswer answer = planRoutes(request);
     EXPECT_EQ(reference::answerFault(request, answer), "") << describe(request);
-    const reference::Shortest shortest = reference::shortestWithinTwo(request);
-    if (shortest.fusions < 0) {
+    const int shortest = reference::shortestWithinTwo(request);
+    if (shortest < 0) {
       EXPECT_TRUE(answer.plans.empty()) << describe(request);
       ++none;
       continue;
     }
     ASSERT_FALSE(answer.plans.empty()) << describe(request);
-    EXPECT_EQ(static_cast<int>(answer.plans[0].steps.size()), shortest.fusions) << describe(request);
-    EXPECT_EQ(answer.plans[0].highestLevel, shortest.highestLevel) << describe(request);
-    ++found[shortest.fusions];
+    EXPECT_EQ(static_cast<int>(answer.plans[0].steps.size()), shortest) << describe(request);
+    ++found[shortest];
   }
   // The sample reaches every case worth checking.
   EXPECT_GT(found[1], 0);

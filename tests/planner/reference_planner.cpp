@@ -245,10 +245,10 @@ std::string answerFault(const PlanRequest& request, const PlanAnswer& answer) {
   return {};
 }
 
-Shortest shortestWithinTwo(const PlanRequest& request) {
+int shortestWithinTwo(const PlanRequest& request) {
   const DemonRef target = request.target;
   const Skills goal = wanted(request);
-  if (mayStart(request, target) && (goal & ~innate(target)).none()) return {0, level(target)};
+  if (mayStart(request, target) && (goal & ~innate(target)).none()) return 0;
   // The pairs making each demon, from forward fusion over every pair, once per chart.
   using Makers = std::map<std::pair<int, int>, std::vector<std::pair<DemonRef, DemonRef>>>;
   static const std::array<Makers, 2> byChart = [] {
@@ -282,24 +282,18 @@ Shortest shortestWithinTwo(const PlanRequest& request) {
     }
     return pairs;
   };
-  Shortest best;
-  auto offer = [&](int fusions, int highest) {
-    if (best.fusions < 0 || std::make_pair(fusions, highest) < std::make_pair(best.fusions, best.highestLevel)) {
-      best = {fusions, highest};
-    }
-  };
+  int best = -1;
+  auto offer = [&](int fusions) { best = best < 0 ? fusions : std::min(best, fusions); };
   for (const auto& [a, b] : pairsMaking(target)) {
-    const int topLevel = std::max({level(target), level(a), level(b)});
     if (mayStart(request, a) && mayStart(request, b)) {
-      if (reaches(target, innate(a), innate(b), goal)) offer(1, topLevel);
+      if (reaches(target, innate(a), innate(b), goal)) offer(1);
     }
     for (const auto& [made, other] : {std::pair{a, b}, std::pair{b, a}}) {
       if (!mayStart(request, other)) continue;
       for (const auto& [x, y] : pairsMaking(made)) {
         if (!mayStart(request, x) || !mayStart(request, y)) continue;
-        const int highest = std::max({topLevel, level(x), level(y)});
         for (const Skills& middle : outcomes(made, innate(x), innate(y))) {
-          if (reaches(target, middle, innate(other), goal)) offer(2, highest);
+          if (reaches(target, middle, innate(other), goal)) offer(2);
         }
       }
     }
