@@ -67,6 +67,7 @@ enum class PlanProblem {
   LevelLimitRange,     // level limit outside 1..99
   // The request was taken; no plan exists for a plain reason.
   SkillNotObtainable,  // the target neither has the skill nor can inherit it (skill says which)
+  SkillNotHeldAtStart, // no demon a plan may start from holds the skill in its first list (skill says which)
   TargetAboveLimit,    // the target itself is above the level limit
   Cancelled,           // the caller cancelled the search
 };
@@ -85,7 +86,8 @@ struct PlanControl {
 
 PlanAnswer planRoutes(const PlanRequest& request, const PlanControl& control = {});
 
-// The skills the target can end up with: its first list and every skill it may inherit.
+// The skills the target can end up with: its first list and every skill it
+// may inherit that some demon holds in its first list.
 std::vector<int> obtainableSkills(DemonRef target);
 
 }  // namespace qmoor

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "data/compendium.h"
+#include "data/races.h"
 #include "data/skill_inheritance.h"
 #include "data/skills.h"
 #include "planner/plan.h"
@@ -14,6 +15,18 @@ namespace {
 bool isSelectableSkill(int skill) { return skill > 0 && skill < SkillNumberTotal && kindPositionOf(skill) > 0; }
 
 bool isFusable(DemonRef demon) { return isOccupied(demon) && (demon.race == PhaseRace || !isSpecial(demon)); }
+
+// Whether a demon the request lets a plan start from holds the skill in its first list.
+bool heldAtStart(const PlanRequest& request, int skill) {
+  for (Race race = 0; race < RaceTotal; ++race) {
+    for (Slot slot = 0; slot < raceCount(race); ++slot) {
+      const DemonRef demon{race, slot};
+      const bool owned = !request.owned || std::ranges::find(*request.owned, demon) != request.owned->end();
+      if (owned && level(demon) <= request.levelLimit && detail::innateSkills(demon).contains(skill)) return true;
+    }
+  }
+  return false;
+}
 
 PlanAnswer problem(PlanProblem kind, int skill = 0) { return {{}, kind, skill}; }
 
@@ -51,8 +64,10 @@ std::vector<int> obtainableSkills(DemonRef target) {
   std::vector<int> skills;
   if (!isFusable(target)) return skills;
   const SkillBits innate = detail::innateSkills(target);
+  const PlanRequest anyStart{target, {}};
   for (int skill = 1; skill < SkillNumberTotal; ++skill) {
-    if (isSelectableSkill(skill) && (innate.contains(skill) || canInherit(target, skill))) skills.push_back(skill);
+    if (!isSelectableSkill(skill)) continue;
+    if (innate.contains(skill) || (canInherit(target, skill) && heldAtStart(anyStart, skill))) skills.push_back(skill);
   }
   return skills;
 }
@@ -66,6 +81,9 @@ PlanAnswer planRoutes(const PlanRequest& request, const PlanControl& control) {
     }
   }
   if (level(request.target) > request.levelLimit) return problem(PlanProblem::TargetAboveLimit);
+  for (int skill : request.skills) {
+    if (!innate.contains(skill) && !heldAtStart(request, skill)) return problem(PlanProblem::SkillNotHeldAtStart, skill);
+  }
 
   const bool owned = !request.owned || std::ranges::find(*request.owned, request.target) != request.owned->end();
   const bool holdsAll =

@@ -18,8 +18,10 @@
 // Which fillers a step takes is the one choice that makes the search costly,
 // so each number of fusions is settled in up to three passes:
 //   1. Optimistic: each material shows its parent every filler it could have
-//      taken, more than it can hold. By the facts above this overestimates
-//      every real way, so when it finds no plan, none exists.
+//      taken, more than it can hold, and ways showing the same wanted skills
+//      are joined into one that shows all their skills with the larger count.
+//      By the facts above this overestimates every real way, so when it finds
+//      no plan, none exists.
 //   2. Canonical: one real choice (fillers the parent can take first); every
 //      plan it finds is real, found fast, compared by the wanted skills only.
 //   3. Every: when 1 finds a plan and 2 none, every choice of the fillers the
@@ -321,6 +323,19 @@ void RouteSearch::addOption(std::vector<Option>& options, int demon, const Skill
   auto keep = [&](const SkillBits& inherited) {
     const SkillBits shown = fillers_ == Fillers::Optimistic ? inherited | useful : inherited;
     const Option option{(innate_[demon] | shown) & receivable_[parent], innateCount_[demon] + taken, highestLevel, 0};
+    if (fillers_ == Fillers::Optimistic) {
+      // Joining two ways into one that shows both's skills, holds the larger
+      // count and the lower level overestimates both, as this pass may.
+      const SkillBits wanted = wantedBits((1u << wanted_.size()) - 1);
+      for (Option& other : options) {
+        if ((other.visible & wanted) == (option.visible & wanted)) {
+          other.visible = other.visible | option.visible;
+          other.size = std::max(other.size, option.size);
+          other.highestLevel = std::min(other.highestLevel, option.highestLevel);
+          return;
+        }
+      }
+    }
     for (const Option& other : options) {
       if (covers(other, option)) return;
     }
