@@ -84,21 +84,40 @@ int demonIndex(DemonRef demon) { return demon.race * SlotsPerRace + demon.slot; 
 DemonRef demonAt(int index) { return {index / SlotsPerRace, index % SlotsPerRace}; }
 int passingCount(int total) { return (10 * total + 27) / 37; }
 
+namespace {
+
+struct DemonSkillTables {
+  std::array<SkillBits, DemonIndexTotal> innate{};
+  std::array<SkillBits, DemonIndexTotal> receivable{};
+};
+
+// Both tables for every demon, worked out once: they depend on the compendium alone.
+const DemonSkillTables& demonSkillTables() {
+  static const DemonSkillTables tables = [] {
+    DemonSkillTables built;
+    for (int i = 0; i < DemonIndexTotal; ++i) {
+      const DemonRef demon = demonAt(i);
+      if (!isOccupied(demon)) continue;
+      for (int skill : skillsOf(demon, SkillList::First)) {
+        if (skill != 0 && skill != UnnamedSkill) built.innate[i].add(skill);
+      }
+      for (int skill = 1; skill < UnnamedSkill; ++skill) {
+        if (canInherit(demon, skill) && !built.innate[i].contains(skill)) built.receivable[i].add(skill);
+      }
+    }
+    return built;
+  }();
+  return tables;
+}
+
+}  // namespace
+
 SkillBits innateSkills(DemonRef demon) {
-  SkillBits bits;
-  for (int skill : skillsOf(demon, SkillList::First)) {
-    if (skill != 0 && skill != UnnamedSkill) bits.add(skill);
-  }
-  return bits;
+  return isOccupied(demon) ? demonSkillTables().innate[demonIndex(demon)] : SkillBits{};
 }
 
 SkillBits receivableSkills(DemonRef demon) {
-  const SkillBits innate = innateSkills(demon);
-  SkillBits bits;
-  for (int skill = 1; skill < UnnamedSkill; ++skill) {
-    if (canInherit(demon, skill) && !innate.contains(skill)) bits.add(skill);
-  }
-  return bits;
+  return isOccupied(demon) ? demonSkillTables().receivable[demonIndex(demon)] : SkillBits{};
 }
 
 RouteSearch::RouteSearch(const PlanRequest& request, const PlanControl& control)
