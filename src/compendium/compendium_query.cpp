@@ -1,6 +1,5 @@
 // Sorting, filtering and the skill search over the compendium rows.
 #include <algorithm>
-#include <cctype>
 
 #include "compendium/compendium_model.h"
 
@@ -49,7 +48,9 @@ void sortByKeys(std::vector<int>& rows, const std::vector<Key>& keys, bool desce
   });
 }
 
-char lowerAscii(char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); }
+// ASCII letters only and independent of the locale, so that the bytes of
+// Japanese names never change.
+char lowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
 bool containsText(std::string_view name, std::string_view text) {
   return std::search(name.begin(), name.end(), text.begin(), text.end(),
