@@ -177,6 +177,7 @@ void PlannerWindow::search() {
   if (worker_) return;
   asked_ = request();
   plans_->clear();
+  answer_.reset();
   if (asked_.skills.empty()) {
     status_->setText(tr("スキルを1つ以上選んでください。"));
     return;
@@ -206,6 +207,14 @@ void PlannerWindow::showAnswer() {
   worker_->deleteLater();
   worker_ = nullptr;
   setSearching(false);
+  showPlans();
+  if (plans_->topLevelItemCount() > 0) plans_->setCurrentItem(plans_->topLevelItem(0));
+}
+
+// Fills the tree and the status line from the last answer, in the current language.
+void PlannerWindow::showPlans() {
+  plans_->clear();
+  if (!answer_) return;
   const PlanAnswer& answer = *answer_;
   for (std::size_t p = 0; p < answer.plans.size(); ++p) addPlan(answer.plans[p], static_cast<int>(p) + 1);
   plans_->expandAll();
@@ -222,7 +231,6 @@ void PlannerWindow::showAnswer() {
       status_->setText(answer.plans.empty() ? tr("合体%1回以内のプランはありません。").arg(asked_.maxFusions)
                                             : tr("プラン %1 件").arg(answer.plans.size()));
   }
-  if (!answer.plans.empty()) plans_->setCurrentItem(plans_->topLevelItem(0));
 }
 
 void PlannerWindow::addPlan(const Plan& plan, int number) {
@@ -317,6 +325,7 @@ void PlannerWindow::retranslate() {
                     "受け継ぎ、どれを受け継ぐかは合体し直して選べるものとします。この個数の式は公開資料1件による"
                     "もので確度は中程度、ほかの規則は確度が高いものです。"));
   note_->setAccessibleName(tr("前提とする規則"));
+  if (!worker_) showPlans();
 }
 
 }  // namespace qmoor

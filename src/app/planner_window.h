@@ -48,6 +48,7 @@ class PlannerWindow : public ToolWindow {
   void fillSkillCombos();
   PlanRequest request() const;
   void showAnswer();
+  void showPlans();
   void addPlan(const Plan& plan, int number);
   QTreeWidgetItem* addNode(QTreeWidgetItem* parent, const Plan& plan, const PlanMaterial& material);
   void editOwned();
