@@ -6,6 +6,7 @@
 
 #include "app/compendium_window.h"
 #include "app/fusion_simulator_window.h"
+#include "app/planner_window.h"
 
 namespace qmoor {
 
@@ -26,7 +27,8 @@ ToolWindows::ToolWindows(QMenu* menu, DemonOpener opener, QWidget* owner)
       opener_(std::move(opener)),
       owner_(owner),
       simulatorAction_(menu->addAction(QString(), this, &ToolWindows::showFusionSimulator)),
-      compendiumAction_(menu->addAction(QString(), this, &ToolWindows::showCompendium)) {
+      compendiumAction_(menu->addAction(QString(), this, &ToolWindows::showCompendium)),
+      plannerAction_(menu->addAction(QString(), this, &ToolWindows::showPlanner)) {
   retranslate();
   menu_->installEventFilter(this);
 }
@@ -34,6 +36,8 @@ ToolWindows::ToolWindows(QMenu* menu, DemonOpener opener, QWidget* owner)
 FusionSimulatorWindow* ToolWindows::showFusionSimulator() { return presentOne(simulator_, opener_, owner_); }
 
 CompendiumWindow* ToolWindows::showCompendium() { return presentOne(compendium_, opener_, owner_); }
+
+PlannerWindow* ToolWindows::showPlanner() { return presentOne(planner_, opener_, owner_); }
 
 bool ToolWindows::eventFilter(QObject* watched, QEvent* event) {
   if (watched == menu_ && event->type() == QEvent::LanguageChange) retranslate();
@@ -43,6 +47,7 @@ bool ToolWindows::eventFilter(QObject* watched, QEvent* event) {
 void ToolWindows::retranslate() {
   simulatorAction_->setText(tr("合体シミュレーター(&F)..."));
   compendiumAction_->setText(tr("悪魔全書(&D)..."));
+  plannerAction_->setText(tr("スキル継承プランナー(&P)..."));
 }
 
 }  // namespace qmoor

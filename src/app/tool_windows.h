@@ -15,6 +15,7 @@ namespace qmoor {
 
 class CompendiumWindow;
 class FusionSimulatorWindow;
+class PlannerWindow;
 
 class ToolWindows : public QObject {
   Q_OBJECT
@@ -25,6 +26,7 @@ class ToolWindows : public QObject {
 
   FusionSimulatorWindow* showFusionSimulator();
   CompendiumWindow* showCompendium();
+  PlannerWindow* showPlanner();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -37,8 +39,10 @@ class ToolWindows : public QObject {
   QWidget* owner_;
   QAction* simulatorAction_;
   QAction* compendiumAction_;
+  QAction* plannerAction_;
   QPointer<FusionSimulatorWindow> simulator_;
   QPointer<CompendiumWindow> compendium_;
+  QPointer<PlannerWindow> planner_;
 };
 
 }  // namespace qmoor

@@ -9,10 +9,11 @@ extern const Verb FuseVerb;
 extern const Verb PartnersVerb;
 extern const Verb RecipesVerb;
 extern const Verb DemonsVerb;
+extern const Verb PlanVerb;
 
 namespace {
 
-constexpr const Verb* VerbTable[] = {&FuseVerb, &PartnersVerb, &RecipesVerb, &DemonsVerb};
+constexpr const Verb* VerbTable[] = {&FuseVerb, &PartnersVerb, &RecipesVerb, &DemonsVerb, &PlanVerb};
 
 }  // namespace
 

@@ -1,0 +1,109 @@
+// The exact search behind planRoutes: for a growing number of fusions, every
+// way of making the target hold the wanted skills, each kept only when no
+// other way is at least as good in every respect that later steps can see.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <map>
+#include <unordered_map>
+#include <vector>
+
+#include "planner/plan.h"
+#include "planner/recipe_index.h"
+#include "planner/skill_bits.h"
+
+namespace qmoor::detail {
+
+inline constexpr int DemonIndexTotal = RaceTotal * SlotsPerRace;  // race * 10 + slot
+
+class RouteSearch {
+ public:
+  // The request has been checked: a fusable target within the limit, 1..8
+  // selectable wanted skills, each one the target has or can inherit.
+  RouteSearch(const PlanRequest& request, const PlanControl& control);
+
+  // The plans of exactly `fusions` steps, best first; empty when there is
+  // none. Once a shorter plan is known, `longer` skips plans that fuse a
+  // demon which could simply be taken as it is, carrying nothing and adding
+  // no needed skill count.
+  std::vector<Plan> plansWith(int fusions, bool longer);
+  bool cancelled() const { return cancelled_; }
+
+ private:
+  // A way of making one demon inside a plan, as its parent step sees it: the
+  // skills it holds that the parent could inherit, how many it holds in all
+  // and the highest level in its subtree.
+  struct Option {
+    SkillBits visible;
+    int size = 0;
+    int highestLevel = 0;
+    int node = 0;
+  };
+  // One demon of a plan tree: a leaf, or a fusion of two earlier nodes.
+  struct Node {
+    int demon = 0;
+    int first = -1;
+    int second = -1;
+    FusionKind kind = FusionKind::Normal;
+    SkillBits inherited;
+  };
+  // A finished plan before it is written out.
+  struct Finished {
+    int node = 0;
+    int highestLevel = 0;
+    int distinctDemons = 0;
+  };
+  // How a step's fillers are chosen. Optimistic lets a material show its
+  // parent every filler it could have taken (more than it can hold, so it
+  // proves only that no plan exists); Canonical takes one choice, those the
+  // parent can take first; Every keeps each choice that could matter.
+  enum class Fillers { Optimistic, Canonical, Every, CanonicalLean };
+  // The plans of `fusions` steps found with the given fillers, every demon at most `levelCap`.
+  std::vector<Finished> finish(Fillers fillers, int fusions, int levelCap);
+  template <class Visit>
+  void combine(int demon, unsigned required, int fusions, int leastSize, Visit visit, const bool* done);
+  const std::vector<Option>& solve(int demon, unsigned required, int fusions, int leastSize, int parent);
+  void addOption(std::vector<Option>& options, int demon, const SkillBits& pool, const SkillBits& passed, int taken,
+                 int parent, int highestLevel, FusionKind kind, int first, int second);
+  SkillBits wantedBits(unsigned mask) const;
+  bool mayCarry(int demon, unsigned mask, int fusions) const;
+  int largestSize(int demon, int fusions) const;
+  bool stopRequested();
+  int distinctDemons(int node) const;
+  Plan writePlan(const Finished& finished) const;
+  void computeBounds();
+  void computeSizeBounds();
+
+  PlanRequest request_;
+  PlanControl control_;
+  int target_ = 0;
+  std::vector<int> wanted_;  // the wanted skills the target must inherit
+  std::array<SkillBits, DemonIndexTotal> innate_{};
+  std::array<int, DemonIndexTotal> innateCount_{};
+  std::array<SkillBits, DemonIndexTotal> receivable_{};  // inheritable by the demon, its own skills excepted
+  std::array<int, DemonIndexTotal> level_{};
+  std::array<bool, DemonIndexTotal> leaf_{};      // may start a plan
+  std::array<int, DemonIndexTotal> leafNode_{};   // its node once made, else -1
+  std::array<std::vector<MaterialFusion>, DemonIndexTotal> fusions_;
+  // Lower bounds on the fusions needed: to have the demon at all, and to have it holding each wanted skill.
+  std::array<int, DemonIndexTotal> fusionsToMake_{};
+  std::vector<std::array<int, DemonIndexTotal>> fusionsToCarry_;
+  // Upper bounds on the skills a demon holds when made with exactly b fusions (-1: it cannot be).
+  std::array<std::array<int, DemonIndexTotal>, MostPlanFusions + 1> largestSize_{};
+  Fillers fillers_ = Fillers::Canonical;
+  int levelCap_ = 99;
+  // The ways found so far, by filler choice and level cap.
+  std::array<std::map<int, std::unordered_map<std::uint64_t, std::vector<Option>>>, 4> memo_;
+  std::vector<Node> nodes_;
+  bool cancelled_ = false;
+};
+
+int demonIndex(DemonRef demon);
+DemonRef demonAt(int index);
+// How many skills pass at a fusion of materials holding `total` skills between them: ⌊(total + 2.7) / 3.7⌋.
+int passingCount(int total);
+SkillBits innateSkills(DemonRef demon);    // the first list, "？" left out
+SkillBits receivableSkills(DemonRef demon);  // what it may inherit, its first list excepted
+
+}  // namespace qmoor::detail

@@ -1,0 +1,98 @@
+// The skill-route planner window offscreen: a search on the worker thread
+// filling the tree of plans, a demon of the tree opened in a new tab, the
+// copy text, names for screen readers, and the owned demons kept between runs.
+#include "app/planner_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QSettings>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTreeWidget>
+
+#include "app/demon_texts.h"
+#include "app/owned_demons_dialog.h"
+
+namespace qmoor {
+namespace {
+
+class PlannerWindowTest : public ::testing::Test {
+ protected:
+  QTemporaryDir settingsFolder;
+  std::vector<DemonRef> opened;
+  QWidget owner;
+  PlannerWindow* window = nullptr;
+
+  void SetUp() override {
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder.path());
+    window = new PlannerWindow(
+        [this](DemonRef demon) {
+          opened.push_back(demon);
+          return true;
+        },
+        &owner);
+    window->present();
+  }
+
+  template <typename W>
+  W* named(const QString& accessibleName) {
+    for (W* widget : window->findChildren<W*>())
+      if (widget->accessibleName() == accessibleName) return widget;
+    ADD_FAILURE() << "no widget named " << accessibleName.toStdString();
+    return nullptr;
+  }
+
+  // Asks for フォッグブレス on オーディン and waits for the answer.
+  void askForFogBreathOnOdin() {
+    auto* target = named<QComboBox>(QStringLiteral("合体先の悪魔"));
+    target->setCurrentIndex(target->findText(demonEntryText({0, 2})));
+    auto* skill = named<QComboBox>(QStringLiteral("スキル1"));
+    skill->setCurrentIndex(skill->findText(skillText(116)));
+    window->search();
+    EXPECT_TRUE(window->searching());
+    EXPECT_TRUE(QTest::qWaitFor([this] { return !window->searching(); }, 20000));
+  }
+};
+
+TEST_F(PlannerWindowTest, SearchFillsTheTreeWhoseDemonsOpenInNewTabs) {
+  askForFogBreathOnOdin();
+  auto* plans = named<QTreeWidget>(QStringLiteral("合体プラン"));
+  ASSERT_GT(plans->topLevelItemCount(), 0);
+  QTreeWidgetItem* last = plans->topLevelItem(0)->child(0);
+  ASSERT_NE(last, nullptr);
+  EXPECT_TRUE(last->text(0).contains(QStringLiteral("→ ") + demonNameText({0, 2}))) << last->text(0).toStdString();
+  EXPECT_TRUE(last->text(0).contains(QStringLiteral("継承: ")) && last->text(0).contains(skillText(116)));
+  EXPECT_TRUE(window->plansText().contains(QStringLiteral("［素材］")));
+  EXPECT_TRUE(window->plansText().startsWith(plans->topLevelItem(0)->text(0)));
+
+  plans->setCurrentItem(last);
+  plans->actions().at(0)->trigger();  // 新しいタブで開く
+  ASSERT_EQ(opened.size(), 1u);
+  EXPECT_EQ(opened[0], (DemonRef{0, 2}));
+
+  for (QWidget* control : window->findChildren<QWidget*>())
+    if (control->isVisible() && control->focusPolicy() & Qt::TabFocus &&
+        !qobject_cast<QComboBox*>(control->parentWidget()) && !qobject_cast<QSpinBox*>(control->parentWidget())) {
+      EXPECT_FALSE(QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name).isEmpty())
+          << control->metaObject()->className();
+    }
+}
+
+TEST_F(PlannerWindowTest, OwnedDemonsAreKeptAndAloneMayStartPlans) {
+  const std::vector<DemonRef> owned{{7, 8}, {12, 0}};  // ピクシー and ケルベロス, who has フォッグブレス
+  OwnedDemonsDialog::save(owned);
+  EXPECT_EQ(OwnedDemonsDialog::load(), owned);
+  named<QCheckBox>(QStringLiteral("所持悪魔のみ"))->setChecked(true);
+  EXPECT_TRUE(QSettings().value(QStringLiteral("planner/ownedOnly")).toBool());
+  askForFogBreathOnOdin();
+  EXPECT_EQ(named<QTreeWidget>(QStringLiteral("合体プラン"))->topLevelItemCount(), 0);
+  EXPECT_FALSE(named<QLabel>(QStringLiteral("検索結果"))->text().isEmpty());
+}
+
+}  // namespace
+}  // namespace qmoor

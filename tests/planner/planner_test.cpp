@@ -1,0 +1,162 @@
+// The skill-route planner held to the reference model: every plan it returns
+// is replayed step by step, and on small cases a brute force over every plan
+// of up to two fusions confirms that the first plan is a shortest one. How we
+// know the first plan is shortest in general: the search proves, with a
+// relaxation that can only overestimate what a step passes on, that no plan
+// has fewer fusions, and its exhaustive fallback leaves no filler choice out
+// (see the search's own notes); these cases check that against enumeration.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <atomic>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "data/compendium.h"
+#include "data/races.h"
+#include "planner/plan.h"
+#include "reference_planner.h"
+
+namespace qmoor {
+namespace {
+
+std::string describe(const PlanRequest& request) {
+  std::string text = std::string(cell(Column::Name, request.target)) + " " + std::to_string(request.target.race) + "/" +
+                     std::to_string(request.target.slot) + " skills";
+  for (int skill : request.skills) text += " " + std::to_string(skill);
+  text += " limit " + std::to_string(request.levelLimit) + (request.curse ? " curse" : "") + " depth " +
+          std::to_string(request.maxFusions);
+  if (request.owned) text += " owned " + std::to_string(request.owned->size());
+  return text;
+}
+
+std::vector<DemonRef> fusableDemons() {
+  std::vector<DemonRef> demons;
+  for (Race race = 0; race < RaceTotal; ++race) {
+    for (Slot slot = 0; slot < raceCount(race); ++slot) {
+      if (!obtainableSkills({race, slot}).empty()) demons.push_back({race, slot});
+    }
+  }
+  return demons;
+}
+
+// Seeded requests: a fusable target and skills it can get, mostly ones it
+// lacks, so that plans need fusions.
+std::vector<PlanRequest> sampleRequests(unsigned seed, int total, int mostSkills, int depth) {
+  std::mt19937 random(seed);
+  const std::vector<DemonRef> targets = fusableDemons();
+  std::vector<PlanRequest> requests;
+  for (int i = 0; i < total; ++i) {
+    PlanRequest request;
+    request.target = targets[random() % targets.size()];
+    std::vector<int> skills = obtainableSkills(request.target);
+    std::shuffle(skills.begin(), skills.end(), random);
+    const int wanted = 1 + static_cast<int>(random() % static_cast<unsigned>(mostSkills));
+    request.skills.assign(skills.begin(), skills.begin() + std::min<std::ptrdiff_t>(wanted, std::ssize(skills)));
+    request.curse = random() % 4 == 0;
+    request.levelLimit = random() % 3 == 0 ? 30 + static_cast<int>(random() % 60) : 99;
+    request.maxFusions = depth;
+    request.planCount = 4;
+    requests.push_back(request);
+  }
+  return requests;
+}
+
+TEST(PlannerAgainstBruteForce, FirstPlanIsShortestUpToTwoFusions) {
+  int found[3] = {0, 0, 0};
+  int none = 0;
+  for (const PlanRequest& request : sampleRequests(11, 24, 2, 2)) {
+    const PlanAnswer answer = planRoutes(request);
+    EXPECT_EQ(reference::answerFault(request, answer), "") << describe(request);
+    const int shortest = reference::shortestWithinTwo(request);
+    if (shortest < 0) {
+      EXPECT_TRUE(answer.plans.empty()) << describe(request);
+      ++none;
+      continue;
+    }
+    ASSERT_FALSE(answer.plans.empty()) << describe(request);
+    EXPECT_EQ(static_cast<int>(answer.plans[0].steps.size()), shortest) << describe(request);
+    ++found[shortest];
+  }
+  // The sample reaches every case worth checking.
+  EXPECT_GT(found[1], 0);
+  EXPECT_GT(found[2], 0);
+  EXPECT_GT(none, 0);
+}
+
+TEST(PlannerReplay, DeeperCursedLimitedAndOwnedRequestsFollowTheRules) {
+  std::vector<PlanRequest> requests = sampleRequests(23, 12, 4, 4);
+  std::vector<DemonRef> lowDemons;
+  for (DemonRef demon : fusableDemons()) {
+    if (level(demon) <= 35) lowDemons.push_back(demon);
+  }
+  for (std::size_t i = 0; i < 4; ++i) {
+    requests[i].owned = std::vector<DemonRef>(lowDemons.begin() + static_cast<std::ptrdiff_t>(i), lowDemons.end());
+  }
+  int withPlans = 0;
+  for (const PlanRequest& request : requests) {
+    const PlanAnswer answer = planRoutes(request);
+    EXPECT_EQ(reference::answerFault(request, answer), "") << describe(request);
+    withPlans += answer.plans.empty() ? 0 : 1;
+  }
+  EXPECT_GE(withPlans, 4);
+}
+
+TEST(PlannerRequests, ImpossibleAndRefusedRequestsSayWhy) {
+  const DemonRef odin{0, 2};  // オーディン, level 65, has 口
+  const DemonRef pixie{7, 8};
+  struct Case {
+    const char* name;
+    PlanRequest request;
+    PlanProblem problem;
+    int skill;
+  };
+  const std::vector<Case> cases{
+      {"unique skill", {odin, {80}}, PlanProblem::SkillNotObtainable, 80},
+      {"missing mark", {pixie, {43, 116}}, PlanProblem::SkillNotObtainable, 116},
+      {"target above the limit", {odin, {116}, 50}, PlanProblem::TargetAboveLimit, 0},
+      {"skill in no first list", {{18, 3}, {190}}, PlanProblem::SkillNotHeldAtStart, 190},
+      {"no owned demon holds the skill", {odin, {116}, 99, false, 4, 10, std::vector<DemonRef>{pixie}},
+       PlanProblem::SkillNotHeldAtStart, 116},
+      {"owned list without the materials", {odin, {116}, 99, false, 4, 10, std::vector<DemonRef>{{12, 0}, pixie}},
+       PlanProblem::None, 0},
+      {"special target", {{0, 3}, {1}}, PlanProblem::TargetNotFusable, 0},
+      {"spirit target", {{SpiritRace, 0}, {1}}, PlanProblem::TargetNotFusable, 0},
+      {"御魂 target", {{MitamaRace, 0}, {1}}, PlanProblem::TargetNotFusable, 0},
+      {"empty slot", {{26, 1}, {1}}, PlanProblem::TargetNotFusable, 0},
+      {"no skill", {odin, {}}, PlanProblem::SkillCount, 0},
+      {"nine skills", {odin, {1, 2, 3, 4, 5, 6, 7, 8, 9}}, PlanProblem::SkillCount, 0},
+      {"unused skill number", {odin, {113}}, PlanProblem::UnknownSkill, 113},
+      {"unnamed skill", {odin, {278}}, PlanProblem::UnknownSkill, 278},
+      {"seven fusions", {odin, {116}, 99, false, 7}, PlanProblem::FusionLimit, 0},
+      {"no plan asked for", {odin, {116}, 99, false, 4, 0}, PlanProblem::PlanCountRange, 0},
+  };
+  for (const Case& c : cases) {
+    const PlanAnswer answer = planRoutes(c.request);
+    EXPECT_TRUE(answer.plans.empty()) << c.name;
+    EXPECT_EQ(answer.problem, c.problem) << c.name;
+    EXPECT_EQ(answer.skill, c.skill) << c.name;
+  }
+}
+
+TEST(PlannerRequests, AnInnateSkillNeedsNoFusionUnlessTheTargetIsNotOwned) {
+  PlanRequest request{{0, 2}, {9}};  // オーディン holds ブフダイン from the start
+  const PlanAnswer innate = planRoutes(request);
+  ASSERT_EQ(innate.plans.size(), 1u);
+  EXPECT_TRUE(innate.plans[0].steps.empty());
+  request.owned = std::vector<DemonRef>{{17, 6}, {7, 1}, {15, 2}, {4, 1}};
+  const PlanAnswer owned = planRoutes(request);
+  EXPECT_EQ(reference::answerFault(request, owned), "");
+  for (const Plan& plan : owned.plans) EXPECT_FALSE(plan.steps.empty());
+}
+
+TEST(PlannerRequests, ACancelledSearchStopsWithoutPlans) {
+  const std::atomic<bool> cancel{true};
+  const PlanAnswer answer = planRoutes({{4, 0}, {1, 7, 13}}, {&cancel, {}});
+  EXPECT_EQ(answer.problem, PlanProblem::Cancelled);
+  EXPECT_TRUE(answer.plans.empty());
+}
+
+}  // namespace
+}  // namespace qmoor
