@@ -678,6 +678,180 @@
     </message>
 </context>
 <context>
+    <name>qmoor::OwnedDemonsDialog</name>
+    <message>
+        <source>所持悪魔</source>
+        <translation>Owned demons</translation>
+    </message>
+    <message>
+        <source>所持している悪魔にチェックを付けてください(&amp;D):</source>
+        <translation>Tick the &amp;demons you own:</translation>
+    </message>
+    <message>
+        <source>所持悪魔の一覧</source>
+        <translation>Owned demons</translation>
+    </message>
+</context>
+<context>
+    <name>qmoor::PlannerWindow</name>
+    <message>
+        <source>スキルを1つ以上選んでください。</source>
+        <translation>Choose at least one skill.</translation>
+    </message>
+    <message>
+        <source>検索中...</source>
+        <translation>Searching...</translation>
+    </message>
+    <message>
+        <source>検索を取り消しました。</source>
+        <translation>The search was cancelled.</translation>
+    </message>
+    <message>
+        <source>%1 は %2 を継承できません。</source>
+        <translation>%1 cannot inherit %2.</translation>
+    </message>
+    <message>
+        <source>%1 を初期スキルに持つ素材の悪魔がいません。</source>
+        <translation>No demon a plan may start from has %1 as an innate skill.</translation>
+    </message>
+    <message>
+        <source>%1 はレベル上限を超えています。</source>
+        <translation>%1 is above the level limit.</translation>
+    </message>
+    <message>
+        <source>合体%1回以内のプランはありません。</source>
+        <translation>No plan within %1 fusions.</translation>
+    </message>
+    <message>
+        <source>プラン %1 件</source>
+        <translation>%1 plans</translation>
+    </message>
+    <message>
+        <source>プラン%1: 合体%2回, 最高Lv%3, 悪魔%4体</source>
+        <translation>Plan %1: %2 fusions, highest Lv%3, %4 demons</translation>
+    </message>
+    <message>
+        <source>［素材］ %1</source>
+        <translation>[material] %1</translation>
+    </message>
+    <message>
+        <source>%1［素材］</source>
+        <translation>%1 [material]</translation>
+    </message>
+    <message>
+        <source>%1 ＋ %2 → %3</source>
+        <translation>%1 + %2 → %3</translation>
+    </message>
+    <message>
+        <source>&#x3000;継承: %1</source>
+        <translation>  Inherits: %1</translation>
+    </message>
+    <message>
+        <source>スキル継承プランナー</source>
+        <translation>Skill inheritance planner</translation>
+    </message>
+    <message>
+        <source>合体先(&amp;T):</source>
+        <translation>&amp;Target:</translation>
+    </message>
+    <message>
+        <source>合体先の悪魔</source>
+        <translation>Target demon</translation>
+    </message>
+    <message>
+        <source>継承させたいスキル(&amp;K):</source>
+        <translation>S&amp;kills to inherit:</translation>
+    </message>
+    <message>
+        <source>スキル%1</source>
+        <translation>Skill %1</translation>
+    </message>
+    <message>
+        <source>レベル上限(&amp;L):</source>
+        <translation>&amp;Level limit:</translation>
+    </message>
+    <message>
+        <source>レベル上限</source>
+        <translation>Level limit</translation>
+    </message>
+    <message>
+        <source>CURSE(&amp;C)</source>
+        <translation>&amp;CURSE</translation>
+    </message>
+    <message>
+        <source>CURSE</source>
+        <translation>CURSE</translation>
+    </message>
+    <message>
+        <source>最大合体回数(&amp;M):</source>
+        <translation>&amp;Most fusions:</translation>
+    </message>
+    <message>
+        <source>最大合体回数</source>
+        <translation>Most fusions</translation>
+    </message>
+    <message>
+        <source>所持悪魔のみ(&amp;O)</source>
+        <translation>&amp;Owned demons only</translation>
+    </message>
+    <message>
+        <source>所持悪魔のみ</source>
+        <translation>Owned demons only</translation>
+    </message>
+    <message>
+        <source>所持悪魔を編集(&amp;E)...</source>
+        <translation>&amp;Edit owned demons...</translation>
+    </message>
+    <message>
+        <source>所持悪魔を編集</source>
+        <translation>Edit owned demons</translation>
+    </message>
+    <message>
+        <source>検索(&amp;S)</source>
+        <translation>&amp;Search</translation>
+    </message>
+    <message>
+        <source>検索</source>
+        <translation>Search</translation>
+    </message>
+    <message>
+        <source>取り消し(&amp;X)</source>
+        <translation>Cancel (&amp;X)</translation>
+    </message>
+    <message>
+        <source>検索を取り消す</source>
+        <translation>Cancel the search</translation>
+    </message>
+    <message>
+        <source>検索の進み具合</source>
+        <translation>Search progress</translation>
+    </message>
+    <message>
+        <source>合体プラン</source>
+        <translation>Fusion plans</translation>
+    </message>
+    <message>
+        <source>テキストでコピー(&amp;Y)</source>
+        <translation>Cop&amp;y as text</translation>
+    </message>
+    <message>
+        <source>プランをテキストでコピー</source>
+        <translation>Copy the plans as text</translation>
+    </message>
+    <message>
+        <source>検索結果</source>
+        <translation>Search results</translation>
+    </message>
+    <message>
+        <source>前提: 合体で生まれる悪魔は初期スキルに加え、素材2体のスキルのうち自分の継承印で受け継げるもの（自分の初期スキルを除く）から ⌊(素材のスキル数の合計＋2.7)÷3.7⌋ 個（空き枠と候補の数まで）を受け継ぎ、どれを受け継ぐかは合体し直して選べるものとします。この個数の式は公開資料1件によるもので確度は中程度、ほかの規則は確度が高いものです。</source>
+        <translation>Assumed: a demon made by fusion has its innate skills and inherits, from the two materials' skills that its inheritance marks allow (its own innate skills aside), ⌊(the materials' skill count + 2.7) ÷ 3.7⌋ of them (up to its free slots and the candidates), and which ones is chosen by fusing again. The count's formula comes from one public source and is moderately sure; the other rules are well established.</translation>
+    </message>
+    <message>
+        <source>前提とする規則</source>
+        <translation>Assumed rules</translation>
+    </message>
+</context>
+<context>
     <name>qmoor::ToolWindow</name>
     <message>
         <source>タブは%1個までです。タブを閉じてから、もう一度開いてください。</source>
@@ -697,6 +871,10 @@
     <message>
         <source>悪魔全書(&amp;D)...</source>
         <translation>&amp;Demon compendium...</translation>
+    </message>
+    <message>
+        <source>スキル継承プランナー(&amp;P)...</source>
+        <translation>Skill inheritance &amp;planner...</translation>
     </message>
 </context>
 <context>
