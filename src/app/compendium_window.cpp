@@ -14,6 +14,7 @@
 #include <numeric>
 
 #include "app/demon_texts.h"
+#include "app/display_language.h"
 #include "app/report_table.h"
 #include "app/row_table_model.h"
 #include "app/searchable_combo.h"
@@ -290,6 +291,13 @@ void CompendiumWindow::sortShown(int column, Qt::SortOrder order) {
   shown_ = filterRows(filter());
   if (column < 0) return;
   const bool descending = order == Qt::DescendingOrder;
+  if (column == 1 && displayLanguage() == Language::English) {
+    // English names sort as shown; stable, so the two Beelzebub keep race/slot order.
+    auto nameOf = [](int index) { return demonNameText(rowAt(index).demon); };
+    std::stable_sort(shown_.begin(), shown_.end(),
+                     [&](int a, int b) { return descending ? nameOf(b) < nameOf(a) : nameOf(a) < nameOf(b); });
+    return;
+  }
   if (column < FirstSkillsColumn) {
     shown_ = sortRows(std::move(shown_), SortKey{compendiumColumn(column), descending});
     return;

@@ -296,7 +296,8 @@ void PlannerWindow::setSearching(bool on) {
 void PlannerWindow::retranslate() {
   setWindowTitle(tr("スキル継承プランナー"));
   // Demon and skill names in the display language, each entry where it was.
-  for (std::size_t i = 0; i < targets_.size(); ++i) target_->setItemText(static_cast<int>(i), demonEntryText(targets_[i]));
+  for (std::size_t i = 0; i < targets_.size(); ++i)
+    target_->setItemText(static_cast<int>(i), demonEntryText(targets_[i]));
   for (QComboBox* combo : skills_) {
     for (std::size_t j = 0; j < skillChoices_.size(); ++j)
       combo->setItemText(static_cast<int>(j) + 1, skillText(skillChoices_[j]));

@@ -14,6 +14,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QTabBar>
+#include <algorithm>
 #include <sstream>
 
 #include "app/display_language.h"
@@ -79,7 +80,8 @@ QStringList japaneseIn(const QStringList& texts) {
     if (text == QStringLiteral("日本語")) continue;
     for (const QChar c : text) {
       const char16_t code = c.unicode();
-      if ((code >= 0x3000 && code <= 0x30FF) || (code >= 0x3400 && code <= 0x9FFF) || (code >= 0xFF00 && code <= 0xFFEF)) {
+      const bool kana = code >= 0x3000 && code <= 0x30FF, kanji = code >= 0x3400 && code <= 0x9FFF;
+      if (kana || kanji || (code >= 0xFF00 && code <= 0xFFEF)) {
         japanese << text;
         break;
       }
@@ -142,6 +144,23 @@ TEST_F(LanguageSwitch, ARememberedLanguageIsTheNextRunsFirst) {
   EXPECT_EQ(app.frame().menuBar()->actions().at(0)->text(), QStringLiteral("&File"));
   EXPECT_EQ(app.view().form().combo(ControlId::RaceCombo).item(0), "Deity");
   EXPECT_TRUE(languageAction(app.frame(), Language::English)->isChecked());
+}
+
+TEST_F(LanguageSwitch, TheCompendiumSortsNamesInTheLanguageShown) {
+  CQmoorApp app;
+  ASSERT_TRUE(app.InitInstance({"quillmoor", "--lang", "en"}));
+  for (QAction* tool : app.frame().toolsMenu()->actions())
+    if (!tool->menu() && !tool->isSeparator()) tool->trigger();
+  QAbstractItemModel* rows = nullptr;
+  for (QWidget* window : QApplication::topLevelWidgets())
+    if (window->inherits("qmoor::CompendiumWindow")) rows = window->findChild<QAbstractItemView*>()->model();
+  ASSERT_NE(rows, nullptr);
+  ASSERT_EQ(rows->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Name"));
+  rows->sort(1, Qt::AscendingOrder);
+  QStringList names;
+  for (int r = 0; r < rows->rowCount(); ++r) names << rows->index(r, 1).data().toString();
+  EXPECT_EQ(names.size(), DemonTotal);
+  EXPECT_TRUE(std::is_sorted(names.begin(), names.end())) << names.join(", ").toStdString();
 }
 
 }  // namespace
