@@ -3,6 +3,7 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -101,6 +102,24 @@ int replaceContents(int fd, std::span<const std::uint8_t> bytes, bool& touched) 
   return ::fsync(fd) == 0 ? 0 : errno;
 }
 
+// Whether the file carries extended attributes (an access-control list among
+// them) that a new file would not get. The security label every file has
+// where the system labels files is given to a new file anyway.
+bool carriesAttributes(int fd) {
+  const ssize_t size = ::flistxattr(fd, nullptr, 0);
+  if (size <= 0) return false;
+  std::string names(static_cast<size_t>(size), '\0');
+  const ssize_t length = ::flistxattr(fd, names.data(), names.size());
+  if (length < 0) return true;
+  names.resize(static_cast<size_t>(length));
+  for (size_t start = 0; start < names.size();) {
+    const size_t end = names.find('\0', start);
+    if (names.compare(start, end - start, "security.selinux") != 0) return true;
+    start = end == std::string::npos ? names.size() : end + 1;
+  }
+  return false;
+}
+
 enum class Replaced { Done, Failed, NotPossible };
 
 // The complete new file written beside target, given target's mode, owner and
@@ -191,7 +210,7 @@ std::string saveIntoFile(const std::string& path, std::span<const std::uint8_t> 
   ::fcntl(fd.get(), F_SETFL, ::fcntl(fd.get(), F_GETFL) & ~O_NONBLOCK);
   struct stat info {};
   if (::fstat(fd.get(), &info) != 0) return fileErrorReason(errno);
-  if (S_ISREG(info.st_mode) && info.st_nlink == 1) {
+  if (S_ISREG(info.st_mode) && info.st_nlink == 1 && !carriesAttributes(fd.get())) {
     switch (replaceWhole(*target, info, bytes, error)) {
       case Replaced::Done: return {};
       case Replaced::Failed: return fileErrorReason(error);

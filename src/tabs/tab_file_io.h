@@ -13,10 +13,11 @@ namespace qmoor {
 
 // Writes bytes into the file at path; through a symbolic link into the file it
 // names. Refused exactly where opening the file for writing is refused. The
-// file keeps its mode, owner, group and hard links. A regular file with one
-// link in a folder the user may write to is replaced whole by a complete copy
-// written beside it; any other file is written in place and gets its old bytes
-// back when the write fails. Returns an empty text on success, otherwise the
+// file keeps its mode, owner, group, hard links and extended attributes. A
+// regular file with one link and no extended attributes in a folder the user
+// may write to is replaced whole by a complete copy written beside it; any
+// other file is written in place and gets its old bytes back when the write
+// fails. Returns an empty text on success, otherwise the
 // reason (which says so when even the old bytes could not be put back).
 std::string saveIntoFile(const std::string& path, std::span<const std::uint8_t> bytes);
 

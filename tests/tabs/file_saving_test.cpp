@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -99,8 +100,9 @@ TEST_F(FileSaving, KeepsWhatTheFileIsAndRefusesWhatWritingRefuses) {
     uid_t fileOwner;
     gid_t fileGroup;
     mode_t fileMode;
-    const char* savedAs;  // the name the user chooses; link.qmf links to file.qmf
+    const char* savedAs;  // the name the user chooses; link.qmf links to file.qmf, other.qmf is a hard link
     bool refused;
+    bool attributed = false;  // file.qmf carries a user attribute
   } cases[] = {
       {"a symbolic link", NobodyUid, 0755, NobodyUid, NobodyGid, 0644, "link.qmf", false},
       {"a private file", NobodyUid, 0755, NobodyUid, NobodyGid, 0600, "file.qmf", false},
@@ -109,10 +111,14 @@ TEST_F(FileSaving, KeepsWhatTheFileIsAndRefusesWhatWritingRefuses) {
       {"a file in a read-only folder", Root, 0555, NobodyUid, NobodyGid, 0644, "file.qmf", false},
       {"another user's file in a sticky folder", Root, 01777, Root, Root, 0666, "file.qmf", false},
       {"a read-only file", NobodyUid, 0755, NobodyUid, NobodyGid, 0444, "file.qmf", true},
+      {"a file with an extended attribute", NobodyUid, 0755, NobodyUid, NobodyGid, 0644, "file.qmf", false, true},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     prepare(c.savedAs, c.folderOwner, c.folderMode, c.fileOwner, c.fileGroup, c.fileMode);
+    if (c.attributed && ::setxattr((folder / "file.qmf").c_str(), "user.origin", "x", 1, 0) != 0) {
+      continue;  // a file system without user attributes has nothing to keep
+    }
     const std::vector<std::string> names = namesIn(folder);
     const std::string reason = saveAsNobody(c.savedAs, NewBytes);
     EXPECT_EQ(reason, c.refused ? fileErrorReason(EACCES) : std::string());
@@ -128,6 +134,9 @@ TEST_F(FileSaving, KeepsWhatTheFileIsAndRefusesWhatWritingRefuses) {
     }
     if (std::string(c.savedAs) == "other.qmf") {
       EXPECT_EQ(statOf(folder / c.savedAs).st_ino, info.st_ino);
+    }
+    if (c.attributed) {
+      EXPECT_EQ(::getxattr(file.c_str(), "user.origin", nullptr, 0), 1);
     }
     EXPECT_EQ(namesIn(folder), names) << "nothing left behind";
   }
