@@ -128,8 +128,9 @@ enum class Replaced { Done, Failed, NotPossible };
 // sticky folder); the caller then writes in place.
 Replaced replaceWhole(const std::string& target, const struct stat& info, std::span<const std::uint8_t> bytes,
                       int& error) {
-  std::string temporary = (std::filesystem::path(parentOf(target)) /
-                           ("." + std::filesystem::path(target).filename().string() + ".XXXXXX")).string();
+  std::string name = ".";
+  name.append(std::filesystem::path(target).filename().string()).append(".XXXXXX");
+  std::string temporary = (std::filesystem::path(parentOf(target)) / name).string();
   Descriptor fd(::mkostemp(temporary.data(), O_CLOEXEC));
   if (!fd.valid()) return Replaced::NotPossible;
   const auto giveUp = [&temporary](Replaced how) {
