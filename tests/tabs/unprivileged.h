@@ -17,13 +17,6 @@ namespace qmoor::testing {
 inline constexpr uid_t NobodyUid = 65534;
 inline constexpr gid_t NobodyGid = 65534;
 
-// Why files cannot be prepared for another user and the test cannot drop to
-// nobody; empty when it can.
-inline std::string whyNotUnprivileged() {
-  return ::geteuid() == 0 ? std::string()
-                          : "needs root to prepare files owned by another user and to run the save as nobody (65534)";
-}
-
 // work's text from a child running as nobody:nogroup with no other groups;
 // none when the child could not drop its privileges or died. A file size limit
 // makes writes fail with EFBIG instead of a signal.
@@ -54,6 +47,15 @@ inline std::optional<std::string> runAsNobody(const std::function<std::string()>
   ::waitpid(child, &status, 0);
   if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) return std::nullopt;
   return text;
+}
+
+// Why files cannot be prepared for another user and the test cannot drop to
+// nobody; empty when it can.
+inline std::string whyNotUnprivileged() {
+  if (::geteuid() != 0) return "needs root to prepare files owned by another user and to run the save as nobody (65534)";
+  if (runAsNobody([] { return std::string("nobody"); }) != "nobody")
+    return "this system does not let root become nobody (65534), as in a container without CAP_SETUID";
+  return {};
 }
 
 }  // namespace qmoor::testing
