@@ -10,7 +10,7 @@ namespace qmoor {
 void CQmoorView::emptyMaterialPairView() {
   results_.materialPairs.clear();
   ListView& rows = form_.listView(ControlId::MaterialPairView);
-  rows.clear();
+  rows.showRows(materialPairRows_);
   rows.setHotRow(-1);
   form_.edit(ControlId::SelectedTotalEdit).setText("");
 }
@@ -49,12 +49,15 @@ void CQmoorView::AppendSpiritLines() {
 
 void CQmoorView::ListAllMaterialPairs() {
   results_.materialPairs.clear();
-  const FilterSettings filters = currentFilters();
-  for (const RacePair& pair : results_.racePairs) {
-    state_.materialRace1 = pair.first;
-    state_.materialRace2 = pair.second;
-    const auto madeBySpirits = [](Race race) { return race == SpiritRace || race == MitamaRace; };
-    if (!madeBySpirits(pair.first) && !madeBySpirits(pair.second)) listMaterialPairs(pair.first, pair.second, filters);
+  // Walking the lines leaves the material races on the last line's.
+  if (!results_.racePairs.empty()) {
+    state_.materialRace1 = results_.racePairs.back().first;
+    state_.materialRace2 = results_.racePairs.back().second;
+  }
+  if (state_.currentSlot >= 0) {
+    appendAllMaterialPairs(results_.racePairs, {state_.currentRace, state_.currentSlot}, currentFilters(),
+                           results_.materialPairs);
+    appendRowsFrom(0);
   }
   form_.list(ControlId::RacePairList).setSelection(-1);
   form_.combo(ControlId::RacePairCombo).setSelection(-1);
@@ -90,12 +93,8 @@ void CQmoorView::ListSpiritPairs() {
 }
 
 void CQmoorView::appendRowsFrom(size_t firstNewRow) {
-  ListView& rows = form_.listView(ControlId::MaterialPairView);
-  rows.reserveRows(static_cast<int>(results_.materialPairs.size()));
-  for (size_t row = firstNewRow; row < results_.materialPairs.size(); ++row) {
-    const MaterialPair& pair = results_.materialPairs[row];
-    rows.appendRow(resultLabel(pair.first), resultLabel(pair.second));
-  }
+  // The list view shows the answer's pairs themselves; it only learns that there are more.
+  if (results_.materialPairs.size() > firstNewRow) form_.listView(ControlId::MaterialPairView).rowsAppended();
 }
 
 }  // namespace qmoor

@@ -60,16 +60,24 @@ void ListView::setFullRowSelect(bool on) {
   changed();
 }
 
-int ListView::rowCount() const { return static_cast<int>(cells_.size()) / columnTotal(); }
+int ListView::rowCount() const {
+  return held_ ? held_->count() : static_cast<int>(cells_.size()) / columnTotal();
+}
 
-const std::string& ListView::cell(int row, int column) const {
+std::string ListView::cell(int row, int column) const {
   if (!isValidRow(row) || column < 0 || column >= columnTotal()) {
     throw std::out_of_range("list view cell outside the rows and columns");
   }
-  return cells_.at(static_cast<size_t>(row) * static_cast<size_t>(columnTotal()) + static_cast<size_t>(column));
+  if (held_) return held_->cell(row, column);
+  return cells_[static_cast<size_t>(row) * static_cast<size_t>(columnTotal()) + static_cast<size_t>(column)];
+}
+
+void ListView::requireTextRows() const {
+  if (held_) throw std::logic_error("list view shows rows held elsewhere");
 }
 
 int ListView::insertRow(int index, std::string firstCell) {
+  requireTextRows();
   const int at = std::clamp(index, 0, rowCount());
   const auto width = static_cast<size_t>(columnTotal());
   auto pos = cells_.insert(cells_.begin() + static_cast<std::ptrdiff_t>(static_cast<size_t>(at) * width), width, std::string());
@@ -82,12 +90,14 @@ int ListView::insertRow(int index, std::string firstCell) {
 }
 
 void ListView::setCell(int row, int column, std::string text) {
+  requireTextRows();
   if (!isValidRow(row) || column < 0 || column >= columnTotal()) return;
   cells_[static_cast<size_t>(row) * static_cast<size_t>(columnTotal()) + static_cast<size_t>(column)] = std::move(text);
   changed();
 }
 
 void ListView::appendRow(std::string first, std::string second) {
+  requireTextRows();
   const int width = columnTotal();
   cells_.push_back(std::move(first));
   if (width >= 2) cells_.push_back(std::move(second));
@@ -96,6 +106,7 @@ void ListView::appendRow(std::string first, std::string second) {
 }
 
 void ListView::deleteRow(int row) {
+  requireTextRows();
   if (!isValidRow(row)) return;
   const auto width = static_cast<std::ptrdiff_t>(columnTotal());
   cells_.erase(cells_.begin() + row * width, cells_.begin() + (row + 1) * width);
@@ -111,11 +122,19 @@ void ListView::deleteRow(int row) {
 
 void ListView::clear() {
   cells_.clear();
+  held_ = nullptr;
   selected_ = focused_ = hot_ = -1;
   changed();
 }
 
-void ListView::reserveRows(int rows) { cells_.reserve(static_cast<size_t>(rows) * static_cast<size_t>(columnTotal())); }
+void ListView::showRows(const ListRows& rows) {
+  cells_.clear();
+  held_ = &rows;
+  selected_ = focused_ = hot_ = -1;
+  changed();
+}
+
+void ListView::rowsAppended() { changed(); }
 
 void ListView::setSelectedRow(int row) {
   selected_ = isValidRow(row) ? row : -1;

@@ -93,8 +93,18 @@ struct ListViewColumn {
   int width = 0;
 };
 
-// A list view in report mode: columns, rows of cell texts, and the selected,
-// focused and hot (hover-highlighted) row, each -1 for none.
+// The rows of a list view held by their owner as what they stand for (a pair
+// of demons, one demon); the text of a cell is made only when it is asked for.
+class ListRows {
+ public:
+  virtual ~ListRows() = default;
+  virtual int count() const = 0;
+  virtual std::string cell(int row, int column) const = 0;  // row and column within the list
+};
+
+// A list view in report mode: columns, rows, and the selected, focused and
+// hot (hover-highlighted) row, each -1 for none. The rows are either texts the
+// list holds itself (small lists filled cell by cell) or rows held elsewhere.
 class ListView : public Control {
  public:
   explicit ListView(ControlId id) : Control(id, ControlKind::ListView) {}
@@ -104,16 +114,24 @@ class ListView : public Control {
   void setFullRowSelect(bool on);
 
   int rowCount() const;
-  const std::string& cell(int row, int column) const;  // std::out_of_range outside the rows and columns
+  std::string cell(int row, int column) const;  // std::out_of_range outside the rows and columns
+
+  // Text rows. Each throws std::logic_error while the list shows rows held elsewhere.
   // Inserts a row at index (clamped to the end) with its first cell; the other cells start empty.
   // Like deleteRow, it keeps the selected, focused and hot marks on the rows they mark.
   int insertRow(int index, std::string firstCell);
   void setCell(int row, int column, std::string text);
-  // Appends a row with its cells in column order; the fast path for large lists.
+  // Appends a row with its cells in column order.
   void appendRow(std::string first, std::string second);
   void deleteRow(int row);
+  // Removes every row, lets go of rows held elsewhere and clears the marks.
   void clear();
-  void reserveRows(int rows);
+
+  // Rows held elsewhere: the list shows rows from now on, as a new listing
+  // without marks. Their owner keeps them alive while they are shown and
+  // reports rows it appends through rowsAppended().
+  void showRows(const ListRows& rows);
+  void rowsAppended();
 
   int selectedRow() const { return selected_; }
   int focusedRow() const { return focused_; }
@@ -125,8 +143,10 @@ class ListView : public Control {
 
  private:
   int columnTotal() const { return columns_.empty() ? 1 : static_cast<int>(columns_.size()); }
+  void requireTextRows() const;
   std::vector<ListViewColumn> columns_;
-  std::vector<std::string> cells_;  // row-major, columnTotal() cells a row
+  std::vector<std::string> cells_;   // text rows, row-major, columnTotal() cells a row
+  const ListRows* held_ = nullptr;   // rows held elsewhere, when shown
   bool fullRowSelect_ = false;
   int selected_ = -1;
   int focused_ = -1;

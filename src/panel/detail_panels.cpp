@@ -33,13 +33,6 @@ void fillSkillList(ListBox& list, DemonRef demon, SkillList which) {
   for (int skill : skillsOf(demon, which)) list.append(std::string(skillName(skill)));
 }
 
-void showSingleRow(ListView& view, DemonRef demon, Column first, int columns) {
-  view.deleteRow(0);
-  view.insertRow(0, std::string(cell(first, demon)));
-  for (int c = 1; c < columns; ++c)
-    view.setCell(0, c, std::string(cell(static_cast<Column>(static_cast<int>(first) + c), demon)));
-}
-
 }  // namespace
 
 void CQmoorView::ShowDemonDetail(DemonRef demon) {
@@ -50,10 +43,12 @@ void CQmoorView::ShowDemonDetail(DemonRef demon) {
   form_.edit(ControlId::DetailNameEdit).setText(std::string(cell(Column::Name, demon)));
   fillSkillList(form_.list(ControlId::DetailSkills1), demon, SkillList::First);
   fillSkillList(form_.list(ControlId::DetailSkills2), demon, SkillList::Second);
-  showSingleRow(form_.listView(ControlId::StatsView), demon, Column::HP, 7);
-  showSingleRow(form_.listView(ControlId::ResistanceView), demon, Column::FirstResistance, 10);
-  showSingleRow(form_.listView(ControlId::MarksView), demon, Column::FirstMark, 10);
-  showSingleRow(form_.listView(ControlId::InheritanceView), demon, Column::Inheritance, 1);
+  const ControlId detailViews[] = {ControlId::StatsView, ControlId::ResistanceView, ControlId::MarksView,
+                                   ControlId::InheritanceView};
+  for (size_t i = 0; i < std::size(detailViews); ++i) {
+    detailRows_[i].setDemon(demon);
+    form_.listView(detailViews[i]).showRows(detailRows_[i]);
+  }
 }
 
 void CQmoorView::ShowMaterial1(DemonRef demon) { showMaterial(1, demon); }

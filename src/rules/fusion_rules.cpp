@@ -8,6 +8,8 @@
 namespace qmoor {
 namespace {
 
+constexpr DemonRef Sakahagi{20, 1};
+
 // F of the bracket: the fusion level of the slot below, 0 for the last demon.
 int floorLevel(DemonRef target) {
   const auto& t = detail::ruleTables();
@@ -31,6 +33,8 @@ bool pairYieldsDemon(DemonRef target, int levelA, int levelB) {
   const int sum = levelA + levelB;
   return sum >= window.low && (!window.high || sum <= *window.high);
 }
+
+bool barredFromRacePairs(DemonRef target, bool curse) { return !curse && target == Sakahagi; }
 
 bool shiftsDown(Race race, int spirit, bool curse) {
   return detail::ruleTables().spiritDirection[race][spirit] == (curse ? 1 : 0);

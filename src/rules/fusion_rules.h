@@ -21,6 +21,9 @@ struct LevelWindow {
 };
 LevelWindow fusionWindow(DemonRef target);  // a normal demon outside race 31
 bool pairYieldsDemon(DemonRef target, int levelA, int levelB);
+// Whether no race pair makes the demon under this CURSE setting (サカハギ
+// is made only with CURSE ticked).
+bool barredFromRacePairs(DemonRef target, bool curse);
 
 bool shiftsDown(Race race, int spirit, bool curse);
 bool shiftsUp(Race race, int spirit, bool curse);

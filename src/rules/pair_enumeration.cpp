@@ -39,9 +39,13 @@ bool isOrdinaryRace(Race race) { return isRace(race) && race != SpiritRace && ra
 }  // namespace
 
 std::string racePairText(RacePair pair) {
-  std::string text(raceName(pair.first));
-  if (pair.second == SpiritRace) return text + " x 精霊";
-  return text + " x " + std::string(raceName(pair.second));
+  // The spirit line names the spirits without the race name's padding.
+  const std::string_view first = raceName(pair.first);
+  const std::string_view second = pair.second == SpiritRace ? std::string_view("精霊") : raceName(pair.second);
+  std::string text;
+  text.reserve(first.size() + 3 + second.size());
+  text.append(first).append(" x ").append(second);
+  return text;
 }
 
 std::vector<RacePair> enumerateRacePairs(Race resultRace, Race currentRace, std::optional<DemonRef> target,
@@ -59,8 +63,16 @@ void appendMaterialPairs(Race a, Race b, DemonRef target, const FilterSettings& 
                          std::vector<MaterialPair>& out) {
   if (!isOrdinaryRace(a) || !isOrdinaryRace(b) || !isOccupied(target)) return;
   PairScan scan(filters, target);
-  out.reserve(out.size() + static_cast<std::size_t>(raceCount(a) * raceCount(b)));
   scan.appendRows(a, b, out);
+}
+
+void appendAllMaterialPairs(const std::vector<RacePair>& lines, DemonRef target, const FilterSettings& filters,
+                            std::vector<MaterialPair>& out) {
+  if (!isOccupied(target)) return;
+  PairScan scan(filters, target);
+  for (const RacePair& line : lines) {
+    if (isOrdinaryRace(line.first) && isOrdinaryRace(line.second)) scan.appendRows(line.first, line.second, out);
+  }
 }
 
 void appendSpiritPairs(DemonRef target, const FilterSettings& filters, std::vector<MaterialPair>& out) {
@@ -69,23 +81,16 @@ void appendSpiritPairs(DemonRef target, const FilterSettings& filters, std::vect
   scan.appendSpiritRows(out);
 }
 
-FusionAnswer answerFor(DemonRef target, const FilterSettings& filters, bool reverse, EnumerationStats& stats) {
+FusionAnswer answerFor(DemonRef target, const FilterSettings& filters, bool reverse) {
   FusionAnswer answer;
   if (!isOccupied(target)) return answer;
   const bool phase = target.race == PhaseRace;
   if (!phase && isSpecial(target)) return answer;
   PairScan scan(filters, target);
-  answer.materialPairs.reserve(MaterialPairCapacity);
   const Race resultRace = phase ? phaseFusionRace(target.slot) : target.race;
   answer.racePairs = listRacePairs(scan, resultRace, target.race, true, reverse, &answer.materialPairs);
   scan.appendSpiritRows(answer.materialPairs);
-  stats.candidatePairs += scan.examined();
   return answer;
-}
-
-FusionAnswer answerFor(DemonRef target, const FilterSettings& filters, bool reverse) {
-  EnumerationStats ignored;
-  return answerFor(target, filters, reverse, ignored);
 }
 
 }  // namespace qmoor

@@ -50,6 +50,12 @@ bool listsSpiritSpiritLine(Race currentRace, const FilterSettings& filters);
 void appendMaterialPairs(Race a, Race b, DemonRef target, const FilterSettings& filters,
                          std::vector<MaterialPair>& out);
 
+// Appends, line by line, the material pairs of every line of two ordinary
+// races (neither the spirit nor the mitama race) for target: the rows listed
+// for all lines at once.
+void appendAllMaterialPairs(const std::vector<RacePair>& lines, DemonRef target, const FilterSettings& filters,
+                            std::vector<MaterialPair>& out);
+
 // Appends the spirit fusions (source, spirit) that yield target.
 void appendSpiritPairs(DemonRef target, const FilterSettings& filters, std::vector<MaterialPair>& out);
 
@@ -61,12 +67,5 @@ struct FusionAnswer {
   std::vector<MaterialPair> materialPairs;
 };
 FusionAnswer answerFor(DemonRef target, const FilterSettings& filters, bool reverse);
-
-// The work behind an answer, for measurements: the demon pairs and
-// (source, spirit) pairs whose tests were run.
-struct EnumerationStats {
-  long long candidatePairs = 0;
-};
-FusionAnswer answerFor(DemonRef target, const FilterSettings& filters, bool reverse, EnumerationStats& stats);
 
 }  // namespace qmoor

@@ -9,7 +9,6 @@ namespace qmoor::detail {
 namespace {
 
 constexpr int Unbounded = 1 << 20;  // beyond any level or level sum
-constexpr DemonRef Sakahagi{20, 1};
 
 }  // namespace
 
@@ -43,7 +42,7 @@ PairScan::PairScan(const FilterSettings& filters, std::optional<DemonRef> target
     highSum_ = window.high.value_or(Unbounded);
   }
   skillsOnlyLines_ = phase && !filters.neutral;
-  barredLines_ = !filters.curse && *target == Sakahagi;
+  barredLines_ = barredFromRacePairs(*target, filters.curse);
 }
 
 bool PairScan::admitsRaces(RacePair pair) const {
@@ -68,7 +67,6 @@ bool PairScan::walk(Race a, Race b, int cap, int low, int high, Visit visit) {
     if (x > cap) continue;
     if (x + levelB[0] < low) break;
     for (Slot j = 0; j < countB; ++j) {
-      ++examined_;
       const int y = levelB[j];
       const int sum = x + y;
       if (y > cap || sum > high) continue;
@@ -111,7 +109,6 @@ bool PairScan::listLine(Race a, Race b, std::vector<MaterialPair>& out) {
 }
 
 bool PairScan::spiritPairAccepted(const SpiritSource& s) {
-  ++examined_;
   const DemonRef source = s.source;
   return t_.level[source.race][source.slot] <= filters_.cap && t_.level[SpiritRace][s.spirit] <= filters_.cap &&
          skills_.accepts(source.race, source.slot, SpiritRace, s.spirit);

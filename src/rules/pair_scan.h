@@ -50,8 +50,6 @@ class PairScan {
   // Appends the spirit fusions that yield the target.
   void appendSpiritRows(std::vector<MaterialPair>& out);
 
-  long long examined() const { return examined_; }
-
  private:
   template <class Visit>
   bool walk(Race a, Race b, int cap, int low, int high, Visit visit);
@@ -66,7 +64,6 @@ class PairScan {
   int highSum_ = 0;
   bool skillsOnlyLines_ = false;  // a phase target's race-pair test looks at the skills alone
   bool barredLines_ = false;      // サカハギ has no race pair while CURSE is not ticked
-  long long examined_ = 0;
 };
 
 }  // namespace qmoor::detail

@@ -25,6 +25,7 @@
 #include "form/form.h"
 #include "panel/working_state.h"
 #include "tabs/tab_table.h"
+#include "view/list_rows.h"
 #include "view/view_host.h"
 
 namespace qmoor {
@@ -127,6 +128,11 @@ class CQmoorView {
   Form form_;
   WorkingState state_;
   ResultLists results_;
+  // What the material-pair view and the four detail views (stats, resistances,
+  // marks, inheritance) show; their cells are made when asked for.
+  MaterialPairRows materialPairRows_{results_.materialPairs};
+  DemonDetailRow detailRows_[4] = {DemonDetailRow(Column::HP), DemonDetailRow(Column::FirstResistance),
+                                   DemonDetailRow(Column::FirstMark), DemonDetailRow(Column::Inheritance)};
   TabTable tabs_;
   std::vector<DemonRef> holders_[2];
 };

@@ -128,6 +128,48 @@ TEST_F(ListViewModel, MarksFollowTheirRows) {
   }
 }
 
+// Rows held by their owner: numbers whose cells are made, and counted, when asked for.
+struct NumberRows : ListRows {
+  std::vector<int> numbers;
+  mutable int made = 0;
+  int count() const override { return static_cast<int>(numbers.size()); }
+  std::string cell(int row, int column) const override {
+    ++made;
+    return std::to_string(numbers[static_cast<size_t>(row)]) + (column == 0 ? "a" : "b");
+  }
+};
+
+struct ChangeCounter : ControlObserver {
+  int changes = 0;
+  void controlChanged(ControlId) override { ++changes; }
+};
+
+TEST_F(ListViewModel, HeldRowsAreReadWhenAskedAndLetGoByClear) {
+  fillRows(3);
+  markAll(1);
+  NumberRows held;
+  held.numbers = {7};
+  ChangeCounter counter;
+  view.setObserver(&counter);
+  view.showRows(held);  // a new listing: the texts and the marks are gone
+  EXPECT_EQ(marks(), (std::vector<int>{-1, -1, -1}));
+  EXPECT_EQ(std::pair(view.rowCount(), held.made), std::pair(1, 0));
+  held.numbers.push_back(8);
+  view.rowsAppended();
+  markAll(1);
+  EXPECT_EQ(view.cell(1, 1), "8b");
+  EXPECT_EQ(held.made, 1);
+  EXPECT_THROW(view.cell(2, 0), std::out_of_range);
+  EXPECT_THROW(view.cell(0, 2), std::out_of_range);
+  EXPECT_THROW(view.appendRow("x", "y"), std::logic_error);
+  EXPECT_THROW(view.deleteRow(0), std::logic_error);
+  EXPECT_EQ(std::pair(view.rowCount(), view.selectedRow()), std::pair(2, 1));
+  view.clear();  // back to texts of its own
+  view.appendRow("x", "y");
+  EXPECT_EQ(view.cell(0, 0) + view.cell(0, 1), "xy");
+  EXPECT_EQ(counter.changes, 7);  // show, append, three marks, clear, text row
+}
+
 TEST(TabControlModel, InsertingKeepsTheSelectedTabAndIndexesOutsideTheItemsAreIgnored) {
   TabControl tabs(ControlId::TabBar);
   tabs.insertItem(0, "");
