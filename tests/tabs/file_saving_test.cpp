@@ -163,5 +163,13 @@ TEST_F(FileSaving, AFailedWriteLeavesThePreviousFile) {
   EXPECT_FALSE(fs::exists(folder / "new.qmf")) << "a new file that could not be written is removed";
 }
 
+TEST_F(FileSaving, SaysSoWhenEvenTheOldBytesCannotBePutBack) {
+  prepare("file.qmf", Root, 0555, NobodyUid, NobodyGid, 0644);  // written in place
+  writeBytes(folder / "file.qmf", Bytes(128, 0x11));              // longer than the size limit allows
+  const std::string reason = saveAsNobody("file.qmf", NewBytes, 80);
+  EXPECT_EQ(reason.rfind(fileErrorReason(EFBIG), 0), 0u) << reason;
+  EXPECT_NE(reason.find("元の内容に戻せなかった"), std::string::npos) << reason;
+}
+
 }  // namespace
 }  // namespace qmoor::testing
