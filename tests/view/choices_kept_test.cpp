@@ -1,6 +1,8 @@
 // What the view keeps when an action would leave it showing something it no
 // longer computes: a reversed list without the chosen spirit line, a list
 // emptied of its choice, the tab already shown, a demon-less tab restored.
+#include <unistd.h>
+
 #include <filesystem>
 
 #include "view_fixture.h"
