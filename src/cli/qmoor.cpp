@@ -1,0 +1,19 @@
+// qmoor: the query command line. Everything but reading argv lives in the
+// query library (query/query.h).
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "query/query.h"
+
+int main(int argc, char** argv) {
+  std::ios::sync_with_stdio(false);
+  const std::vector<std::string> words(argv + 1, argv + argc);
+  const int status = qmoor::query::runQuery(words, std::cout, std::cerr);
+  std::cout.flush();
+  if (!std::cout) {
+    std::cerr << "qmoor: the answer could not be written\n";
+    return 1;
+  }
+  return status;
+}

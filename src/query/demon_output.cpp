@@ -1,0 +1,45 @@
+// Demon references and labels in qmoor's answers.
+#include "query/demon_output.h"
+
+#include "data/compendium.h"
+
+namespace qmoor::query {
+
+void writeRef(JsonWriter& json, DemonRef demon, Language language) {
+  json.beginObject()
+      .key("race").value(demon.race)
+      .key("slot").value(demon.slot)
+      .key("name").value(demonName(demon, language))
+      .key("level").value(level(demon))
+      .endObject();
+}
+
+void writeRef(JsonWriter& json, const std::optional<DemonRef>& demon, Language language) {
+  if (demon) {
+    writeRef(json, *demon, language);
+  } else {
+    json.null();
+  }
+}
+
+void writeRefs(JsonWriter& json, const std::vector<DemonRef>& demons, Language language) {
+  json.beginArray();
+  for (const DemonRef demon : demons) writeRef(json, demon, language);
+  json.endArray();
+}
+
+std::string demonLabel(DemonRef demon, Language language) {
+  return "LV" + std::to_string(level(demon)) + " " + std::string(raceName(demon.race, language)) + " " +
+         std::string(demonName(demon, language));
+}
+
+std::vector<TextTable::Column> demonColumns(const QueryContext& context) {
+  return {{"LV", Align::Right}, {std::string(context.say("種族", "race"))}, {std::string(context.say("悪魔", "demon"))}};
+}
+
+std::vector<std::string> demonCells(DemonRef demon, Language language) {
+  return {std::to_string(level(demon)), std::string(raceName(demon.race, language)),
+          std::string(demonName(demon, language))};
+}
+
+}  // namespace qmoor::query

@@ -1,0 +1,41 @@
+// A verb of qmoor: its name, help texts, the options it declares and the
+// function that answers it. Every verb is one file and one entry of the verb
+// table (verb_table.cpp).
+#pragma once
+
+#include <ostream>
+#include <span>
+#include <string_view>
+
+#include "names/names.h"
+#include "query/arguments.h"
+
+namespace qmoor::query {
+
+// What every verb answers with: the stream, the language of names and
+// headings, and whether one JSON document is wanted instead of text.
+struct QueryContext {
+  std::ostream& out;
+  Language language = Language::Japanese;
+  bool json = false;
+  // The heading or word for the chosen language.
+  std::string_view say(std::string_view japanese, std::string_view english) const {
+    return language == Language::Japanese ? japanese : english;
+  }
+};
+
+struct Verb {
+  std::string_view name;
+  std::string_view usage;    // the synopsis after "qmoor "
+  std::string_view summary;  // one line for qmoor --help
+  std::string_view details;  // the verb's own options, one a line, for its --help
+  std::span<const OptionSpec> options;  // besides --json, --lang and --help
+  int minPositionals = 0;
+  int maxPositionals = 0;
+  // Throws UsageError for a request it cannot take.
+  void (*run)(const Arguments& arguments, const QueryContext& context) = nullptr;
+};
+
+std::span<const Verb* const> verbs();
+
+}  // namespace qmoor::query

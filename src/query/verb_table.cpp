@@ -1,0 +1,21 @@
+// The verbs of qmoor, in the order qmoor --help lists them.
+#include <iterator>
+
+#include "query/verb.h"
+
+namespace qmoor::query {
+
+extern const Verb FuseVerb;
+extern const Verb PartnersVerb;
+extern const Verb RecipesVerb;
+extern const Verb DemonsVerb;
+
+namespace {
+
+constexpr const Verb* VerbTable[] = {&FuseVerb, &PartnersVerb, &RecipesVerb, &DemonsVerb};
+
+}  // namespace
+
+std::span<const Verb* const> verbs() { return VerbTable; }
+
+}  // namespace qmoor::query
