@@ -43,6 +43,7 @@ void CMainFrame::buildMenus() {
   addCommand(menuBar(), QStringLiteral("SAVE(&S)"), CommandId::SaveTabs);
   addCommand(menuBar(), QStringLiteral("LOAD(&L)"), CommandId::LoadTabs);
   addCommand(menuBar(), QStringLiteral("タブのクリア(&C)"), CommandId::ClearTabs);
+  tools_ = menuBar()->addMenu(tr("ツール(&T)"));
   QAction* about = menuBar()->addAction(QStringLiteral("バージョン情報 (&A)..."), this, &CMainFrame::showAbout);
   about->setData(static_cast<int>(CommandId::About));
 }

@@ -7,6 +7,7 @@
 
 #include "form/control_ids.h"
 
+class QMenu;
 class QMenuBar;
 class QScrollArea;
 
@@ -27,12 +28,16 @@ class CMainFrame : public QMainWindow {
   // larger than that, so nothing of the form is ever cut off.
   void fitToForm();
 
+  // The menu ツール(T), before バージョン情報; the tool windows fill it.
+  QMenu* toolsMenu() const { return tools_; }
+
  private:
   void buildMenus();
   void addCommand(QWidget* menu, const QString& text, CommandId id);
   void showAbout();
 
   QScrollArea* client_;
+  QMenu* tools_ = nullptr;
   CommandSink commands_;
 };
 

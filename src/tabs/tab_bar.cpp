@@ -166,6 +166,12 @@ void CQmoorView::OpenInNewTab(DemonRef demon) {
   }
 }
 
+bool CQmoorView::openInNewTab(DemonRef demon) {
+  if (!isOccupied(demon) || !roomForTab()) return false;
+  OpenInNewTab(demon);
+  return true;
+}
+
 void CQmoorView::MoveTabLeft() {
   const int t = tabs_.currentTab;
   if (t == 0) return;

@@ -52,6 +52,10 @@ class CQmoorView {
   void notify(ControlId id, Notification notification);
   // A menu command routed to the view (save, load, clear tabs).
   void command(CommandId id);
+  // Opens demon in a new tab right after the current one, as the form's
+  // open-in-new-tab buttons do. False, with nothing opened, when the tabs are
+  // full (MaxTabs) or no such demon exists.
+  bool openInNewTab(DemonRef demon);
 
  private:
   // Demon selection (panel/demon_selection.cpp).
