@@ -45,6 +45,7 @@ void CMainFrame::buildMenus() {
   addCommand(menuBar(), tr("SAVE(&S)"), CommandId::SaveTabs);
   addCommand(menuBar(), tr("LOAD(&L)"), CommandId::LoadTabs);
   addCommand(menuBar(), tr("タブのクリア(&C)"), CommandId::ClearTabs);
+  tools_ = menuBar()->addMenu(tr("ツール(&T)"));
   QAction* about = menuBar()->addAction(tr("バージョン情報 (&A)..."), this, &CMainFrame::showAbout);
   about->setData(static_cast<int>(CommandId::About));
 }

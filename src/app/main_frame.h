@@ -7,6 +7,7 @@
 
 #include "form/control_ids.h"
 
+class QMenu;
 class QMenuBar;
 class QScrollArea;
 
@@ -28,6 +29,9 @@ class CMainFrame : public QMainWindow {
   // the client area scrolls the form instead.
   void fitToForm();
 
+  // The menu ツール(T), before バージョン情報; the tool windows fill it.
+  QMenu* toolsMenu() const { return tools_; }
+
  protected:
   void showEvent(QShowEvent* event) override;
 
@@ -38,6 +42,7 @@ class CMainFrame : public QMainWindow {
   void showAbout();
 
   QScrollArea* client_;
+  QMenu* tools_ = nullptr;
   CommandSink commands_;
 };
 

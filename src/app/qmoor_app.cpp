@@ -10,6 +10,7 @@
 
 #include "app/form_widget.h"
 #include "app/main_frame.h"
+#include "app/tool_windows.h"
 #include "script/script_runner.h"
 
 namespace qmoor {
@@ -32,6 +33,11 @@ bool CQmoorApp::InitInstance(const QStringList& arguments) {
     form_->syncDirty();
   });
   host_.setWindow(frame_.get());
+  new ToolWindows(frame_->toolsMenu(), [this](DemonRef demon) {
+    const bool opened = view_.openInNewTab(demon);
+    form_->syncDirty();
+    return opened;
+  }, frame_.get());
 
   frame_->fitToForm();
   view_.InitialUpdate();

@@ -86,7 +86,7 @@ void CQmoorView::RestoreTab() {
   form_.check(ControlId::ManualLimitCheck).setChecked(false);
   if (record.autoLimit != 0) {
     form_.check(ControlId::AutoLimitCheck).setChecked(true);
-    if (hasDemon) state_.LevelCap = level(demon);
+    state_.LevelCap = hasDemon ? level(demon) : NoLimitCap;
   } else if (record.manualLimit != 0) {
     form_.check(ControlId::ManualLimitCheck).setChecked(true);
     state_.LevelCap = limitTextValue(record.limitText);
@@ -164,6 +164,12 @@ void CQmoorView::OpenInNewTab(DemonRef demon) {
     form_.control(ControlId::OpenMaterial1Button).setEnabled(false);
     form_.control(ControlId::OpenMaterial2Button).setEnabled(false);
   }
+}
+
+bool CQmoorView::openInNewTab(DemonRef demon) {
+  if (!isOccupied(demon) || !roomForTab()) return false;
+  OpenInNewTab(demon);
+  return true;
 }
 
 void CQmoorView::MoveTabLeft() {

@@ -52,6 +52,10 @@ class CQmoorView {
   void notify(ControlId id, Notification notification);
   // A menu command routed to the view (save, load, clear tabs).
   void command(CommandId id);
+  // Opens demon in a new tab right after the current one, as the form's
+  // open-in-new-tab buttons do. False, with nothing opened, when the tabs are
+  // full (MaxTabs) or no such demon exists.
+  bool openInNewTab(DemonRef demon);
 
  private:
   // Demon selection (panel/demon_selection.cpp).
@@ -61,6 +65,7 @@ class CQmoorView {
   void ChooseFromRaceOrder();
   void SetMaterialRace();
   bool chooseFromOrder(ControlId orderCombo, DemonRef (*orderAt)(int));
+  void revertOrderCombo(ControlId orderCombo);
 
   // Recipes, result lists, options and level totals (engine/).
   void ShowRecipes();
@@ -76,6 +81,8 @@ class CQmoorView {
   void ToggleNeutralOrCurse();
   void ToggleReverse();
   void SetAutoLimit();
+  // The automatic limit: the current demon's level, no limit while no demon is chosen.
+  int automaticCap() const;
   void SetManualLimit();
   void ManualLimitEdited();
   void recomputeForLimit();

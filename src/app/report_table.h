@@ -1,0 +1,17 @@
+// The table the tool windows list rows in: read-only, whole rows selected one
+// at a time, sortable by a click on a heading, rows as high as the font's
+// lines. Its owner fits the columns to their texts (resizeColumnsToContents)
+// when new rows arrive: measuring every cell on each change would slow every
+// filter and sort.
+#pragma once
+
+class QAbstractItemModel;
+class QTableView;
+class QWidget;
+
+namespace qmoor {
+
+// Starts in the model's natural order (sort column -1) until a heading is clicked.
+QTableView* makeReportTable(QAbstractItemModel* model, QWidget* parent);
+
+}  // namespace qmoor

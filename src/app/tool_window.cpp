@@ -1,0 +1,111 @@
+// ToolWindow: see tool_window.h.
+#include "app/tool_window.h"
+
+#include <QAbstractItemView>
+#include <QAction>
+#include <QEvent>
+#include <QMessageBox>
+#include <QScreen>
+#include <QSettings>
+
+#include "tabs/tab_state.h"
+
+namespace qmoor {
+
+QVariant demonData(DemonRef demon) { return demon.race * SlotsPerRace + demon.slot; }
+
+std::optional<DemonRef> demonAt(const QModelIndex& index) {
+  const QVariant packed = index.data(DemonRole);
+  if (!packed.isValid()) return std::nullopt;
+  const int value = packed.toInt();
+  return DemonRef{value / SlotsPerRace, value % SlotsPerRace};
+}
+
+namespace {
+
+// The program's own settings file, apart from the framework's profile.
+QSettings programSettings() { return QSettings(QStringLiteral("Quillmoor"), QStringLiteral("quillmoor")); }
+
+QString geometryKey(const QString& settingsKey) { return settingsKey + QStringLiteral("/geometry"); }
+
+}  // namespace
+
+ToolWindow::ToolWindow(const QString& settingsKey, QSize firstSize, DemonOpener opener, QWidget* owner)
+    : QWidget(owner, Qt::Window), settingsKey_(settingsKey), firstSize_(firstSize), opener_(std::move(opener)) {
+  // The main window alone decides when the program ends.
+  setAttribute(Qt::WA_QuitOnClose, false);
+  auto* closing = new QAction(this);
+  closing->setShortcuts({QKeySequence(Qt::Key_Escape), QKeySequence(QKeySequence::Close)});
+  addAction(closing);
+  connect(closing, &QAction::triggered, this, &QWidget::close);
+}
+
+ToolWindow::~ToolWindow() {
+  if (isVisible()) rememberPlace();
+}
+
+void ToolWindow::deleteChildWidgets() { qDeleteAll(findChildren<QWidget*>(Qt::FindDirectChildrenOnly)); }
+
+void ToolWindow::present() {
+  if (!placed_) {
+    placed_ = true;
+    if (!restoreGeometry(programSettings().value(geometryKey(settingsKey_)).toByteArray()))
+      resize(screen() ? firstSize_.boundedTo(screen()->availableGeometry().size()) : firstSize_);
+  }
+  show();
+  raise();
+  activateWindow();
+}
+
+void ToolWindow::hideEvent(QHideEvent* event) {
+  rememberPlace();
+  QWidget::hideEvent(event);
+}
+
+void ToolWindow::rememberPlace() const {
+  QSettings settings = programSettings();
+  settings.setValue(geometryKey(settingsKey_), saveGeometry());
+}
+
+void ToolWindow::offerDemonsOf(QAbstractItemView* view) {
+  auto* open = new QAction(view);
+  open->setShortcuts({QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)});
+  open->setShortcutContext(Qt::WidgetShortcut);
+  open->setEnabled(false);
+  view->addAction(open);
+  view->setContextMenuPolicy(Qt::ActionsContextMenu);
+  openActions_.push_back(open);
+  retranslateOpenActions();
+
+  connect(view->selectionModel(), &QItemSelectionModel::currentChanged, open,
+          [open](const QModelIndex& current) { open->setEnabled(demonAt(current).has_value()); });
+  connect(open, &QAction::triggered, this, [this, view] {
+    if (const auto demon = demonAt(view->currentIndex())) openDemon(*demon);
+  });
+  connect(view, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& index) {
+    if (const auto demon = demonAt(index)) openDemon(*demon);
+  });
+}
+
+void ToolWindow::openDemon(DemonRef demon) {
+  if (opener_(demon)) return;
+  auto* box = new QMessageBox(QMessageBox::Information, windowTitle(),
+                              tr("タブは%1個までです。タブを閉じてから、もう一度開いてください。").arg(MaxTabs),
+                              QMessageBox::Ok, this);
+  box->setAttribute(Qt::WA_DeleteOnClose);
+  box->open();
+}
+
+void ToolWindow::retranslateOpenActions() {
+  for (QAction* open : openActions_) open->setText(tr("新しいタブで開く"));
+}
+
+void ToolWindow::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) {
+    retranslateOpenActions();
+    retranslate();
+  }
+  QWidget::changeEvent(event);
+}
+
+}  // namespace qmoor

@@ -1,0 +1,48 @@
+// ToolWindows: see tool_windows.h.
+#include "app/tool_windows.h"
+
+#include <QEvent>
+#include <QMenu>
+
+#include "app/compendium_window.h"
+#include "app/fusion_simulator_window.h"
+
+namespace qmoor {
+
+namespace {
+
+template <typename Window>
+Window* presentOne(QPointer<Window>& window, const DemonOpener& opener, QWidget* owner) {
+  if (!window) window = new Window(opener, owner);
+  window->present();
+  return window;
+}
+
+}  // namespace
+
+ToolWindows::ToolWindows(QMenu* menu, DemonOpener opener, QWidget* owner)
+    : QObject(owner),
+      menu_(menu),
+      opener_(std::move(opener)),
+      owner_(owner),
+      simulatorAction_(menu->addAction(QString(), this, &ToolWindows::showFusionSimulator)),
+      compendiumAction_(menu->addAction(QString(), this, &ToolWindows::showCompendium)) {
+  retranslate();
+  menu_->installEventFilter(this);
+}
+
+FusionSimulatorWindow* ToolWindows::showFusionSimulator() { return presentOne(simulator_, opener_, owner_); }
+
+CompendiumWindow* ToolWindows::showCompendium() { return presentOne(compendium_, opener_, owner_); }
+
+bool ToolWindows::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == menu_ && event->type() == QEvent::LanguageChange) retranslate();
+  return QObject::eventFilter(watched, event);
+}
+
+void ToolWindows::retranslate() {
+  simulatorAction_->setText(tr("合体シミュレーター(&F)..."));
+  compendiumAction_->setText(tr("悪魔全書(&D)..."));
+}
+
+}  // namespace qmoor
