@@ -2,15 +2,15 @@
 #include "app/text_room.h"
 
 #include <QFontInfo>
-#include <QHelpEvent>
 #include <QHeaderView>
-#include <QToolTip>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOption>
 #include <QTableView>
+#include <QToolTip>
 #include <algorithm>
 #include <numeric>
 
@@ -20,6 +20,7 @@ namespace {
 
 constexpr int LineEditMargin = 2;  // QLineEdit's own, each side
 constexpr int SmallestGap = 2;
+constexpr int DesignFontPixels = 12;  // 9 points at 96 dots an inch
 
 int buttonRoom(const QPushButton& button) {
   QStyleOptionButton option;
@@ -28,6 +29,32 @@ int buttonRoom(const QPushButton& button) {
 }
 
 bool sameLine(const QRect& a, const QRect& b) { return a.top() <= b.bottom() && b.top() <= a.bottom(); }
+
+// Shows the whole text of a hovered cell that its column cuts.
+class CutCellTips : public QObject {
+ public:
+  explicit CutCellTips(QTableView* table) : QObject(table->viewport()), table_(table), viewport_(table->viewport()) {
+    viewport_->installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::ToolTip || watched != viewport_) return false;
+    const auto* help = static_cast<QHelpEvent*>(event);
+    const QModelIndex cell = table_->indexAt(help->pos());
+    QStyleOptionViewItem option;
+    option.initFrom(table_);
+    if (cell.isValid() && table_->itemDelegate()->sizeHint(option, cell).width() > table_->columnWidth(cell.column()))
+      QToolTip::showText(help->globalPos(), cell.data().toString(), viewport_, table_->visualRect(cell));
+    else
+      QToolTip::hideText();
+    return true;
+  }
+
+ private:
+  QTableView* table_;
+  QWidget* viewport_;
+};
 
 }  // namespace
 
@@ -107,64 +134,22 @@ void explainIfCut(QLineEdit& edit, QWidget& owner) {
 }
 
 void widenColumnsToRowsInView(QTableView& table, const std::vector<int>& floorWidths) {
-  // A hidden table counts every row as in view: it is measured once shown.
-  if (!table.isVisible() || table.horizontalScrollBarPolicy() == Qt::ScrollBarAlwaysOff) {
-    for (int c = 0; c < static_cast<int>(floorWidths.size()); ++c) table.horizontalHeader()->resizeSection(c, floorWidths[static_cast<size_t>(c)]);
-    return;
-  }
-  QAbstractItemView& view = table;  // sizeHintForColumn is public there
   QHeaderView* header = table.horizontalHeader();
+  // A hidden table would count every row as in view: it is measured once shown.
+  const bool measure = table.isVisible() && table.horizontalScrollBarPolicy() != Qt::ScrollBarAlwaysOff;
+  QAbstractItemView& view = table;  // sizeHintForColumn is public there
   for (int c = 0; c < static_cast<int>(floorWidths.size()); ++c) {
-    const int wanted = std::max(floorWidths[static_cast<size_t>(c)], view.sizeHintForColumn(c));
+    const int floor = floorWidths[static_cast<size_t>(c)];
+    const int wanted = measure ? std::max(floor, view.sizeHintForColumn(c)) : floor;
     if (header->sectionSize(c) != wanted) header->resizeSection(c, wanted);
   }
 }
-
-}  // namespace qmoor
-
-namespace qmoor {
 
 void widenColumnsToRowsInView(QTableView& table) {
   std::vector<int> present;
   for (int c = 0; c < table.horizontalHeader()->count(); ++c) present.push_back(table.columnWidth(c));
   widenColumnsToRowsInView(table, present);
 }
-
-}  // namespace qmoor
-
-namespace qmoor {
-
-namespace {
-
-constexpr int DesignFontPixels = 12;  // 9 points at 96 dots an inch
-
-class CutCellTips : public QObject {
- public:
-  explicit CutCellTips(QTableView* table) : QObject(table->viewport()), table_(table), viewport_(table->viewport()) {
-    viewport_->installEventFilter(this);
-  }
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() != QEvent::ToolTip || watched != viewport_) return false;
-    const auto* help = static_cast<QHelpEvent*>(event);
-    const QModelIndex cell = table_->indexAt(help->pos());
-    const QString text = cell.data().toString();
-    QStyleOptionViewItem option;
-    option.initFrom(table_);
-    if (cell.isValid() && table_->itemDelegate()->sizeHint(option, cell).width() > table_->columnWidth(cell.column()))
-      QToolTip::showText(help->globalPos(), text, table_->viewport(), table_->visualRect(cell));
-    else
-      QToolTip::hideText();
-    return true;
-  }
-
- private:
-  QTableView* table_;
-  QWidget* viewport_;
-};
-
-}  // namespace
 
 int scaledToFont(const QWidget& widget, int designPixels) {
   return (designPixels * QFontInfo(widget.font()).pixelSize() + DesignFontPixels / 2) / DesignFontPixels;

@@ -3,6 +3,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCompleter>
 #include <QCoreApplication>
 #include <QFrame>
 #include <QGroupBox>
@@ -39,11 +40,23 @@ QString captionOf(const LayoutEntry& entry, Language language = Language::Japane
   return QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()));
 }
 
+// A completer that no text field keeps: a combo box makes one of its own
+// for a text field without one, only for it to be dropped at once.
+QCompleter* placeholderCompleter() {
+  static QPointer<QCompleter> completer;
+  if (!completer) completer = new QCompleter(QCoreApplication::instance());
+  return completer;
+}
+
 QWidget* makeComboBox(const LayoutEntry& entry, const QRect& place, QWidget* parent) {
   auto* box = new QComboBox(parent);
-  box->setEditable(entry.hasStyle("dropdown") || entry.hasStyle("simple"));
   box->setInsertPolicy(QComboBox::NoInsert);
-  if (QLineEdit* field = box->lineEdit()) {
+  if (entry.hasStyle("dropdown") || entry.hasStyle("simple")) {
+    // The text field given directly, so that the popup list is made when it
+    // first opens rather than now.
+    auto* field = new QLineEdit(box);
+    field->setCompleter(placeholderCompleter());
+    box->setLineEdit(field);
     // Typing into the text field never picks an item: no completion, and
     // neither Enter nor leaving the field looks the text up among the items.
     box->setCompleter(nullptr);

@@ -35,14 +35,15 @@ void CQmoorView::SaveTabs() {
     const std::string name = fileNameOf(*path);
     const std::vector<std::uint8_t> bytes =
         encodeTabs(std::span<const TabState>(tabs_.records.data(), static_cast<size_t>(tabs_.lastTab) + 1));
-    const std::string reason = writeFileReplacing(*path, bytes);
-    if (reason.empty()) {
-      tabs_.lastFileName = name;
-      host_.setTitle(name);
-    } else {
-      host_.showMessage(uiMessage("「%1」を保存できませんでした。\n%2", language_, {name, uiText(reason, language_)}));
+    const std::string reason = saveIntoFile(*path, bytes);
+    if (!reason.empty()) {
+      host_.showMessage(
+          uiMessage("「%1」を保存できませんでした。\n%2", language_, {*path, reasonText(reason, language_)}));
       return;  // the command ends with the failure
     }
+    tabs_.lastFileName = name;
+    host_.setTitle(name);
+    host_.rememberFolder(folderOf(*path));
   }
   selectPickedRowInView();
 }
@@ -54,17 +55,20 @@ void CQmoorView::LoadTabs() {
   std::string reason;
   const std::optional<std::vector<std::uint8_t>> bytes = readFilePrefix(*path, TabFileReadLimit, reason);
   if (!bytes) {
-    host_.showMessage(uiMessage("「%1」を読み込めませんでした。\n%2", language_, {name, uiText(reason, language_)}));
+    host_.showMessage(
+        uiMessage("「%1」を読み込めませんでした。\n%2", language_, {*path, reasonText(reason, language_)}));
     return;
   }
   const TabDecodeResult decoded = decodeTabs(*bytes);
   if (decoded.failed()) {
-    host_.showMessage(uiMessage("「%1」を読み込めませんでした。\n%2", language_, {name, decodedMessage(decoded, language_)}));
+    host_.showMessage(
+        uiMessage("「%1」を読み込めませんでした。\n%2", language_, {*path, decodedMessage(decoded, language_)}));
     return;
   }
 
   tabs_.lastFileName = name;
   host_.setTitle(name);
+  host_.rememberFolder(folderOf(*path));
   ClearTabs();
   TabControl& bar = form_.tabs();
   for (size_t i = 0; i < decoded.tabs.size(); ++i) {
@@ -81,7 +85,8 @@ void CQmoorView::LoadTabs() {
   updateTabButtons();
   StoreTab();
   selectPickedRowInView();
-  if (!decoded.message.empty()) host_.showMessage(uiMessage("「%1」: %2", language_, {name, decodedMessage(decoded, language_)}));
+  if (!decoded.message.empty())
+    host_.showMessage(uiMessage("「%1」: %2", language_, {*path, decodedMessage(decoded, language_)}));
 }
 
 }  // namespace qmoor

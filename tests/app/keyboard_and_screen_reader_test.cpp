@@ -133,6 +133,17 @@ TEST_F(KeyboardTest, TheWheelTurnsOnlyAFocusedComboBox) {
   EXPECT_EQ(box->currentIndex(), 1);
 }
 
+// The list of a combo box is made when it first drops down, and then holds its items.
+TEST_F(KeyboardTest, AComboBoxDropsDownItsItems) {
+  auto* box = widgetOf<QComboBox>(ControlId::RaceOrderCombo);
+  box->setFocus();
+  QTest::keyClick(box, Qt::Key_F4);
+  ASSERT_TRUE(box->view()->isVisible());
+  EXPECT_GT(box->count(), 1);
+  EXPECT_EQ(box->view()->model()->rowCount(), box->count());
+  box->hidePopup();
+}
+
 // Every control the keyboard reaches, and the named decorations, tell a
 // screen reader what they are, each in words of its own.
 TEST_F(KeyboardTest, EveryFocusableControlHasANameOfItsOwn) {

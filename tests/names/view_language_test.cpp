@@ -5,6 +5,7 @@
 
 #include <sys/wait.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
@@ -16,6 +17,7 @@
 #include "data/recipes.h"
 #include "form/layout.h"
 #include "names/ui_texts.h"
+#include "tabs/file_reasons.h"
 #include "script/drive_host.h"
 #include "script/script_runner.h"
 #include "view/view.h"
@@ -106,6 +108,15 @@ TEST(ViewLanguage, SavedFilesAreTheSameInEitherLanguage) {
   }
   EXPECT_FALSE(files[0].empty());
   EXPECT_EQ(files[0], files[1]);
+}
+
+TEST(ViewLanguage, EveryReasonAFileCanFailForHasEnglish) {
+  for (int error : {EPERM, EACCES, EROFS, ENOSPC, EDQUOT, EFBIG, EISDIR, ENOTDIR, ENOENT, ENAMETOOLONG, ELOOP, EIO,
+                    EBUSY, ETXTBSY, EXDEV})
+    EXPECT_EQ(firstJapanese(reasonText(fileErrorReason(error), Language::English)), "") << fileErrorReason(error);
+  EXPECT_EQ(reasonText("Broken pipe（エラー番号 32）\n元の内容に戻せなかったため、ファイルが壊れているおそれがあります。",
+                       Language::English),
+            "Broken pipe (error 32)\nIts old contents could not be put back, so the file may be damaged.");
 }
 
 TEST(ViewLanguage, EveryCaptionOfTheFormAndEverySpecialRecipeLineHasEnglish) {
