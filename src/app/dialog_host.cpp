@@ -4,19 +4,39 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
+#include <QSettings>
+#include <QStandardPaths>
 #include <iostream>
 
 namespace qmoor {
 
-void configureTabsDialog(QFileDialog& dialog, TabsDialog mode, const QString& suggestedName) {
+namespace {
+
+QSettings userSettings() { return QSettings(QSettings::UserScope, QStringLiteral("Quillmoor"), QStringLiteral("Quillmoor")); }
+
+const QString LastFolderKey = QStringLiteral("dialogs/lastFolder");
+
+}  // namespace
+
+QString tabsDialogFolder() {
+  const QString folder = userSettings().value(LastFolderKey).toString();
+  if (!folder.isEmpty() && QFileInfo(folder).isDir()) return folder;
+  return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
+
+void rememberTabsDialogFolder(const QString& folder) { userSettings().setValue(LastFolderKey, folder); }
+
+void configureTabsDialog(QFileDialog& dialog, TabsDialog mode, const QString& suggestedName,
+                         const QString& startFolder) {
   const bool saving = mode == TabsDialog::Save;
   dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
   dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
   dialog.setNameFilter(QStringLiteral("(*.qmf)"));
   dialog.setDefaultSuffix(QStringLiteral("qmf"));
-  dialog.setDirectory(QCoreApplication::applicationDirPath());
+  dialog.setDirectory(startFolder);
   dialog.selectFile(suggestedName);
 }
 
@@ -28,7 +48,7 @@ std::optional<std::string> DialogHost::ask(TabsDialog mode, const std::string& s
   }
   if (unattended_) return std::nullopt;
   QFileDialog dialog(window_);
-  configureTabsDialog(dialog, mode, QString::fromStdString(suggestedName));
+  configureTabsDialog(dialog, mode, QString::fromStdString(suggestedName), tabsDialogFolder());
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   return QFile::encodeName(dialog.selectedFiles().first()).toStdString();
 }
@@ -46,6 +66,10 @@ void DialogHost::showMessage(const std::string& text) {
   const QString caption = QCoreApplication::applicationName();
   if (unattended_) std::cerr << caption.toStdString() << ": " << text << '\n';
   else QMessageBox::warning(window_, caption, QString::fromStdString(text));
+}
+
+void DialogHost::rememberFolder(const std::string& folder) {
+  if (!unattended_) rememberTabsDialogFolder(QFile::decodeName(QByteArray::fromStdString(folder)));
 }
 
 void DialogHost::setTitle(const std::string& title) {

@@ -1,7 +1,8 @@
 // DialogHost: what the view asks of the program's window. The saved-tabs file
 // is chosen with a file dialog, messages appear in message boxes, and titles
 // go to the window; a dialog can also be answered in advance (a file named on
-// the command line, or the save and load lines of a script).
+// the command line, or the save and load lines of a script). The dialogs start
+// in the folder of the last file used.
 #pragma once
 
 #include <QString>
@@ -20,9 +21,15 @@ namespace qmoor {
 enum class TabsDialog { Save, Load };
 
 // A file dialog for the saved-tabs file: filter "(*.qmf)", default suffix
-// qmf, the suggested name in the folder of the program's executable; saving
-// asks before it overwrites a file.
-void configureTabsDialog(QFileDialog& dialog, TabsDialog mode, const QString& suggestedName);
+// qmf, the suggested name in startFolder; saving asks before it overwrites a file.
+void configureTabsDialog(QFileDialog& dialog, TabsDialog mode, const QString& suggestedName,
+                         const QString& startFolder);
+
+// Where the file dialogs start: the folder of the file last saved or loaded,
+// remembered between runs, or the user's documents folder before the first
+// one and when that folder is gone.
+QString tabsDialogFolder();
+void rememberTabsDialogFolder(const QString& folder);
 
 class DialogHost : public ScriptedHost {
  public:
@@ -36,6 +43,9 @@ class DialogHost : public ScriptedHost {
   std::optional<std::string> askLoadPath(const std::string& suggestedName) override;
   void showMessage(const std::string& text) override;
   void setTitle(const std::string& title) override;
+  // Remembered for the next dialog of this run and of later runs; an
+  // unattended run leaves the user's settings alone.
+  void rememberFolder(const std::string& folder) override;
 
   void answerNextDialog(std::optional<std::string> path) override { answers_.push_back(std::move(path)); }
   std::string title() const override;

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "data/compendium.h"
+#include "data/compendium_grid.h"
 #include "data/types.h"
 
 namespace qmoor {
@@ -21,7 +22,6 @@ inline constexpr int ResistanceGradeTotal = 6;
 inline constexpr int ResistanceTotal = 10;  // 物理 火炎 氷結 電撃 衝撃 破魔 呪殺 魔力 神経 精神
 inline constexpr int MarkTotal = 10;        // 口 羽 目 突 咬 爪 針 武 乙 会
 inline constexpr int StatTotal = 5;         // 力 魔 体 速 運
-inline constexpr int SkillListLength = 6;
 
 std::string_view resistanceText(Resistance grade);                    // 弱 　 強 無 吸 反
 std::optional<Resistance> resistanceFromText(std::string_view text);  // a blank or empty text is Normal

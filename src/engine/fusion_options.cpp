@@ -71,7 +71,10 @@ void CQmoorView::ToggleReverse() {
 
   int line = -1;
   if (state_.materialRace1 == SpiritRace || state_.materialRace2 == SpiritRace) {
-    line = lines.count() - 1;
+    // The spirit line is always the last one, when the rebuilt list still has it.
+    const bool spiritLineListed = !results_.racePairs.empty() && (results_.racePairs.back().first == SpiritRace ||
+                                                                  results_.racePairs.back().second == SpiritRace);
+    if (spiritLineListed) line = lines.count() - 1;
   } else {
     const RacePair wanted{state_.materialRace1, state_.materialRace2};
     for (size_t i = 0; i < results_.racePairs.size(); ++i) {
@@ -84,13 +87,24 @@ void CQmoorView::ToggleReverse() {
   lines.setSelection(line);
   form_.combo(ControlId::RacePairCombo).setSelection(line);
   state_.racePairChosen = lines.selection() >= 0;
+  if (!state_.racePairChosen) {
+    // The chosen pair is no longer listed: nothing may keep showing it.
+    emptyMaterialList(1);
+    emptyMaterialList(2);
+    form_.edit(ControlId::Material1RaceEdit).setText("");
+    form_.edit(ControlId::Material2RaceEdit).setText("");
+  }
+}
+
+int CQmoorView::automaticCap() const {
+  const DemonRef demon{state_.currentRace, state_.currentSlot};
+  return isOccupied(demon) ? level(demon) : NoLimitCap;
 }
 
 void CQmoorView::SetAutoLimit() {
   if (form_.check(ControlId::AutoLimitCheck).checked()) {
     form_.check(ControlId::ManualLimitCheck).setChecked(false);
-    const DemonRef demon{state_.currentRace, state_.currentSlot};
-    if (isOccupied(demon)) state_.LevelCap = level(demon);
+    state_.LevelCap = automaticCap();
   } else {
     state_.LevelCap = NoLimitCap;
   }

@@ -30,6 +30,7 @@ void CQmoorView::ChooseRace() {
   state_.materialRace1 = 0;
   state_.materialRace2 = 0;
   state_.currentSlot = -1;
+  if (form_.check(ControlId::AutoLimitCheck).checked()) state_.LevelCap = automaticCap();
 
   ListBox& demons = form_.list(ControlId::DemonList);
   ComboBox& demonTwin = form_.combo(ControlId::DemonCombo);
@@ -46,7 +47,12 @@ void CQmoorView::ChooseRace() {
 
 void CQmoorView::ChooseDemon() {
   const int slot = form_.list(ControlId::DemonList).selection();
-  if (slot < 0 || !isOccupied({state_.currentRace, slot})) return;
+  if (slot < 0 || !isOccupied({state_.currentRace, slot})) {
+    // A list cannot be emptied of its choice: it shows the current demon again.
+    form_.list(ControlId::DemonList).setSelection(state_.currentSlot);
+    form_.combo(ControlId::DemonCombo).setSelection(state_.currentSlot);
+    return;
+  }
   state_.currentSlot = slot;
   RelabelCurrentTab(state_.currentRace, state_.currentSlot);
   ShowRecipes();
@@ -56,9 +62,21 @@ void CQmoorView::ChooseDemon() {
   form_.combo(ControlId::RacePairCombo).setSelection(-1);
 }
 
+void CQmoorView::revertOrderCombo(ControlId orderCombo) {
+  // Both order lists always show the same demon: the other one still names it.
+  const bool levelOrder = orderCombo == ControlId::LevelOrderCombo;
+  const int other = form_.combo(levelOrder ? ControlId::RaceOrderCombo : ControlId::LevelOrderCombo).selection();
+  if (other < 0 || other >= DemonTotal) return;
+  const DemonRef shown = levelOrder ? raceOrderAt(other) : levelOrderAt(other);
+  form_.combo(orderCombo).setSelection(levelOrder ? levelOrderIndexOf(shown) : raceOrderIndexOf(shown));
+}
+
 bool CQmoorView::chooseFromOrder(ControlId orderCombo, DemonRef (*orderAt)(int)) {
   const int position = form_.combo(orderCombo).selection();
-  if (position < 0 || position >= DemonTotal) return false;
+  if (position < 0 || position >= DemonTotal) {
+    revertOrderCombo(orderCombo);
+    return false;
+  }
   state_.orderListIndex = position;
   const DemonRef demon = orderAt(position);
   form_.combo(ControlId::RaceCombo).setSelection(demon.race);

@@ -162,6 +162,7 @@ void ScriptRunner::tab(std::string_view args) {
   TabControl& tabs = view_.form().tabs();
   if (index < 0 || index >= tabs.count())
     throw ScriptError("tab " + std::to_string(index) + " does not exist (" + std::to_string(tabs.count()) + " tabs)");
+  if (index == tabs.selection()) return;  // the tab bar reports no change for the tab already shown
   view_.notify(ControlId::TabBar, Notification::SelectionChanging);
   tabs.setSelection(index);
   view_.notify(ControlId::TabBar, Notification::SelectionChanged);

@@ -86,7 +86,7 @@ void CQmoorView::RestoreTab() {
   form_.check(ControlId::ManualLimitCheck).setChecked(false);
   if (record.autoLimit != 0) {
     form_.check(ControlId::AutoLimitCheck).setChecked(true);
-    if (hasDemon) state_.LevelCap = level(demon);
+    state_.LevelCap = hasDemon ? level(demon) : NoLimitCap;
   } else if (record.manualLimit != 0) {
     form_.check(ControlId::ManualLimitCheck).setChecked(true);
     state_.LevelCap = limitTextValue(record.limitText);

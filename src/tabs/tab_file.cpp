@@ -29,14 +29,14 @@ void CQmoorView::SaveTabs() {
     const std::string name = fileNameOf(*path);
     const std::vector<std::uint8_t> bytes =
         encodeTabs(std::span<const TabState>(tabs_.records.data(), static_cast<size_t>(tabs_.lastTab) + 1));
-    const std::string reason = writeFileReplacing(*path, bytes);
-    if (reason.empty()) {
-      tabs_.lastFileName = name;
-      host_.setTitle(name);
-    } else {
-      host_.showMessage("「" + name + "」を保存できませんでした。\n" + reason);
+    const std::string reason = saveIntoFile(*path, bytes);
+    if (!reason.empty()) {
+      host_.showMessage("「" + *path + "」を保存できませんでした。\n" + reason);
       return;  // the command ends with the failure
     }
+    tabs_.lastFileName = name;
+    host_.setTitle(name);
+    host_.rememberFolder(folderOf(*path));
   }
   selectPickedRowInView();
 }
@@ -48,17 +48,18 @@ void CQmoorView::LoadTabs() {
   std::string reason;
   const std::optional<std::vector<std::uint8_t>> bytes = readFilePrefix(*path, TabFileReadLimit, reason);
   if (!bytes) {
-    host_.showMessage("「" + name + "」を読み込めませんでした。\n" + reason);
+    host_.showMessage("「" + *path + "」を読み込めませんでした。\n" + reason);
     return;
   }
   const TabDecodeResult decoded = decodeTabs(*bytes);
   if (decoded.failed()) {
-    host_.showMessage("「" + name + "」を読み込めませんでした。\n" + decoded.message);
+    host_.showMessage("「" + *path + "」を読み込めませんでした。\n" + decoded.message);
     return;
   }
 
   tabs_.lastFileName = name;
   host_.setTitle(name);
+  host_.rememberFolder(folderOf(*path));
   ClearTabs();
   TabControl& bar = form_.tabs();
   for (size_t i = 0; i < decoded.tabs.size(); ++i) {
@@ -75,7 +76,7 @@ void CQmoorView::LoadTabs() {
   updateTabButtons();
   StoreTab();
   selectPickedRowInView();
-  if (!decoded.message.empty()) host_.showMessage("「" + name + "」: " + decoded.message);
+  if (!decoded.message.empty()) host_.showMessage("「" + *path + "」: " + decoded.message);
 }
 
 }  // namespace qmoor

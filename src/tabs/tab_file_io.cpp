@@ -1,83 +1,252 @@
 // Saved-tabs file input and output: see tab_file_io.h.
 #include "tabs/tab_file_io.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/xattr.h>
+#include <unistd.h>
+
 #include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <filesystem>
-#include <random>
+
+#include "tabs/file_reasons.h"
 
 namespace qmoor {
 
 namespace {
 
-// The reason the system gave, in the words of the program's own interface
-// for the failures a user meets; other failures keep the system's text.
-std::string systemReason() {
-  switch (errno) {
-    case ENOENT: return "ファイルまたはフォルダーが見つかりません。";
-    case EACCES:
-    case EPERM: return "アクセスが拒否されました。";
-    case EROFS: return "書き込みが禁止されています。";
-    case ENOSPC: return "ディスクの空き容量が足りません。";
-    case EISDIR: return "フォルダーです。";
-    default: return std::strerror(errno);
+// As many links as the system follows before it gives up with ELOOP.
+constexpr int MaxLinkHops = 40;
+
+// A file descriptor closed when it goes out of scope.
+class Descriptor {
+ public:
+  explicit Descriptor(int fd) : fd_(fd) {}
+  Descriptor(const Descriptor&) = delete;
+  Descriptor& operator=(const Descriptor&) = delete;
+  ~Descriptor() {
+    if (fd_ >= 0) ::close(fd_);
   }
+  int get() const { return fd_; }
+  bool valid() const { return fd_ >= 0; }
+  // Closes now and reports the error of the close, 0 when none.
+  int close() {
+    const int result = ::close(fd_);
+    fd_ = -1;
+    return result == 0 ? 0 : errno;
+  }
+
+ private:
+  int fd_;
+};
+
+std::string parentOf(const std::string& path) {
+  const std::filesystem::path parent = std::filesystem::path(path).parent_path();
+  return parent.empty() ? std::string(".") : parent.string();
 }
 
-std::string temporarySibling(const std::filesystem::path& target) {
-  std::random_device device;
+// The path a chain of symbolic links ends at: the path itself when it is no
+// link, and a path that need not exist for a link that names nothing yet.
+std::optional<std::string> followLinks(std::string path, int& error) {
+  for (int hop = 0; hop <= MaxLinkHops; ++hop) {
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return path;
+    std::string target(static_cast<size_t>(info.st_size) + 1, '\0');
+    const ssize_t length = ::readlink(path.c_str(), target.data(), target.size());
+    if (length < 0) {
+      error = errno;
+      return std::nullopt;
+    }
+    target.resize(static_cast<size_t>(length));
+    path = target.starts_with('/') ? target : (std::filesystem::path(parentOf(path)) / target).string();
+  }
+  error = ELOOP;
+  return std::nullopt;
+}
+
+// Writes all bytes at offset 0; the error number, 0 on success. touched
+// turns true once any byte of the file may have changed.
+int writeAt(int fd, std::span<const std::uint8_t> bytes, bool& touched) {
+  size_t done = 0;
+  while (done < bytes.size()) {
+    const ssize_t written = ::pwrite(fd, bytes.data() + done, bytes.size() - done, static_cast<off_t>(done));
+    if (written < 0 && errno == EINTR) continue;
+    if (written <= 0) return written < 0 ? errno : EIO;
+    touched = true;
+    done += static_cast<size_t>(written);
+  }
+  return 0;
+}
+
+// The whole regular file, or none when it cannot be read.
+std::optional<std::vector<std::uint8_t>> readWhole(const std::string& path, off_t size) {
+  const Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+  if (!fd.valid()) return std::nullopt;
+  std::vector<std::uint8_t> bytes(static_cast<size_t>(size));
+  size_t done = 0;
+  while (done < bytes.size()) {
+    const ssize_t read = ::pread(fd.get(), bytes.data() + done, bytes.size() - done, static_cast<off_t>(done));
+    if (read < 0 && errno == EINTR) continue;
+    if (read <= 0) return std::nullopt;
+    done += static_cast<size_t>(read);
+  }
+  return bytes;
+}
+
+// Makes a regular file hold exactly bytes and flushes it to disk; the error
+// number, 0 on success. touched as for writeAt.
+int replaceContents(int fd, std::span<const std::uint8_t> bytes, bool& touched) {
+  if (const int error = writeAt(fd, bytes, touched)) return error;
+  touched = true;
+  if (::ftruncate(fd, static_cast<off_t>(bytes.size())) != 0) return errno;
+  return ::fsync(fd) == 0 ? 0 : errno;
+}
+
+// Whether the file carries extended attributes (an access-control list among
+// them) that a new file would not get. The security label every file has
+// where the system labels files is given to a new file anyway.
+bool carriesAttributes(int fd) {
+  const ssize_t size = ::flistxattr(fd, nullptr, 0);
+  if (size <= 0) return false;
+  std::string names(static_cast<size_t>(size), '\0');
+  const ssize_t length = ::flistxattr(fd, names.data(), names.size());
+  if (length < 0) return true;
+  names.resize(static_cast<size_t>(length));
+  for (size_t start = 0; start < names.size();) {
+    const size_t end = names.find('\0', start);
+    if (names.compare(start, end - start, "security.selinux") != 0) return true;
+    start = end == std::string::npos ? names.size() : end + 1;
+  }
+  return false;
+}
+
+enum class Replaced { Done, Failed, NotPossible };
+
+// The complete new file written beside target, given target's mode, owner and
+// group, and renamed over it. NotPossible when the folder takes no new file,
+// the owner or group cannot be given, or the folder refuses the rename (a
+// sticky folder); the caller then writes in place.
+Replaced replaceWhole(const std::string& target, const struct stat& info, std::span<const std::uint8_t> bytes,
+                      int& error) {
   std::string name = ".";
-  name.append(target.filename().string()).append(".tmp").append(std::to_string(device() % 1000000u));
-  return (target.parent_path() / name).string();
+  name.append(std::filesystem::path(target).filename().string()).append(".XXXXXX");
+  std::string temporary = (std::filesystem::path(parentOf(target)) / name).string();
+  Descriptor fd(::mkostemp(temporary.data(), O_CLOEXEC));
+  if (!fd.valid()) return Replaced::NotPossible;
+  const auto giveUp = [&temporary](Replaced how) {
+    ::unlink(temporary.c_str());
+    return how;
+  };
+  struct stat fresh {};
+  const bool sameOwner = ::fstat(fd.get(), &fresh) == 0 && fresh.st_uid == info.st_uid && fresh.st_gid == info.st_gid;
+  if (!sameOwner && ::fchown(fd.get(), info.st_uid, info.st_gid) != 0) return giveUp(Replaced::NotPossible);
+  if (::fchmod(fd.get(), info.st_mode & 07777) != 0) return giveUp(Replaced::NotPossible);
+  bool touched = false;
+  error = replaceContents(fd.get(), bytes, touched);
+  if (!error) error = fd.close();
+  if (error) return giveUp(Replaced::Failed);
+  if (::rename(temporary.c_str(), target.c_str()) != 0) return giveUp(Replaced::NotPossible);
+  const Descriptor folder(::open(parentOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (folder.valid()) ::fsync(folder.get());  // the rename itself on disk; a folder that cannot sync keeps it in memory
+  return Replaced::Done;
+}
+
+// Writes over the open file; a regular file gets its old bytes back when that fails.
+std::string writeInPlace(Descriptor& fd, const std::string& target, const struct stat& info,
+                         std::span<const std::uint8_t> bytes) {
+  bool touched = false;
+  if (!S_ISREG(info.st_mode)) {
+    int error = writeAt(fd.get(), bytes, touched);
+    if (!error) error = fd.close();
+    return error ? fileErrorReason(error) : std::string();
+  }
+  const std::optional<std::vector<std::uint8_t>> old = readWhole(target, info.st_size);
+  int error = replaceContents(fd.get(), bytes, touched);
+  if (!error) error = fd.close();
+  if (!error) return {};
+  std::string reason = fileErrorReason(error);
+  if (!touched) return reason;
+  const Descriptor again(fd.valid() ? -1 : ::open(target.c_str(), O_WRONLY | O_CLOEXEC));
+  const int restoreFd = fd.valid() ? fd.get() : again.get();
+  bool retouched = false;
+  if (!old || restoreFd < 0 || replaceContents(restoreFd, *old, retouched) != 0)
+    reason += "\n元の内容に戻せなかったため、ファイルが壊れているおそれがあります。";
+  return reason;
+}
+
+// A file that does not exist yet, created as opening it for writing would; a
+// failed write removes it again.
+std::string createAndWrite(const std::string& target, std::span<const std::uint8_t> bytes) {
+  Descriptor fd(::open(target.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+  if (!fd.valid()) return fileErrorReason(errno);
+  bool touched = false;
+  int error = replaceContents(fd.get(), bytes, touched);
+  if (!error) error = fd.close();
+  if (!error) return {};
+  ::unlink(target.c_str());
+  return fileErrorReason(error);
 }
 
 }  // namespace
 
 std::string fileNameOf(const std::string& path) { return std::filesystem::path(path).filename().string(); }
 
-std::string writeFileReplacing(const std::string& path, std::span<const std::uint8_t> bytes) {
-  const std::filesystem::path target(path);
-  std::error_code code;
-  if (std::filesystem::is_directory(target, code)) return "フォルダーには保存できません。";
-  const std::string temporary = temporarySibling(target);
-  std::FILE* file = std::fopen(temporary.c_str(), "wb");
-  if (!file) return systemReason();
-  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-  const std::string writeReason = written ? std::string() : systemReason();
-  const bool closed = std::fclose(file) == 0;
-  if (!written || !closed) {
-    const std::string reason = written ? systemReason() : writeReason;
-    std::remove(temporary.c_str());
-    return reason;
+std::string folderOf(const std::string& path) {
+  std::error_code error;
+  const std::filesystem::path absolute = std::filesystem::absolute(path, error);
+  return (error ? std::filesystem::path(path) : absolute).parent_path().string();
+}
+
+std::string saveIntoFile(const std::string& path, std::span<const std::uint8_t> bytes) {
+  if (path.empty()) return fileErrorReason(ENOENT);
+  // The plain open decides what is refused; O_NONBLOCK keeps a pipe without a reader from hanging.
+  Descriptor fd(::open(path.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC));
+  const int openError = fd.valid() ? 0 : errno;
+  if (openError && openError != ENOENT) return fileErrorReason(openError);
+  int error = 0;
+  const std::optional<std::string> target = followLinks(path, error);
+  if (!target) return fileErrorReason(error);
+  if (openError == ENOENT) return createAndWrite(*target, bytes);
+
+  ::fcntl(fd.get(), F_SETFL, ::fcntl(fd.get(), F_GETFL) & ~O_NONBLOCK);
+  struct stat info {};
+  if (::fstat(fd.get(), &info) != 0) return fileErrorReason(errno);
+  if (S_ISREG(info.st_mode) && info.st_nlink == 1 && !carriesAttributes(fd.get())) {
+    switch (replaceWhole(*target, info, bytes, error)) {
+      case Replaced::Done: return {};
+      case Replaced::Failed: return fileErrorReason(error);
+      case Replaced::NotPossible: break;
+    }
   }
-  std::filesystem::rename(temporary, target, code);
-  if (code) {
-    std::remove(temporary.c_str());
-    return code.message();
-  }
-  return {};
+  return writeInPlace(fd, *target, info, bytes);
 }
 
 std::optional<std::vector<std::uint8_t>> readFilePrefix(const std::string& path, std::size_t maxBytes,
                                                         std::string& reason) {
-  std::error_code code;
-  if (std::filesystem::is_directory(path, code)) {
-    reason = "フォルダーは読み込めません。";
+  const Descriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+  struct stat info {};
+  if (!fd.valid() || ::fstat(fd.get(), &info) != 0) {
+    reason = fileErrorReason(errno);
     return std::nullopt;
   }
-  std::FILE* file = std::fopen(path.c_str(), "rb");
-  if (!file) {
-    reason = systemReason();
+  if (S_ISDIR(info.st_mode)) {
+    reason = fileErrorReason(EISDIR);
     return std::nullopt;
   }
+  ::fcntl(fd.get(), F_SETFL, ::fcntl(fd.get(), F_GETFL) & ~O_NONBLOCK);
   std::vector<std::uint8_t> bytes(maxBytes);
-  const std::size_t read = std::fread(bytes.data(), 1, bytes.size(), file);
-  const bool failed = std::ferror(file) != 0;
-  if (failed) reason = systemReason();
-  std::fclose(file);
-  if (failed) return std::nullopt;
-  bytes.resize(read);
+  size_t done = 0;
+  while (done < bytes.size()) {
+    const ssize_t read = ::read(fd.get(), bytes.data() + done, bytes.size() - done);
+    if (read < 0 && errno == EINTR) continue;
+    if (read < 0) {
+      reason = fileErrorReason(errno);
+      return std::nullopt;
+    }
+    if (read == 0) break;
+    done += static_cast<size_t>(read);
+  }
+  bytes.resize(done);
   return bytes;
 }
 

@@ -65,6 +65,7 @@ class CQmoorView {
   void ChooseFromRaceOrder();
   void SetMaterialRace();
   bool chooseFromOrder(ControlId orderCombo, DemonRef (*orderAt)(int));
+  void revertOrderCombo(ControlId orderCombo);
 
   // Recipes, result lists, options and level totals (engine/).
   void ShowRecipes();
@@ -80,6 +81,8 @@ class CQmoorView {
   void ToggleNeutralOrCurse();
   void ToggleReverse();
   void SetAutoLimit();
+  // The automatic limit: the current demon's level, no limit while no demon is chosen.
+  int automaticCap() const;
   void SetManualLimit();
   void ManualLimitEdited();
   void recomputeForLimit();

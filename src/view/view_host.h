@@ -17,6 +17,9 @@ class ViewHost {
   virtual std::optional<std::string> askLoadPath(const std::string& suggestedName) = 0;
   virtual void showMessage(const std::string& text) = 0;
   virtual void setTitle(const std::string& title) = 0;
+  // The folder of the file just saved or loaded, where the next file dialog
+  // starts; a host without file dialogs has no use for it.
+  virtual void rememberFolder(const std::string& folder) { static_cast<void>(folder); }
 };
 
 }  // namespace qmoor

@@ -135,6 +135,8 @@ TEST_F(FormActionsTest, ATabClickTellsOfLeavingTheOldTabThenOfEnteringTheNewOne)
   QTest::mouseClick(row, Qt::LeftButton, {}, row->tabRect(2).center());
   EXPECT_EQ(heard, (Log{{ControlId::TabBar, N::SelectionChanging}, {ControlId::TabBar, N::SelectionChanged}}));
   EXPECT_EQ(selectionWhenHeard, (std::vector<int>{0, 2}));
+  QTest::mouseClick(row, Qt::LeftButton, {}, row->tabRect(2).center());
+  EXPECT_EQ(heard.size(), 2u) << "a click on the tab already shown tells nothing";
 }
 
 TEST_F(FormActionsTest, UpDownArrowsKeysAndTypingChangeTheModelsWhoseEditTellsTheView) {

@@ -1,5 +1,5 @@
 // Runs the Qt program's tests inside one QApplication, drawn offscreen unless
-// another platform is asked for.
+// another platform is asked for, with settings kept apart from the user's.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -7,7 +7,7 @@
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QStandardPaths::setTestModeEnabled(true);  // settings never reach the user's own
+  QStandardPaths::setTestModeEnabled(true);  // settings go to a test folder, never the user's
   QApplication application(argc, argv);
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();

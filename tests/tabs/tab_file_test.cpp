@@ -5,6 +5,7 @@
 #include <random>
 
 #include "../view/view_fixture.h"
+#include "tabs/file_reasons.h"
 #include "tabs/tab_codec.h"
 
 namespace qmoor::testing {
@@ -217,6 +218,25 @@ TEST_F(TabFile, FailedSaveLeavesThePreviousFileAndTitle) {
   run("save " + folder.string());  // a folder is not a file
   EXPECT_EQ(messages().size(), 1u);
   EXPECT_TRUE(fs::is_directory(folder));
+}
+
+TEST_F(TabFile, MessagesNameThePathTheUserChoseAndTheReason) {
+  fs::create_directory(folder / "sub");
+  const struct {
+    std::string line, path, reason;
+  } cases[] = {
+      {"load", path("sub") + "/", fileErrorReason(EISDIR)},
+      {"save", path("sub") + "/", fileErrorReason(EISDIR)},
+      {"load", path("missing.qmf"), fileErrorReason(ENOENT)},
+      {"save", path("no-such-folder") + "/x.qmf", fileErrorReason(ENOENT)},
+  };
+  for (const auto& c : cases) {
+    run(c.line + " " + c.path);
+    const auto shown = messages();
+    ASSERT_EQ(shown.size(), 1u) << c.line << ' ' << c.path;
+    EXPECT_NE(shown[0].find("「" + c.path + "」"), std::string::npos) << shown[0];
+    EXPECT_NE(shown[0].find(c.reason), std::string::npos) << shown[0];
+  }
 }
 
 }  // namespace
