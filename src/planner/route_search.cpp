@@ -441,6 +441,15 @@ std::vector<Plan> RouteSearch::plansWith(int fusions, bool longer) {
     finished = finish(Fillers::Canonical, fusions, limit);
     if (finished.empty()) finished = finish(Fillers::Every, fusions, limit);
   }
+  return writePlans(std::move(finished));
+}
+
+std::vector<Plan> RouteSearch::exhaustivePlansWith(int fusions) {
+  return writePlans(finish(Fillers::Every, fusions, request_.levelLimit));
+}
+
+// The plans best first, one of each shape, as many as were asked for.
+std::vector<Plan> RouteSearch::writePlans(std::vector<Finished> finished) const {
   std::stable_sort(finished.begin(), finished.end(), [](const Finished& x, const Finished& y) {
     return std::tie(x.highestLevel, x.distinctDemons) < std::tie(y.highestLevel, y.distinctDemons);
   });

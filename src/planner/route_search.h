@@ -28,6 +28,9 @@ class RouteSearch {
   // demon which could simply be taken as it is, carrying nothing and adding
   // no needed skill count.
   std::vector<Plan> plansWith(int fusions, bool longer);
+  // The same plans found by trying every filler choice alone, without the
+  // faster passes: slower, and there to check them.
+  std::vector<Plan> exhaustivePlansWith(int fusions);
   bool cancelled() const { return cancelled_; }
 
  private:
@@ -72,6 +75,7 @@ class RouteSearch {
   bool stopRequested();
   int distinctDemons(int node) const;
   Plan writePlan(const Finished& finished) const;
+  std::vector<Plan> writePlans(std::vector<Finished> finished) const;
   void computeBounds();
   void computeSizeBounds();
 

@@ -10,25 +10,26 @@
 #include <algorithm>
 #include <atomic>
 #include <random>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "data/compendium.h"
 #include "data/races.h"
 #include "planner/plan.h"
+#include "planner/route_search.h"
 #include "reference_planner.h"
 
 namespace qmoor {
 namespace {
 
 std::string describe(const PlanRequest& request) {
-  std::string text = std::string(cell(Column::Name, request.target)) + " " + std::to_string(request.target.race) + "/" +
-                     std::to_string(request.target.slot) + " skills";
-  for (int skill : request.skills) text += " " + std::to_string(skill);
-  text += " limit " + std::to_string(request.levelLimit) + (request.curse ? " curse" : "") + " depth " +
-          std::to_string(request.maxFusions);
-  if (request.owned) text += " owned " + std::to_string(request.owned->size());
-  return text;
+  std::ostringstream text;
+  text << cell(Column::Name, request.target) << " " << request.target.race << "/" << request.target.slot << " skills";
+  for (int skill : request.skills) text << " " << skill;
+  text << " limit " << request.levelLimit << (request.curse ? " curse" : "") << " depth " << request.maxFusions;
+  if (request.owned) text << " owned " << request.owned->size();
+  return text.str();
 }
 
 std::vector<DemonRef> fusableDemons() {
@@ -83,6 +84,23 @@ TEST(PlannerAgainstBruteForce, FirstPlanIsShortestUpToTwoFusions) {
   EXPECT_GT(found[1], 0);
   EXPECT_GT(found[2], 0);
   EXPECT_GT(none, 0);
+}
+
+// The exhaustive pass alone, which the planner falls back on, agrees on the
+// fewest fusions and finds only sound plans.
+TEST(PlannerAgainstBruteForce, TheExhaustivePassAgreesOnTheFewestFusions) {
+  for (PlanRequest request : sampleRequests(31, 10, 2, 3)) {
+    const PlanAnswer answer = planRoutes(request);
+    if (answer.plans.empty() || answer.plans[0].steps.empty()) continue;
+    const int fewest = static_cast<int>(answer.plans[0].steps.size());
+    detail::RouteSearch search(request, {});
+    for (int fusions = 1; fusions <= fewest; ++fusions) {
+      const std::vector<Plan> plans = search.exhaustivePlansWith(fusions);
+      EXPECT_EQ(plans.empty(), fusions < fewest) << describe(request) << ", " << fusions << " fusions";
+      request.maxFusions = fusions;
+      for (const Plan& plan : plans) EXPECT_EQ(reference::planFault(request, plan), "") << describe(request);
+    }
+  }
 }
 
 TEST(PlannerReplay, DeeperCursedLimitedAndOwnedRequestsFollowTheRules) {
