@@ -32,7 +32,7 @@ int comboWidthFor(const QComboBox& box, const QString& text) {
   option.editable = box.isEditable();
   const QRect field = box.style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, &box);
   const QLineEdit* edit = box.lineEdit();
-  const int inner = edit ? widthForText(*edit, text) - edit->width() + textRoom(*edit) : box.fontMetrics().horizontalAdvance(text);
+  const int inner = edit ? widthForText(*edit, text) : box.fontMetrics().horizontalAdvance(text);
   return inner + box.width() - field.width();
 }
 
@@ -107,6 +107,15 @@ void FormWidget::makeRoomForTexts() {
     widgets_[i]->setGeometry(place);
     if (auto* label = qobject_cast<QLabel*>(widgets_[i]); label && place.width() < requests[k].width)
       label->setToolTip(label->text());
+  }
+  explainCutFields();
+}
+
+// The tooltips of the text fields follow their new widths.
+void FormWidget::explainCutFields() {
+  for (QWidget* widget : widgets_) {
+    if (auto* edit = qobject_cast<QLineEdit*>(widget)) explainIfCut(*edit, *edit);
+    else if (auto* box = qobject_cast<QComboBox*>(widget); box && box->lineEdit()) explainIfCut(*box->lineEdit(), *box);
   }
 }
 

@@ -95,9 +95,11 @@ void FormWidget::stackInTemplateOrder() {
       if (widgets_[i] && layer(layout[i].kind) == pass) widgets_[i]->lower();
 }
 
-// Once shown, the tables measure the rows in view.
+// Once shown, the tables measure the rows in view, and the text fields (a
+// combo box's among them) have the widths their tooltips depend on.
 void FormWidget::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
+  explainCutFields();
   widenTableColumns();
 }
 

@@ -68,6 +68,7 @@ class FormWidget : public QWidget, private ControlObserver {
   void stackInTemplateOrder();
   void syncControl(ControlId id);
   int rightLimitOf(const LayoutEntry& entry, const QRect& place) const;
+  void explainCutFields();
 
   // The user's actions (form_actions.cpp).
   void connectActions(ControlId id, ControlKind kind, QWidget* widget);
