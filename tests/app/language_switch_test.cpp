@@ -19,6 +19,7 @@
 
 #include "app/display_language.h"
 #include "app/form_widget.h"
+#include "app/launch_options.h"
 #include "app/main_frame.h"
 #include "app/qmoor_app.h"
 #include "script/dumps.h"
@@ -144,6 +145,16 @@ TEST_F(LanguageSwitch, ARememberedLanguageIsTheNextRunsFirst) {
   EXPECT_EQ(app.frame().menuBar()->actions().at(0)->text(), QStringLiteral("&File"));
   EXPECT_EQ(app.view().form().combo(ControlId::RaceCombo).item(0), "Deity");
   EXPECT_TRUE(languageAction(app.frame(), Language::English)->isChecked());
+}
+
+TEST_F(LanguageSwitch, LangOnTheCommandLineChoosesThisRunsLanguageWithoutRememberingIt) {
+  EXPECT_EQ(parseLaunchOptions({"quillmoor", "--lang", "en"}).language, Language::English);
+  EXPECT_FALSE(parseLaunchOptions({"quillmoor", "--lang", "fr"}).error.isEmpty());
+  EXPECT_FALSE(parseLaunchOptions({"quillmoor", "--lang"}).error.isEmpty());
+  CQmoorApp app;
+  ASSERT_TRUE(app.InitInstance({"quillmoor", "--lang", "en"}));
+  EXPECT_EQ(displayLanguage(), Language::English);
+  EXPECT_EQ(savedDisplayLanguage(), Language::Japanese);
 }
 
 TEST_F(LanguageSwitch, TheCompendiumSortsNamesInTheLanguageShown) {
