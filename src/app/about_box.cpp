@@ -4,9 +4,11 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <vector>
 
 #include "app/dialog_units.h"
 #include "app/icons.h"
+#include "app/text_room.h"
 
 namespace qmoor {
 
@@ -26,7 +28,7 @@ AboutBox::AboutBox(QWidget* parent)
                           Qt::WindowCloseButtonHint) {
   setFont(formFont());
   const DialogUnits units = DialogUnits::of(font());
-  setWindowTitle(QStringLiteral("Quillmoorのバージョン情報 "));
+  setWindowTitle(tr("Quillmoorのバージョン情報 "));
   setFixedSize(units.size(183, 52));
 
   const QRect iconPlace = units.rect({11, 14, 20, 20});
@@ -35,13 +37,24 @@ AboutBox::AboutBox(QWidget* parent)
   icon->setPixmap(iconResource(IconResource::Emblem).pixmap(side, side));
   icon->setGeometry(iconPlace);
 
-  plainLabel(QStringLiteral("Quillmoor"), units.rect({40, 10, 73, 8}), this);
-  plainLabel(QStringLiteral("Version 1.705"), units.rect({40, 22, 40, 8}), this);
+  QLabel* name = plainLabel(tr("Quillmoor"), units.rect({40, 10, 73, 8}), this);
+  QLabel* version = plainLabel(tr("Version 1.705"), units.rect({40, 22, 40, 8}), this);
 
-  auto* ok = new QPushButton(QStringLiteral("OK"), this);
+  auto* ok = new QPushButton(tr("OK"), this);
   ok->setDefault(true);
   ok->setGeometry(units.rect({124, 7, 50, 16}));
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+
+  // The texts widen into the free space beside them, as on the form.
+  const int limit = width() - 1 - units.x(4);
+  const std::vector<QWidget*> texts{name, version, ok};
+  std::vector<RoomRequest> requests;
+  for (QWidget* text : texts) {
+    const QString shown = text == ok ? ok->text() : static_cast<QLabel*>(text)->text();
+    requests.push_back({text->geometry(), widthForText(*text, shown), limit, false});
+  }
+  const std::vector<QRect> places = makeRoom(requests);
+  for (size_t i = 0; i < texts.size(); ++i) texts[i]->setGeometry(places[i]);
 }
 
 }  // namespace qmoor

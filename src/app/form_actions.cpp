@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTabBar>
 #include <QTableView>
 
@@ -114,13 +115,26 @@ void FormWidget::connectListView(ControlId id, QTableView* table) {
 }
 
 // The view hears of the tab being left while the model still selects it,
-// then of the tab entered.
+// then of the tab entered. Ctrl+Tab and Ctrl+PgDn step to the next tab,
+// Ctrl+Shift+Tab and Ctrl+PgUp to the previous one, from anywhere in the
+// window, round from the last to the first, as a user's click would.
 void FormWidget::connectTabControl(ControlId id, QWidget* tabControl) {
-  connect(tabRowOf(tabControl), &QTabBar::currentChanged, this, [this, id](int index) {
+  QTabBar* row = tabRowOf(tabControl);
+  connect(row, &QTabBar::currentChanged, this, [this, id](int index) {
     notify_(id, Notification::SelectionChanging);
     form_.tabs(id).setSelection(index);
     forward(id, Notification::SelectionChanged);
   });
+  auto stepOn = [this, row](int step, std::initializer_list<QKeySequence> keys) {
+    for (const QKeySequence& key : keys) {
+      connect(new QShortcut(key, this), &QShortcut::activated, row, [row, step] {
+        if (row->count() > 1) row->setCurrentIndex((row->currentIndex() + step + row->count()) % row->count());
+      });
+    }
+  };
+  stepOn(1, {QKeySequence(Qt::CTRL | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_PageDown)});
+  stepOn(-1, {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab),
+              QKeySequence(Qt::CTRL | Qt::Key_PageUp)});
 }
 
 }  // namespace qmoor

@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QScrollBar>
 #include <QTabBar>
 #include <QTableView>
 #include <algorithm>
@@ -14,6 +15,7 @@
 #include "app/list_view_model.h"
 #include "app/up_down_widget.h"
 #include "app/widget_factory.h"
+#include "app/text_room.h"
 #include "app/widget_sync.h"
 
 namespace qmoor {
@@ -54,9 +56,12 @@ void FormWidget::build() {
     if (entry.id == ControlId::None) continue;
     byId_[entry.id] = widget;
     if (entry.kind == ControlKind::ListView) {
+      auto* table = static_cast<QTableView*>(widget);
       auto* model = new ListViewModel(form_.listView(entry.id), widget);
-      static_cast<QTableView*>(widget)->setModel(model);
+      table->setModel(model);
       listViewModels_[entry.id] = model;
+      // Rows scrolled into view widen the columns they need.
+      connect(table->verticalScrollBar(), &QScrollBar::valueChanged, table, [table] { widenColumnsToRowsInView(*table); });
     }
   }
   for (size_t i = 0; i < layout.size(); ++i)
@@ -86,6 +91,19 @@ void FormWidget::stackInTemplateOrder() {
   for (int pass = 0; pass < 3; ++pass)
     for (size_t i = 0; i < layout.size(); ++i)
       if (widgets_[i] && layer(layout[i].kind) == pass) widgets_[i]->lower();
+}
+
+// Once shown, the tables measure the rows in view, and the text fields (a
+// combo box's among them) have the widths their tooltips depend on.
+void FormWidget::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  explainCutFields();
+  for (const auto& [id, model] : listViewModels_) {
+    std::vector<int> givenWidths;
+    auto* table = static_cast<QTableView*>(widgetFor(id));
+    for (const auto& column : form_.listView(id).columns()) givenWidths.push_back(scaledToFont(*table, column.width));
+    widenColumnsToRowsInView(*table, givenWidths);
+  }
 }
 
 void FormWidget::controlChanged(ControlId id) { dirty_.insert(id); }

@@ -19,6 +19,7 @@
 
 #include "app/dialog_units.h"
 #include "form/form.h"
+#include "form/layout.h"
 
 class QComboBox;
 class QTableView;
@@ -48,12 +49,21 @@ class FormWidget : public QWidget, private ControlObserver {
   // Brings the widgets of the controls that changed since the last sync up to date.
   void syncDirty();
 
+  // Widens the controls into the free space beside them so that each shows
+  // its present text whole (form_room.cpp); for after the first fill.
+  void makeRoomForTexts();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
  private:
   void controlChanged(ControlId id) override;
   void build();
   void attachUpDownToBuddy(size_t upDownIndex);
   void stackInTemplateOrder();
   void syncControl(ControlId id);
+  int rightLimitOf(const LayoutEntry& entry, const QRect& place) const;
+  void explainCutFields();
 
   // The user's actions (form_actions.cpp).
   void connectActions(ControlId id, ControlKind kind, QWidget* widget);

@@ -3,7 +3,10 @@
 
 namespace qmoor {
 
-const char* const LaunchUsage = "usage: quillmoor [FILE.qmf] [--screenshot PNG [--script SCRIPT]]";
+const char* const LaunchUsage =
+    "usage: quillmoor [FILE.qmf] [--screenshot PNG [--script SCRIPT]]\n"
+    "       quillmoor --help | --version";
+const char* const LaunchVersion = "quillmoor " QMOOR_VERSION;
 
 LaunchOptions parseLaunchOptions(const QStringList& arguments) {
   LaunchOptions options;
@@ -11,6 +14,13 @@ LaunchOptions parseLaunchOptions(const QStringList& arguments) {
     options.error = reason;
     return options;
   };
+  // Either ends the program at once, whatever else the line holds.
+  for (qsizetype i = 1; i < arguments.size(); ++i) {
+    if (arguments[i] == QLatin1String("--help") || arguments[i] == QLatin1String("--version")) {
+      (arguments[i] == QLatin1String("--help") ? options.help : options.version) = true;
+      return options;
+    }
+  }
   for (qsizetype i = 1; i < arguments.size(); ++i) {
     const QString& argument = arguments[i];
     if (argument == QLatin1String("--screenshot") || argument == QLatin1String("--script")) {

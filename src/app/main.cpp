@@ -2,9 +2,13 @@
 // and the path of a user's action.
 #include <QApplication>
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
+#include <iostream>
 
+#include "app/launch_options.h"
 #include "app/qmoor_app.h"
+#include "app/qt_translations.h"
 
 namespace {
 // A screenshot needs no screen: without a display it is drawn offscreen.
@@ -17,10 +21,23 @@ void drawScreenshotsOffscreen(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // --help and --version answer without a display.
+  QStringList arguments;
+  for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+  const qmoor::LaunchOptions options = qmoor::parseLaunchOptions(arguments);
+  if (options.help || options.version) {
+    std::cout << (options.help ? qmoor::LaunchUsage : qmoor::LaunchVersion) << '\n';
+    return 0;
+  }
   drawScreenshotsOffscreen(argc, argv);
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Qmoor"));
+  qmoor::useQtTranslations(QStringLiteral("ja"));
   qmoor::CQmoorApp program;
   if (!program.InitInstance(QApplication::arguments())) return 2;
-  return program.Run();
+  const int status = program.Run();
+  // With the picture written, the process ends at once: taking the window
+  // apart widget by widget would only delay the exit.
+  if (!options.screenshot.isEmpty()) std::exit(status);
+  return status;
 }

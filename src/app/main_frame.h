@@ -25,13 +25,18 @@ class CMainFrame : public QMainWindow {
 
   // Sizes the window so that its client area fits the form exactly: shrunk
   // from its first size, or enlarged where the form's font draws the form
-  // larger than that, so nothing of the form is ever cut off.
+  // larger than that, but never beyond the screen's available area, where
+  // the client area scrolls the form instead.
   void fitToForm();
 
   // The menu ツール(T), before バージョン情報; the tool windows fill it.
   QMenu* toolsMenu() const { return tools_; }
 
+ protected:
+  void showEvent(QShowEvent* event) override;
+
  private:
+  void keepWithinScreen();
   void buildMenus();
   void addCommand(QWidget* menu, const QString& text, CommandId id);
   void showAbout();

@@ -24,6 +24,8 @@ UpDownWidget::UpDownWidget(QWidget* parent)
   auto* column = new QVBoxLayout(this);
   column->setContentsMargins(0, 0, 0, 0);
   column->setSpacing(0);
+  up_->setAccessibleName(tr("増やす"));
+  down_->setAccessibleName(tr("減らす"));
   column->addWidget(up_);
   column->addWidget(down_);
   connect(up_, &QToolButton::clicked, this, &UpDownWidget::steppedUp);

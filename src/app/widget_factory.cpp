@@ -3,21 +3,31 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCompleter>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPointer>
+#include <QProxyStyle>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTabBar>
 #include <QTableView>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "app/accessible_combo_box.h"
 #include "app/icons.h"
+#include "app/input_guards.h"
+#include "app/tab_row.h"
+#include "app/text_room.h"
 #include "app/up_down_widget.h"
+#include "form/accessible_names.h"
 
 namespace qmoor {
 
@@ -27,11 +37,23 @@ QString captionOf(const LayoutEntry& entry) {
   return QString::fromUtf8(entry.caption.data(), static_cast<qsizetype>(entry.caption.size()));
 }
 
+// A completer that no text field keeps: a combo box makes one of its own
+// for a text field without one, only for it to be dropped at once.
+QCompleter* placeholderCompleter() {
+  static QPointer<QCompleter> completer;
+  if (!completer) completer = new QCompleter(QCoreApplication::instance());
+  return completer;
+}
+
 QWidget* makeComboBox(const LayoutEntry& entry, const QRect& place, QWidget* parent) {
   auto* box = new QComboBox(parent);
-  box->setEditable(entry.hasStyle("dropdown") || entry.hasStyle("simple"));
   box->setInsertPolicy(QComboBox::NoInsert);
-  if (QLineEdit* field = box->lineEdit()) {
+  if (entry.hasStyle("dropdown") || entry.hasStyle("simple")) {
+    // The text field given directly, so that the popup list is made when it
+    // first opens rather than now.
+    auto* field = new QLineEdit(box);
+    field->setCompleter(placeholderCompleter());
+    box->setLineEdit(field);
     // Typing into the text field never picks an item: no completion, and
     // neither Enter nor leaving the field looks the text up among the items.
     box->setCompleter(nullptr);
@@ -43,44 +65,71 @@ QWidget* makeComboBox(const LayoutEntry& entry, const QRect& place, QWidget* par
   const int lineHeight = box->fontMetrics().height() + 2;
   box->setMaxVisibleItems(std::max(1, (place.height() - fieldHeight) / lineHeight));
   box->setGeometry(place.x(), place.y(), place.width(), fieldHeight);
+  wheelOnlyWithFocus(box);
   return box;
 }
 
-void styleScrollArea(QAbstractScrollArea* area, const LayoutEntry& entry) {
-  area->setFrameShape(entry.hasStyle("border") ? QFrame::StyledPanel : QFrame::NoFrame);
-  area->setVerticalScrollBarPolicy(entry.hasStyle("vscroll") ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
-  area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+// Every list shows a scroll bar whenever its rows overflow it, sideways too,
+// so that every row can be read whole.
+void styleItemView(QAbstractItemView* view, const LayoutEntry& entry) {
+  view->setFrameShape(entry.hasStyle("border") ? QFrame::StyledPanel : QFrame::NoFrame);
+  view->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  view->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  view->setSelectionMode(QAbstractItemView::SingleSelection);
+  // Tab leaves the list; the arrow keys move within it.
+  view->setTabKeyNavigation(false);
+  keepSelectionOnFocus(view);
 }
 
 QWidget* makeListBox(const LayoutEntry& entry, QWidget* parent) {
   auto* list = new QListWidget(parent);
-  styleScrollArea(list, entry);
-  list->setSelectionMode(QAbstractItemView::SingleSelection);
+  styleItemView(list, entry);
   list->setUniformItemSizes(true);
   return list;
 }
 
-QWidget* makeListView(const LayoutEntry& entry, QWidget* parent) {
+// The application's style with one pixel of padding beside a cell's text.
+class TightCells : public QProxyStyle {
+ public:
+  int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override {
+    return metric == PM_FocusFrameHMargin ? 0 : QProxyStyle::pixelMetric(metric, option, widget);
+  }
+};
+
+QStyle* tightCellStyle() {
+  static QPointer<QStyle> style;
+  if (!style) {
+    style = new TightCells;
+    style->setParent(QCoreApplication::instance());
+  }
+  return style;
+}
+
+QWidget* makeListView(const LayoutEntry& entry, const QRect& place, QWidget* parent) {
   auto* table = new QTableView(parent);
-  styleScrollArea(table, entry);
-  table->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-  table->setSelectionMode(QAbstractItemView::SingleSelection);
+  styleItemView(table, entry);
   table->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table->setShowGrid(false);
   table->setWordWrap(false);
   // Columns are as narrow as the form's font needs: show the whole value
   // rather than an ellipsis, with the item's padding kept small.
   table->setTextElideMode(Qt::ElideNone);
-  table->setStyleSheet(QStringLiteral("QTableView::item { padding: 0px 1px; }"));
+  table->setStyle(tightCellStyle());
   table->verticalHeader()->hide();
   const int lineHeight = table->fontMetrics().height();
   table->verticalHeader()->setMinimumSectionSize(lineHeight);
   table->verticalHeader()->setDefaultSectionSize(lineHeight + 2);
   QHeaderView* header = table->horizontalHeader();
+  header->setResizeContentsPrecision(0);  // measures the rows in view
   header->setSectionsClickable(!entry.hasStyle("nosortheader"));
   header->setHighlightSections(false);
   header->setDefaultAlignment(entry.hasStyle("alignleft") ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);
   header->setFixedHeight(lineHeight + 4);
+  // A table with room for a row or two has no horizontal scroll bar to cover
+  // them; its cells too narrow for their text explain themselves on hover.
+  const int rowsRoom = place.height() - header->height() - table->horizontalScrollBar()->sizeHint().height();
+  if (rowsRoom < 2 * table->verticalHeader()->defaultSectionSize()) table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  explainCutCells(*table);
   return table;
 }
 
@@ -89,7 +138,7 @@ QWidget* makeTabControl(QWidget* parent) {
   auto* column = new QVBoxLayout(control);
   column->setContentsMargins(0, 0, 0, 0);
   column->setSpacing(0);
-  auto* row = new QTabBar(control);
+  auto* row = new TabRow(control);
   row->setExpanding(false);
   row->setUsesScrollButtons(true);
   row->setDrawBase(false);
@@ -130,7 +179,7 @@ QWidget* makeWidget(const LayoutEntry& entry, const QRect& place, QWidget* paren
     case ControlKind::ListBox:
       return makeListBox(entry, parent);
     case ControlKind::ListView:
-      return makeListView(entry, parent);
+      return makeListView(entry, place, parent);
     case ControlKind::TabControl:
       return makeTabControl(parent);
     case ControlKind::UpDown:
@@ -152,36 +201,54 @@ QWidget* makeWidget(const LayoutEntry& entry, const QRect& place, QWidget* paren
   return nullptr;
 }
 
-// Tab stops take the focus by Tab and by click; other input controls by click only.
+// Every control that holds something to read or choose takes the focus by
+// Tab and by click, tab stop or not, so the keyboard reaches all of them.
+// Captions take none: they cannot show it, and a click on one acts on its
+// check box.
 Qt::FocusPolicy focusPolicyOf(const LayoutEntry& entry) {
-  if (entry.hasStyle("tabstop")) return Qt::StrongFocus;
   switch (entry.kind) {
     case ControlKind::ComboBox:
     case ControlKind::ListBox:
     case ControlKind::ListView:
     case ControlKind::Edit:
-      return Qt::ClickFocus;
+      return Qt::StrongFocus;
+    case ControlKind::CheckBox:
+    case ControlKind::Button:
+      return entry.hasStyle("tabstop") ? Qt::StrongFocus : Qt::NoFocus;
     default:
       return Qt::NoFocus;
   }
 }
 
+QString translatedName(std::string_view name) {
+  return QCoreApplication::translate("AccessibleName", std::string(name).c_str());
+}
+
+// The name a screen reader speaks; captions, group boxes and buttons with a
+// caption of their own are named by it.
+void nameForScreenReaders(const LayoutEntry& entry, QWidget* widget) {
+  if (entry.hasStyle("icon")) widget->setAccessibleName(translatedName(IconAccessibleName));
+  const std::string_view name = accessibleNameOf(entry.id);
+  if (name.empty()) return;
+  widget->setAccessibleName(translatedName(name));
+  if (auto* box = qobject_cast<QComboBox*>(widget); box && box->lineEdit()) box->lineEdit()->setAccessibleName(translatedName(name));
+}
+
 }  // namespace
 
 QWidget* makeControlWidget(const LayoutEntry& entry, const QRect& place, QWidget* parent) {
+  presentComboBoxesByName();
   QWidget* widget = makeWidget(entry, place, parent);
   if (entry.kind != ControlKind::ComboBox) widget->setGeometry(place);
-  // A caption that the form's font draws wider than its place keeps all its
-  // text, reaching at most to the form's right edge.
-  if (entry.kind == ControlKind::Static && !entry.hasStyle("icon") && widget->sizeHint().width() > place.width())
-    widget->resize(std::min(widget->sizeHint().width(), parent->width() - place.x()), place.height());
   if (entry.kind == ControlKind::TabControl) {
+    // The tab row is reached by Tab too; its arrow keys pick a tab.
     QTabBar* row = tabRowOf(widget);
-    row->setFocusPolicy(focusPolicyOf(entry));
+    row->setFocusPolicy(Qt::StrongFocus);
     for (QToolButton* arrow : row->findChildren<QToolButton*>()) arrow->setFocusPolicy(Qt::NoFocus);
   } else {
     widget->setFocusPolicy(focusPolicyOf(entry));
   }
+  nameForScreenReaders(entry, widget);
   return widget;
 }
 

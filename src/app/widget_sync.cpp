@@ -11,6 +11,9 @@
 
 #include "app/list_view_model.h"
 #include "app/signal_blocking.h"
+#include "app/text_room.h"
+
+#include <algorithm>
 
 namespace qmoor {
 
@@ -41,11 +44,16 @@ void syncComboBox(QComboBox& widget, const ComboBox& model) {
     SignalBlocking(&widget)->clear();
     SignalBlocking(&widget)->addItems(qtList(model.items()));
   }
-  if (widget.currentIndex() != model.selection()) SignalBlocking(&widget)->setCurrentIndex(model.selection());
-  if (widget.isEditable() && widget.currentText() != qt(model.text())) {
-    SignalBlocking(&widget)->setEditText(qt(model.text()));
-    widget.lineEdit()->setCursorPosition(0);  // a text set from code shows its start
+  QLineEdit* field = widget.lineEdit();
+  if (widget.currentIndex() != model.selection()) {
+    SignalBlocking(&widget)->setCurrentIndex(model.selection());
+    if (field) field->setCursorPosition(0);  // a text set from code shows its start
   }
+  if (field && widget.currentText() != qt(model.text())) {
+    SignalBlocking(&widget)->setEditText(qt(model.text()));
+    field->setCursorPosition(0);
+  }
+  if (field) explainIfCut(*field, widget);
 }
 
 void syncListBox(QListWidget& widget, const ListBox& model) {
@@ -59,8 +67,6 @@ void syncListBox(QListWidget& widget, const ListBox& model) {
 void syncListView(QTableView& widget, ListViewModel& adapter, const ListView& model) {
   const int shownRows = adapter.rowCount();
   adapter.refresh();
-  for (size_t c = 0; c < model.columns().size(); ++c)
-    widget.horizontalHeader()->resizeSection(static_cast<int>(c), model.columns()[c].width);
   widget.setSelectionBehavior(model.fullRowSelect() ? QAbstractItemView::SelectRows : QAbstractItemView::SelectItems);
 
   QItemSelectionModel* selection = widget.selectionModel();
@@ -72,20 +78,26 @@ void syncListView(QTableView& widget, ListViewModel& adapter, const ListView& mo
 
   // The same rows again (a new selection, say) keep their place on screen; new rows start at the top.
   if (adapter.rowCount() != shownRows) widget.scrollToTop();
+  std::vector<int> givenWidths;
+  for (const auto& column : model.columns()) givenWidths.push_back(scaledToFont(widget, column.width));
+  widenColumnsToRowsInView(widget, givenWidths);
   widget.viewport()->update();
 }
 
+// Each tab enters with its label, measured once (see TabRow).
 void syncTabControl(QTabBar& widget, const TabControl& model) {
   while (widget.count() > model.count()) SignalBlocking(&widget)->removeTab(widget.count() - 1);
-  while (widget.count() < model.count()) SignalBlocking(&widget)->addTab(QString());
-  for (int i = 0; i < model.count(); ++i)
+  for (int i = 0; i < std::min(widget.count(), model.count()); ++i)
     if (widget.tabText(i) != qt(model.label(i))) widget.setTabText(i, qt(model.label(i)));
+  while (widget.count() < model.count()) SignalBlocking(&widget)->addTab(qt(model.label(widget.count())));
   if (model.selection() >= 0 && widget.currentIndex() != model.selection())
     SignalBlocking(&widget)->setCurrentIndex(model.selection());
 }
 
 void syncEdit(QLineEdit& widget, const Edit& model) {
-  if (widget.text() != qt(model.text())) SignalBlocking(&widget)->setText(qt(model.text()));
+  if (widget.text() == qt(model.text())) return;
+  SignalBlocking(&widget)->setText(qt(model.text()));
+  explainIfCut(widget, widget);
 }
 
 void syncCheckBox(QCheckBox& widget, const CheckBox& model) {

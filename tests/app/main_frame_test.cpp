@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 
@@ -43,13 +44,17 @@ TEST_F(MainFrameTest, StartsTitledAt5x5With803x625ResizableWithoutAMaximizeButto
   EXPECT_NE(frame.minimumSize(), frame.maximumSize());
 }
 
-TEST_F(MainFrameTest, FitsItsClientAreaToTheForm) {
-  form->resize(400, 1000);
-  frame.fitToForm();
-  EXPECT_EQ(frame.size(), QSize(400, 1000 + frame.menuBar()->sizeHint().height()));
-  form->resize(300, 200);
-  frame.fitToForm();
-  EXPECT_EQ(frame.size(), QSize(300, 200 + frame.menuBar()->sizeHint().height()));
+// Fitted to the form, but never beyond the screen's available area, where
+// the client area scrolls the form instead.
+TEST_F(MainFrameTest, FitsItsClientAreaToTheFormWithinTheScreen) {
+  const QRect area = frame.screen()->availableGeometry();
+  for (const QSize& formSize : {QSize(400, 1000), QSize(300, 200), QSize(area.width() + 50, 100)}) {
+    form->resize(formSize);
+    frame.fitToForm();
+    const QSize needed(formSize.width(), formSize.height() + frame.menuBar()->sizeHint().height());
+    EXPECT_EQ(frame.size(), needed.boundedTo(area.size())) << formSize.width() << "x" << formSize.height();
+    EXPECT_TRUE(area.contains(frame.geometry())) << formSize.width() << "x" << formSize.height();
+  }
 }
 
 TEST_F(MainFrameTest, HasTheMenusInOrderWithTheViewMenuDisabledWhole) {
@@ -69,6 +74,7 @@ TEST_F(MainFrameTest, SendsTheCommandsOnAndExitsWithoutOne) {
   entry(0)->menu()->actions().at(1)->trigger();
   EXPECT_EQ(commands, (std::vector<CommandId>{CommandId::ClearTabs, CommandId::SaveTabs, CommandId::LoadTabs}));
   frame.show();
+  EXPECT_FALSE(frame.windowIcon().isNull()) << "a window on screen carries its icon";
   entry(0)->menu()->actions().at(3)->trigger();
   EXPECT_FALSE(frame.isVisible());
   EXPECT_EQ(commands.size(), 3u);

@@ -1,11 +1,14 @@
 // Dialog units (rounding, adjacency, the form's font) and the command line.
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QFontDatabase>
+#include <QTranslator>
 #include <QStringList>
 
 #include "app/dialog_units.h"
 #include "app/launch_options.h"
+#include "app/qt_translations.h"
 
 namespace qmoor {
 namespace {
@@ -44,6 +47,26 @@ TEST(LaunchOptions, RefusesWhatItCannotCarryOut) {
                                   QStringList{"a.qmf", "b.qmf"}, QStringList{"--maximize"},
                                   QStringList{"--screenshot", "a.png", "--screenshot", "b.png"}})
     EXPECT_FALSE(parseLaunchOptions(QStringList{"quillmoor"} + rest).error.isEmpty()) << rest.join(' ').toStdString();
+}
+
+TEST(LaunchOptions, HelpAndVersionWinOverEverythingElseOnTheLine) {
+  for (const QStringList& rest : {QStringList{"--help"}, QStringList{"--maximize", "--version"}, QStringList{"a.qmf", "--help"}}) {
+    const LaunchOptions options = parseLaunchOptions(QStringList{"quillmoor"} + rest);
+    EXPECT_TRUE(options.error.isEmpty()) << rest.join(' ').toStdString();
+    EXPECT_NE(options.help, options.version) << rest.join(' ').toStdString();
+    EXPECT_EQ(options.help, rest.contains("--help")) << rest.join(' ').toStdString();
+  }
+}
+
+// Qt's own buttons and dialogs speak Japanese once its translation is in;
+// a language Qt ships nothing for leaves the one installed.
+TEST(QtTranslations, LoadJapaneseAndKeepItForAnUnknownLanguage) {
+  ASSERT_TRUE(useQtTranslations("ja"));
+  EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("キャンセル"));
+  EXPECT_FALSE(useQtTranslations("xx"));
+  EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("キャンセル"));
+  for (QTranslator* installed : QCoreApplication::instance()->findChildren<QTranslator*>()) delete installed;
+  EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancel"));
 }
 
 }  // namespace

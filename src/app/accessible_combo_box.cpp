@@ -1,0 +1,38 @@
+// Combo boxes presented by name: see accessible_combo_box.h.
+#include "app/accessible_combo_box.h"
+
+#include <QAccessibleWidget>
+#include <QComboBox>
+#include <QLineEdit>
+
+namespace qmoor {
+
+namespace {
+
+class NamedComboBox : public QAccessibleWidget {
+ public:
+  explicit NamedComboBox(QComboBox* box) : QAccessibleWidget(box, QAccessible::ComboBox) {}
+
+  QString text(QAccessible::Text kind) const override {
+    if (kind != QAccessible::Value) return QAccessibleWidget::text(kind);
+    const auto* box = static_cast<const QComboBox*>(widget());
+    return box->isEditable() ? box->lineEdit()->text() : box->currentText();
+  }
+};
+
+QAccessibleInterface* namedComboBoxes(const QString& className, QObject* object) {
+  auto* box = className == QLatin1String("QComboBox") ? qobject_cast<QComboBox*>(object) : nullptr;
+  return box && !box->accessibleName().isEmpty() ? new NamedComboBox(box) : nullptr;
+}
+
+}  // namespace
+
+void presentComboBoxesByName() {
+  static const bool installed = [] {
+    QAccessible::installFactory(namedComboBoxes);
+    return true;
+  }();
+  (void)installed;
+}
+
+}  // namespace qmoor

@@ -1,0 +1,24 @@
+// TabRow: the tab control's row of tabs. A QTabBar measures every tab again
+// at each insertion (up to 200 tabs load at once); this one remembers the size
+// of each label until the font or the style changes.
+#pragma once
+
+#include <QHash>
+#include <QTabBar>
+
+namespace qmoor {
+
+class TabRow : public QTabBar {
+ public:
+  using QTabBar::QTabBar;
+
+ protected:
+  QSize tabSizeHint(int index) const override;
+  void changeEvent(QEvent* event) override;
+
+ private:
+  // By label, and by whether the tab is the current one, which a style may draw larger.
+  mutable QHash<QPair<QString, bool>, QSize> sizes_;
+};
+
+}  // namespace qmoor

@@ -1,0 +1,182 @@
+// The window as a keyboard and screen-reader user meets it: Tab walks the
+// whole form without changing the query, leaves the result table, Ctrl+Tab
+// switches tabs, the wheel leaves an unfocused combo box alone, every control
+// has a name, and long listings scroll.
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTabBar>
+#include <QTableView>
+#include <QTest>
+#include <QWheelEvent>
+#include <set>
+
+#include "app/form_widget.h"
+#include "app/main_frame.h"
+#include "app/qmoor_app.h"
+#include "data/races.h"
+#include "script/dumps.h"
+
+namespace qmoor {
+namespace {
+
+class KeyboardTest : public ::testing::Test {
+ protected:
+  CQmoorApp app;
+
+  void SetUp() override {
+    ASSERT_TRUE(app.InitInstance({"quillmoor"}));
+    QApplication::setActiveWindow(&app.frame());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&app.frame()));
+  }
+  template <typename W>
+  W* widgetOf(ControlId id) {
+    return qobject_cast<W*>(app.form().widgetFor(id));
+  }
+  QTabBar* tabRow() { return app.form().widgetFor(ControlId::TabBar)->findChild<QTabBar*>(); }
+  // Everything the query holds: the working state and every control model.
+  std::string snapshot() {
+    nlohmann::ordered_json all = nlohmann::ordered_json::array({dumpState(app.view())});
+    for (const auto& control : app.view().form().controls()) all.push_back(dumpControl(*control));
+    return all.dump();
+  }
+  void pick(ControlId combo, int index) {
+    auto* box = widgetOf<QComboBox>(combo);
+    box->setCurrentIndex(index);
+    Q_EMIT box->activated(index);
+  }
+  void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(key), modifiers);
+  }
+};
+
+// The control of the form holding the focus.
+ControlId focusedControl(const FormWidget& form) {
+  for (const LayoutEntry& entry : formLayout())
+    if (QWidget* w = form.widgetFor(entry.id); w && (w == QApplication::focusWidget() || w->isAncestorOf(QApplication::focusWidget())))
+      return entry.id;
+  return ControlId::None;
+}
+
+// A demon with race pairs but none chosen, and the demons of a race listed
+// with none picked: a list that made its first row current on focus would run
+// a choice here.
+TEST_F(KeyboardTest, TabbingThroughTheWholeFormChangesNothing) {
+  const std::vector<std::function<void()>> setUps{
+      [&] { pick(ControlId::RaceOrderCombo, 2); },
+      [&] { pick(ControlId::RaceCombo, 3); },
+  };
+  for (size_t s = 0; s < setUps.size(); ++s) {
+    setUps[s]();
+    widgetOf<QComboBox>(ControlId::RaceOrderCombo)->setFocus(Qt::TabFocusReason);
+    const std::string before = snapshot();
+    std::set<ControlId> reached;
+    for (int step = 0; step < 60; ++step) {
+      press(Qt::Key_Tab);
+      reached.insert(focusedControl(app.form()));
+      ASSERT_EQ(snapshot(), before) << "set-up " << s << ", Tab into " << static_cast<int>(focusedControl(app.form()));
+    }
+    for (ControlId list : {ControlId::DemonList, ControlId::RacePairList, ControlId::MaterialPairView, ControlId::DetailSkills1})
+      EXPECT_TRUE(reached.count(list)) << "set-up " << s << " never reached " << static_cast<int>(list);
+  }
+}
+
+TEST_F(KeyboardTest, TabAndShiftTabLeaveTheMaterialPairTable) {
+  pick(ControlId::RaceOrderCombo, 2);
+  auto* table = widgetOf<QTableView>(ControlId::MaterialPairView);
+  ASSERT_GT(table->model()->rowCount(), 1);
+  for (Qt::KeyboardModifiers modifiers : {Qt::NoModifier, Qt::ShiftModifier}) {
+    table->setFocus(Qt::TabFocusReason);
+    press(modifiers ? Qt::Key_Backtab : Qt::Key_Tab, modifiers);
+    EXPECT_NE(focusedControl(app.form()), ControlId::MaterialPairView) << (modifiers ? "Shift+Tab" : "Tab");
+  }
+}
+
+TEST_F(KeyboardTest, CtrlTabAndCtrlPageKeysSwitchTabsFromAnywhere) {
+  for (int i = 0; i < 2; ++i) QTest::mouseClick(widgetOf<QPushButton>(ControlId::OpenDetailButton), Qt::LeftButton);
+  ASSERT_EQ(tabRow()->count(), 3);
+  widgetOf<QTableView>(ControlId::MaterialPairView)->setFocus(Qt::TabFocusReason);
+  struct Step {
+    int key;
+    Qt::KeyboardModifiers modifiers;
+    int tab;  // selected afterwards
+  };
+  const int start = app.view().form().tabs().selection();
+  for (const Step& step : {Step{Qt::Key_Tab, Qt::ControlModifier, (start + 1) % 3},
+                           Step{Qt::Key_PageDown, Qt::ControlModifier, (start + 2) % 3},
+                           Step{Qt::Key_PageUp, Qt::ControlModifier, (start + 1) % 3},
+                           Step{Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier, start}}) {
+    press(step.key, step.modifiers);
+    EXPECT_EQ(app.view().form().tabs().selection(), step.tab) << "key " << step.key;
+    EXPECT_EQ(tabRow()->currentIndex(), step.tab) << "key " << step.key;
+  }
+}
+
+TEST_F(KeyboardTest, TheWheelTurnsOnlyAFocusedComboBox) {
+  auto* box = widgetOf<QComboBox>(ControlId::RaceOrderCombo);
+  auto turn = [box] {
+    QWheelEvent wheel(QPointF(5, 5), box->mapToGlobal(QPointF(5, 5)), {}, QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(box, &wheel);
+  };
+  widgetOf<QTableView>(ControlId::MaterialPairView)->setFocus();
+  const std::string before = snapshot();
+  turn();
+  EXPECT_EQ(snapshot(), before);
+  box->setFocus();
+  turn();
+  EXPECT_EQ(box->currentIndex(), 1);
+}
+
+// The list of a combo box is made when it first drops down, and then holds its items.
+TEST_F(KeyboardTest, AComboBoxDropsDownItsItems) {
+  auto* box = widgetOf<QComboBox>(ControlId::RaceOrderCombo);
+  box->setFocus();
+  QTest::keyClick(box, Qt::Key_F4);
+  ASSERT_TRUE(box->view()->isVisible());
+  EXPECT_GT(box->count(), 1);
+  EXPECT_EQ(box->view()->model()->rowCount(), box->count());
+  box->hidePopup();
+}
+
+// Every control the keyboard reaches, and the named decorations, tell a
+// screen reader what they are, each in words of its own.
+TEST_F(KeyboardTest, EveryFocusableControlHasANameOfItsOwn) {
+  std::map<QString, QString> owners;
+  for (QWidget* w : app.frame().findChildren<QWidget*>()) {
+    const bool named = (w->focusPolicy() & Qt::TabFocus) || w->inherits("qmoor::UpDownWidget") ||
+                       w->accessibleName().contains("アイコン");
+    if (!named || !w->isVisibleTo(&app.frame()) || w->focusProxy()) continue;
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(w);
+    ASSERT_NE(face, nullptr);
+    const QString name = face->text(QAccessible::Name);
+    EXPECT_FALSE(name.isEmpty()) << w->metaObject()->className() << " at " << w->x() << "," << w->y();
+    if (name.isEmpty()) continue;
+    const auto [where, fresh] = owners.emplace(name, w->metaObject()->className());
+    EXPECT_TRUE(fresh) << name.toStdString() << " names two controls";
+  }
+  // Drawn from group box and caption, and the frame of the tab row.
+  for (const auto& [id, name] : {std::pair{ControlId::Skill1KindCombo, "スキル指定 1 種別順"},
+                                 std::pair{ControlId::RequiredLowEdit, "必要な合計レベル 下限"},
+                                 std::pair{ControlId::TabBar, "タブ"}}) {
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(app.form().widgetFor(id));
+    EXPECT_EQ(face->text(QAccessible::Name), QString::fromUtf8(name));
+  }
+}
+
+TEST_F(KeyboardTest, TheLongestListingShowsAVerticalScrollBar) {
+  widgetOf<QCheckBox>(ControlId::CurseCheck)->click();
+  pick(ControlId::RaceOrderCombo, raceOrderIndexOf({19, 1}));  // レギオン
+  auto* table = widgetOf<QTableView>(ControlId::MaterialPairView);
+  ASSERT_EQ(table->model()->rowCount(), 1590);
+  QApplication::processEvents();
+  EXPECT_TRUE(table->verticalScrollBar()->isVisible());
+}
+
+}  // namespace
+}  // namespace qmoor
