@@ -74,12 +74,3 @@ void BM_LoadTabsIntoTheWindow(benchmark::State& state) {
 
 BENCHMARK(BM_LoadTabsHeadless)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LoadTabsIntoTheWindow)->Unit(benchmark::kMillisecond);
-
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication application(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

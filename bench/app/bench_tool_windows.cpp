@@ -78,12 +78,3 @@ void BM_CompendiumSortToRepaint(benchmark::State& state) {
 BENCHMARK(BM_SimulatorMaterialToRepaint)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CompendiumNameToRepaint)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CompendiumSortToRepaint)->Unit(benchmark::kMillisecond);
-
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication application(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
