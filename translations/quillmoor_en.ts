@@ -303,106 +303,6 @@
 <context>
     <name>qmoor::CompendiumWindow</name>
     <message>
-        <source>物理</source>
-        <translation>Phys</translation>
-    </message>
-    <message>
-        <source>火炎</source>
-        <translation>Fire</translation>
-    </message>
-    <message>
-        <source>氷結</source>
-        <translation>Ice</translation>
-    </message>
-    <message>
-        <source>電撃</source>
-        <translation>Elec</translation>
-    </message>
-    <message>
-        <source>衝撃</source>
-        <translation>Force</translation>
-    </message>
-    <message>
-        <source>破魔</source>
-        <translation>Light</translation>
-    </message>
-    <message>
-        <source>呪殺</source>
-        <translation>Dark</translation>
-    </message>
-    <message>
-        <source>魔力</source>
-        <translation>Curse</translation>
-    </message>
-    <message>
-        <source>神経</source>
-        <translation>Nerve</translation>
-    </message>
-    <message>
-        <source>精神</source>
-        <translation>Mind</translation>
-    </message>
-    <message>
-        <source>口</source>
-        <translation>Mouth</translation>
-    </message>
-    <message>
-        <source>羽</source>
-        <translation>Wings</translation>
-    </message>
-    <message>
-        <source>目</source>
-        <translation>Eye</translation>
-    </message>
-    <message>
-        <source>突</source>
-        <translation>Thrust</translation>
-    </message>
-    <message>
-        <source>咬</source>
-        <translation>Bite</translation>
-    </message>
-    <message>
-        <source>爪</source>
-        <translation>Claw</translation>
-    </message>
-    <message>
-        <source>針</source>
-        <translation>Needle</translation>
-    </message>
-    <message>
-        <source>武</source>
-        <translation>Weapon</translation>
-    </message>
-    <message>
-        <source>乙</source>
-        <translation>Maiden</translation>
-    </message>
-    <message>
-        <source>会</source>
-        <translation>Talk</translation>
-    </message>
-    <message>
-        <source>力</source>
-        <translation>St</translation>
-    </message>
-    <message>
-        <source>魔</source>
-        <translation>Ma</translation>
-    </message>
-    <message>
-        <source>体</source>
-        <translation>Vi</translation>
-    </message>
-    <message>
-        <source>速</source>
-        <translation>Ag</translation>
-    </message>
-    <message>
-        <source>運</source>
-        <translation>Lu</translation>
-    </message>
-    <message>
         <source>弱</source>
         <translation>Weak</translation>
     </message>
@@ -844,7 +744,7 @@
     </message>
     <message>
         <source>前提: 合体で生まれる悪魔は初期スキルに加え、素材2体のスキルのうち自分の継承印で受け継げるもの（自分の初期スキルを除く）から ⌊(素材のスキル数の合計＋2.7)÷3.7⌋ 個（空き枠と候補の数まで）を受け継ぎ、どれを受け継ぐかは合体し直して選べるものとします。この個数の式は公開資料1件によるもので確度は中程度、ほかの規則は確度が高いものです。</source>
-        <translation>Assumed: a demon made by fusion has its innate skills and inherits, from the two materials' skills that its inheritance marks allow (its own innate skills aside), ⌊(the materials' skill count + 2.7) ÷ 3.7⌋ of them (up to its free slots and the candidates), and which ones is chosen by fusing again. The count's formula comes from one public source and is moderately sure; the other rules are well established.</translation>
+        <translation>Assumed: a demon made by fusion has its innate skills and inherits, from the two materials&apos; skills that its inheritance marks allow (its own innate skills aside), ⌊(the materials&apos; skill count + 2.7) ÷ 3.7⌋ of them (up to its free slots and the candidates), and which ones is chosen by fusing again. The count&apos;s formula comes from one public source and is moderately sure; the other rules are well established.</translation>
     </message>
     <message>
         <source>前提とする規則</source>

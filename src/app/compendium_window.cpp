@@ -25,22 +25,6 @@ namespace qmoor {
 
 namespace {
 
-const char* const ResistanceHeadings[ResistanceTotal] = {
-    QT_TRANSLATE_NOOP("qmoor::CompendiumWindow", "物理"), QT_TRANSLATE_NOOP("qmoor::CompendiumWindow", "火炎"),
-    QT_TRANSLATE_NOOP("qmoor::CompendiumWindow", "氷結"), QT_TRANSLATE_NOOP("qmoor::CompendiumWindow", "電撃"),
-    QT_TRANSLATE_NOOP("qmoor::CompendiumWindow", "衝撃"), QT_TRANSLATE_NOOP("qmoor::CompendiumWindow", "破魔"),
-    QT_TRANSLATE_NOOP("qmoor::CompendiumWindow", "呪殺"), QT_TRANSLATE_NOOP("qmoor::CompendiumWindow", "魔力"),
-    QT_TRANSLATE_NOOP("qmoor::CompendiumWindow", "神経"), QT_TRANSLATE_NOOP("qmoor::CompendiumWindow", "精神")};
-const char* const MarkHeadings[MarkTotal] = {
-    QT_TRANSLATE_NOOP("qmoor::CompendiumWindow", "口"), QT_TRANSLATE_NOOP("qmoor::CompendiumWindow", "羽"),
-    QT_TRANSLATE_NOOP("qmoor::CompendiumWindow", "目"), QT_TRANSLATE_NOOP("qmoor::CompendiumWindow", "突"),
-    QT_TRANSLATE_NOOP("qmoor::CompendiumWindow", "咬"), QT_TRANSLATE_NOOP("qmoor::CompendiumWindow", "爪"),
-    QT_TRANSLATE_NOOP("qmoor::CompendiumWindow", "針"), QT_TRANSLATE_NOOP("qmoor::CompendiumWindow", "武"),
-    QT_TRANSLATE_NOOP("qmoor::CompendiumWindow", "乙"), QT_TRANSLATE_NOOP("qmoor::CompendiumWindow", "会")};
-const char* const StatHeadings[StatTotal] = {
-    QT_TRANSLATE_NOOP("qmoor::CompendiumWindow", "力"), QT_TRANSLATE_NOOP("qmoor::CompendiumWindow", "魔"),
-    QT_TRANSLATE_NOOP("qmoor::CompendiumWindow", "体"), QT_TRANSLATE_NOOP("qmoor::CompendiumWindow", "速"),
-    QT_TRANSLATE_NOOP("qmoor::CompendiumWindow", "運")};
 // Indexed by Resistance, weakest first.
 const char* const GradeTexts[ResistanceGradeTotal] = {
     QT_TRANSLATE_NOOP("qmoor::CompendiumWindow", "弱"), QT_TRANSLATE_NOOP("qmoor::CompendiumWindow", "通常"),
@@ -103,16 +87,16 @@ void CompendiumWindow::build() {
   };
   for (size_t k = 0; k < StatTotal; ++k)
     columns.push_back(
-        column([k] { return tr(StatHeadings[k]); }, [k](const CompendiumRow& r) { return r.stats[k]; }, right));
+        column([k] { return statHeadingText(k); }, [k](const CompendiumRow& r) { return r.stats[k]; }, right));
   for (size_t k = 0; k < ResistanceTotal; ++k)
-    columns.push_back(column([k] { return tr(ResistanceHeadings[k]); },
+    columns.push_back(column([k] { return resistanceHeadingText(k); },
                              [k](const CompendiumRow& r) {
                                return resistanceCellText(resistanceText(r.resistances[k]));
                              },
                              Qt::AlignCenter));
   for (size_t k = 0; k < MarkTotal; ++k)
-    columns.push_back(column([k] { return tr(MarkHeadings[k]); },
-                             [k](const CompendiumRow& r) { return r.marks[k] ? tr(MarkHeadings[k]) : QString(); },
+    columns.push_back(column([k] { return markHeadingText(k); },
+                             [k](const CompendiumRow& r) { return r.marks[k] ? markHeadingText(k) : QString(); },
                              Qt::AlignCenter));
   columns.push_back(
       column([] { return tr("継承"); }, [](const CompendiumRow& r) { return inheritanceText(r.inheritance); }, left));
@@ -225,7 +209,7 @@ void CompendiumWindow::retranslate() {
   maxLevel_->setAccessibleName(tr("最高レベル"));
   resistanceLabel_->setText(tr("耐性(&E):"));
   resistance_->setItemText(0, tr("指定なし"));
-  for (int k = 0; k < ResistanceTotal; ++k) resistance_->setItemText(k + 1, tr(ResistanceHeadings[k]));
+  for (int k = 0; k < ResistanceTotal; ++k) resistance_->setItemText(k + 1, resistanceHeadingText(k));
   resistance_->setAccessibleName(tr("耐性の属性"));
   for (int g = 0; g < ResistanceGradeTotal; ++g) {
     grades_[static_cast<size_t>(g)]->setText(tr(GradeTexts[g]));
@@ -233,8 +217,8 @@ void CompendiumWindow::retranslate() {
   }
   marksLabel_->setText(tr("印(&A):"));
   for (int k = 0; k < MarkTotal; ++k) {
-    marks_[static_cast<size_t>(k)]->setText(tr(MarkHeadings[k]));
-    marks_[static_cast<size_t>(k)]->setAccessibleName(tr("印 %1 あり").arg(tr(MarkHeadings[k])));
+    marks_[static_cast<size_t>(k)]->setText(markHeadingText(k));
+    marks_[static_cast<size_t>(k)]->setAccessibleName(tr("印 %1 あり").arg(markHeadingText(k)));
   }
   skillsLabel_->setText(tr("スキル(&K):"));
   for (size_t k = 0; k < skills_.size(); ++k) {

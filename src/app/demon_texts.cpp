@@ -31,6 +31,11 @@ QString resistanceCellText(std::string_view cell) {
   return fromUtf8(resistanceValue(cell, language));
 }
 
+// The statistics follow HP and MP among the headings.
+QString statHeadingText(int stat) { return fromUtf8(statHeading(stat + 2, displayLanguage())); }
+QString resistanceHeadingText(int resistance) { return fromUtf8(resistanceHeading(resistance, displayLanguage())); }
+QString markHeadingText(int mark) { return fromUtf8(markHeading(mark, displayLanguage())); }
+
 QString inheritanceText(std::string_view word) { return fromUtf8(inheritanceWord(word, displayLanguage())); }
 
 QString joinedNames(const QStringList& names) { return names.join(QCoreApplication::translate("DemonTexts", "、")); }

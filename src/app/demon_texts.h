@@ -19,6 +19,11 @@ QString demonEntryText(DemonRef demon);
 // inheritance word, in the display language.
 QString resistanceCellText(std::string_view cell);
 QString inheritanceText(std::string_view word);
+// The compendium's headings in the display language: the five statistics
+// (0..4, 力 .. 運), the ten resistances and the ten marks.
+QString statHeadingText(int stat);
+QString resistanceHeadingText(int resistance);
+QString markHeadingText(int mark);
 // Names listed in one cell or line: "、" between them, ", " in English.
 QString joinedNames(const QStringList& names);
 
