@@ -6,27 +6,26 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <QSettings>
 #include <QStandardPaths>
 #include <iostream>
+
+#include "app/program_settings.h"
 
 namespace qmoor {
 
 namespace {
-
-QSettings userSettings() { return QSettings(QSettings::UserScope, QStringLiteral("Quillmoor"), QStringLiteral("Quillmoor")); }
 
 const QString LastFolderKey = QStringLiteral("dialogs/lastFolder");
 
 }  // namespace
 
 QString tabsDialogFolder() {
-  const QString folder = userSettings().value(LastFolderKey).toString();
+  const QString folder = programSettings().value(LastFolderKey).toString();
   if (!folder.isEmpty() && QFileInfo(folder).isDir()) return folder;
   return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
 }
 
-void rememberTabsDialogFolder(const QString& folder) { userSettings().setValue(LastFolderKey, folder); }
+void rememberTabsDialogFolder(const QString& folder) { programSettings().setValue(LastFolderKey, folder); }
 
 void configureTabsDialog(QFileDialog& dialog, TabsDialog mode, const QString& suggestedName,
                          const QString& startFolder) {

@@ -2,10 +2,10 @@
 #include "app/display_language.h"
 
 #include <QCoreApplication>
-#include <QSettings>
 #include <QTranslator>
 #include <memory>
 
+#include "app/program_settings.h"
 #include "app/qt_translations.h"
 
 namespace qmoor {
@@ -15,8 +15,6 @@ namespace {
 // The program's installed translator is a child of the application under this name.
 const QString TranslatorName = QStringLiteral("quillmoorTranslations");
 const QString LanguageKey = QStringLiteral("display/language");
-
-QSettings programSettings() { return QSettings(QStringLiteral("Quillmoor"), QStringLiteral("quillmoor")); }
 
 void removeProgramTranslator() {
   QCoreApplication* application = QCoreApplication::instance();

@@ -4,11 +4,11 @@
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QListWidget>
-#include <QSettings>
 #include <QVBoxLayout>
 #include <algorithm>
 
 #include "app/demon_texts.h"
+#include "app/program_settings.h"
 #include "app/tool_window.h"
 #include "data/compendium.h"
 #include "data/races.h"
@@ -56,7 +56,7 @@ std::vector<DemonRef> OwnedDemonsDialog::checked() const {
 // Saved as "race/slot" texts; anything else in the settings is passed over.
 std::vector<DemonRef> OwnedDemonsDialog::load() {
   std::vector<DemonRef> demons;
-  for (const QString& text : QSettings().value(SettingsKey).toStringList()) {
+  for (const QString& text : programSettings().value(SettingsKey).toStringList()) {
     const QStringList parts = text.split(QLatin1Char('/'));
     bool raceRead = false;
     bool slotRead = false;
@@ -71,7 +71,7 @@ std::vector<DemonRef> OwnedDemonsDialog::load() {
 void OwnedDemonsDialog::save(const std::vector<DemonRef>& demons) {
   QStringList texts;
   for (DemonRef demon : demons) texts << QStringLiteral("%1/%2").arg(demon.race).arg(demon.slot);
-  QSettings().setValue(SettingsKey, texts);
+  programSettings().setValue(SettingsKey, texts);
 }
 
 }  // namespace qmoor

@@ -12,7 +12,6 @@
 #include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QSettings>
 #include <QSpinBox>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -21,6 +20,7 @@
 
 #include "app/demon_texts.h"
 #include "app/owned_demons_dialog.h"
+#include "app/program_settings.h"
 #include "app/signal_blocking.h"
 #include "data/compendium.h"
 #include "data/races.h"
@@ -85,7 +85,7 @@ void PlannerWindow::build() {
   depth_->setValue(4);
   depthLabel_->setBuddy(depth_);
   ownedOnly_ = new QCheckBox(this);
-  ownedOnly_->setChecked(QSettings().value(OwnedOnlyKey, false).toBool());
+  ownedOnly_->setChecked(programSettings().value(OwnedOnlyKey, false).toBool());
   editOwned_ = new QPushButton(this);
   auto* optionRow = new QHBoxLayout;
   for (QWidget* widget :
@@ -139,7 +139,7 @@ void PlannerWindow::connectActions() {
   connect(cancel_, &QPushButton::clicked, this, [this] {
     if (cancelFlag_) cancelFlag_->store(true);
   });
-  connect(ownedOnly_, &QCheckBox::toggled, this, [](bool on) { QSettings().setValue(OwnedOnlyKey, on); });
+  connect(ownedOnly_, &QCheckBox::toggled, this, [](bool on) { programSettings().setValue(OwnedOnlyKey, on); });
   connect(editOwned_, &QPushButton::clicked, this, &PlannerWindow::editOwned);
   connect(copy_, &QPushButton::clicked, this, [this] { QApplication::clipboard()->setText(plansText()); });
 }

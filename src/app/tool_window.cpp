@@ -6,8 +6,8 @@
 #include <QEvent>
 #include <QMessageBox>
 #include <QScreen>
-#include <QSettings>
 
+#include "app/program_settings.h"
 #include "tabs/tab_state.h"
 
 namespace qmoor {
@@ -22,9 +22,6 @@ std::optional<DemonRef> demonAt(const QModelIndex& index) {
 }
 
 namespace {
-
-// The program's own settings file, apart from the framework's profile.
-QSettings programSettings() { return QSettings(QStringLiteral("Quillmoor"), QStringLiteral("quillmoor")); }
 
 QString geometryKey(const QString& settingsKey) { return settingsKey + QStringLiteral("/geometry"); }
 

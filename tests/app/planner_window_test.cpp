@@ -17,6 +17,7 @@
 
 #include "app/demon_texts.h"
 #include "app/owned_demons_dialog.h"
+#include "app/program_settings.h"
 
 namespace qmoor {
 namespace {
@@ -88,7 +89,7 @@ TEST_F(PlannerWindowTest, OwnedDemonsAreKeptAndAloneMayStartPlans) {
   OwnedDemonsDialog::save(owned);
   EXPECT_EQ(OwnedDemonsDialog::load(), owned);
   named<QCheckBox>(QStringLiteral("所持悪魔のみ"))->setChecked(true);
-  EXPECT_TRUE(QSettings().value(QStringLiteral("planner/ownedOnly")).toBool());
+  EXPECT_TRUE(programSettings().value(QStringLiteral("planner/ownedOnly")).toBool());
   askForFogBreathOnOdin();
   EXPECT_EQ(named<QTreeWidget>(QStringLiteral("合体プラン"))->topLevelItemCount(), 0);
   EXPECT_FALSE(named<QLabel>(QStringLiteral("検索結果"))->text().isEmpty());
