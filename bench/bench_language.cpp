@@ -4,17 +4,10 @@
 #include <benchmark/benchmark.h>
 
 #include "data/races.h"
+#include "silent_host.h"
 #include "view/view.h"
 
 namespace {
-
-class SilentHost : public qmoor::ViewHost {
- public:
-  std::optional<std::string> askSavePath(const std::string&) override { return std::nullopt; }
-  std::optional<std::string> askLoadPath(const std::string&) override { return std::nullopt; }
-  void showMessage(const std::string&) override {}
-  void setTitle(const std::string&) override {}
-};
 
 // Chooses the demon as a pick in the race-order list does, then switches to
 // English and back once per iteration; items are switches.

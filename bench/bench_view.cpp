@@ -6,17 +6,10 @@
 #include <memory>
 
 #include "data/races.h"
+#include "silent_host.h"
 #include "view/view.h"
 
 namespace {
-
-class SilentHost : public qmoor::ViewHost {
- public:
-  std::optional<std::string> askSavePath(const std::string&) override { return std::nullopt; }
-  std::optional<std::string> askLoadPath(const std::string&) override { return std::nullopt; }
-  void showMessage(const std::string&) override {}
-  void setTitle(const std::string&) override {}
-};
 
 // A view as the program starts it, with CURSE ticked when asked.
 std::unique_ptr<qmoor::CQmoorView> startedView(SilentHost& host, bool curse) {
