@@ -29,14 +29,15 @@
 // So the first number with plans is the fewest fusions, for certain. The
 // pruning bounds (fusions to have a demon or to carry one wanted skill, and
 // the largest skill count after b fusions) come from the same rules with the
-// passing count or the pool left out, so they never exceed the truth. Plans
-// of one length are sorted by highest level, then distinct demons, among the
-// plans the pass kept; that tie-break is not proved optimal.
+// passing count or the pool left out, so they never exceed the truth. Among
+// the plans of the fewest fusions, the first also has the lowest highest
+// level and then the fewest distinct demons for certain (bestOfLength); the
+// plans after it are the best of those the passes kept, in that order.
 #include "planner/route_search.h"
 
 #include <algorithm>
-#include <bitset>
 #include <functional>
+#include <limits>
 #include <map>
 
 #include "data/compendium.h"
@@ -236,6 +237,12 @@ bool RouteSearch::mayCarry(int demon, unsigned mask, int fusions) const {
 
 int RouteSearch::largestSize(int demon, int fusions) const { return largestSize_[fusions][demon]; }
 
+bool RouteSearch::spendWork(long units) {
+  if (workLeft_ < 0) return true;
+  workLeft_ = std::max(0L, workLeft_ - units);
+  return workLeft_ > 0;
+}
+
 bool RouteSearch::stopRequested() {
   if (control_.cancel && control_.cancel->load(std::memory_order_relaxed)) cancelled_ = true;
   return cancelled_;
@@ -244,7 +251,7 @@ bool RouteSearch::stopRequested() {
 // Every step that makes `demon` with exactly `fusions` fusions in its tree,
 // passes on the wanted skills of `required` that it does not hold itself and
 // leaves it holding at least `leastSize` skills:
-// visit(pool, passed, count, highest level, kind, first node, second node).
+// visit(pool, passed, count, highest level, demons used, kind, first node, second node).
 template <class Visit>
 void RouteSearch::combine(int demon, unsigned required, int fusions, int leastSize, Visit visit, const bool* done) {
   unsigned passMask = 0;
@@ -261,7 +268,7 @@ void RouteSearch::combine(int demon, unsigned required, int fusions, int leastSi
   const int leastTotal = leastTotalFor(leastCount);
   if (level_[demon] > levelCap_) return;
   for (const MaterialFusion& fusion : fusions_[demon]) {
-    if (stopRequested() || (done && *done)) return;
+    if (stopRequested() || (done && *done) || workLeft_ == 0) return;
     const int a = demonIndex(fusion.first);
     const int b = demonIndex(fusion.second);
     if (level_[a] > levelCap_ || level_[b] > levelCap_) continue;
@@ -277,12 +284,15 @@ void RouteSearch::combine(int demon, unsigned required, int fusions, int leastSi
           const std::vector<Option>& waysB = waysA.empty() ? waysA : solve(b, maskB, fusionsB, leastTotal - sizeA, demon);
           for (const Option& x : waysA) {
             for (const Option& y : waysB) {
+              if (!spendWork(1)) return;
               if (x.size + y.size < leastTotal) continue;
               const SkillBits pool = x.visible | y.visible;
               const int count = std::min({passingCount(x.size + y.size), HeldSkillLimit - innateCount_[demon], pool.count()});
               if (count < leastCount) continue;
-              visit(pool, passed, count, std::max({level_[demon], x.highestLevel, y.highestLevel}), fusion.kind, x.node,
-                    y.node);
+              DemonSet demons = x.demons | y.demons;
+              demons.set(static_cast<std::size_t>(demon));
+              visit(pool, passed, count, std::max({level_[demon], x.highestLevel, y.highestLevel}), demons, fusion.kind,
+                    x.node, y.node);
             }
           }
         }
@@ -309,14 +319,16 @@ const std::vector<RouteSearch::Option>& RouteSearch::solve(int demon, unsigned r
         leafNode_[demon] = static_cast<int>(nodes_.size());
         nodes_.push_back({demon, -1, -1, FusionKind::Normal, {}});
       }
-      options.push_back({innate_[demon] & receivable_[parent], innateCount_[demon], level_[demon], leafNode_[demon]});
+      DemonSet demons;
+      demons.set(static_cast<std::size_t>(demon));
+      options.push_back({innate_[demon] & receivable_[parent], innateCount_[demon], level_[demon], demons, leafNode_[demon]});
     }
   } else if (leastSize <= HeldSkillLimit &&
              !(fillers_ == Fillers::CanonicalLean && required == 0 && leastSize == 0 && leaf_[demon])) {
     combine(demon, required, fusions, leastSize,
-            [&](const SkillBits& pool, const SkillBits& passed, int count, int highestLevel, FusionKind kind, int first,
-                int second) {
-              addOption(options, demon, pool, passed, count, parent, highestLevel, kind, first, second);
+            [&](const SkillBits& pool, const SkillBits& passed, int count, int highestLevel, const DemonSet& demons,
+                FusionKind kind, int first, int second) {
+              addOption(options, demon, pool, passed, count, parent, highestLevel, demons, kind, first, second);
             },
             nullptr);
   }
@@ -327,7 +339,8 @@ const std::vector<RouteSearch::Option>& RouteSearch::solve(int demon, unsigned r
 // skills it must pass, plus fillers; fillers the parent may take are kept
 // in every combination that fits, the others are interchangeable.
 void RouteSearch::addOption(std::vector<Option>& options, int demon, const SkillBits& pool, const SkillBits& passed,
-                            int taken, int parent, int highestLevel, FusionKind kind, int first, int second) {
+                            int taken, int parent, int highestLevel, const DemonSet& demons, FusionKind kind, int first,
+                            int second) {
   const int room = taken - passed.count();
   const SkillBits rest = pool.without(passed);
   const SkillBits useful = rest & receivable_[parent];
@@ -335,13 +348,21 @@ void RouteSearch::addOption(std::vector<Option>& options, int demon, const Skill
   // by the wanted skills they show; the others compare every shown skill.
   const bool wantedOnly = fillers_ == Fillers::Canonical || fillers_ == Fillers::CanonicalLean;
   const SkillBits compared = wantedOnly ? wantedBits((1u << wanted_.size()) - 1) : receivable_[parent];
+  // The fewest-demons pass runs under the lowest level cap that has a plan,
+  // so every plan it finds reaches that cap and levels below it do not matter;
+  // what matters instead is that the way which stays uses no other demon.
+  const bool byDemons = fillers_ == Fillers::FewestDemons;
+  DemonSet withTarget = demons;
+  withTarget.set(static_cast<std::size_t>(target_));
+  if (byDemons && static_cast<int>(withTarget.count()) >= fewestDemonsKnown_) return;
   auto covers = [&](const Option& big, const Option& small) {
     return (small.visible & compared).isSubsetOf(big.visible) && small.size <= big.size &&
-           small.highestLevel >= big.highestLevel;
+           (byDemons ? (big.demons & ~small.demons).none() : small.highestLevel >= big.highestLevel);
   };
   auto keep = [&](const SkillBits& inherited) {
     const SkillBits shown = fillers_ == Fillers::Optimistic ? inherited | useful : inherited;
-    const Option option{(innate_[demon] | shown) & receivable_[parent], innateCount_[demon] + taken, highestLevel, 0};
+    const Option option{(innate_[demon] | shown) & receivable_[parent], innateCount_[demon] + taken, highestLevel, demons,
+                        0};
     if (fillers_ == Fillers::Optimistic) {
       // Joining two ways into one that shows both's skills, holds the larger
       // count and the lower level overestimates both, as this pass may.
@@ -355,6 +376,7 @@ void RouteSearch::addOption(std::vector<Option>& options, int demon, const Skill
         }
       }
     }
+    if (!spendWork(static_cast<long>(options.size()))) return;
     for (const Option& other : options) {
       if (covers(other, option)) return;
     }
@@ -363,25 +385,12 @@ void RouteSearch::addOption(std::vector<Option>& options, int demon, const Skill
     options.back().node = static_cast<int>(nodes_.size());
     nodes_.push_back({demon, first, second, kind, inherited});
   };
-  if (fillers_ == Fillers::Every && useful.count() > room) {
+  if ((fillers_ == Fillers::Every || byDemons) && useful.count() > room) {
     forEachSubset(useful.list(), room, [&](const SkillBits& chosen) { keep(passed | chosen); });
   } else {
     const SkillBits chosen = firstOf(useful, room);
     keep(passed | chosen | firstOf(rest.without(useful), room - chosen.count()));
   }
-}
-
-int RouteSearch::distinctDemons(int node) const {
-  std::bitset<DemonIndexTotal> seen;
-  std::function<void(int)> visit = [&](int n) {
-    seen.set(static_cast<std::size_t>(nodes_[n].demon));
-    if (nodes_[n].first >= 0) {
-      visit(nodes_[n].first);
-      visit(nodes_[n].second);
-    }
-  };
-  visit(node);
-  return static_cast<int>(seen.count());
 }
 
 Plan RouteSearch::writePlan(const Finished& finished) const {
@@ -416,12 +425,12 @@ std::vector<RouteSearch::Finished> RouteSearch::finish(Fillers fillers, int fusi
   const unsigned all = (1u << wanted_.size()) - 1;
   bool done = false;
   combine(target_, all, fusions, 0,
-          [&](const SkillBits& pool, const SkillBits& passed, int count, int highestLevel, FusionKind kind, int first,
-              int second) {
+          [&](const SkillBits& pool, const SkillBits& passed, int count, int highestLevel, const DemonSet& demons,
+              FusionKind kind, int first, int second) {
             const SkillBits inherited = passed | firstOf(pool.without(passed), count - passed.count());
             const int node = static_cast<int>(nodes_.size());
             nodes_.push_back({target_, first, second, kind, inherited});
-            finished.push_back({node, highestLevel, distinctDemons(node)});
+            finished.push_back({node, highestLevel, static_cast<int>(demons.count())});
             done = fillers == Fillers::Optimistic;
           },
           &done);
@@ -440,8 +449,60 @@ std::vector<Plan> RouteSearch::plansWith(int fusions, bool longer) {
   } else if (!finish(Fillers::Optimistic, fusions, limit).empty()) {
     finished = finish(Fillers::Canonical, fusions, limit);
     if (finished.empty()) finished = finish(Fillers::Every, fusions, limit);
+    if (!finished.empty()) finished = bestOfLength(fusions, std::move(finished));
   }
   return writePlans(std::move(finished));
+}
+
+bool RouteSearch::existsWith(int fusions, int levelCap) {
+  return !finish(Fillers::Optimistic, fusions, levelCap).empty() &&
+         (!finish(Fillers::Canonical, fusions, levelCap).empty() || !finish(Fillers::Every, fusions, levelCap).empty());
+}
+
+// Adds to the plans found of the fewest fusions the best of them for certain.
+// The lowest highest level is the lowest level cap under which a plan exists,
+// found by halving among the levels of the demons between the target's level
+// and the best level found. Under that cap, the fewest distinct demons come
+// from the pass that keeps every way not beaten in skills shown, skill count
+// and the demons it uses: swapping a way for one that uses a subset of its
+// demons never adds a demon to the plan. Three demons is the least any
+// fusion takes (two different materials and a result unlike both). That pass
+// may keep very many ways, so it has a fixed allowance of work; when it runs
+// out, its plans found so far still count, but the fewest is then not proved.
+std::vector<RouteSearch::Finished> RouteSearch::bestOfLength(int fusions, std::vector<Finished> found) {
+  const auto best = std::ranges::min_element(found, {}, [](const Finished& f) {
+    return std::pair{f.highestLevel, f.distinctDemons};
+  });
+  std::vector<int> caps;
+  for (int i = 0; i < DemonIndexTotal; ++i) {
+    if (level_[i] >= level_[target_] && level_[i] < best->highestLevel) caps.push_back(level_[i]);
+  }
+  std::ranges::sort(caps);
+  caps.erase(std::unique(caps.begin(), caps.end()), caps.end());
+  int lowest = best->highestLevel;
+  std::size_t below = 0;
+  std::size_t above = caps.size();
+  while (below < above && !stopRequested()) {
+    const std::size_t middle = (below + above) / 2;
+    if (existsWith(fusions, caps[middle])) {
+      lowest = caps[middle];
+      above = middle;
+    } else {
+      below = middle + 1;
+    }
+  }
+  constexpr int FewestInAnyFusion = 3;
+  fewestDemonsKnown_ = std::numeric_limits<int>::max();
+  for (const Finished& f : found) {
+    if (f.highestLevel == lowest) fewestDemonsKnown_ = std::min(fewestDemonsKnown_, f.distinctDemons);
+  }
+  if (fewestDemonsKnown_ > FewestInAnyFusion) {
+    workLeft_ = FewestDemonsWork;
+    std::vector<Finished> fewest = finish(Fillers::FewestDemons, fusions, lowest);
+    found.insert(found.end(), fewest.begin(), fewest.end());
+    workLeft_ = -1;
+  }
+  return found;
 }
 
 std::vector<Plan> RouteSearch::exhaustivePlansWith(int fusions) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <bitset>
 #include <cstdint>
 #include <map>
 #include <unordered_map>
@@ -15,7 +16,10 @@
 
 namespace qmoor::detail {
 
+// The work the fewest-demons pass may do, in ways combined or compared: about 20 ms.
+inline constexpr long FewestDemonsWork = 3'000'000;
 inline constexpr int DemonIndexTotal = RaceTotal * SlotsPerRace;  // race * 10 + slot
+using DemonSet = std::bitset<DemonIndexTotal>;
 
 class RouteSearch {
  public:
@@ -35,12 +39,13 @@ class RouteSearch {
 
  private:
   // A way of making one demon inside a plan, as its parent step sees it: the
-  // skills it holds that the parent could inherit, how many it holds in all
-  // and the highest level in its subtree.
+  // skills it holds that the parent could inherit, how many it holds in all,
+  // the highest level in its subtree and the demons its subtree uses.
   struct Option {
     SkillBits visible;
     int size = 0;
     int highestLevel = 0;
+    DemonSet demons;
     int node = 0;
   };
   // One demon of a plan tree: a leaf, or a fusion of two earlier nodes.
@@ -60,20 +65,23 @@ class RouteSearch {
   // How a step's fillers are chosen. Optimistic lets a material show its
   // parent every filler it could have taken (more than it can hold, so it
   // proves only that no plan exists); Canonical takes one choice, those the
-  // parent can take first; Every keeps each choice that could matter.
-  enum class Fillers { Optimistic, Canonical, Every, CanonicalLean };
+  // parent can take first; Every keeps each choice that could matter; Fewest
+  // demons does the same and also keeps a way that uses fewer demons.
+  enum class Fillers { Optimistic, Canonical, Every, CanonicalLean, FewestDemons };
   // The plans of `fusions` steps found with the given fillers, every demon at most `levelCap`.
   std::vector<Finished> finish(Fillers fillers, int fusions, int levelCap);
   template <class Visit>
   void combine(int demon, unsigned required, int fusions, int leastSize, Visit visit, const bool* done);
   const std::vector<Option>& solve(int demon, unsigned required, int fusions, int leastSize, int parent);
   void addOption(std::vector<Option>& options, int demon, const SkillBits& pool, const SkillBits& passed, int taken,
-                 int parent, int highestLevel, FusionKind kind, int first, int second);
+                 int parent, int highestLevel, const DemonSet& demons, FusionKind kind, int first, int second);
+  bool existsWith(int fusions, int levelCap);
+  std::vector<Finished> bestOfLength(int fusions, std::vector<Finished> found);
   SkillBits wantedBits(unsigned mask) const;
   bool mayCarry(int demon, unsigned mask, int fusions) const;
   int largestSize(int demon, int fusions) const;
   bool stopRequested();
-  int distinctDemons(int node) const;
+  bool spendWork(long units);  // false once the pass's allowance is spent
   Plan writePlan(const Finished& finished) const;
   std::vector<Plan> writePlans(std::vector<Finished> finished) const;
   void computeBounds();
@@ -98,9 +106,14 @@ class RouteSearch {
   Fillers fillers_ = Fillers::Canonical;
   int levelCap_ = 99;
   // The ways found so far, by filler choice and level cap.
-  std::array<std::map<int, std::unordered_map<std::uint64_t, std::vector<Option>>>, 4> memo_;
+  std::array<std::map<int, std::unordered_map<std::uint64_t, std::vector<Option>>>, 5> memo_;
   std::vector<Node> nodes_;
   bool cancelled_ = false;
+  // The fewest-demons pass: the fewest distinct demons of a plan known at the
+  // lowest level (a way that cannot beat it is dropped), and the work it may
+  // still do (-1 outside the pass, 0 once spent).
+  int fewestDemonsKnown_ = 0;
+  long workLeft_ = -1;
 };
 
 int demonIndex(DemonRef demon);

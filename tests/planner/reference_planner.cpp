@@ -228,8 +228,7 @@ std::string answerFault(const PlanRequest& request, const PlanAnswer& answer) {
     if (std::string fault = planFault(request, plan); !fault.empty()) return "plan " + std::to_string(p) + ": " + fault;
     if (p > 0) {
       const Plan& before = answer.plans[p - 1];
-      if (std::make_tuple(before.steps.size(), before.highestLevel, before.distinctDemons) >
-          std::make_tuple(plan.steps.size(), plan.highestLevel, plan.distinctDemons)) {
+      if (rankOf(before) > rankOf(plan)) {
         return "plan " + std::to_string(p) + " out of order";
       }
     }
@@ -245,10 +244,14 @@ std::string answerFault(const PlanRequest& request, const PlanAnswer& answer) {
   return {};
 }
 
-int shortestWithinTwo(const PlanRequest& request) {
+PlanRank rankOf(const Plan& plan) {
+  return {static_cast<int>(plan.steps.size()), plan.highestLevel, plan.distinctDemons};
+}
+
+std::optional<PlanRank> bestWithinTwo(const PlanRequest& request) {
   const DemonRef target = request.target;
   const Skills goal = wanted(request);
-  if (mayStart(request, target) && (goal & ~innate(target)).none()) return 0;
+  if (mayStart(request, target) && (goal & ~innate(target)).none()) return PlanRank{0, level(target), 1};
   // The pairs making each demon, from forward fusion over every pair, once per chart.
   using Makers = std::map<std::pair<int, int>, std::vector<std::pair<DemonRef, DemonRef>>>;
   static const std::array<Makers, 2> byChart = [] {
@@ -282,18 +285,27 @@ int shortestWithinTwo(const PlanRequest& request) {
     }
     return pairs;
   };
-  int best = -1;
-  auto offer = [&](int fusions) { best = best < 0 ? fusions : std::min(best, fusions); };
+  std::optional<PlanRank> best;
+  auto offer = [&](std::initializer_list<DemonRef> demons) {
+    std::set<std::pair<int, int>> distinct;
+    int highest = 0;
+    for (DemonRef demon : demons) {
+      distinct.insert({demon.race, demon.slot});
+      highest = std::max(highest, level(demon));
+    }
+    const PlanRank rank{static_cast<int>(demons.size() / 2), highest, static_cast<int>(distinct.size())};
+    if (!best || rank < *best) best = rank;
+  };
   for (const auto& [a, b] : pairsMaking(target)) {
     if (mayStart(request, a) && mayStart(request, b)) {
-      if (reaches(target, innate(a), innate(b), goal)) offer(1);
+      if (reaches(target, innate(a), innate(b), goal)) offer({target, a, b});
     }
     for (const auto& [made, other] : {std::pair{a, b}, std::pair{b, a}}) {
       if (!mayStart(request, other)) continue;
       for (const auto& [x, y] : pairsMaking(made)) {
         if (!mayStart(request, x) || !mayStart(request, y)) continue;
         for (const Skills& middle : outcomes(made, innate(x), innate(y))) {
-          if (reaches(target, middle, innate(other), goal)) offer(2);
+          if (reaches(target, middle, innate(other), goal)) offer({target, made, other, x, y});
         }
       }
     }

@@ -3,7 +3,9 @@
 // plan of up to two fusions that finds the shortest.
 #pragma once
 
+#include <optional>
 #include <string>
+#include <tuple>
 
 #include "planner/plan.h"
 
@@ -14,7 +16,11 @@ std::string planFault(const PlanRequest& request, const Plan& plan);
 // Empty when every plan is sound, the plans are in order and no two are alike.
 std::string answerFault(const PlanRequest& request, const PlanAnswer& answer);
 
-// The fewest fusions of any plan tree of at most two, or -1 when there is none.
-int shortestWithinTwo(const PlanRequest& request);
+// How plans rank: fewest fusions, then lowest highest level, then fewest distinct demons.
+using PlanRank = std::tuple<int, int, int>;
+PlanRank rankOf(const Plan& plan);
+
+// The best rank of any plan tree of at most two fusions, or none when there is none.
+std::optional<PlanRank> bestWithinTwo(const PlanRequest& request);
 
 }  // namespace qmoor::reference
