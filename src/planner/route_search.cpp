@@ -352,9 +352,11 @@ void RouteSearch::addOption(std::vector<Option>& options, int demon, const Skill
   // so every plan it finds reaches that cap and levels below it do not matter;
   // what matters instead is that the way which stays uses no other demon.
   const bool byDemons = fillers_ == Fillers::FewestDemons;
-  DemonSet withTarget = demons;
-  withTarget.set(static_cast<std::size_t>(target_));
-  if (byDemons && static_cast<int>(withTarget.count()) >= fewestDemonsKnown_) return;
+  // A plan holding this way holds the target and the parent as well.
+  DemonSet inPlan = demons;
+  inPlan.set(static_cast<std::size_t>(target_));
+  inPlan.set(static_cast<std::size_t>(parent));
+  if (byDemons && static_cast<int>(inPlan.count()) >= fewestDemonsKnown_) return;
   auto covers = [&](const Option& big, const Option& small) {
     return (small.visible & compared).isSubsetOf(big.visible) && small.size <= big.size &&
            (byDemons ? (big.demons & ~small.demons).none() : small.highestLevel >= big.highestLevel);
@@ -431,6 +433,9 @@ std::vector<RouteSearch::Finished> RouteSearch::finish(Fillers fillers, int fusi
             const int node = static_cast<int>(nodes_.size());
             nodes_.push_back({target_, first, second, kind, inherited});
             finished.push_back({node, highestLevel, static_cast<int>(demons.count())});
+            if (fillers == Fillers::FewestDemons) {
+              fewestDemonsKnown_ = std::min(fewestDemonsKnown_, static_cast<int>(demons.count()));
+            }
             done = fillers == Fillers::Optimistic;
           },
           &done);
