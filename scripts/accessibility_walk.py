@@ -19,6 +19,10 @@ from gi.repository import Atspi, GLib
 RESULT_TABLE = "結果 素材悪魔の組み合わせ"  # list view 1116
 MATERIAL_RACE_EDITS = ("素材悪魔 1 種族", "素材悪魔 2 種族")  # edits 1010 and 1011
 OPEN_SEARCHED_BUTTON = "検索 新しいタブで開く"
+RACE_COMBO = "種族別検索"  # combo 1003
+RACE_LISTS = ("結果 合体可能種族", "種族別検索 悪魔")  # lists 1001 and 1002
+TAB_ROW = "タブ"
+UP_DOWN = "レベル制限 LV 増減"
 STARTUP_ROWS = 22
 
 # Containers whose children a screen reader reads as parts of them, not as
@@ -142,21 +146,33 @@ class Window:
         """The labels of the query tabs and the index of the selected one."""
         tab_list = next(n for n in self.walk() if n.getRole() == pyatspi.ROLE_PAGE_TAB_LIST)
         pages = [c for c in tab_list if c is not None and c.getRole() == pyatspi.ROLE_PAGE_TAB]
-        selected = next((i for i, p in enumerate(pages) if p.getState().contains(pyatspi.STATE_SELECTED)), -1)
-        if selected < 0:
-            # Qt 6.4 marks the current tab as focused rather than selected.
-            selected = next((i for i, p in enumerate(pages) if p.getState().contains(pyatspi.STATE_FOCUSED)), -1)
+        selected = [i for i, p in enumerate(pages) if p.getState().contains(pyatspi.STATE_SELECTED)]
+        selected = selected[0] if len(selected) == 1 else selected
         return [p.name for p in pages], selected
 
     def query_state(self):
-        """What the query shows: the rows of 1116, the texts of 1010/1011 and the tabs."""
+        """What the query shows: the rows of 1116, the texts of 1010/1011, the
+        rows selected in lists 1001/1002 and the tabs."""
         table = self.named(RESULT_TABLE, pyatspi.ROLE_TABLE)
         texts = []
         for source in MATERIAL_RACE_EDITS:
             text = self.named(source, pyatspi.ROLE_TEXT).queryText()
             texts.append(text.getText(0, text.characterCount))
+        chosen = []
+        for source in RACE_LISTS:
+            items = self.named(source, pyatspi.ROLE_LIST)
+            chosen.append([item.name for item in items if item is not None and item.getState().contains(pyatspi.STATE_SELECTED)])
         labels, selected = self.tabs()
-        return {"rows of 1116": table.queryTable().nRows, "edits 1010/1011": texts, "tabs": labels, "selected tab": selected}
+        return {"rows of 1116": table.queryTable().nRows, "edits 1010/1011": texts, "chosen in 1001/1002": chosen,
+                "tabs": labels, "selected tab": selected}
+
+    def tab_to(self, target, key="Tab", limit=100):
+        """Presses the key until the target control has the focus."""
+        for _ in range(limit):
+            if control_of(self.focused()) == target:
+                return True
+            self.press(key)
+        return control_of(self.focused()) == target
 
 
 def describe(node):
@@ -194,27 +210,35 @@ def list_controls(window, report):
             unnamed.append(node)
         if node.getRole() in GENERIC_ROLES:
             generic.append(node)
-    decorations = [n for n in window.walk() if n.getRole() in (pyatspi.ROLE_IMAGE, pyatspi.ROLE_PAGE_TAB_LIST)
-                   and n.getState().contains(pyatspi.STATE_SHOWING) and not any(n == c for c in controls)]
+    decorations = [n for n in window.walk() if n.getState().contains(pyatspi.STATE_SHOWING) and not any(n == c for c in controls)
+                   and (n.getRole() in (pyatspi.ROLE_IMAGE, pyatspi.ROLE_PAGE_TAB_LIST, pyatspi.ROLE_SPIN_BUTTON)
+                        or n.name == window.translate(UP_DOWN))]
     for node in decorations:
         print("  %-14s | %s   (not a Tab stop)" % (node.getRoleName(), node.name or "(NO NAME)"))
     named = len(controls) - len(unnamed)
     print("  %d controls, %d named" % (len(controls), named))
     report.check("every control has a name", not unnamed, ", ".join(describe(n) for n in unnamed))
     report.check("no control reads as a bare container", not generic, ", ".join(describe(n) for n in generic))
-    report.check("the icon and the tab row have names", all(n.name.strip() for n in decorations),
+    report.check("the icon and the up-down have names", all(n.name.strip() for n in decorations),
                  ", ".join(describe(n) for n in decorations if not n.name.strip()))
+    report.check("the up-down reads as a spin button", any(n.getRole() == pyatspi.ROLE_SPIN_BUTTON for n in decorations + controls),
+                 ", ".join(describe(n) for n in decorations if n.name == window.translate(UP_DOWN)))
+    try:
+        window.named(TAB_ROW, pyatspi.ROLE_PAGE_TAB_LIST)
+        tab_row_named = True
+    except LookupError:
+        tab_row_named = False
+    report.check("the tab row reads as a page tab list named %r" % window.translate(TAB_ROW), tab_row_named,
+                 ", ".join(describe(n) for n in controls if n.getRole() == pyatspi.ROLE_PAGE_TAB_LIST))
+    labels, selected = window.tabs()
+    report.check("the current tab reads as the one selected tab", isinstance(selected, int), "selected %s of %s" % (selected, labels))
     return controls
 
 
-def tab_through_form(window, controls, report):
-    print("== Tab through the whole form")
+def tab_through_form(window, controls, report, when):
+    print("== Tab through the whole form " + when)
     before = window.query_state()
     print("  before:", before)
-    report.check("1116 lists %d rows at start-up" % STARTUP_ROWS, before["rows of 1116"] == STARTUP_ROWS,
-                 str(before["rows of 1116"]))
-    report.check("edits 1010/1011 are empty at start-up", before["edits 1010/1011"] == ["", ""],
-                 str(before["edits 1010/1011"]))
     reached = []
     for _ in range(len(controls) + 5):
         window.press("Tab")
@@ -224,12 +248,30 @@ def tab_through_form(window, controls, report):
     print("  Tab order: " + " → ".join(repr(n.name) for n in reached))
     after = window.query_state()
     print("  after: ", after)
-    report.check("Tab reaches a control", bool(reached))
     missed = [describe(c) for c in controls
               if c.getState().contains(pyatspi.STATE_ENABLED) and not any(control_of(c) == r for r in reached)]
-    report.check("Tab reaches every enabled control", not missed, ", ".join(missed))
-    report.check("tabbing through the form changes nothing", after == before,
+    report.check("Tab reaches every enabled control " + when, bool(reached) and not missed, ", ".join(missed))
+    report.check("tabbing through the form changes nothing " + when, after == before,
                  "before %s, after %s" % (before, after))
+
+
+def check_startup(window, report):
+    state = window.query_state()
+    report.check("1116 lists %d rows at start-up" % STARTUP_ROWS, state["rows of 1116"] == STARTUP_ROWS,
+                 str(state["rows of 1116"]))
+    report.check("edits 1010/1011 are empty at start-up", state["edits 1010/1011"] == ["", ""],
+                 str(state["edits 1010/1011"]))
+
+
+def choose_race(window, report):
+    """Race mode: the next race picked with the Down key in combo 1003, so that
+    list 1002 lists the race's demons with none of them chosen."""
+    combo = window.named(RACE_COMBO, pyatspi.ROLE_COMBO_BOX)
+    if not window.tab_to(combo):
+        report.check("Tab reaches combo 1003", False)
+        return False
+    window.press("Down")
+    return True
 
 
 def tab_out_of_result_table(window, controls, report):
@@ -237,15 +279,8 @@ def tab_out_of_result_table(window, controls, report):
     table = window.named(RESULT_TABLE, pyatspi.ROLE_TABLE)
     before = window.query_state()
 
-    def reach_table(key):
-        for _ in range(len(controls) + 5):
-            if window.focused() == table:
-                return True
-            window.press(key)
-        return window.focused() == table
-
     for key, title in (("Tab", "Tab"), ("shift+Tab", "Shift+Tab")):
-        if not reach_table(key):
+        if not window.tab_to(table, key):
             report.check("%s reaches 1116" % title, False)
             continue
         window.press(key)
@@ -263,19 +298,21 @@ def switch_tabs(window, report):
         window.settle()
     labels, start = window.tabs()
     print("  tabs:", labels, "selected", start)
-    if len(labels) < 3:
-        report.check("three tabs open to switch between", False, str(labels))
+    if len(labels) < 3 or not isinstance(start, int):
+        report.check("three tabs open to switch between, one selected", False, "%s, selected %s" % (labels, start))
         return
     table = window.named(RESULT_TABLE, pyatspi.ROLE_TABLE)
-    table.queryComponent().grabFocus()
-    window.settle()
+    if not window.tab_to(table):
+        report.check("Tab reaches 1116", False)
+        return
     count = len(labels)
     for key, step in (("ctrl+Tab", 1), ("ctrl+Next", 1), ("ctrl+Prior", -1), ("ctrl+shift+Tab", -1)):
         _, before = window.tabs()
         window.press(key)
         _, after = window.tabs()
-        report.check("%s selects tab %d after tab %d" % (key, (before + step) % count, before),
-                     after == (before + step) % count, "selected %d" % after)
+        expected = (before + step) % count if isinstance(before, int) else None
+        report.check("%s from 1116 selects tab %s after tab %s" % (key, expected, before), after == expected,
+                     "selected %s" % after)
 
 
 def main():
@@ -285,8 +322,11 @@ def main():
     report = Report()
     controls = list_controls(window, report)
     window.take_keyboard()
-    tab_through_form(window, controls, report)
+    check_startup(window, report)
+    tab_through_form(window, controls, report, "at start-up")
     tab_out_of_result_table(window, controls, report)
+    if choose_race(window, report):
+        tab_through_form(window, controls, report, "in race mode")
     switch_tabs(window, report)
     print("== %s (%d failed)" % ("FAIL" if report.failures else "PASS", len(report.failures)))
     for title in report.failures:
