@@ -182,9 +182,10 @@ def describe(node):
 
 
 def control_of(node):
-    """The control a focused part belongs to: the text field of a combo box is the combo box."""
+    """The control a focused part belongs to: the text field of a combo box is
+    the combo box, a tab is the row of tabs."""
     parent = node.parent if node is not None else None
-    if parent is not None and parent.getRole() == pyatspi.ROLE_COMBO_BOX:
+    if parent is not None and parent.getRole() in (pyatspi.ROLE_COMBO_BOX, pyatspi.ROLE_PAGE_TAB_LIST):
         return parent
     return node
 
