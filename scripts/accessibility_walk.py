@@ -178,7 +178,10 @@ class Window:
 def describe(node):
     if node is None:
         return "(nothing)"
-    return "%s %r" % (node.getRoleName(), node.name)
+    try:
+        return "%s %r" % (node.getRoleName(), node.name)
+    except GLib.GError:
+        return "(an object now gone)"
 
 
 def control_of(node):
@@ -294,6 +297,27 @@ def tab_out_of_result_table(window, controls, report):
     report.check("leaving 1116 changes nothing", after == before, "before %s, after %s" % (before, after))
 
 
+def leave_window_and_return(window, controls, report):
+    """The focus leaves the window for a dialog (the About box, Alt+A) and comes
+    back to list 1001 when it closes: the list gains the focus anew."""
+    print("== Focus back in list 1001 after a dialog")
+    race_pairs = window.named(RACE_LISTS[0], pyatspi.ROLE_LIST)
+    if not window.tab_to(race_pairs):
+        report.check("Tab reaches list 1001", False)
+        return
+    before = window.query_state()
+    window.press("alt+a")
+    window.settle(0.5)
+    dialog = control_of(window.focused()) != race_pairs
+    window.press("Escape")
+    # Without a window manager nobody activates the main window again: do as one would.
+    window.take_keyboard()
+    after = window.query_state()
+    report.check("Alt+A opens a dialog and Escape closes it onto list 1001",
+                 dialog and control_of(window.focused()) == race_pairs, "focus on " + describe(window.focused()))
+    report.check("the focus coming back changes nothing", after == before, "before %s, after %s" % (before, after))
+
+
 def switch_tabs(window, report):
     print("== Ctrl+Tab and Ctrl+PgDn switch query tabs")
     opener = window.named(OPEN_SEARCHED_BUTTON, pyatspi.ROLE_PUSH_BUTTON)
@@ -334,6 +358,7 @@ def main():
     for title, run in (("start-up", lambda: check_startup(window, report)),
                        ("Tab at start-up", lambda: tab_through_form(window, controls, report, "at start-up")),
                        ("Tab out of 1116", lambda: tab_out_of_result_table(window, controls, report)),
+                       ("a dialog", lambda: leave_window_and_return(window, controls, report)),
                        ("Tab in race mode", race_mode),
                        ("switching tabs", lambda: switch_tabs(window, report))):
         try:
