@@ -1,6 +1,7 @@
 // TabRow: the tab control's row of tabs. A QTabBar measures every tab again
 // at each insertion (up to 200 tabs load at once); this one remembers the size
-// of each label until the font or the style changes.
+// of each label until the font or the style changes. Taking the focus, it
+// tells a screen reader which tab is current.
 #pragma once
 
 #include <QHash>
@@ -15,6 +16,7 @@ class TabRow : public QTabBar {
  protected:
   QSize tabSizeHint(int index) const override;
   void changeEvent(QEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
 
  private:
   // By label, and by whether the tab is the current one, which a style may draw larger.

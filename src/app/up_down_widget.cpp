@@ -1,6 +1,7 @@
 // UpDownWidget: see up_down_widget.h.
 #include "app/up_down_widget.h"
 
+#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QToolButton>
@@ -17,10 +18,29 @@ QToolButton* arrowButton(Qt::ArrowType arrow, QWidget* parent) {
   button->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
   return button;
 }
+
+class SpinButton : public QAccessibleWidget {
+ public:
+  explicit SpinButton(UpDownWidget* upDown) : QAccessibleWidget(upDown, QAccessible::SpinBox) {}
+
+  QString text(QAccessible::Text kind) const override {
+    const QLineEdit* buddy = static_cast<UpDownWidget*>(widget())->buddy();
+    return kind == QAccessible::Value ? (buddy ? buddy->text() : QString()) : QAccessibleWidget::text(kind);
+  }
+};
+
+QAccessibleInterface* spinButtons(const QString& className, QObject* object) {
+  return className == QLatin1String("qmoor::UpDownWidget") ? new SpinButton(static_cast<UpDownWidget*>(object)) : nullptr;
+}
 }  // namespace
 
 UpDownWidget::UpDownWidget(QWidget* parent)
     : QWidget(parent), up_(arrowButton(Qt::UpArrow, this)), down_(arrowButton(Qt::DownArrow, this)) {
+  static const bool presentedAsSpinButtons = [] {
+    QAccessible::installFactory(spinButtons);
+    return true;
+  }();
+  (void)presentedAsSpinButtons;
   auto* column = new QVBoxLayout(this);
   column->setContentsMargins(0, 0, 0, 0);
   column->setSpacing(0);

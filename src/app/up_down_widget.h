@@ -1,5 +1,6 @@
 // UpDownWidget: the up-down control, two arrow buttons at the right edge of
-// its buddy edit; the Up and Down keys in the buddy act as the arrows.
+// its buddy edit; the Up and Down keys in the buddy act as the arrows. A
+// screen reader meets it as a spin button whose value is the buddy's text.
 #pragma once
 
 #include <QWidget>
@@ -15,6 +16,7 @@ class UpDownWidget : public QWidget {
  public:
   explicit UpDownWidget(QWidget* parent = nullptr);
   void setBuddy(QLineEdit* buddy);
+  QLineEdit* buddy() const { return buddy_; }
   QToolButton* upArrow() const { return up_; }
   QToolButton* downArrow() const { return down_; }
 

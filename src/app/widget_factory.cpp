@@ -22,6 +22,7 @@
 #include <algorithm>
 
 #include "app/accessible_combo_box.h"
+#include "app/accessible_tab_row.h"
 #include "app/display_language.h"
 #include "app/icons.h"
 #include "app/input_guards.h"
@@ -236,12 +237,15 @@ void nameForScreenReaders(const LayoutEntry& entry, QWidget* widget) {
   if (name.empty()) return;
   widget->setAccessibleName(translatedName(name));
   if (auto* box = qobject_cast<QComboBox*>(widget); box && box->lineEdit()) box->lineEdit()->setAccessibleName(translatedName(name));
+  // The row of tabs takes the focus, so it carries the name too.
+  if (entry.kind == ControlKind::TabControl) tabRowOf(widget)->setAccessibleName(translatedName(name));
 }
 
 }  // namespace
 
 QWidget* makeControlWidget(const LayoutEntry& entry, const QRect& place, QWidget* parent) {
   presentComboBoxesByName();
+  presentTabRowsByName();
   QWidget* widget = makeWidget(entry, place, parent);
   if (entry.kind != ControlKind::ComboBox) widget->setGeometry(place);
   if (entry.kind == ControlKind::TabControl) {

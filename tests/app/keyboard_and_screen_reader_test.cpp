@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTabBar>
@@ -167,6 +168,36 @@ TEST_F(KeyboardTest, EveryFocusableControlHasANameOfItsOwn) {
     QAccessibleInterface* face = QAccessible::queryAccessibleInterface(app.form().widgetFor(id));
     EXPECT_EQ(face->text(QAccessible::Name), QString::fromUtf8(name));
   }
+}
+
+// Qt's own tab bar reads as its current tab's label and never marks a tab
+// selected; the up-down is a bare container to Qt.
+TEST_F(KeyboardTest, TheTabRowAndTheUpDownReadAsWhatTheyAre) {
+  for (int i = 0; i < 2; ++i) QTest::mouseClick(widgetOf<QPushButton>(ControlId::OpenDetailButton), Qt::LeftButton);
+  QAccessibleInterface* row = QAccessible::queryAccessibleInterface(tabRow());
+  EXPECT_EQ(row->role(), QAccessible::PageTabList);
+  EXPECT_EQ(row->text(QAccessible::Name), QStringLiteral("タブ"));
+  ASSERT_EQ(row->childCount(), 3);
+  auto expectCurrent = [&](int current, bool focused) {
+    for (int i = 0; i < row->childCount(); ++i) {
+      QAccessibleInterface* tab = row->child(i);
+      EXPECT_EQ(tab->role(), QAccessible::PageTab);
+      EXPECT_EQ(row->indexOfChild(tab), i);
+      EXPECT_EQ(tab->text(QAccessible::Name), tabRow()->tabText(i));
+      EXPECT_EQ(tab->state().selected, i == current) << "tab " << i;
+      EXPECT_EQ(tab->state().focused, focused && i == current) << "tab " << i;
+    }
+  };
+  widgetOf<QTableView>(ControlId::MaterialPairView)->setFocus(Qt::TabFocusReason);
+  press(Qt::Key_Tab, Qt::ControlModifier);
+  expectCurrent(tabRow()->currentIndex(), false);
+  tabRow()->setFocus(Qt::TabFocusReason);
+  expectCurrent(tabRow()->currentIndex(), true);
+
+  QAccessibleInterface* upDown = QAccessible::queryAccessibleInterface(app.form().widgetFor(ControlId::LimitSpin));
+  EXPECT_EQ(upDown->role(), QAccessible::SpinBox);
+  EXPECT_EQ(upDown->text(QAccessible::Value), widgetOf<QLineEdit>(ControlId::LimitEdit)->text());
+  EXPECT_FALSE(upDown->text(QAccessible::Value).isEmpty());
 }
 
 TEST_F(KeyboardTest, TheLongestListingShowsAVerticalScrollBar) {
