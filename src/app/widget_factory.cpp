@@ -15,6 +15,7 @@
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStringListModel>
 #include <QTabBar>
 #include <QTableView>
 #include <QToolButton>
@@ -50,6 +51,9 @@ QCompleter* placeholderCompleter() {
 
 QWidget* makeComboBox(const LayoutEntry& entry, const QRect& place, QWidget* parent) {
   auto* box = new QComboBox(parent);
+  // Plain texts: a list of strings takes a combo box's hundreds of items at
+  // once, where its own item model makes an object of each.
+  box->setModel(new QStringListModel(box));
   box->setInsertPolicy(QComboBox::NoInsert);
   if (entry.hasStyle("dropdown") || entry.hasStyle("simple")) {
     // The text field given directly, so that the popup list is made when it
@@ -109,8 +113,19 @@ QStyle* tightCellStyle() {
   return style;
 }
 
+// A table's heading row of fixed height: its size hint is that height, where
+// Qt's measures every heading again after each change of the columns.
+class FixedHeightHeader : public QHeaderView {
+ public:
+  using QHeaderView::QHeaderView;
+  QSize sizeHint() const override {
+    return minimumHeight() == maximumHeight() ? QSize(length(), maximumHeight()) : QHeaderView::sizeHint();
+  }
+};
+
 QWidget* makeListView(const LayoutEntry& entry, const QRect& place, QWidget* parent) {
   auto* table = new QTableView(parent);
+  table->setHorizontalHeader(new FixedHeightHeader(Qt::Horizontal, table));
   styleItemView(table, entry);
   table->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table->setShowGrid(false);
