@@ -96,13 +96,13 @@ void syncListView(QTableView& widget, ListViewModel& adapter, const ListView& mo
 
 // Each tab enters with its label, measured once (see TabRow). A shown tab
 // row lays out all its tabs again at each tab that enters, leaves or is
-// relabelled. When several enter or leave at once (a LOAD, a clearing), the
-// row is hidden meanwhile, and the tabs entering are hidden too, as the row
-// still lays out its tabs at each insertion and passes hidden tabs over: all
-// are laid out once, as the row is shown again. Not while the row holds the
-// focus, which hiding it would move away.
+// relabelled, and even a hidden one at each tab that enters. When several
+// enter or leave at once (a LOAD, a clearing), the row is hidden meanwhile
+// and so are the tabs entering, which the layout passes over: all are laid
+// out once, as the row is shown again. Not while the row holds the focus,
+// which hiding it would move away.
 void syncTabControl(QTabBar& widget, const TabControl& model) {
-  const bool batch = std::abs(widget.count() - model.count()) > 1 && widget.isVisible() && !widget.hasFocus();
+  const bool batch = std::abs(widget.count() - model.count()) > 1 && !widget.isHidden() && !widget.hasFocus();
   if (batch) widget.hide();
   while (widget.count() > model.count()) SignalBlocking(&widget)->removeTab(widget.count() - 1);
   for (int i = 0; i < std::min(widget.count(), model.count()); ++i)
