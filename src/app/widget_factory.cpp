@@ -15,7 +15,6 @@
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QStringListModel>
 #include <QTabBar>
 #include <QTableView>
 #include <QToolButton>
@@ -51,9 +50,6 @@ QCompleter* placeholderCompleter() {
 
 QWidget* makeComboBox(const LayoutEntry& entry, const QRect& place, QWidget* parent) {
   auto* box = new QComboBox(parent);
-  // Plain texts: a list of strings takes a combo box's hundreds of items at
-  // once, where its own item model makes an object of each.
-  box->setModel(new QStringListModel(box));
   box->setInsertPolicy(QComboBox::NoInsert);
   if (entry.hasStyle("dropdown") || entry.hasStyle("simple")) {
     // The text field given directly, so that the popup list is made when it

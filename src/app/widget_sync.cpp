@@ -10,7 +10,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTabBar>
-#include <QStringListModel>
 #include <QTableView>
 
 #include "app/list_view_model.h"
@@ -46,13 +45,8 @@ bool showsItems(int count, TextAt textAt, const std::vector<std::string>& items)
 
 void syncComboBox(QComboBox& widget, const ComboBox& model) {
   if (!showsItems(widget.count(), [&](int i) { return widget.itemText(i); }, model.items())) {
-    const QSignalBlocker quiet(&widget);
-    if (auto* texts = qobject_cast<QStringListModel*>(widget.model())) {
-      texts->setStringList(qtList(model.items()));
-    } else {
-      widget.clear();
-      widget.addItems(qtList(model.items()));
-    }
+    SignalBlocking(&widget)->clear();
+    SignalBlocking(&widget)->addItems(qtList(model.items()));
   }
   QLineEdit* field = widget.lineEdit();
   if (widget.currentIndex() != model.selection()) {
