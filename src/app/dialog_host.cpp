@@ -25,7 +25,7 @@ QString tabsDialogFolder() {
   return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
 }
 
-void rememberTabsDialogFolder(const QString& folder) { programSettings().setValue(LastFolderKey, folder); }
+void rememberTabsDialogFolder(const QString& folder) { storeSetting(LastFolderKey, folder); }
 
 void configureTabsDialog(QFileDialog& dialog, TabsDialog mode, const QString& suggestedName,
                          const QString& startFolder) {

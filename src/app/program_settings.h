@@ -9,4 +9,8 @@ namespace qmoor {
 
 QSettings programSettings();
 
+// Stores value under key unless the file already holds it: writing the file
+// costs a disk flush, which a LOAD from the same folder again need not wait for.
+void storeSetting(const QString& key, const QVariant& value);
+
 }  // namespace qmoor

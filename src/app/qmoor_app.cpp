@@ -29,6 +29,9 @@ bool CQmoorApp::InitInstance(const QStringList& arguments) {
   host_.setUnattended(!options_.screenshot.isEmpty());
   applyDisplayLanguage(options_.language.value_or(savedDisplayLanguage()));
   view_.SetLanguage(displayLanguage());
+  // The models are filled first: each widget is then made and filled once,
+  // rather than made empty and refilled.
+  view_.InitialUpdate();
 
   form_ = new FormWidget(view_.form(), [this](ControlId id, Notification notification) { view_.notify(id, notification); });
   frame_ = std::make_unique<CMainFrame>(form_, [this](CommandId id) {
@@ -52,8 +55,6 @@ bool CQmoorApp::InitInstance(const QStringList& arguments) {
   });
 
   frame_->fitToForm();
-  view_.InitialUpdate();
-  form_->syncDirty();
   form_->makeRoomForTexts();
   if (!options_.tabsFile.isEmpty()) {
     host_.answerNextDialog(QFile::encodeName(options_.tabsFile).toStdString());

@@ -3,6 +3,7 @@
 
 #include <QAccessible>
 #include <QEvent>
+#include <QStyleOptionTab>
 
 namespace qmoor {
 
@@ -11,6 +12,28 @@ QSize TabRow::tabSizeHint(int index) const {
   auto found = sizes_.constFind(key);
   if (found == sizes_.constEnd()) found = sizes_.insert(key, QTabBar::tabSizeHint(index));
   return *found;
+}
+
+// Labels are never shortened, so the least size is the whole label's.
+QSize TabRow::minimumTabSizeHint(int index) const {
+  return elideMode() == Qt::ElideNone ? tabSizeHint(index) : QTabBar::minimumTabSizeHint(index);
+}
+
+// A tab wholly outside the row is not drawn: the painting reads only its
+// place (and, for the mark of tabs cut off at an end, its shape and colours),
+// so the measuring of its label is spared.
+void TabRow::initStyleOption(QStyleOptionTab* option, int index) const {
+  const QRect place = tabRect(index);
+  const bool across = shape() == RoundedNorth || shape() == RoundedSouth || shape() == TriangularNorth ||
+                      shape() == TriangularSouth;
+  if (across ? place.right() >= 0 && place.left() <= width() : place.bottom() >= 0 && place.top() <= height()) {
+    QTabBar::initStyleOption(option, index);
+    return;
+  }
+  option->initFrom(this);
+  option->rect = place;
+  option->shape = shape();
+  option->documentMode = documentMode();
 }
 
 void TabRow::changeEvent(QEvent* event) {

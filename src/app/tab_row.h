@@ -1,7 +1,8 @@
-// TabRow: the tab control's row of tabs. A QTabBar measures every tab again
-// at each insertion (up to 200 tabs load at once); this one remembers the size
-// of each label until the font or the style changes. Taking the focus, it
-// tells a screen reader which tab is current.
+// TabRow: the tab control's row of tabs. A QTabBar measures and lays out
+// every tab again at each insertion (up to 200 tabs load at once) and
+// prepares every tab for each paint; this one remembers the size of each
+// label until the font or the style changes, and prepares only the tabs in
+// view. Taking the focus, it tells a screen reader which tab is current.
 #pragma once
 
 #include <QHash>
@@ -15,6 +16,8 @@ class TabRow : public QTabBar {
 
  protected:
   QSize tabSizeHint(int index) const override;
+  QSize minimumTabSizeHint(int index) const override;
+  void initStyleOption(QStyleOptionTab* option, int index) const override;
   void changeEvent(QEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
 

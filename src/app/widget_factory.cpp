@@ -110,8 +110,19 @@ QStyle* tightCellStyle() {
   return style;
 }
 
+// A table's heading row of fixed height: its size hint is that height, where
+// Qt's measures every heading again after each change of the columns.
+class FixedHeightHeader : public QHeaderView {
+ public:
+  using QHeaderView::QHeaderView;
+  QSize sizeHint() const override {
+    return minimumHeight() == maximumHeight() ? QSize(length(), maximumHeight()) : QHeaderView::sizeHint();
+  }
+};
+
 QWidget* makeListView(const LayoutEntry& entry, const QRect& place, QWidget* parent) {
   auto* table = new QTableView(parent);
+  table->setHorizontalHeader(new FixedHeightHeader(Qt::Horizontal, table));
   styleItemView(table, entry);
   table->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table->setShowGrid(false);

@@ -17,6 +17,7 @@
 #include "app/text_room.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace qmoor {
 
@@ -87,14 +88,29 @@ void syncListView(QTableView& widget, ListViewModel& adapter, const ListView& mo
   widget.viewport()->update();
 }
 
-// Each tab enters with its label, measured once (see TabRow).
+// Each tab enters with its label, measured once (see TabRow). A shown tab
+// row lays out all its tabs again at each tab that enters, leaves or is
+// relabelled, and even a hidden one at each tab that enters. When several
+// enter or leave at once (a LOAD, a clearing), the row is hidden meanwhile
+// and so are the tabs entering, which the layout passes over: all are laid
+// out once, as the row is shown again. Not while the row holds the focus,
+// which hiding it would move away.
 void syncTabControl(QTabBar& widget, const TabControl& model) {
+  const bool batch = std::abs(widget.count() - model.count()) > 1 && !widget.isHidden() && !widget.hasFocus();
+  if (batch) widget.hide();
   while (widget.count() > model.count()) SignalBlocking(&widget)->removeTab(widget.count() - 1);
   for (int i = 0; i < std::min(widget.count(), model.count()); ++i)
     if (widget.tabText(i) != qt(model.label(i))) widget.setTabText(i, qt(model.label(i)));
-  while (widget.count() < model.count()) SignalBlocking(&widget)->addTab(qt(model.label(widget.count())));
+  while (widget.count() < model.count()) {
+    const int added = SignalBlocking(&widget)->addTab(qt(model.label(widget.count())));
+    if (batch && added != widget.currentIndex()) widget.setTabVisible(added, false);
+  }
+  if (batch) {
+    for (int i = 0; i < widget.count(); ++i) widget.setTabVisible(i, true);
+  }
   if (model.selection() >= 0 && widget.currentIndex() != model.selection())
     SignalBlocking(&widget)->setCurrentIndex(model.selection());
+  if (batch) SignalBlocking(&widget)->show();
 }
 
 void syncEdit(QLineEdit& widget, const Edit& model) {
