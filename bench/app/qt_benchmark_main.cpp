@@ -1,12 +1,19 @@
 // The entry point of the desktop program's benchmarks: one QApplication,
-// drawn offscreen, around Google Benchmark's run.
+// drawn offscreen, around Google Benchmark's run, with settings kept in a
+// folder of its own so that a benchmark never writes the user's.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
+  QStandardPaths::setTestModeEnabled(true);
   QApplication application(argc, argv);
+  const QTemporaryDir settingsFolder;
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder.path());
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
