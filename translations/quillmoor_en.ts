@@ -231,6 +231,13 @@
     </message>
 </context>
 <context>
+    <name>ListBox</name>
+    <message>
+        <source>空欄</source>
+        <translation>blank</translation>
+    </message>
+</context>
+<context>
     <name>qmoor::AboutBox</name>
     <message>
         <source>Quillmoorのバージョン情報 </source>

@@ -3,6 +3,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -41,6 +42,19 @@ bool showsItems(int count, TextAt textAt, const std::vector<std::string>& items)
   return true;
 }
 
+// An empty line (a free skill slot, say) reads as "blank" to a screen
+// reader, which would otherwise say nothing at all, in the language shown now.
+void nameBlankItems(QListWidget& widget) {
+  const QString blank = QCoreApplication::translate("ListBox", "空欄");
+  for (int i = 0; i < widget.count(); ++i) {
+    QListWidgetItem* item = widget.item(i);
+    if (item->text().isEmpty() && item->data(Qt::AccessibleTextRole).toString() != blank) {
+      const QSignalBlocker quiet(&widget);
+      item->setData(Qt::AccessibleTextRole, blank);
+    }
+  }
+}
+
 }  // namespace
 
 void syncComboBox(QComboBox& widget, const ComboBox& model) {
@@ -65,6 +79,7 @@ void syncListBox(QListWidget& widget, const ListBox& model) {
     SignalBlocking(&widget)->clear();
     SignalBlocking(&widget)->addItems(qtList(model.items()));
   }
+  nameBlankItems(widget);
   if (widget.currentRow() != model.selection()) SignalBlocking(&widget)->setCurrentRow(model.selection());
 }
 

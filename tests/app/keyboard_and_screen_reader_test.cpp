@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTabBar>
@@ -198,6 +199,19 @@ TEST_F(KeyboardTest, TheTabRowAndTheUpDownReadAsWhatTheyAre) {
   EXPECT_EQ(upDown->role(), QAccessible::SpinBox);
   EXPECT_EQ(upDown->text(QAccessible::Value), widgetOf<QLineEdit>(ControlId::LimitEdit)->text());
   EXPECT_FALSE(upDown->text(QAccessible::Value).isEmpty());
+}
+
+// A free skill slot is an empty line on screen and "blank" to a screen reader.
+TEST_F(KeyboardTest, AnEmptyLineReadsAsBlank) {
+  auto* skillSlots = qobject_cast<QListWidget*>(app.form().widgetFor(ControlId::DetailSkills1));
+  QAccessibleInterface* list = QAccessible::queryAccessibleInterface(skillSlots);
+  int blanks = 0;
+  for (int i = 0; i < list->childCount(); ++i) {
+    const QString said = list->child(i)->text(QAccessible::Name);
+    EXPECT_FALSE(said.isEmpty()) << "line " << i;
+    blanks += said == QStringLiteral("空欄") ? 1 : 0;
+  }
+  EXPECT_GT(blanks, 0);
 }
 
 TEST_F(KeyboardTest, TheLongestListingShowsAVerticalScrollBar) {
