@@ -8,7 +8,7 @@ set(CPACK_PACKAGE_NAME quillmoor)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT "Quillmoor developers <quillmoor@localhost>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Demon-fusion calculator (Qt 6 desktop program)")
-set(CPACK_PACKAGE_DESCRIPTION "Picks a demon and shows its data and every way to make it by fusion:\nrace pairs, material pairs, spirit fusions and special recipes, with\noptions, level limits, skill conditions and saved tabs. Japanese interface, with an English mode; qmoor answers the\nsame questions on the command line.")
+set(CPACK_PACKAGE_DESCRIPTION "Picks a demon and shows its data and every way to make it by fusion:\nrace pairs, material pairs, spirit fusions and special recipes, with\noptions, level limits, skill conditions and saved tabs. Japanese\ninterface with an English mode; qmoor answers the same on the command line.")
 set(CPACK_PACKAGING_INSTALL_PREFIX ${CMAKE_INSTALL_PREFIX})
 set(CPACK_STRIP_FILES ON)
 
