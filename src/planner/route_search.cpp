@@ -442,26 +442,26 @@ std::vector<RouteSearch::Finished> RouteSearch::finish(Fillers fillers, int fusi
   return finished;
 }
 
-// A plan of `fusions` steps exists only if the optimistic search finds one.
-// The canonical search then finds real plans fast; only when it finds none
-// where the optimistic one did does the search try every filler choice.
 std::vector<Plan> RouteSearch::plansWith(int fusions, bool longer) {
   if (control_.progress) control_.progress(fusions);
   const int limit = request_.levelLimit;
   std::vector<Finished> finished;
   if (longer) {
     finished = finish(Fillers::CanonicalLean, fusions, limit);
-  } else if (!finish(Fillers::Optimistic, fusions, limit).empty()) {
-    finished = finish(Fillers::Canonical, fusions, limit);
-    if (finished.empty()) finished = finish(Fillers::Every, fusions, limit);
+  } else {
+    finished = plansUnder(fusions, limit);
     if (!finished.empty()) finished = bestOfLength(fusions, std::move(finished));
   }
   return writePlans(std::move(finished));
 }
 
-bool RouteSearch::existsWith(int fusions, int levelCap) {
-  return !finish(Fillers::Optimistic, fusions, levelCap).empty() &&
-         (!finish(Fillers::Canonical, fusions, levelCap).empty() || !finish(Fillers::Every, fusions, levelCap).empty());
+// A plan of `fusions` steps exists only if the optimistic search finds one.
+// The canonical search then finds real plans fast; only when it finds none
+// where the optimistic one did does the search try every filler choice.
+std::vector<RouteSearch::Finished> RouteSearch::plansUnder(int fusions, int levelCap) {
+  if (finish(Fillers::Optimistic, fusions, levelCap).empty()) return {};
+  std::vector<Finished> finished = finish(Fillers::Canonical, fusions, levelCap);
+  return finished.empty() ? finish(Fillers::Every, fusions, levelCap) : finished;
 }
 
 // Adds to the plans found of the fewest fusions the best of them for certain.
@@ -475,27 +475,29 @@ bool RouteSearch::existsWith(int fusions, int levelCap) {
 // may keep very many ways, so it has a fixed allowance of work; when it runs
 // out, its plans found so far still count, but the fewest is then not proved.
 std::vector<RouteSearch::Finished> RouteSearch::bestOfLength(int fusions, std::vector<Finished> found) {
-  const auto best = std::ranges::min_element(found, {}, [](const Finished& f) {
-    return std::pair{f.highestLevel, f.distinctDemons};
-  });
+  int lowest = std::ranges::min(found, {}, &Finished::highestLevel).highestLevel;
   std::vector<int> caps;
   for (int i = 0; i < DemonIndexTotal; ++i) {
-    if (level_[i] >= level_[target_] && level_[i] < best->highestLevel) caps.push_back(level_[i]);
+    if (level_[i] >= level_[target_] && level_[i] < lowest) caps.push_back(level_[i]);
   }
   std::ranges::sort(caps);
   caps.erase(std::unique(caps.begin(), caps.end()), caps.end());
-  int lowest = best->highestLevel;
   std::size_t below = 0;
   std::size_t above = caps.size();
+  std::vector<Finished> atLowest;
   while (below < above && !stopRequested()) {
     const std::size_t middle = (below + above) / 2;
-    if (existsWith(fusions, caps[middle])) {
+    std::vector<Finished> under = plansUnder(fusions, caps[middle]);
+    if (!under.empty()) {
       lowest = caps[middle];
+      atLowest = std::move(under);
       above = middle;
     } else {
       below = middle + 1;
     }
   }
+  // The plans under the lowest cap reach it, since no lower cap has any.
+  found.insert(found.end(), atLowest.begin(), atLowest.end());
   constexpr int FewestInAnyFusion = 3;
   fewestDemonsKnown_ = std::numeric_limits<int>::max();
   for (const Finished& f : found) {

@@ -75,7 +75,7 @@ class RouteSearch {
   const std::vector<Option>& solve(int demon, unsigned required, int fusions, int leastSize, int parent);
   void addOption(std::vector<Option>& options, int demon, const SkillBits& pool, const SkillBits& passed, int taken,
                  int parent, int highestLevel, const DemonSet& demons, FusionKind kind, int first, int second);
-  bool existsWith(int fusions, int levelCap);
+  std::vector<Finished> plansUnder(int fusions, int levelCap);  // none when no plan exists
   std::vector<Finished> bestOfLength(int fusions, std::vector<Finished> found);
   SkillBits wantedBits(unsigned mask) const;
   bool mayCarry(int demon, unsigned mask, int fusions) const;

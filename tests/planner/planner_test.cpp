@@ -106,6 +106,26 @@ TEST(PlannerAgainstBruteForce, TheExhaustivePassAgreesOnTheFewestFusions) {
   }
 }
 
+// Longer routes, where the fewest-demons comparison may run out of its work
+// allowance: the first plan still has the lowest highest level, as a level
+// limit just below it leaves no plan of as few fusions.
+TEST(PlannerAgainstBruteForce, NoLowerLevelLimitKeepsAPlanOfTheFewestFusions) {
+  const std::vector<PlanRequest> requests{
+      {{16, 2}, {50, 102, 16}, 70},  // タオティエ, four fusions
+      {{18, 3}, {237}},              // three fusions
+      {{31, 5}, {7, 24, 4}, 70},
+  };
+  for (PlanRequest request : requests) {
+    const PlanAnswer answer = planRoutes(request);
+    ASSERT_FALSE(answer.plans.empty()) << describe(request);
+    EXPECT_EQ(reference::answerFault(request, answer), "") << describe(request);
+    const Plan& first = answer.plans[0];
+    request.levelLimit = first.highestLevel - 1;
+    request.maxFusions = static_cast<int>(first.steps.size());
+    EXPECT_TRUE(planRoutes(request).plans.empty()) << describe(request);
+  }
+}
+
 TEST(PlannerReplay, DeeperCursedLimitedAndOwnedRequestsFollowTheRules) {
   std::vector<PlanRequest> requests = sampleRequests(23, 12, 4, 4);
   std::vector<DemonRef> lowDemons;
