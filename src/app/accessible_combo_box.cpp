@@ -20,19 +20,11 @@ class NamedComboBox : public QAccessibleWidget {
   }
 };
 
-QAccessibleInterface* namedComboBoxes(const QString& className, QObject* object) {
-  auto* box = className == QLatin1String("QComboBox") ? qobject_cast<QComboBox*>(object) : nullptr;
-  return box && !box->accessibleName().isEmpty() ? new NamedComboBox(box) : nullptr;
-}
-
 }  // namespace
 
-void presentComboBoxesByName() {
-  static const bool installed = [] {
-    QAccessible::installFactory(namedComboBoxes);
-    return true;
-  }();
-  (void)installed;
+QAccessibleInterface* comboBoxByName(const QString& className, QObject* object) {
+  auto* box = className == QLatin1String("QComboBox") ? qobject_cast<QComboBox*>(object) : nullptr;
+  return box && !box->accessibleName().isEmpty() ? new NamedComboBox(box) : nullptr;
 }
 
 }  // namespace qmoor

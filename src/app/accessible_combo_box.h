@@ -3,10 +3,14 @@
 // name set on the widget, and the current text as its value.
 #pragma once
 
+class QAccessibleInterface;
+class QObject;
+class QString;
+
 namespace qmoor {
 
-// Once for the process: combo boxes with an accessible name made from then
-// on are presented by name and value.
-void presentComboBoxesByName();
+// A factory for QAccessible::installFactory: combo boxes with an accessible
+// name are presented by name and value.
+QAccessibleInterface* comboBoxByName(const QString& className, QObject* object);
 
 }  // namespace qmoor

@@ -109,19 +109,11 @@ class NamedTabRow : public QAccessibleWidget {
   mutable QHash<int, QAccessible::Id> tabs_;
 };
 
-QAccessibleInterface* namedTabRows(const QString& className, QObject* object) {
-  auto* row = className == QLatin1String("QTabBar") ? dynamic_cast<TabRow*>(object) : nullptr;
-  return row ? new NamedTabRow(row) : nullptr;
-}
-
 }  // namespace
 
-void presentTabRowsByName() {
-  static const bool installed = [] {
-    QAccessible::installFactory(namedTabRows);
-    return true;
-  }();
-  (void)installed;
+QAccessibleInterface* tabRowByName(const QString& className, QObject* object) {
+  auto* row = className == QLatin1String("QTabBar") ? dynamic_cast<TabRow*>(object) : nullptr;
+  return row ? new NamedTabRow(row) : nullptr;
 }
 
 }  // namespace qmoor

@@ -4,9 +4,13 @@
 // label, the current tab selected and focused only while the row has focus.
 #pragma once
 
+class QAccessibleInterface;
+class QObject;
+class QString;
+
 namespace qmoor {
 
-// Once for the process: tab rows (TabRow) are presented this way from then on.
-void presentTabRowsByName();
+// A factory for QAccessible::installFactory: tab rows (TabRow) are presented this way.
+QAccessibleInterface* tabRowByName(const QString& className, QObject* object);
 
 }  // namespace qmoor

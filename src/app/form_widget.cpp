@@ -14,6 +14,7 @@
 #include <utility>
 
 #include "app/list_view_model.h"
+#include "app/screen_reader_interfaces.h"
 #include "app/up_down_widget.h"
 #include "app/widget_factory.h"
 #include "app/text_room.h"
@@ -23,6 +24,7 @@ namespace qmoor {
 
 FormWidget::FormWidget(Form& form, NotifySink notify, QWidget* parent)
     : QWidget(parent), form_(form), notify_(std::move(notify)), units_(DialogUnits::of(formFont())) {
+  presentFormControlsToScreenReaders();
   setFont(formFont());
   setFixedSize(units_.size(FormWidthDlu, FormHeightDlu));
   build();

@@ -28,19 +28,14 @@ class SpinButton : public QAccessibleWidget {
     return kind == QAccessible::Value ? (buddy ? buddy->text() : QString()) : QAccessibleWidget::text(kind);
   }
 };
+}  // namespace
 
-QAccessibleInterface* spinButtons(const QString& className, QObject* object) {
+QAccessibleInterface* upDownAsSpinButton(const QString& className, QObject* object) {
   return className == QLatin1String("qmoor::UpDownWidget") ? new SpinButton(static_cast<UpDownWidget*>(object)) : nullptr;
 }
-}  // namespace
 
 UpDownWidget::UpDownWidget(QWidget* parent)
     : QWidget(parent), up_(arrowButton(Qt::UpArrow, this)), down_(arrowButton(Qt::DownArrow, this)) {
-  static const bool presentedAsSpinButtons = [] {
-    QAccessible::installFactory(spinButtons);
-    return true;
-  }();
-  (void)presentedAsSpinButtons;
   auto* column = new QVBoxLayout(this);
   column->setContentsMargins(0, 0, 0, 0);
   column->setSpacing(0);

@@ -5,10 +5,14 @@
 
 #include <QWidget>
 
+class QAccessibleInterface;
 class QLineEdit;
 class QToolButton;
 
 namespace qmoor {
+
+// A factory for QAccessible::installFactory: up-downs read as spin buttons.
+QAccessibleInterface* upDownAsSpinButton(const QString& className, QObject* object);
 
 class UpDownWidget : public QWidget {
   Q_OBJECT

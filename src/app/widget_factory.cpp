@@ -21,8 +21,6 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "app/accessible_combo_box.h"
-#include "app/accessible_tab_row.h"
 #include "app/display_language.h"
 #include "app/icons.h"
 #include "app/input_guards.h"
@@ -255,8 +253,6 @@ void nameForScreenReaders(const LayoutEntry& entry, QWidget* widget) {
 }  // namespace
 
 QWidget* makeControlWidget(const LayoutEntry& entry, const QRect& place, QWidget* parent) {
-  presentComboBoxesByName();
-  presentTabRowsByName();
   QWidget* widget = makeWidget(entry, place, parent);
   if (entry.kind != ControlKind::ComboBox) widget->setGeometry(place);
   if (entry.kind == ControlKind::TabControl) {
