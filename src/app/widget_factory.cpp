@@ -24,6 +24,7 @@
 #include "app/display_language.h"
 #include "app/icons.h"
 #include "app/input_guards.h"
+#include "app/plain_text_delegate.h"
 #include "app/tab_row.h"
 #include "app/text_room.h"
 #include "app/up_down_widget.h"
@@ -80,6 +81,7 @@ void styleItemView(QAbstractItemView* view, const LayoutEntry& entry) {
   view->setSelectionMode(QAbstractItemView::SingleSelection);
   // Tab leaves the list; the arrow keys move within it.
   view->setTabKeyNavigation(false);
+  view->setItemDelegate(new PlainTextDelegate(view));
   keepSelectionOnFocus(view);
 }
 
