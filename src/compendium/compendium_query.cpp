@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "compendium/compendium_model.h"
+#include "compendium/name_match.h"
 
 namespace qmoor {
 namespace {
@@ -48,15 +49,6 @@ void sortByKeys(std::vector<int>& rows, const std::vector<Key>& keys, bool desce
   });
 }
 
-// ASCII letters only and independent of the locale, so that the bytes of
-// Japanese names never change.
-char lowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool containsText(std::string_view name, std::string_view text) {
-  return std::search(name.begin(), name.end(), text.begin(), text.end(),
-                     [](char x, char y) { return lowerAscii(x) == lowerAscii(y); }) != name.end();
-}
-
 bool holds(const std::array<int, SkillListLength>& list, int skill) {
   return std::find(list.begin(), list.end(), skill) != list.end();
 }
@@ -76,10 +68,19 @@ bool passes(const CompendiumRow& row, const CompendiumFilter& filter, const Demo
     if (!meetsResistance(row, condition)) return false;
   }
   if (!holdsAllSkills(row, filter.skills, filter.innateOnly)) return false;
-  return filter.nameText.empty() || containsText(nameOfRow(row, nameOf), filter.nameText);
+  return filter.nameText.empty() || nameContains(nameOfRow(row, nameOf), filter.nameText);
 }
 
+// ASCII letters only and independent of the locale, so that the bytes of
+// Japanese names never change.
+char lowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
 }  // namespace
+
+bool nameContains(std::string_view name, std::string_view text) {
+  return std::search(name.begin(), name.end(), text.begin(), text.end(),
+                     [](char x, char y) { return lowerAscii(x) == lowerAscii(y); }) != name.end();
+}
 
 std::vector<int> sortRows(std::vector<int> rows, SortKey key, const DemonNameOf& nameOf) {
   std::erase_if(rows, [](int index) { return !isRowIndex(index); });
