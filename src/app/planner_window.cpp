@@ -157,6 +157,27 @@ void PlannerWindow::fillSkillCombos() {
   }
 }
 
+void PlannerWindow::wantSkill(int skill) {
+  if (worker_) return;
+  const auto canGet = [skill](DemonRef demon) {
+    const std::vector<int> skills = obtainableSkills(demon);
+    return std::ranges::find(skills, skill) != skills.end();
+  };
+  if (std::ranges::find(skillChoices_, skill) == skillChoices_.end()) {
+    const auto target = std::ranges::find_if(targets_, canGet);
+    if (target == targets_.end()) return;
+    target_->setCurrentIndex(static_cast<int>(target - targets_.begin()));
+  }
+  const int entry = static_cast<int>(std::ranges::find(skillChoices_, skill) - skillChoices_.begin()) + 1;
+  for (QComboBox* combo : skills_)
+    if (combo->currentIndex() == entry) return;
+  for (QComboBox* combo : skills_) {
+    if (combo->currentIndex() > 0) continue;
+    combo->setCurrentIndex(entry);
+    return;
+  }
+}
+
 PlanRequest PlannerWindow::request() const {
   PlanRequest request;
   request.target = targets_[static_cast<std::size_t>(std::max(0, target_->currentIndex()))];

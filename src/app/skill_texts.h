@@ -1,0 +1,32 @@
+// What a skill does, in the display language, for the tooltip and the
+// accessible description of every item that names a skill: its kind,
+// element, cost, target, power, inheritance mark and the game's help text
+// (English only: none is shown in Japanese). One place, so that every window
+// says it alike.
+#pragma once
+
+#include <QString>
+
+#include "data/skill_details.h"
+#include "data/skill_inheritance.h"
+
+class QAbstractItemView;
+
+namespace qmoor {
+
+QString skillKindText(SkillKind kind);
+QString skillElementText(SkillElement element);
+QString skillTargetText(SkillTarget target);
+// The mark a skill needs, "制限なし" when any demon inherits it, "継承不可" when none does.
+QString skillMarkText(SkillInheritance rule);
+// The game's help text in the display language; empty in Japanese.
+QString skillDescriptionText(int skill);
+// Every fact of the skill, one group a line; empty for a number that is no
+// selectable skill (none, "？", an evolution entry).
+QString skillToolTip(int skill);
+
+// Shift+F1 on an item of the view shows the current item's tooltip where the
+// item is, so that a keyboard user reaches what a mouse user hovers.
+void showToolTipsOnRequest(QAbstractItemView* view);
+
+}  // namespace qmoor
