@@ -9,6 +9,7 @@
 #include <QSplitter>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/demon_texts.h"
 #include "app/report_table.h"
@@ -175,16 +176,24 @@ void FusionChartWindow::retranslate() {
   chart_->setAccessibleName(tr("種族の合体表"));
   demons_->setAccessibleName(tr("この組み合わせで作れる悪魔"));
   chartModel_->retranslate();
-  chart_->resizeColumnsToContents();
+  fitColumns();
   demonModel_->retranslate();
   showCell();
+}
+
+// Every cell holds a race name, so one width, the widest name's, fits all
+// columns under either chart and spares measuring the 1,024 cells.
+void FusionChartWindow::fitColumns() {
+  int widest = 0;
+  for (Race race = 0; race < RaceTotal; ++race)
+    widest = std::max(widest, chart_->fontMetrics().horizontalAdvance(raceText(race)));
+  chart_->horizontalHeader()->setDefaultSectionSize(widest + 2 * chart_->fontMetrics().averageCharWidth());
 }
 
 void FusionChartWindow::showChart() {
   const QModelIndex chosen = chart_->currentIndex();
   const bool hadChoice = chart_->selectionModel()->hasSelection();
   chartModel_->setCurse(curse_->isChecked());
-  chart_->resizeColumnsToContents();
   if (hadChoice) chart_->setCurrentIndex(chartModel_->index(chosen.row(), chosen.column()));
   showCell();
 }

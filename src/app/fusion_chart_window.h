@@ -34,6 +34,7 @@ class FusionChartWindow : public ToolWindow {
  private:
   void build();
   void connectActions();
+  void fitColumns();
   void showChart();
   void showCell();
 

@@ -41,6 +41,7 @@ class SkillTableWindow : public ToolWindow {
   QWidget* buildFilterBar();
   QWidget* buildHolderPanel();
   void connectActions();
+  void fitColumnsToEverySkill();
   SkillFilter filter() const;
   // Filters and sorts the rows anew, the chosen skill staying chosen while it is shown.
   void applyFilter(int chosen);
