@@ -30,7 +30,7 @@ std::vector<int> shownRows(const Arguments& arguments) {
 
 std::string markCell(SkillInheritance rule, const QueryContext& context) {
   if (!rule.inheritable) return std::string(context.say("継承不可", "not inheritable"));
-  if (rule.mark == AnyDemon) return std::string(context.say("制限なし", "any"));
+  if (rule.mark == AnyDemon) return std::string(context.say("制限なし", "any demon"));
   return std::string(markHeading(rule.mark, context.language));
 }
 
@@ -56,7 +56,7 @@ void writeTable(const std::vector<int>& rows, const QueryContext& context) {
 
 void writeHolders(int skill, const QueryContext& context) {
   const Language language = context.language;
-  context.out << '\n' << skillName(skill, language) << context.say(" の所持悪魔", ": demons that have it") << '\n';
+  context.out << '\n' << skillName(skill, language) << context.say("の所持悪魔", ": demons that have it") << '\n';
   std::vector<TextTable::Column> columns = demonColumns(context);
   columns.push_back({std::string(context.say("習得", "learned"))});
   TextTable table(columns);
