@@ -19,6 +19,7 @@
 #include <functional>
 
 #include "app/demon_texts.h"
+#include "app/skill_texts.h"
 #include "app/owned_demons_dialog.h"
 #include "app/program_settings.h"
 #include "app/signal_blocking.h"
@@ -69,6 +70,7 @@ void PlannerWindow::build() {
   auto* skillGrid = new QGridLayout;
   for (int k = 0; k < SkillComboTotal; ++k) {
     skills_[static_cast<std::size_t>(k)] = new QComboBox(this);
+    followCurrentItemTip(skills_[static_cast<std::size_t>(k)]);
     skillGrid->addWidget(skills_[static_cast<std::size_t>(k)], k / 4, k % 4);
   }
   skillsLabel_->setBuddy(skills_[0]);
@@ -154,7 +156,12 @@ void PlannerWindow::fillSkillCombos() {
     combo->addItem(QString());
     for (int skill : skillChoices_) combo->addItem(skillText(skill));
     SignalBlocking(combo)->setCurrentIndex(std::max(0, combo->findText(keptText)));
+    describeSkillItems(combo, [this](int item) { return skillChoiceAt(item); });
   }
+}
+
+int PlannerWindow::skillChoiceAt(int item) const {
+  return item > 0 && item <= static_cast<int>(skillChoices_.size()) ? skillChoices_[static_cast<std::size_t>(item - 1)] : 0;
 }
 
 void PlannerWindow::wantSkill(int skill) {
@@ -322,6 +329,7 @@ void PlannerWindow::retranslate() {
   for (QComboBox* combo : skills_) {
     for (std::size_t j = 0; j < skillChoices_.size(); ++j)
       combo->setItemText(static_cast<int>(j) + 1, skillText(skillChoices_[j]));
+    describeSkillItems(combo, [this](int item) { return skillChoiceAt(item); });
   }
   targetLabel_->setText(tr("合体先(&T):"));
   target_->setAccessibleName(tr("合体先の悪魔"));

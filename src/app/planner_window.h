@@ -50,6 +50,7 @@ class PlannerWindow : public ToolWindow {
   void build();
   void connectActions();
   void fillSkillCombos();
+  int skillChoiceAt(int item) const;  // the skill of a skill combo's item; 0 for the empty first one
   PlanRequest request() const;
   void showAnswer();
   void showPlans();

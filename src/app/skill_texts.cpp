@@ -2,6 +2,7 @@
 #include "app/skill_texts.h"
 
 #include <QAbstractItemView>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QToolTip>
@@ -63,6 +64,29 @@ QString skillToolTip(int skill) {
                          power.isEmpty() ? none : power, skillMarkText(skillInheritance(skill)));
   if (const QString description = skillDescriptionText(skill); !description.isEmpty()) tip += '\n' + description;
   return tip;
+}
+
+namespace {
+
+void showCurrentItemTip(QComboBox* combo) {
+  const QString tip = combo->currentData(Qt::ToolTipRole).toString();
+  combo->setToolTip(tip);
+  combo->setAccessibleDescription(tip);
+}
+
+}  // namespace
+
+void describeSkillItems(QComboBox* combo, const std::function<int(int item)>& skillAt) {
+  for (int item = 0; item < combo->count(); ++item) {
+    const QString tip = skillToolTip(skillAt(item));
+    combo->setItemData(item, tip, Qt::ToolTipRole);
+    combo->setItemData(item, tip, Qt::AccessibleDescriptionRole);
+  }
+  showCurrentItemTip(combo);
+}
+
+void followCurrentItemTip(QComboBox* combo) {
+  QObject::connect(combo, &QComboBox::currentIndexChanged, combo, [combo] { showCurrentItemTip(combo); });
 }
 
 void showToolTipsOnRequest(QAbstractItemView* view) { view->installEventFilter(new ToolTipKey(view)); }

@@ -6,11 +6,13 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 #include "data/skill_details.h"
 #include "data/skill_inheritance.h"
 
 class QAbstractItemView;
+class QComboBox;
 
 namespace qmoor {
 
@@ -24,6 +26,13 @@ QString skillDescriptionText(int skill);
 // Every fact of the skill, one group a line; empty for a number that is no
 // selectable skill (none, "？", an evolution entry).
 QString skillToolTip(int skill);
+
+// Gives every item of the combo box the facts of its skill (skillAt: the
+// skill of an item, 0 for none) as its tooltip and accessible description,
+// and the box those of its current item.
+void describeSkillItems(QComboBox* combo, const std::function<int(int item)>& skillAt);
+// The box's tooltip and accessible description follow its current item's from now on.
+void followCurrentItemTip(QComboBox* combo);
 
 // Shift+F1 on an item of the view shows the current item's tooltip where the
 // item is, so that a keyboard user reaches what a mouse user hovers.

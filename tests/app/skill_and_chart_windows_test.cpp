@@ -149,7 +149,10 @@ TEST_F(SkillAndChartWindows, TheSkillTableFiltersSortsAndListsTheHoldersOfTheCho
   auto* planner = frame.findChild<PlannerWindow*>();
   ASSERT_NE(planner, nullptr);
   EXPECT_TRUE(planner->isVisible());
-  EXPECT_EQ(named<QComboBox>(planner, "スキル1")->currentText(), "フォッグブレス");
+  auto* wanted = named<QComboBox>(planner, "スキル1");
+  EXPECT_EQ(wanted->currentText(), "フォッグブレス");
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(wanted)->text(QAccessible::Description), tip);
+  EXPECT_EQ(wanted->itemData(wanted->currentIndex(), Qt::ToolTipRole).toString(), tip);
 
   applyDisplayLanguage(Language::English);
   QApplication::processEvents();
