@@ -39,6 +39,7 @@ bool CQmoorApp::InitInstance(const QStringList& arguments) {
     view_.command(id);
     form_->syncDirty();
   });
+  form_->describeSkillsBy([this](ControlId id, int item) { return view_.skillShownAt(id, item); });
   host_.setWindow(frame_.get());
   new ToolWindows(frame_->toolsMenu(), [this](DemonRef demon) {
     const bool opened = view_.openInNewTab(demon);

@@ -66,22 +66,22 @@ QString skillToolTip(int skill) {
   return tip;
 }
 
-namespace {
-
 void showCurrentItemTip(QComboBox* combo) {
-  const QString tip = combo->currentData(Qt::ToolTipRole).toString();
-  combo->setToolTip(tip);
-  combo->setAccessibleDescription(tip);
+  const QString facts = combo->currentData(Qt::ToolTipRole).toString();
+  combo->setToolTip(facts.isEmpty() ? QString() : combo->currentText() + '\n' + facts);
+  combo->setAccessibleDescription(facts);
 }
 
-}  // namespace
+void describeSkillItems(QAbstractItemModel* model, const std::function<int(int item)>& skillAt) {
+  for (int item = 0; item < model->rowCount(); ++item) {
+    const QString tip = skillToolTip(skillAt(item));
+    model->setData(model->index(item, 0), tip, Qt::ToolTipRole);
+    model->setData(model->index(item, 0), tip, Qt::AccessibleDescriptionRole);
+  }
+}
 
 void describeSkillItems(QComboBox* combo, const std::function<int(int item)>& skillAt) {
-  for (int item = 0; item < combo->count(); ++item) {
-    const QString tip = skillToolTip(skillAt(item));
-    combo->setItemData(item, tip, Qt::ToolTipRole);
-    combo->setItemData(item, tip, Qt::AccessibleDescriptionRole);
-  }
+  describeSkillItems(combo->model(), skillAt);
   showCurrentItemTip(combo);
 }
 

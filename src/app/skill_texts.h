@@ -11,6 +11,7 @@
 #include "data/skill_details.h"
 #include "data/skill_inheritance.h"
 
+class QAbstractItemModel;
 class QAbstractItemView;
 class QComboBox;
 
@@ -31,7 +32,12 @@ QString skillToolTip(int skill);
 // skill of an item, 0 for none) as its tooltip and accessible description,
 // and the box those of its current item.
 void describeSkillItems(QComboBox* combo, const std::function<int(int item)>& skillAt);
-// The box's tooltip and accessible description follow its current item's from now on.
+// The same for the rows of a list's model (column 0).
+void describeSkillItems(QAbstractItemModel* model, const std::function<int(int item)>& skillAt);
+// The box's tooltip (its current skill's name, whole, and facts) and
+// accessible description (the facts): now, and (followCurrentItemTip) from
+// now on whenever the choice changes.
+void showCurrentItemTip(QComboBox* combo);
 void followCurrentItemTip(QComboBox* combo);
 
 // Shift+F1 on an item of the view shows the current item's tooltip where the

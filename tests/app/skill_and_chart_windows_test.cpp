@@ -14,6 +14,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
 #include <QSettings>
@@ -24,13 +25,16 @@
 
 #include "app/display_language.h"
 #include "app/fusion_chart_window.h"
+#include "app/form_widget.h"
 #include "app/main_frame.h"
 #include "app/planner_window.h"
+#include "app/qmoor_app.h"
 #include "app/skill_table_window.h"
 #include "app/skill_texts.h"
 #include "app/tool_windows.h"
 #include "data/compendium.h"
 #include "data/races.h"
+#include "data/skills.h"
 #include "names/names.h"
 
 namespace qmoor {
@@ -221,6 +225,33 @@ TEST_F(SkillAndChartWindows, TheChartReadsAsRaceTimesRaceAndListsWhatACellMakes)
         << b;
   }
   EXPECT_EQ(chart->currentIndex(), chart->model()->index(0, 4)) << "the chosen cell stays chosen";
+}
+
+// The form's skill lists and skill combos describe each skill the same way.
+TEST(SkillTips, TheFormsSkillListsAndCombosDescribeTheirSkills) {
+  CQmoorApp app;
+  ASSERT_TRUE(app.InitInstance({"quillmoor"}));
+  auto* order = qobject_cast<QComboBox*>(app.form().widgetFor(ControlId::RaceOrderCombo));
+  order->setCurrentIndex(2);  // オーディン
+  emit order->activated(2);
+  const DemonRef odin = raceOrderAt(2);
+  ASSERT_EQ(app.view().working().detailDemon, odin);
+  for (ControlId id : {ControlId::DetailSkills1, ControlId::DetailSkills2}) {
+    auto* list = qobject_cast<QListWidget*>(app.form().widgetFor(id));
+    const int skill = skillsOf(odin, id == ControlId::DetailSkills1 ? SkillList::First : SkillList::Second)[0];
+    ASSERT_FALSE(skillToolTip(skill).isEmpty());
+    EXPECT_EQ(list->item(0)->toolTip(), skillToolTip(skill)) << static_cast<int>(id);
+    QAccessibleInterface* cell = QAccessible::queryAccessibleInterface(list)->child(0);
+    ASSERT_NE(cell, nullptr);
+    EXPECT_EQ(cell->text(QAccessible::Description), skillToolTip(skill));
+  }
+  auto* condition = qobject_cast<QComboBox*>(app.form().widgetFor(ControlId::Skill1KindCombo));
+  EXPECT_EQ(condition->accessibleDescription(), skillToolTip(1)) << "アギ is the first condition";
+  EXPECT_EQ(condition->toolTip(), "アギ\n" + skillToolTip(1));
+  condition->setCurrentIndex(kindPositionOf(116) - 1);
+  emit condition->activated(condition->currentIndex());
+  app.form().syncDirty();
+  EXPECT_EQ(condition->accessibleDescription(), skillToolTip(116));
 }
 
 }  // namespace
