@@ -468,6 +468,10 @@
 <context>
     <name>qmoor::FusionSimulatorWindow</name>
     <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
         <source>Lv</source>
         <translation>Lv</translation>
     </message>
