@@ -18,7 +18,9 @@
 #include "app/report_table.h"
 #include "app/row_table_model.h"
 #include "app/searchable_combo.h"
+#include "app/skill_texts.h"
 #include "data/races.h"
+#include "data/skill_learning.h"
 #include "data/skills.h"
 
 namespace qmoor {
@@ -38,6 +40,19 @@ QString skillsText(const std::array<int, SkillListLength>& skills) {
   return joinedNames(names);
 }
 
+// The second list with the level at which the demon learns each skill,
+// "プロミネンス(Lv94)"; the evolution entry closing some lists as it is.
+QString learnedSkillsText(const CompendiumRow& row) {
+  QStringList names;
+  for (int skill : row.second) {
+    const QString name = skillText(skill);
+    if (name.isEmpty()) continue;
+    const int learned = learnLevel(row.demon, skill);
+    names << (learned ? CompendiumWindow::tr("%1(Lv%2)").arg(name).arg(learned) : name);
+  }
+  return joinedNames(names);
+}
+
 const CompendiumRow& rowAt(int index) { return compendiumRows()[static_cast<size_t>(index)]; }
 
 // The table's columns in order: figures, resistances, marks, 継承, then the
@@ -48,8 +63,9 @@ constexpr int FirstMarkColumn = FirstResistanceColumn + ResistanceTotal;
 constexpr int InheritanceColumn = FirstMarkColumn + MarkTotal;
 constexpr int FirstSkillsColumn = InheritanceColumn + 1;
 
-// The compendium column a table column sorts by; none for the race.
+// The compendium column a table column sorts by; none for the race and the skill lists.
 std::optional<Column> compendiumColumn(int column) {
+  if (column >= FirstSkillsColumn) return std::nullopt;
   if (column == 0) return Column::Level;
   if (column == 1) return Column::Name;
   if (column == 2) return std::nullopt;
@@ -102,14 +118,18 @@ void CompendiumWindow::build() {
       column([] { return tr("継承"); }, [](const CompendiumRow& r) { return inheritanceText(r.inheritance); }, left));
   columns.push_back(
       column([] { return tr("初期スキル"); }, [](const CompendiumRow& r) { return skillsText(r.first); }, left));
+  columns.back().description = [this](int r) { return skillsToolTip(rowAt(shown_[static_cast<size_t>(r)]).first); };
   columns.push_back(
-      column([] { return tr("習得スキル"); }, [](const CompendiumRow& r) { return skillsText(r.second); }, left));
+      column([] { return tr("習得スキル"); }, [](const CompendiumRow& r) { return learnedSkillsText(r); }, left));
+  columns.back().description = [this](int r) { return skillsToolTip(rowAt(shown_[static_cast<size_t>(r)]).second); };
   tableModel_ = new RowTableModel([this] { return static_cast<int>(shown_.size()); }, std::move(columns),
                                   [this](int column, Qt::SortOrder order) { sortShown(column, order); }, this);
 
   skillEntries_ = new RowTableModel(
       [] { return SkillOrderLength; },
-      {{[] { return QString(); }, [](int r) { return QVariant(skillText(kindOrderAt(r))); }}}, {}, this);
+      {{[] { return QString(); }, [](int r) { return QVariant(skillText(kindOrderAt(r))); }, {},
+        Qt::AlignLeft | Qt::AlignVCenter, [](int r) { return skillToolTip(kindOrderAt(r)); }}},
+      {}, this);
 
   // The filter bar exists before the table, whose first sort reads it.
   QWidget* filterBar = buildFilterBar();
@@ -121,6 +141,7 @@ void CompendiumWindow::build() {
   layout->addWidget(count_);
   layout->addWidget(table_, 1);
   offerDemonsOf(table_);
+  showToolTipsOnRequest(table_);
 }
 
 QWidget* CompendiumWindow::buildFilterBar() {
@@ -170,6 +191,7 @@ QWidget* CompendiumWindow::buildFilterBar() {
   skillsRow->addWidget(skillsLabel_);
   for (QComboBox*& skill : skills_) {
     skill = makeSearchableCombo(skillEntries_, bar);
+    followCurrentItemTip(skill);
     skill->setCurrentIndex(0);
     skillsRow->addWidget(skill, 1);
   }
@@ -269,28 +291,17 @@ void CompendiumWindow::applyFilter() {
 
 void CompendiumWindow::showCount() { count_->setText(tr("%n体を表示", nullptr, static_cast<int>(shown_.size()))); }
 
+// The compendium model filters and sorts, by the names on screen.
 void CompendiumWindow::sortShown(int column, Qt::SortOrder order) {
   sortColumn_ = column;
   sortOrder_ = order;
-  shown_ = filterRows(filter());
+  const Language language = displayLanguage();
+  const DemonNameOf nameOf = [language](DemonRef demon) { return demonName(demon, language); };
+  shown_ = filterRows(filter(), nameOf);
   if (column < 0) return;
-  const bool descending = order == Qt::DescendingOrder;
-  if (column == 1 && displayLanguage() == Language::English) {
-    // English names sort as shown; stable, so the two Beelzebub keep race/slot order.
-    auto nameOf = [](int index) { return demonNameText(rowAt(index).demon); };
-    std::stable_sort(shown_.begin(), shown_.end(),
-                     [&](int a, int b) { return descending ? nameOf(b) < nameOf(a) : nameOf(a) < nameOf(b); });
-    return;
-  }
-  if (column < FirstSkillsColumn) {
-    shown_ = sortRows(std::move(shown_), SortKey{compendiumColumn(column), descending});
-    return;
-  }
-  // The skill lists sort by their text; stable, so equal rows keep race/slot order.
-  const bool first = column == FirstSkillsColumn;
-  auto textOf = [first](int index) { return skillsText(first ? rowAt(index).first : rowAt(index).second); };
-  std::stable_sort(shown_.begin(), shown_.end(),
-                   [&](int a, int b) { return descending ? textOf(b) < textOf(a) : textOf(a) < textOf(b); });
+  SortKey key{compendiumColumn(column), order == Qt::DescendingOrder};
+  if (column >= FirstSkillsColumn) key.skills = column == FirstSkillsColumn ? SkillList::First : SkillList::Second;
+  shown_ = sortRows(std::move(shown_), key, nameOf, [language](int skill) { return skillName(skill, language); });
 }
 
 void CompendiumWindow::clearFilter() {

@@ -66,6 +66,13 @@ QString skillToolTip(int skill) {
   return tip;
 }
 
+QString skillsToolTip(std::span<const int> skills) {
+  QStringList parts;
+  for (int skill : skills)
+    if (const QString tip = skillToolTip(skill); !tip.isEmpty()) parts << skillText(skill) + '\n' + tip;
+  return parts.join(QStringLiteral("\n\n"));
+}
+
 void showCurrentItemTip(QComboBox* combo) {
   const QString facts = combo->currentData(Qt::ToolTipRole).toString();
   combo->setToolTip(facts.isEmpty() ? QString() : combo->currentText() + '\n' + facts);

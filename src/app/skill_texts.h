@@ -7,6 +7,7 @@
 
 #include <QString>
 #include <functional>
+#include <span>
 
 #include "data/skill_details.h"
 #include "data/skill_inheritance.h"
@@ -27,6 +28,9 @@ QString skillDescriptionText(int skill);
 // Every fact of the skill, one group a line; empty for a number that is no
 // selectable skill (none, "？", an evolution entry).
 QString skillToolTip(int skill);
+
+// The facts of several skills, each under its name, for an item that names them all.
+QString skillsToolTip(std::span<const int> skills);
 
 // Gives every item of the combo box the facts of its skill (skillAt: the
 // skill of an item, 0 for none) as its tooltip and accessible description,

@@ -23,6 +23,7 @@
 #include <QTest>
 #include <set>
 
+#include "app/compendium_window.h"
 #include "app/display_language.h"
 #include "app/fusion_chart_window.h"
 #include "app/form_widget.h"
@@ -225,6 +226,20 @@ TEST_F(SkillAndChartWindows, TheChartReadsAsRaceTimesRaceAndListsWhatACellMakes)
         << b;
   }
   EXPECT_EQ(chart->currentIndex(), chart->model()->index(0, 4)) << "the chosen cell stays chosen";
+}
+
+// The compendium shows when each skill of a second list is learned, and both
+// skill lists describe their skills.
+TEST_F(SkillAndChartWindows, TheCompendiumShowsLearnLevelsAndDescribesSkills) {
+  CompendiumWindow* window = tools->showCompendium();
+  named<QComboBox>(window, "種族")->setCurrentIndex(26 + 1);  // 霊鳥: ガルーダ alone
+  auto* table = named<QTableView>(window, "悪魔の一覧");
+  ASSERT_EQ(table->model()->rowCount(), 1);
+  const int learned = table->model()->columnCount() - 1;
+  EXPECT_EQ(table->model()->index(0, learned).data().toString(), "マハンマオン(Lv64)、説得(Lv65)、真空刃(Lv66)、食いしばり(Lv67)");
+  const QString facts = cellReads(table, 0, learned, QAccessible::Description);
+  EXPECT_TRUE(facts.startsWith("マハンマオン\n" + skillToolTip(31))) << facts.toStdString();
+  EXPECT_EQ(table->model()->index(0, learned).data(Qt::ToolTipRole).toString(), facts);
 }
 
 // The form's skill lists and skill combos describe each skill the same way.

@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "../data/all_demons.h"
 #include "compendium/skill_rows.h"
 #include "data/compendium.h"
 #include "data/skills.h"
+#include "support/all_demons.h"
 
 namespace qmoor {
 namespace {

@@ -2,36 +2,26 @@
 // cell of every selectable skill, and no entry for any other number.
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <set>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "data/skill_details.h"
 #include "data/skills.h"
 #include "names/names.h"
+#include "support/data_tables.h"
 
 namespace qmoor {
 namespace {
 
-std::vector<std::string> fieldsOf(const std::string& line) {
-  std::vector<std::string> fields;
-  std::istringstream stream(line);
-  for (std::string field; std::getline(stream, field, '\t');) fields.push_back(field);
-  if (line.ends_with('\t')) fields.emplace_back();
-  return fields;
-}
-
 std::string orDash(const std::string& text) { return text.empty() ? "-" : text; }
 
 TEST(SkillsTsv, EveryRowMatchesTheCompiledTable) {
-  std::ifstream file(QMOOR_SOURCE_DIR "/data/skills.tsv");
-  std::string line;
-  ASSERT_TRUE(std::getline(file, line));
+  const testing::DataTable table = testing::readDataTable("skills.tsv");
+  ASSERT_EQ(table.rows.size(), static_cast<std::size_t>(SelectableSkillTotal) + 1);
   std::set<int> listed;
-  while (std::getline(file, line)) {
-    const std::vector<std::string> f = fieldsOf(line);
+  for (const testing::Fields& f : table.rows) {
+    const std::string line = "skill " + (f.empty() ? std::string() : f.front());
     ASSERT_EQ(f.size(), 11u) << line;
     const int skill = std::stoi(f[0]);
     const SkillDetails* details = skillDetails(skill);
@@ -55,7 +45,9 @@ TEST(SkillsTsv, EveryRowMatchesTheCompiledTable) {
   EXPECT_EQ(listed.size(), static_cast<std::size_t>(SelectableSkillTotal));
   EXPECT_EQ(skillTable().size(), listed.size());
   for (int skill = -1; skill <= SkillNumberTotal; ++skill) {
-    if (!listed.contains(skill)) EXPECT_EQ(skillDetails(skill), nullptr) << "skill " << skill;
+    if (!listed.contains(skill)) {
+      EXPECT_EQ(skillDetails(skill), nullptr) << "skill " << skill;
+    }
   }
 }
 

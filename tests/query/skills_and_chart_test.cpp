@@ -3,12 +3,11 @@
 // cell, and the text of one skill with its holders.
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <nlohmann/json.hpp>
-#include <sstream>
 
 #include "data/races.h"
 #include "query_runner.h"
+#include "support/data_tables.h"
 
 namespace qmoor::testing {
 namespace {
@@ -47,14 +46,10 @@ TEST(SkillsVerb, EverySkillAnswersAsTheSkillFileSays) {
   const QueryRun run = runQueryWords({"skills", "--json", "--lang", "en"});
   ASSERT_EQ(run.status, 0) << run.err;
   const auto skills = ordered_json::parse(run.out)["skills"];
-  std::ifstream file(QMOOR_SOURCE_DIR "/data/skills.tsv");
-  std::string line;
-  std::getline(file, line);
   std::size_t index = 0;
-  while (std::getline(file, line) && !line.starts_with("278\t")) {
-    std::vector<std::string> f;
-    std::istringstream fields(line);
-    for (std::string field; std::getline(fields, field, '\t');) f.push_back(field);
+  for (const testing::Fields& f : readDataTable("skills.tsv").rows) {
+    if (f.at(0) == "278") continue;  // "？" is no skill of the table
+    const std::string line = "skill " + f[0];
     ASSERT_LT(index, skills.size()) << line;
     const auto& skill = skills[index++];
     EXPECT_EQ(skill["number"], std::stoi(f[0])) << line;
