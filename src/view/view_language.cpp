@@ -7,7 +7,7 @@
 #include "data/races.h"
 #include "data/skills.h"
 #include "data/recipes.h"
-#include "engine/recipe_list_text.h"
+#include "view/recipe_list_text.h"
 #include "form/layout.h"
 #include "names/ui_texts.h"
 #include "view/view.h"
@@ -126,11 +126,6 @@ void retranslateList(ListBox& list, const Vocabulary& words, Language language) 
 }
 
 }  // namespace
-
-std::string racePairLine(RacePair pair, Language language) {
-  if (language == Language::Japanese) return racePairText(pair);
-  return std::string(raceName(pair.first, language)) + " x " + std::string(raceName(pair.second, language));
-}
 
 std::string CQmoorView::raceText(Race race) const {
   return std::string(language_ == Language::Japanese ? raceName(race) : raceName(race, language_));

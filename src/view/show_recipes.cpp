@@ -4,7 +4,7 @@
 #include "data/compendium.h"
 #include "data/races.h"
 #include "data/recipes.h"
-#include "engine/recipe_list_text.h"
+#include "view/recipe_list_text.h"
 #include "names/ui_texts.h"
 #include "view/view.h"
 

@@ -4,7 +4,7 @@
 #include <fstream>
 #include <random>
 
-#include "../view/view_fixture.h"
+#include "view_fixture.h"
 #include "tabs/file_reasons.h"
 #include "tabs/tab_codec.h"
 

@@ -2,7 +2,7 @@
 // race-order list, and the material-race restriction.
 #include "data/compendium.h"
 #include "data/races.h"
-#include "engine/recipe_list_text.h"
+#include "view/recipe_list_text.h"
 #include "view/view.h"
 
 namespace qmoor {

@@ -3,7 +3,7 @@
 // level cap and recompute.
 #include "data/compendium.h"
 #include "data/races.h"
-#include "engine/recipe_list_text.h"
+#include "view/recipe_list_text.h"
 #include "tabs/limit_text.h"
 #include "view/view.h"
 
