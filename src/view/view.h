@@ -21,6 +21,7 @@
 #include <optional>
 #include <string>
 
+#include "data/skills.h"
 #include "data/types.h"
 #include "rules/filter_settings.h"
 #include "view/result_lists.h"
@@ -78,11 +79,12 @@ class CQmoorView {
   // Recipes, result lists, options and level totals (show_recipes.cpp,
   // result_list_operations.cpp, fusion_options.cpp, level_totals.cpp).
   void ShowRecipes();
+  void showRecipeLines(DemonRef demon);  // nothing for a demon without a special recipe
+  void showNoRecipeLine();
   void ListRacePairs(Race resultRace);
   void AppendSpiritLines();
   void ListAllMaterialPairs();
   void ListMaterialPairs(Race a, Race b);
-  void listMaterialPairs(Race a, Race b, const FilterSettings& filters);
   void ListSpiritPairs();
   void appendRowsFrom(size_t firstNewRow);
   void emptyMaterialPairView();
@@ -124,7 +126,12 @@ class CQmoorView {
   void storeInto(TabState& record);
   void RestoreTab();
   void RelabelCurrentTab(Race race, Slot slot);
-  void OpenInNewTab(DemonRef demon);
+  // Every change of a tab's label goes through these, which keep tabs_.labelled in step.
+  void insertTab(int position, DemonRef demon);
+  void relabelTab(int position, DemonRef demon);
+  void deleteTab(int position);
+  // The form's open buttons: a tab for demon right of the current one; nothing when full.
+  void InsertTabAfterCurrent(DemonRef demon);
   void MoveTabLeft();
   void MoveTabRight();
   void DeleteLeftTab();
@@ -139,7 +146,11 @@ class CQmoorView {
 
   // The form's texts in the view's language (view_language.cpp).
   void showFixedTexts();
-  void retranslateShownTexts(Language previous);
+  // Shows every text the query put on screen again in the language, each
+  // made anew from what it stands for.
+  void showQueryAgain(Language previous);
+  std::vector<std::string> skillTexts(DemonRef demon, SkillList which) const;
+  std::vector<std::string> recipeListTexts() const;  // for results_.recipeOf
   std::string raceText(Race race) const;  // Japanese keeps the padding blanks
   std::string uiString(std::string_view japanese) const;
   std::string tabLabel(DemonRef demon) const;
