@@ -57,14 +57,14 @@ void CQmoorView::ShowRecipes() {
   form_.control(ControlId::OpenMaterial2Button).setEnabled(false);
   if (form_.check(ControlId::AutoLimitCheck).checked()) state_.LevelCap = level(target);
 
-  const char kind = fusionKind(target);
+  const DemonOrigin origin = originOf(target);
   if (race == PhaseRace) {
     state_.demonChosen = true;
     ListRacePairs(phaseFusionRace(target.slot));
     emptyMaterialPairView();
     ListAllMaterialPairs();
     showRecipeLines(target);
-  } else if (kind == '0') {
+  } else if (origin == DemonOrigin::Chart) {
     form_.list(ControlId::RecipeList).setEnabled(false);
     state_.demonChosen = true;
     ListRacePairs(race);
@@ -78,11 +78,11 @@ void CQmoorView::ShowRecipes() {
     emptyMaterialList(2);
     emptyMaterialPairView();
     ListAllMaterialPairs();
-    if (kind == 'x') {
+    if (origin == DemonOrigin::OneNamedMaterial) {
       const DemonRef source = recipeSource(target);
       ShowMaterial1(source);
       presetMaterial(1, source);
-    } else if (kind == 'w') {
+    } else if (origin == DemonOrigin::TwoNamedMaterials) {
       const auto [first, second] = recipePair(target);
       ShowMaterial1(first);
       ShowMaterial2(second);
@@ -92,7 +92,7 @@ void CQmoorView::ShowRecipes() {
   }
 
   AppendSpiritLines();
-  if (spiritDirection(race, 0) != 9 && kind == '0') ListSpiritPairs();
+  if (spiritDirection(race, 0) != NoSpiritFusion && origin == DemonOrigin::Chart) ListSpiritPairs();
   ShowDemonDetail(target);
   ShowRequiredTotal();
 }
