@@ -14,8 +14,8 @@
 #include <utility>
 
 #include "app/list_view_model.h"
-#include "app/skill_texts.h"
 #include "app/screen_reader_interfaces.h"
+#include "app/skill_texts.h"
 #include "app/up_down_widget.h"
 #include "app/widget_factory.h"
 #include "app/text_room.h"
