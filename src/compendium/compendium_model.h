@@ -46,8 +46,8 @@ const std::vector<CompendiumRow>& compendiumRows();
 // name filter work on it so that other languages need no change here.
 using DemonNameOf = std::function<std::string_view(DemonRef)>;
 
-// A sort by the race or by any column: names and 継承 as UTF-8 text (by the
-// caller's names when given), resistances by grade, a mark carried after
+// A sort by the race or by any column: names in reading order (50音順, by
+// the caller's names when given), 継承 as UTF-8 text, resistances by grade, a mark carried after
 // one not carried, the rest by their figures.
 struct SortKey {
   std::optional<Column> column{};  // none: race

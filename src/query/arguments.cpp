@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <charconv>
 
+#include "names/typed_names.h"
+#include "query/shown_text.h"
 #include "query/usage_error.h"
 
 namespace qmoor::query {
@@ -14,7 +16,7 @@ Arguments::Arguments(std::span<const std::string> words, std::span<const OptionS
     const std::string& word = words[i];
     if (optionsEnded || word.size() < 2 || !word.starts_with("--")) {
       if (!optionsEnded && word.size() > 1 && word[0] == '-' && word != "-") {
-        throw UsageError("unknown option '" + word + "'");
+        throw UsageError("unknown option " + quoted(word));
       }
       positionals_.push_back(word);
       continue;
@@ -26,7 +28,7 @@ Arguments::Arguments(std::span<const std::string> words, std::span<const OptionS
     const std::size_t equals = word.find('=');
     const std::string name = word.substr(2, equals == std::string::npos ? std::string::npos : equals - 2);
     const auto declared = std::find_if(options.begin(), options.end(), [&](const OptionSpec& o) { return o.name == name; });
-    if (declared == options.end()) throw UsageError("unknown option '--" + name + "'");
+    if (declared == options.end()) throw UsageError("unknown option " + quoted("--" + name));
     std::string value;
     if (declared->takesValue) {
       if (equals != std::string::npos) {
@@ -59,14 +61,15 @@ std::vector<std::string> Arguments::values(std::string_view option) const {
 }
 
 std::optional<int> Arguments::number(std::string_view option, int min, int max) const {
-  const std::optional<std::string> text = value(option);
-  if (!text) return std::nullopt;
+  const std::optional<std::string> typed = value(option);
+  if (!typed) return std::nullopt;
+  const std::string text = plainTyping(*typed);
   int number = 0;
-  const char* end = text->data() + text->size();
-  const auto [stop, error] = std::from_chars(text->data(), end, number);
-  if (text->empty() || error != std::errc() || stop != end || number < min || number > max) {
+  const char* end = text.data() + text.size();
+  const auto [stop, error] = std::from_chars(text.data(), end, number);
+  if (text.empty() || error != std::errc() || stop != end || number < min || number > max) {
     throw UsageError("option '--" + std::string(option) + "' needs a whole number from " + std::to_string(min) +
-                     " to " + std::to_string(max) + ", not '" + *text + "'");
+                     " to " + std::to_string(max) + ", not " + quoted(*typed));
   }
   return number;
 }

@@ -1,6 +1,7 @@
 // How a demon appears in qmoor's answers: REF in JSON
 // ({"race":r,"slot":s,"name":"…","level":n}) and, in text, the cells of a
-// table (level, race, name) or one label ("LV95 魔王 ベルゼブブ").
+// table (level, race, name) or one label ("LV95 魔王 ベルゼブブ"), and the
+// lines of a special recipe.
 #pragma once
 
 #include <optional>
@@ -22,5 +23,8 @@ std::string demonLabel(DemonRef demon, Language language);
 // The three columns LV, race and name, headed in the chosen language.
 std::vector<TextTable::Column> demonColumns(const QueryContext& context);
 std::vector<std::string> demonCells(DemonRef demon, Language language);
+// The lines of a special demon's recipe in the language, blank lines kept;
+// none for a demon without a recipe.
+std::vector<std::string> recipeLinesIn(DemonRef demon, Language language);
 
 }  // namespace qmoor::query

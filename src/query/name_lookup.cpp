@@ -12,7 +12,9 @@
 #include "data/skill_catalogue.h"
 #include "data/skills.h"
 #include "names/names.h"
+#include "names/typed_names.h"
 #include "query/closest_names.h"
+#include "query/shown_text.h"
 #include "query/usage_error.h"
 
 namespace qmoor::query {
@@ -20,7 +22,8 @@ namespace {
 
 constexpr Language Languages[] = {Language::Japanese, Language::English};
 
-std::optional<int> wholeNumber(std::string_view text) {
+std::optional<int> wholeNumber(std::string_view typed) {
+  const std::string text = plainTyping(typed);
   int number = 0;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
   if (text.empty() || error != std::errc() || end != text.data() + text.size()) return std::nullopt;
@@ -51,36 +54,52 @@ std::string joined(const std::vector<std::string>& names) {
 template <class Candidates>
 [[noreturn]] void unknown(std::string_view what, std::string_view text, const Candidates& candidates) {
   const std::vector<std::string> closest = closestNames(text, candidates);
-  throw UsageError("unknown " + std::string(what) + " '" + std::string(text) + "'" +
+  throw UsageError("unknown " + std::string(what) + " " + quoted(text) +
                    (closest.empty() ? "; no name is close" : "; closest: " + joined(closest)));
 }
 
-std::optional<DemonRef> byRaceAndSlot(std::string_view text) {
+std::optional<DemonRef> byRaceAndSlot(std::string_view typed) {
+  const std::string text = plainTyping(typed);
   const std::size_t slash = text.find('/');
   if (slash == std::string_view::npos) return std::nullopt;
   const std::optional<int> race = wholeNumber(text.substr(0, slash));
   const std::optional<int> slot = wholeNumber(text.substr(slash + 1));
   if (!race || !slot) return std::nullopt;
   if (!isOccupied({*race, *slot})) {
-    throw UsageError("no demon at " + std::string(text) + "; races are 0 to 31 and slots count from 0 within a race");
+    throw UsageError("no demon at " + text + "; races are 0 to 31 and slots count from 0 within a race");
   }
   return DemonRef{*race, *slot};
 }
 
 // "ベルゼブブ95": a name followed by the demon's level.
-std::optional<DemonRef> byNameAndLevel(std::string_view text) {
+std::optional<DemonRef> byNameAndLevel(std::string_view typed) {
+  const std::string text = plainTyping(typed);
   const std::size_t digits = text.find_last_not_of("0123456789") + 1;
   if (digits == 0 || digits == text.size()) return std::nullopt;
   const std::optional<int> wanted = wholeNumber(text.substr(digits));
-  for (const DemonRef demon : demonsNamed(text.substr(0, digits))) {
+  for (const DemonRef demon : demonsNamed(std::string_view(text).substr(0, digits))) {
     if (level(demon) == wanted) return demon;
   }
   return std::nullopt;
 }
 
-// The skills a demon can hold: named catalogue entries and evolution entries, not "？".
-bool isNamedSkill(int skill) {
-  return skill > 0 && skill < SkillSentinel && skill != UnnamedSkill && !skillName(skill).empty();
+// The skills one may ask for: named catalogue entries, neither "？" nor the
+// evolution entries.
+bool isNamedSkill(int skill) { return skill > 0 && skill < UnnamedSkill && !skillName(skill).empty(); }
+
+// The one value whose key starts with the typed name's key; none when no
+// value or several do.
+template <class Value>
+std::optional<Value> byUniquePrefix(std::string_view typed, const std::vector<std::pair<std::string, Value>>& keyed) {
+  const std::string key = nameKey(typed);
+  if (key.empty()) return std::nullopt;
+  std::optional<Value> found;
+  for (const auto& [name, value] : keyed) {
+    if (!name.starts_with(key)) continue;
+    if (found && !(*found == value)) return std::nullopt;
+    found = value;
+  }
+  return found;
 }
 
 }  // namespace
@@ -95,42 +114,55 @@ DemonRef resolveDemon(std::string_view text) {
       for (const Language language : Languages) choices.push_back(uniqueName(demon, language));
       choices.push_back(std::to_string(demon.race) + "/" + std::to_string(demon.slot));
     }
-    throw UsageError("'" + std::string(text) + "' names several demons; say which: " + joined(choices));
+    throw UsageError(quoted(text) + " names several demons; say which: " + joined(choices));
   }
   if (const auto demon = byNameAndLevel(text)) return *demon;
+  std::vector<std::pair<std::string, DemonRef>> keyed;
   std::vector<NameCandidate> candidates;
   for (const DemonRef demon : allDemons()) {
     for (const Language language : Languages) {
+      keyed.emplace_back(nameKey(demonName(demon, language)), demon);
       candidates.push_back({std::string(demonName(demon, language)), uniqueName(demon, language)});
     }
   }
+  if (const auto demon = byUniquePrefix(text, keyed)) return *demon;
   unknown("demon", text, candidates);
 }
 
 int resolveSkill(std::string_view text) {
   if (const std::optional<int> number = wholeNumber(text)) {
     if (isNamedSkill(*number)) return *number;
-    throw UsageError("no skill numbered " + std::string(text));
+    throw UsageError("no skill numbered " + plainTyping(text));
   }
   if (const std::optional<int> skill = skillNamed(text)) return *skill;
+  std::vector<std::pair<std::string, int>> keyed;
   std::vector<std::string> candidates;
-  for (int skill = 1; skill < SkillSentinel; ++skill) {
+  for (int skill = 1; skill < UnnamedSkill; ++skill) {
     if (!isNamedSkill(skill)) continue;
-    for (const Language language : Languages) candidates.emplace_back(skillName(skill, language));
+    for (const Language language : Languages) {
+      keyed.emplace_back(nameKey(skillName(skill, language)), skill);
+      candidates.emplace_back(skillName(skill, language));
+    }
   }
+  if (const auto skill = byUniquePrefix(text, keyed)) return *skill;
   unknown("skill", text, candidates);
 }
 
 Race resolveRace(std::string_view text) {
   if (const std::optional<int> number = wholeNumber(text)) {
     if (*number >= 0 && *number < RaceTotal) return *number;
-    throw UsageError("no race numbered " + std::string(text) + "; races are 0 to 31");
+    throw UsageError("no race numbered " + plainTyping(text) + "; races are 0 to 31");
   }
   if (const std::optional<Race> race = raceNamed(text)) return *race;
+  std::vector<std::pair<std::string, Race>> keyed;
   std::vector<std::string> candidates;
   for (Race race = 0; race < RaceTotal; ++race) {
-    for (const Language language : Languages) candidates.emplace_back(raceName(race, language));
+    for (const Language language : Languages) {
+      keyed.emplace_back(nameKey(raceName(race, language)), race);
+      candidates.emplace_back(raceName(race, language));
+    }
   }
+  if (const auto race = byUniquePrefix(text, keyed)) return *race;
   unknown("race", text, candidates);
 }
 

@@ -4,7 +4,9 @@
 #include <algorithm>
 #include <vector>
 
+#include "names/typed_names.h"
 #include "query/closest_names.h"
+#include "query/shown_text.h"
 #include "query/usage_error.h"
 #include "query/verb.h"
 
@@ -69,9 +71,9 @@ std::size_t verbPosition(std::span<const std::string> words) {
 
 Language languageOf(const Arguments& arguments) {
   const std::optional<std::string> lang = arguments.value("lang");
-  if (!lang || *lang == "ja") return Language::Japanese;
-  if (*lang == "en") return Language::English;
-  throw UsageError("--lang takes ja or en, not '" + *lang + "'");
+  if (!lang) return Language::Japanese;
+  if (const auto language = languageFromCode(nameKey(*lang))) return *language;
+  throw UsageError("--lang takes ja or en, not " + quoted(*lang));
 }
 
 int answer(std::span<const std::string> words, std::ostream& out) {
@@ -92,7 +94,7 @@ int answer(std::span<const std::string> words, std::ostream& out) {
   if (!verb) {
     std::vector<std::string> offered = closestNames(words[position], verbNames());
     if (offered.empty()) offered = verbNames();
-    std::string message = "unknown verb '" + words[position] + "'; verbs:";
+    std::string message = "unknown verb " + quoted(words[position]) + "; verbs:";
     for (const std::string& name : offered) message += " " + name;
     throw UsageError(message);
   }

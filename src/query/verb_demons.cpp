@@ -1,5 +1,6 @@
 // qmoor demons: compendium rows, narrowed by race, level and skills (all of
-// them, optionally in the first list alone) and sorted by a column.
+// them, optionally in the first list alone) and sorted by a column; in text
+// each demon's skills and marks on a line under its row.
 #include <algorithm>
 #include <iterator>
 #include <string>
@@ -7,6 +8,7 @@
 #include "compendium/compendium_model.h"
 #include "query/demon_output.h"
 #include "query/name_lookup.h"
+#include "query/shown_text.h"
 #include "query/usage_error.h"
 
 namespace qmoor::query {
@@ -58,7 +60,7 @@ SortKey sortKeyFrom(std::string text) {
       return key;
     }
   }
-  throw UsageError("unknown sort column '" + text + "'; columns: " + sortKeyList());
+  throw UsageError("unknown sort column " + quoted(text) + "; columns: " + sortKeyList());
 }
 
 CompendiumFilter filterFrom(const Arguments& arguments) {
@@ -94,6 +96,26 @@ void writeRow(JsonWriter& json, const CompendiumRow& row, Language language) {
   json.endObject();
 }
 
+std::string skillsLine(const std::array<int, SkillListLength>& skills, Language language) {
+  std::string line;
+  for (int skill : skills) {
+    if (skill != 0) line += (line.empty() ? "" : ", ") + std::string(skillName(skill, language));
+  }
+  return line.empty() ? "-" : line;
+}
+
+// The line under a demon's row: its two skill lists and its marks.
+std::string skillsAndMarks(const CompendiumRow& row, const QueryContext& context) {
+  const Language language = context.language;
+  std::string marks;
+  for (int k = 0; k < MarkTotal; ++k) {
+    if (cell(markColumn(k), row.demon) != "　") marks += (marks.empty() ? "" : " ") + std::string(markHeading(k, language));
+  }
+  return std::string(context.say("初期: ", "innate: ")) + skillsLine(row.first, language) +
+         std::string(context.say("　習得: ", "; learned: ")) + skillsLine(row.second, language) +
+         std::string(context.say("　印: ", "; marks: ")) + (marks.empty() ? "-" : marks);
+}
+
 void writeText(const std::vector<int>& shown, const QueryContext& context) {
   const Language language = context.language;
   std::vector<TextTable::Column> columns = demonColumns(context);
@@ -115,6 +137,7 @@ void writeText(const std::vector<int>& shown, const QueryContext& context) {
     }
     cells.emplace_back(inheritanceWord(row.inheritance, language));
     table.addRow(std::move(cells));
+    table.addNote(skillsAndMarks(row, context));
   }
   table.write(context.out);
 }

@@ -8,6 +8,7 @@
 #include "planner/plan.h"
 #include "query/demon_output.h"
 #include "query/name_lookup.h"
+#include "names/typed_names.h"
 #include "query/usage_error.h"
 
 namespace qmoor::query {
@@ -18,13 +19,15 @@ constexpr OptionSpec Options[] = {{"skill", true, true}, {"limit", true}, {"curs
 
 constexpr int MostPlans = 1000;
 
-std::vector<DemonRef> ownedDemons(const std::string& list) {
+// Names separated by commas (full-width too), blanks around each allowed.
+std::vector<DemonRef> ownedDemons(const std::string& typed) {
+  const std::string list = plainTyping(typed);
   std::vector<DemonRef> demons;
   std::size_t start = 0;
   while (start <= list.size()) {
     const std::size_t end = std::min(list.find(',', start), list.size());
     const std::string name = list.substr(start, end - start);
-    if (name.empty()) throw UsageError("--owned takes demon names separated by commas, with none empty");
+    if (plainTyping(name).empty()) throw UsageError("--owned takes demon names separated by commas, with none empty");
     demons.push_back(resolveDemon(name));
     start = end + 1;
   }
@@ -89,6 +92,11 @@ std::string_view kindKey(FusionKind kind) {
   }
 }
 
+// "1 fusion", "2 fusions": a count with its English noun.
+std::string counted(std::size_t count, std::string_view one, std::string_view many) {
+  return std::to_string(count) + " " + std::string(count == 1 ? one : many);
+}
+
 std::string skillList(const std::vector<int>& skills, Language language) {
   std::string text;
   for (int skill : skills) text += (text.empty() ? "" : ", ") + std::string(skillName(skill, language));
@@ -121,13 +129,14 @@ void writeText(const PlanRequest& request, const PlanAnswer& answer, const Query
   for (std::size_t p = 0; p < answer.plans.size(); ++p) {
     const Plan& plan = answer.plans[p];
     const std::string number = std::to_string(p + 1);
-    const std::string fusions = std::to_string(plan.steps.size());
+    const std::size_t fusions = plan.steps.size();
     const std::string highest = std::to_string(plan.highestLevel);
-    const std::string demons = std::to_string(plan.distinctDemons);
+    const auto demons = static_cast<std::size_t>(plan.distinctDemons);
     context.out << (language == Language::Japanese
-                        ? "プラン" + number + ": 合体" + fusions + "回, 最高LV" + highest + ", 悪魔" + demons + "体"
-                        : "plan " + number + ": " + fusions + " fusions, highest level " + highest + ", " + demons +
-                              " demons")
+                        ? "プラン" + number + ": 合体" + std::to_string(fusions) + "回, 最高LV" + highest + ", 悪魔" +
+                              std::to_string(demons) + "体"
+                        : "plan " + number + ": " + counted(fusions, "fusion", "fusions") + ", highest level " +
+                              highest + ", " + counted(demons, "demon", "demons"))
                 << '\n';
     if (plan.steps.empty()) {
       context.out << "  " << demonLabel(request.target, language) << "  " << context.say("［素材］", "[base]") << '\n';
@@ -137,10 +146,10 @@ void writeText(const PlanRequest& request, const PlanAnswer& answer, const Query
   }
   if (answer.plans.empty()) {
     const std::string reason = reasonText(request, answer, context);
-    const std::string depth = std::to_string(request.maxFusions);
+    const auto depth = static_cast<std::size_t>(request.maxFusions);
     context.out << (!reason.empty()                      ? reason
-                    : language == Language::Japanese ? "合体" + depth + "回以内のプランはありません"
-                                                     : "no plan within " + depth + " fusions")
+                    : language == Language::Japanese ? "合体" + std::to_string(depth) + "回以内のプランはありません"
+                                                     : "no plan within " + counted(depth, "fusion", "fusions"))
                 << '\n';
   }
 }

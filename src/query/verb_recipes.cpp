@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "data/compendium.h"
-#include "data/recipes.h"
 #include "query/demon_output.h"
 #include "query/name_lookup.h"
 #include "query/usage_error.h"
@@ -49,15 +48,14 @@ FilterSettings filtersFrom(const Arguments& arguments, DemonRef target) {
 
 // Normal and race-31 demons list their pairs; special demons only their
 // recipe lines, and a 御魂 its spirit x spirit line.
-RecipeAnswer answerRecipes(DemonRef target, const FilterSettings& filters, bool reverse) {
-  RecipeAnswer answer{target, {}, {}, requiredTotal(target), {}};
+RecipeAnswer answerRecipes(DemonRef target, const FilterSettings& filters, bool reverse, Language language) {
+  RecipeAnswer answer{target, {}, {}, requiredTotal(target), recipeLinesIn(target, language)};
   if (target.race == PhaseRace || !isSpecial(target)) {
     FusionAnswer listed = answerFor(target, filters, reverse);
     answer.racePairs = std::move(listed.racePairs);
     answer.materialPairs = std::move(listed.materialPairs);
   }
   if (listsSpiritSpiritLine(target.race, filters)) answer.racePairs.push_back({SpiritRace, SpiritRace});
-  if (const auto lines = recipeLines(target)) answer.recipeLines.assign(lines->begin(), lines->end());
   return answer;
 }
 
@@ -132,7 +130,7 @@ void writeText(const RecipeAnswer& answer, const QueryContext& context) {
 
 void runRecipes(const Arguments& arguments, const QueryContext& context) {
   const DemonRef target = resolveDemon(arguments.positionals()[0]);
-  const RecipeAnswer answer = answerRecipes(target, filtersFrom(arguments, target), arguments.has("reverse"));
+  const RecipeAnswer answer = answerRecipes(target, filtersFrom(arguments, target), arguments.has("reverse"), context.language);
   if (context.json) {
     writeJson(answer, context);
   } else {

@@ -61,6 +61,10 @@ TEST(CommandLine, RequestsItCannotTakeExitTwoWithAReason) {
       {{"demons", "--innate"}, "--innate needs"},
       {{"demons", "--sort", "levle"}, "level"},
       {{"demons", "--max-level", "0"}, "1 to 99"},
+      {{"demons", "--skill", "287"}, "no skill numbered 287"},
+      {{"recipes", "7/8", "--skill", "LV57地母神パールヴァティ"}, "unknown skill"},
+      {{"plan", "ロア", "--skill", "288"}, "no skill numbered 288"},
+      {{"plan", "ロア", "--skill", "アギ", "--owned", "ピクシー,　,ロア"}, "none empty"},
   };
   for (const auto& c : cases) {
     const QueryRun run = runQueryWords(c.words);
@@ -70,6 +74,46 @@ TEST(CommandLine, RequestsItCannotTakeExitTwoWithAReason) {
     EXPECT_EQ(run.out, "") << typed;
     EXPECT_NE(run.err.find(c.reason), std::string::npos) << typed << "-> " << run.err;
   }
+}
+
+// Typed text comes back escaped, so that a control character or a stray
+// byte can neither reach the terminal nor hide.
+TEST(CommandLine, TypedTextInAMessageIsEscaped) {
+  const struct {
+    std::vector<std::string> words;
+    const char* shown;
+  } cases[] = {
+      {{"partners", "\x1b[2J"}, "'\\x1b[2J'"},
+      {{"partners", "ピク\xffシー"}, "'ピク\\xffシー'"},
+      {{"partners", "a\u202Eb"}, "'a\\xe2\\x80\\xaeb'"},
+      {{"partners", "a\\b\tc"}, "'a\\\\b\\x09c'"},
+      {{"fuze\x07", "7/8", "7/7"}, "'fuze\\x07'"},
+      {{"demons", "--sort", "lv\r"}, "'lv\\x0d'"},
+      {{"recipes", "7/8", "--limit", "4\xc2\x85"}, "'4\\xc2\\x85'"},
+      {{"recipes", "7/8", "--limit", "4\x85"}, "'4\\x85'"},
+  };
+  for (const auto& c : cases) {
+    const QueryRun run = runQueryWords(c.words);
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find(c.shown), std::string::npos) << run.err;
+  }
+}
+
+// Numbers and lists as people type them, and English counts.
+TEST(CommandLine, OptionValuesAsPeopleTypeThemAndEnglishCounts) {
+  const QueryRun limited = runQueryWords({"recipes", "ロア", "--limit", "４０", "--json"});
+  EXPECT_EQ(limited.err, "");
+  EXPECT_EQ(limited.out, runQueryWords({"recipes", "ロア", "--limit", "40", "--json"}).out);
+  const QueryRun owned =
+      runQueryWords({"plan", "ロア", "--skill", "アギ", "--owned", "ジャックランタン, マダ，ピクシー", "--json"});
+  EXPECT_EQ(owned.status, 0) << owned.err;
+  const QueryRun one = runQueryWords({"plan", "ロア", "--skill", "アギ", "--count", "1", "--lang", "en"});
+  EXPECT_NE(one.out.find("plan 1: 1 fusion, highest"), std::string::npos) << one.out;
+  const QueryRun none = runQueryWords({"plan", "ロア", "--skill", "アギ", "--depth", "１", "--lang", "en",
+                                       "--owned", "ジャックランタン"});
+  EXPECT_NE(none.out.find("within 1 fusion\n"), std::string::npos) << none.out;
+  const QueryRun held = runQueryWords({"plan", "ジャックランタン", "--skill", "アギ", "--lang", "en"});
+  EXPECT_NE(held.out.find("0 fusions, highest level 19, 1 demon\n"), std::string::npos) << held.out;
 }
 
 // An answer that cannot be written is a failure, not a success.
