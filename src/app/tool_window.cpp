@@ -4,6 +4,7 @@
 #include <QAbstractItemView>
 #include <QAction>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QScreen>
 
@@ -32,9 +33,19 @@ ToolWindow::ToolWindow(const QString& settingsKey, QSize firstSize, DemonOpener 
   // The main window alone decides when the program ends.
   setAttribute(Qt::WA_QuitOnClose, false);
   auto* closing = new QAction(this);
-  closing->setShortcuts({QKeySequence(Qt::Key_Escape), QKeySequence(QKeySequence::Close)});
+  closing->setShortcuts(QKeySequence::keyBindings(QKeySequence::Close));
   addAction(closing);
   connect(closing, &QAction::triggered, this, &QWidget::close);
+}
+
+// Escape reaches the window only when nothing on top of it took the key: an
+// open drop-down list or completion list closes itself and stops there.
+void ToolWindow::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+    close();
+    return;
+  }
+  QWidget::keyPressEvent(event);
 }
 
 ToolWindow::~ToolWindow() {

@@ -33,7 +33,7 @@ class ToolWindow : public QWidget {
   ~ToolWindow() override;
   // Shows the window, the first time at its remembered size and place (else
   // at its first size within the screen), and brings it to the front.
-  // Escape or Ctrl+W closes it.
+  // Escape (when no list is open on top) or Ctrl+W closes it.
   void present();
 
  protected:
@@ -57,6 +57,7 @@ class ToolWindow : public QWidget {
 
   void changeEvent(QEvent* event) override;
   void hideEvent(QHideEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void retranslateOpenActions();

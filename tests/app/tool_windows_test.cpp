@@ -33,6 +33,7 @@
 #include "app/fusion_simulator_window.h"
 #include "app/main_frame.h"
 #include "app/qmoor_app.h"
+#include "app/tool_window.h"
 #include "data/compendium.h"
 #include "data/races.h"
 #include "data/skills.h"
@@ -125,6 +126,44 @@ TEST_F(ToolWindowsTest, TheMenuOpensOneWindowOfEachThatRemembersItsPlace) {
   ASSERT_TRUE(QTest::qWaitForWindowActive(again));
   QTest::keyClick(again, Qt::Key_Escape);
   EXPECT_FALSE(again->isVisible());
+}
+
+// Escape on an open drop-down or completion list closes the list alone; the
+// next Escape, from a table or a field, closes the window.
+TEST_F(ToolWindowsTest, EscapeClosesOnlyWhatIsOnTop) {
+  MenuHarness harness;
+  for (QAction* entry : harness.frame.toolsMenu()->actions()) {
+    entry->trigger();
+    auto* window = qobject_cast<ToolWindow*>(QApplication::activeWindow());
+    ASSERT_NE(window, nullptr) << entry->text().toStdString();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    const auto combos = window->findChildren<QComboBox*>();
+    ASSERT_FALSE(combos.isEmpty());
+    QComboBox* combo = combos.front();
+    combo->setFocus();
+    combo->showPopup();
+    ASSERT_TRUE(combo->view()->isVisible());
+    QTest::keyClick(combo->view(), Qt::Key_Escape);
+    EXPECT_FALSE(combo->view()->isVisible());
+    EXPECT_TRUE(window->isVisible()) << entry->text().toStdString() << ": Escape on the drop-down list";
+    for (QComboBox* searchable : combos) {
+      if (!searchable->isEditable() || !searchable->completer()) continue;
+      searchable->setFocus();
+      searchable->lineEdit()->setText(QString());
+      QTest::keyClicks(searchable->lineEdit(), QStringLiteral("a"));
+      QAbstractItemView* offered = searchable->completer()->popup();
+      if (!offered->isVisible()) continue;
+      QTest::keyClick(offered, Qt::Key_Escape);
+      EXPECT_FALSE(offered->isVisible());
+      EXPECT_TRUE(window->isVisible()) << entry->text().toStdString() << ": Escape on the completion list";
+      break;
+    }
+    if (auto* table = window->findChild<QAbstractItemView*>()) {
+      table->setFocus();
+      QTest::keyClick(table, Qt::Key_Escape);
+    }
+    EXPECT_FALSE(window->isVisible()) << entry->text().toStdString() << ": Escape from a list in the window";
+  }
 }
 
 TEST_F(ToolWindowsTest, TheSimulatorListsEveryPartnerAndShowsThePickedPairsResult) {
