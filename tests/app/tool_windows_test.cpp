@@ -158,9 +158,11 @@ TEST_F(ToolWindowsTest, EscapeClosesOnlyWhatIsOnTop) {
       EXPECT_TRUE(window->isVisible()) << entry->text().toStdString() << ": Escape on the completion list";
       break;
     }
-    if (auto* table = window->findChild<QAbstractItemView*>()) {
-      table->setFocus();
-      QTest::keyClick(table, Qt::Key_Escape);
+    for (QAbstractItemView* list : window->findChildren<QAbstractItemView*>()) {
+      if (!list->isVisible()) continue;
+      list->setFocus();
+      QTest::keyClick(list, Qt::Key_Escape);
+      break;
     }
     EXPECT_FALSE(window->isVisible()) << entry->text().toStdString() << ": Escape from a list in the window";
   }
