@@ -51,11 +51,21 @@ std::string joined(const std::vector<std::string>& names) {
   return text;
 }
 
+// What is being named, in both languages.
+struct Kind {
+  std::string_view japanese, english;
+};
+constexpr Kind DemonKind{"悪魔", "demon"};
+constexpr Kind SkillKind{"スキル", "skill"};
+constexpr Kind RaceKind{"種族", "race"};
+
 template <class Candidates>
-[[noreturn]] void unknown(std::string_view what, std::string_view text, const Candidates& candidates) {
+[[noreturn]] void unknown(Kind what, std::string_view text, const Candidates& candidates) {
   const std::vector<std::string> closest = closestNames(text, candidates);
-  throw UsageError("unknown " + std::string(what) + " " + quoted(text) +
-                   (closest.empty() ? "; no name is close" : "; closest: " + joined(closest)));
+  throw UsageError("不明な" + std::string(what.japanese) + " " + quoted(text) +
+                       (closest.empty() ? "。近い名前はありません" : "。近い名前: " + joined(closest)),
+                   "unknown " + std::string(what.english) + " " + quoted(text) +
+                       (closest.empty() ? "; no name is close" : "; closest: " + joined(closest)));
 }
 
 std::optional<DemonRef> byRaceAndSlot(std::string_view typed) {
@@ -66,7 +76,8 @@ std::optional<DemonRef> byRaceAndSlot(std::string_view typed) {
   const std::optional<int> slot = wholeNumber(text.substr(slash + 1));
   if (!race || !slot) return std::nullopt;
   if (!isOccupied({*race, *slot})) {
-    throw UsageError("no demon at " + text + "; races are 0 to 31 and slots count from 0 within a race");
+    throw UsageError(text + " に悪魔はいません。種族は 0～31、番号は種族ごとに 0 から数えます",
+                     "no demon at " + text + "; races are 0 to 31 and slots count from 0 within a race");
   }
   return DemonRef{*race, *slot};
 }
@@ -114,7 +125,8 @@ DemonRef resolveDemon(std::string_view text) {
       for (const Language language : Languages) choices.push_back(uniqueName(demon, language));
       choices.push_back(std::to_string(demon.race) + "/" + std::to_string(demon.slot));
     }
-    throw UsageError(quoted(text) + " names several demons; say which: " + joined(choices));
+    throw UsageError(quoted(text) + " に当たる悪魔が複数います。どれかを指定してください: " + joined(choices),
+                     quoted(text) + " names several demons; say which: " + joined(choices));
   }
   if (const auto demon = byNameAndLevel(text)) return *demon;
   std::vector<std::pair<std::string, DemonRef>> keyed;
@@ -126,13 +138,13 @@ DemonRef resolveDemon(std::string_view text) {
     }
   }
   if (const auto demon = byUniquePrefix(text, keyed)) return *demon;
-  unknown("demon", text, candidates);
+  unknown(DemonKind, text, candidates);
 }
 
 int resolveSkill(std::string_view text) {
   if (const std::optional<int> number = wholeNumber(text)) {
     if (isNamedSkill(*number)) return *number;
-    throw UsageError("no skill numbered " + plainTyping(text));
+    throw UsageError("番号 " + plainTyping(text) + " のスキルはありません", "no skill numbered " + plainTyping(text));
   }
   if (const std::optional<int> skill = skillNamed(text)) return *skill;
   std::vector<std::pair<std::string, int>> keyed;
@@ -145,13 +157,14 @@ int resolveSkill(std::string_view text) {
     }
   }
   if (const auto skill = byUniquePrefix(text, keyed)) return *skill;
-  unknown("skill", text, candidates);
+  unknown(SkillKind, text, candidates);
 }
 
 Race resolveRace(std::string_view text) {
   if (const std::optional<int> number = wholeNumber(text)) {
     if (*number >= 0 && *number < RaceTotal) return *number;
-    throw UsageError("no race numbered " + plainTyping(text) + "; races are 0 to 31");
+    throw UsageError("番号 " + plainTyping(text) + " の種族はありません。種族は 0～31 です",
+                     "no race numbered " + plainTyping(text) + "; races are 0 to 31");
   }
   if (const std::optional<Race> race = raceNamed(text)) return *race;
   std::vector<std::pair<std::string, Race>> keyed;
@@ -163,7 +176,7 @@ Race resolveRace(std::string_view text) {
     }
   }
   if (const auto race = byUniquePrefix(text, keyed)) return *race;
-  unknown("race", text, candidates);
+  unknown(RaceKind, text, candidates);
 }
 
 }  // namespace qmoor::query

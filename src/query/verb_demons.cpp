@@ -35,7 +35,7 @@ constexpr SortColumn SortColumns[] = {
 std::string sortKeyList() {
   std::string keys;
   for (const SortColumn& c : SortColumns) keys += std::string(keys.empty() ? "" : ", ") + std::string(c.key);
-  return keys + ", or a resistance (phys .. mind)";
+  return keys;
 }
 
 // COLUMN, or -COLUMN for descending order; a key, a Japanese heading or a
@@ -60,7 +60,8 @@ SortKey sortKeyFrom(std::string text) {
       return key;
     }
   }
-  throw UsageError("unknown sort column " + quoted(text) + "; columns: " + sortKeyList());
+  throw UsageError("不明な並べ替えの列 " + quoted(text) + "。列: " + sortKeyList() + "、または耐性（物理～精神）",
+                   "unknown sort column " + quoted(text) + "; columns: " + sortKeyList() + ", or a resistance (phys .. mind)");
 }
 
 CompendiumFilter filterFrom(const Arguments& arguments) {
@@ -68,9 +69,11 @@ CompendiumFilter filterFrom(const Arguments& arguments) {
   if (const auto race = arguments.value("race")) filter.race = resolveRace(*race);
   if (const auto most = arguments.number("max-level", 1, 99)) filter.maxLevel = *most;
   for (const std::string& skill : arguments.values("skill")) filter.skills.push_back(resolveSkill(skill));
-  if (filter.skills.size() > MostSkills) throw UsageError("demons takes at most four --skill conditions");
+  if (filter.skills.size() > MostSkills)
+    throw UsageError("demons の --skill は4個までです", "demons takes at most four --skill conditions");
   filter.innateOnly = arguments.has("innate");
-  if (filter.innateOnly && filter.skills.empty()) throw UsageError("--innate needs at least one --skill");
+  if (filter.innateOnly && filter.skills.empty())
+    throw UsageError("--innate には --skill が1個以上要ります", "--innate needs at least one --skill");
   return filter;
 }
 
@@ -173,6 +176,13 @@ extern const Verb DemonsVerb{
     0,
     0,
     runDemons,
+    "悪魔全書の行。スキルを指定すると、そのすべてを持つ悪魔",
+    "  --skill S       スキル S を持つ悪魔だけ（4個まで。すべてを持つもの）\n"
+    "  --innate        スキルを初期スキルだけで数える\n"
+    "  --race R        種族 R の悪魔だけ\n"
+    "  --sort COLUMN   race（既定）, level, name, hp, mp, st, ma, vi, ag, lu, inherit\n"
+    "                  または耐性（phys .. mind）。-COLUMN で降順\n"
+    "  --max-level N   レベル N 以下の悪魔だけ\n",
 };
 
 }  // namespace qmoor::query

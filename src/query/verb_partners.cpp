@@ -98,6 +98,8 @@ extern const Verb PartnersVerb{
     1,
     1,
     runPartners,
+    "A と合体して何かができる相手すべてと、それぞれの結果",
+    "  --curse         CURSE の合体表で合体する\n",
 };
 
 }  // namespace qmoor::query

@@ -4,6 +4,7 @@
 #include <sys/wait.h>
 
 #include <cstdlib>
+#include <optional>
 
 #include "query/verb.h"
 #include "query_runner.h"
@@ -114,6 +115,46 @@ TEST(CommandLine, OptionValuesAsPeopleTypeThemAndEnglishCounts) {
   EXPECT_NE(none.out.find("within 1 fusion\n"), std::string::npos) << none.out;
   const QueryRun held = runQueryWords({"plan", "ジャックランタン", "--skill", "アギ", "--lang", "en"});
   EXPECT_NE(held.out.find("0 fusions, highest level 19, 1 demon\n"), std::string::npos) << held.out;
+}
+
+// Help and messages in the language --lang names, else the locale's.
+TEST(CommandLine, HelpAndMessagesSpeakTheUsersLanguage) {
+  struct Saved {
+    const char* name;
+    std::optional<std::string> value;
+  };
+  std::vector<Saved> saved;
+  for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+    const char* value = std::getenv(name);
+    saved.push_back({name, value ? std::optional<std::string>(value) : std::nullopt});
+    unsetenv(name);
+  }
+  const struct {
+    const char* variable;  // set to the value below; nullptr: none set
+    const char* value;
+    std::vector<std::string> words;
+    const char* said;
+  } cases[] = {
+      {"LANG", "ja_JP.UTF-8", {"partners", "ピクシイ"}, "qmoor: 不明な悪魔 'ピクシイ'。近い名前: ピクシー"},
+      {"LC_MESSAGES", "ja_JP", {"recipes", "7/8", "--limit", "100"}, "0～99 の整数"},
+      {"LANG", "ja_JP.UTF-8", {"--help"}, "使い方: qmoor VERB"},
+      {"LANG", "ja_JP.UTF-8", {"plan", "--help"}, "対象に持たせるスキル"},
+      {"LANG", "ja_JP.UTF-8", {"partners", "ピクシイ", "--lang", "en"}, "unknown demon"},
+      {"LANG", "en_GB.UTF-8", {"--lang=ja", "fuze"}, "不明な動詞 'fuze'"},
+      {"LANG", "C.UTF-8", {"fuze"}, "unknown verb"},
+      {"LC_ALL", "C", {"fuze"}, "unknown verb"},
+      {nullptr, nullptr, {"fuse", "7/8"}, "usage: qmoor fuse"},
+  };
+  for (const auto& c : cases) {
+    if (c.variable) setenv(c.variable, c.value, 1);
+    if (std::string_view(c.variable ? c.variable : "") == "LC_ALL") setenv("LANG", "ja_JP.UTF-8", 1);
+    const QueryRun run = runQueryWords(c.words);
+    EXPECT_NE((run.out + run.err).find(c.said), std::string::npos) << (c.value ? c.value : "") << ": " << run.out << run.err;
+    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) unsetenv(name);
+  }
+  for (const Saved& s : saved) {
+    if (s.value) setenv(s.name, s.value->c_str(), 1);
+  }
 }
 
 // An answer that cannot be written is a failure, not a success.
