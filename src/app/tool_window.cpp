@@ -6,9 +6,9 @@
 #include <QEvent>
 #include <QKeyEvent>
 #include <QMessageBox>
-#include <QScreen>
 
 #include "app/program_settings.h"
+#include "app/screen_fit.h"
 #include "tabs/tab_state.h"
 
 namespace qmoor {
@@ -36,6 +36,7 @@ ToolWindow::ToolWindow(const QString& settingsKey, QSize firstSize, DemonOpener 
   closing->setShortcuts(QKeySequence::keyBindings(QKeySequence::Close));
   addAction(closing);
   connect(closing, &QAction::triggered, this, &QWidget::close);
+  keepWholeOnScreen(*this);
 }
 
 // Escape reaches the window only when nothing on top of it took the key: an
@@ -57,8 +58,8 @@ void ToolWindow::deleteChildWidgets() { qDeleteAll(findChildren<QWidget*>(Qt::Fi
 void ToolWindow::present() {
   if (!placed_) {
     placed_ = true;
-    if (!restoreGeometry(programSettings().value(geometryKey(settingsKey_)).toByteArray()))
-      resize(screen() ? firstSize_.boundedTo(screen()->availableGeometry().size()) : firstSize_);
+    if (!restoreGeometry(programSettings().value(geometryKey(settingsKey_)).toByteArray())) resize(firstSize_);
+    fitToScreen(*this);
   }
   show();
   raise();
