@@ -18,6 +18,7 @@
 #include "app/report_table.h"
 #include "app/row_table_model.h"
 #include "app/searchable_combo.h"
+#include "app/sideways_scroller.h"
 #include "data/races.h"
 #include "data/skills.h"
 
@@ -117,7 +118,7 @@ void CompendiumWindow::build() {
 
   count_ = new QLabel(this);
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(filterBar);
+  layout->addWidget(scrollingSideways(filterBar, this));
   layout->addWidget(count_);
   layout->addWidget(table_, 1);
   offerDemonsOf(table_);

@@ -128,6 +128,28 @@ TEST_F(ToolWindowsTest, TheMenuOpensOneWindowOfEachThatRemembersItsPlace) {
   EXPECT_FALSE(again->isVisible());
 }
 
+// Every tool window can be narrowed to half of a 1366-pixel screen (200 %),
+// its rows of filters scrolling sideways where they do not fit.
+TEST_F(ToolWindowsTest, EveryToolWindowFitsANarrowScreen) {
+  MenuHarness harness;
+  for (QAction* entry : harness.frame.toolsMenu()->actions()) {
+    entry->trigger();
+    auto* window = qobject_cast<ToolWindow*>(QApplication::activeWindow());
+    ASSERT_NE(window, nullptr) << entry->text().toStdString();
+    EXPECT_LE(window->minimumSizeHint().width(), 1366 / 2 - 10) << entry->text().toStdString();
+    window->resize(1366 / 2 - 10, window->height());
+    QApplication::processEvents();
+    for (QWidget* control : window->findChildren<QWidget*>()) {
+      if (!control->isVisible() || !(control->focusPolicy() & Qt::TabFocus)) continue;
+      control->setFocus(Qt::TabFocusReason);
+      QApplication::processEvents();
+      const QRect shown = QRect(control->mapTo(window, QPoint(0, 0)), control->size()).intersected(window->rect());
+      EXPECT_FALSE(shown.isEmpty()) << entry->text().toStdString() << ": " << control->accessibleName().toStdString();
+    }
+    window->close();
+  }
+}
+
 // Escape on an open drop-down or completion list closes the list alone; the
 // next Escape, from a table or a field, closes the window.
 TEST_F(ToolWindowsTest, EscapeClosesOnlyWhatIsOnTop) {
