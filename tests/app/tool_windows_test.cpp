@@ -190,6 +190,31 @@ TEST_F(ToolWindowsTest, EscapeClosesOnlyWhatIsOnTop) {
   }
 }
 
+// Return on a demon's whole name, typed as people type it, chooses that demon
+// and no other whose name contains it; the list open or not.
+TEST_F(ToolWindowsTest, ReturnOnAWholeNameChoosesThatDemon) {
+  MenuHarness harness;
+  FusionSimulatorWindow* window = harness.tools->showFusionSimulator();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+  auto* material = named<QComboBox>(window, "素材");
+  const DemonRef pixie{7, 8};
+  for (const QString& typed : {QStringLiteral("ピクシー"), QStringLiteral("ぴくしー"), QStringLiteral("　ピクシー ")}) {
+    for (const bool listOpen : {true, false}) {
+      material->setCurrentIndex(0);
+      material->setFocus();
+      material->lineEdit()->selectAll();
+      QInputMethodEvent typing;
+      typing.setCommitString(typed);
+      QApplication::sendEvent(material->lineEdit(), &typing);
+      QAbstractItemView* offered = material->completer()->popup();
+      if (!listOpen && offered->isVisible()) QTest::keyClick(offered, Qt::Key_Escape);
+      QTest::keyClick(offered->isVisible() ? static_cast<QWidget*>(offered) : material->lineEdit(), Qt::Key_Return);
+      EXPECT_EQ(material->currentIndex(), levelOrderIndexOf(pixie))
+          << typed.toStdString() << (listOpen ? " with the list open" : "");
+    }
+  }
+}
+
 TEST_F(ToolWindowsTest, TheSimulatorListsEveryPartnerAndShowsThePickedPairsResult) {
   MenuHarness harness;
   FusionSimulatorWindow* window = harness.tools->showFusionSimulator();
@@ -271,9 +296,9 @@ TEST_F(ToolWindowsTest, OnTheKeyboardTheSimulatorsTableTakesAPartnerOnlyWhenARow
   EXPECT_EQ(partner->currentIndex(), -1) << "focus alone picks no partner";
   QTest::keyClick(table, Qt::Key_Down);
   QTest::keyClick(table, Qt::Key_Return);
-  const DemonRef second = partners(material, false).at(1).partner;
-  EXPECT_EQ(partner->currentIndex(), levelOrderIndexOf(second));
-  EXPECT_EQ(harness.opened, std::vector<DemonRef>{second});
+  const DemonRef first = partners(material, false).at(0).partner;  // the first ↓ takes row 0, not row 1
+  EXPECT_EQ(partner->currentIndex(), levelOrderIndexOf(first));
+  EXPECT_EQ(harness.opened, std::vector<DemonRef>{first});
 }
 
 TEST_F(ToolWindowsTest, TheCompendiumShowsAndCountsTheDemonsEachFilterLets) {
