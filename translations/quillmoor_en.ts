@@ -768,6 +768,10 @@
         <source>新しいタブで開く</source>
         <translation>Open in new tab</translation>
     </message>
+    <message>
+        <source>%1 をメインウィンドウの新しいタブで開きました。</source>
+        <translation>Opened %1 in a new tab of the main window.</translation>
+    </message>
 </context>
 <context>
     <name>qmoor::ToolWindows</name>

@@ -121,6 +121,7 @@ void CompendiumWindow::build() {
   layout->addWidget(scrollingSideways(filterBar, this));
   layout->addWidget(count_);
   layout->addWidget(table_, 1);
+  layout->addWidget(statusLine());
   offerDemonsOf(table_);
 }
 

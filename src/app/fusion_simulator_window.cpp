@@ -184,6 +184,7 @@ void FusionSimulatorWindow::build() {
   layout->addWidget(resultBox_);
   layout->addWidget(specialsLabel_);
   layout->addWidget(specialTable_, 1);
+  layout->addWidget(statusLine());
 
   offerDemonsOf(partnerTable_);
   offerDemonsOf(specialTable_);

@@ -128,6 +128,7 @@ void PlannerWindow::build() {
   layout->addLayout(resultRow);
   layout->addWidget(plans_, 1);
   layout->addWidget(note_);
+  layout->addWidget(statusLine());
   offerDemonsOf(plans_);
   fillSkillCombos();
   setSearching(false);

@@ -2,11 +2,14 @@
 #include "app/tool_window.h"
 
 #include <QAbstractItemView>
+#include <QAccessibleWidget>
 #include <QAction>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QMessageBox>
+#include <QStatusBar>
 
+#include "app/demon_texts.h"
 #include "app/program_settings.h"
 #include "app/screen_fit.h"
 #include "tabs/tab_state.h"
@@ -24,12 +27,33 @@ std::optional<DemonRef> demonAt(const QModelIndex& index) {
 
 namespace {
 
+// A tool window reads as the window it is, not as a bare container.
+QAccessibleInterface* toolWindowAsWindow(const QString& className, QObject* object) {
+  (void)className;
+  auto* window = qobject_cast<ToolWindow*>(object);
+  return window ? new QAccessibleWidget(window, QAccessible::Window) : nullptr;
+}
+
+void presentToolWindowsToScreenReaders() {
+  static const bool installed = [] {
+    QAccessible::installFactory(toolWindowAsWindow);
+    return true;
+  }();
+  (void)installed;
+}
+
 QString geometryKey(const QString& settingsKey) { return settingsKey + QStringLiteral("/geometry"); }
 
 }  // namespace
 
 ToolWindow::ToolWindow(const QString& settingsKey, QSize firstSize, DemonOpener opener, QWidget* owner)
-    : QWidget(owner, Qt::Window), settingsKey_(settingsKey), firstSize_(firstSize), opener_(std::move(opener)) {
+    : QWidget(owner, Qt::Window),
+      settingsKey_(settingsKey),
+      firstSize_(firstSize),
+      opener_(std::move(opener)),
+      statusLine_(new QStatusBar(this)) {
+  presentToolWindowsToScreenReaders();
+  statusLine_->setSizeGripEnabled(false);
   // The main window alone decides when the program ends.
   setAttribute(Qt::WA_QuitOnClose, false);
   auto* closing = new QAction(this);
@@ -97,7 +121,10 @@ void ToolWindow::offerDemonsOf(QAbstractItemView* view) {
 }
 
 void ToolWindow::openDemon(DemonRef demon) {
-  if (opener_(demon)) return;
+  if (opener_(demon)) {
+    statusLine_->showMessage(tr("%1 をメインウィンドウの新しいタブで開きました。").arg(demonEntryText(demon)));
+    return;
+  }
   auto* box = new QMessageBox(QMessageBox::Information, windowTitle(),
                               tr("タブは%1個までです。タブを閉じてから、もう一度開いてください。").arg(MaxTabs),
                               QMessageBox::Ok, this);

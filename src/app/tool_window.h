@@ -13,6 +13,7 @@
 
 class QAbstractItemView;
 class QAction;
+class QStatusBar;
 
 namespace qmoor {
 
@@ -52,8 +53,11 @@ class ToolWindow : public QWidget {
   // A double click, Return or the context-menu item 新しいタブで開く on a
   // cell of view opens the demon of that cell (DemonRole) in a new tab.
   void offerDemonsOf(QAbstractItemView* view);
-  // Opens demon in a new tab; when the tabs are full a message says so.
+  // Opens demon in a new tab and says so on the status line, which a screen
+  // reader announces; when the tabs are full a message box says so instead.
   void openDemon(DemonRef demon);
+  // The window's status line, for the window to place at its foot.
+  QStatusBar* statusLine() const { return statusLine_; }
 
   void changeEvent(QEvent* event) override;
   void hideEvent(QHideEvent* event) override;
@@ -68,6 +72,7 @@ class ToolWindow : public QWidget {
   DemonOpener opener_;
   bool placed_ = false;
   std::vector<QAction*> openActions_;
+  QStatusBar* statusLine_;
 };
 
 }  // namespace qmoor

@@ -22,6 +22,7 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QSpinBox>
+#include <QStatusBar>
 #include <QTabBar>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -412,6 +413,12 @@ TEST_F(ToolWindowsTest, ADemonOpensInANewTabOfTheMainWindowUntilTheTabsAreFull) 
   QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, cellCentre(3));
   ASSERT_EQ(tabs.count(), 2);
   EXPECT_EQ(tabs.label(1), cell(Column::Name, raceOrderAt(3)));
+  const QStatusBar* status = window->findChild<QStatusBar*>();
+  ASSERT_NE(status, nullptr);
+  EXPECT_TRUE(status->isVisible());
+  EXPECT_TRUE(status->currentMessage().contains(demonNameText(raceOrderAt(3)))) << status->currentMessage().toStdString();
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(status)->role(), QAccessible::StatusBar);
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(window)->role(), QAccessible::Window);
   table->setCurrentIndex(table->model()->index(5, 0));
   table->actions().at(0)->trigger();  // 新しいタブで開く
   ASSERT_EQ(tabs.count(), 3);
