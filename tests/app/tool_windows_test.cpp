@@ -418,6 +418,7 @@ TEST_F(ToolWindowsTest, ADemonOpensInANewTabOfTheMainWindowUntilTheTabsAreFull) 
   EXPECT_TRUE(status->isVisible());
   EXPECT_TRUE(status->currentMessage().contains(demonNameText(raceOrderAt(3)))) << status->currentMessage().toStdString();
   EXPECT_EQ(QAccessible::queryAccessibleInterface(status)->role(), QAccessible::StatusBar);
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(status)->text(QAccessible::Name), status->currentMessage());
   EXPECT_EQ(QAccessible::queryAccessibleInterface(window)->role(), QAccessible::Window);
   table->setCurrentIndex(table->model()->index(5, 0));
   table->actions().at(0)->trigger();  // 新しいタブで開く
