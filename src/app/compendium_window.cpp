@@ -163,8 +163,15 @@ QWidget* CompendiumWindow::buildFilterBar() {
   marksLabel_ = new QLabel(bar);
   auto* marksRow = new QHBoxLayout;
   marksRow->addWidget(marksLabel_);
-  for (QCheckBox*& mark : marks_) marksRow->addWidget(mark = new QCheckBox(bar));
-  marksLabel_->setBuddy(marks_[0]);
+  // The label's key leads to the marks without ticking one: its buddy is the
+  // row of marks, which passes the focus on to the first.
+  auto* marks = new QWidget(bar);
+  auto* marksBoxes = new QHBoxLayout(marks);
+  marksBoxes->setContentsMargins(0, 0, 0, 0);
+  for (QCheckBox*& mark : marks_) marksBoxes->addWidget(mark = new QCheckBox(marks));
+  marks->setFocusProxy(marks_[0]);
+  marksLabel_->setBuddy(marks);
+  marksRow->addWidget(marks);
   marksRow->addStretch(1);
 
   skillsLabel_ = new QLabel(bar);

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QAbstractItemModelTester>
 #include <QAccessible>
 #include <QApplication>
@@ -27,9 +28,11 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <map>
 
 #include "app/compendium_window.h"
 #include "app/demon_texts.h"
+#include "app/display_language.h"
 #include "app/form_widget.h"
 #include "app/fusion_simulator_window.h"
 #include "app/main_frame.h"
@@ -149,6 +152,46 @@ TEST_F(ToolWindowsTest, EveryToolWindowFitsANarrowScreen) {
     }
     window->close();
   }
+}
+
+// In both languages every access key of a window is its own, and a label's
+// key takes the focus to its control without acting on it.
+TEST_F(ToolWindowsTest, EveryAccessKeyIsUniqueAndOnlyMovesTheFocus) {
+  for (const Language language : {Language::Japanese, Language::English}) {
+    applyDisplayLanguage(language);
+    MenuHarness harness;
+    for (QAction* entry : harness.frame.toolsMenu()->actions()) {
+      entry->trigger();
+      auto* window = qobject_cast<ToolWindow*>(QApplication::activeWindow());
+      ASSERT_NE(window, nullptr) << entry->text().toStdString();
+      ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+      std::map<int, QString> keys;
+      const auto take = [&](const QString& text) {
+        const QKeySequence key = QKeySequence::mnemonic(text);
+        if (key.isEmpty()) return;
+        const auto [found, added] = keys.emplace(key[0].toCombined(), text);
+        EXPECT_TRUE(added) << window->windowTitle().toStdString() << ": " << text.toStdString() << " and "
+                           << found->second.toStdString();
+      };
+      for (const QLabel* label : window->findChildren<QLabel*>())
+        if (label->buddy()) take(label->text());
+      for (const QAbstractButton* button : window->findChildren<QAbstractButton*>()) take(button->text());
+      for (const auto& [key, text] : keys) {
+        std::vector<bool> ticks;
+        for (const QCheckBox* box : window->findChildren<QCheckBox*>()) ticks.push_back(box->isChecked());
+        QTest::keyClick(window, static_cast<Qt::Key>(key & ~Qt::KeyboardModifierMask), Qt::AltModifier);
+        std::vector<bool> after;
+        for (const QCheckBox* box : window->findChildren<QCheckBox*>()) after.push_back(box->isChecked());
+        const QList<QLabel*> labels = window->findChildren<QLabel*>();
+        const bool labelKey =
+            std::any_of(labels.begin(), labels.end(), [&](const QLabel* l) { return l->buddy() && l->text() == text; });
+        if (labelKey) EXPECT_EQ(after, ticks) << text.toStdString() << " ticked a box";
+        for (QCheckBox* box : window->findChildren<QCheckBox*>()) box->setChecked(false);
+      }
+      window->close();
+    }
+  }
+  applyDisplayLanguage(Language::Japanese);
 }
 
 // Escape on an open drop-down or completion list closes the list alone; the
