@@ -239,7 +239,7 @@ void CompendiumWindow::retranslate() {
   clear_->setText(tr("条件をクリア(&X)"));
   clear_->setAccessibleName(tr("条件をクリア"));
   table_->setAccessibleName(tr("悪魔の一覧"));
-  count_->setAccessibleName(tr("表示している悪魔の数"));
+  count_->setAccessibleDescription(tr("表示している悪魔の数"));  // read as its text, which changes
   for (RowTableModel* model : {tableModel_, skillEntries_}) model->retranslate();
   fitColumnsToEveryDemon();
 }

@@ -214,7 +214,7 @@ void FusionSimulatorWindow::retranslate() {
   partner_->setAccessibleName(tr("相手"));
   partner_->lineEdit()->setPlaceholderText(tr("名前を入力して絞り込み"));
   resultBox_->setTitle(tr("合体結果"));
-  resultName_->setAccessibleName(tr("合体結果"));
+  resultName_->setAccessibleDescription(tr("合体結果"));  // read as its text, which changes
   openResult_->setText(tr("新しいタブで開く(&O)"));
   openResult_->setAccessibleName(tr("合体結果を新しいタブで開く"));
   specialsLabel_->setText(tr("この悪魔を素材にする特殊合体(&S):"));

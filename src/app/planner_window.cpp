@@ -327,12 +327,12 @@ void PlannerWindow::retranslate() {
   plans_->setAccessibleName(tr("合体プラン"));
   copy_->setText(tr("テキストでコピー(&Y)"));
   copy_->setAccessibleName(tr("プランをテキストでコピー"));
-  status_->setAccessibleName(tr("検索結果"));
+  status_->setAccessibleDescription(tr("検索結果"));  // read as its text, which changes
   note_->setText(tr("前提: 合体で生まれる悪魔は初期スキルに加え、素材2体のスキルのうち自分の継承印で受け継げるもの"
                     "（自分の初期スキルを除く）から ⌊(素材のスキル数の合計＋2.7)÷3.7⌋ 個（空き枠と候補の数まで）を"
                     "受け継ぎ、どれを受け継ぐかは合体し直して選べるものとします。この個数の式は公開資料1件による"
                     "もので確度は中程度、ほかの規則は確度が高いものです。"));
-  note_->setAccessibleName(tr("前提とする規則"));
+  note_->setAccessibleDescription(tr("前提とする規則"));
   if (!worker_) showPlans();
 }
 

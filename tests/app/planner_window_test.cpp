@@ -43,7 +43,7 @@ class PlannerWindowTest : public ::testing::Test {
   template <typename W>
   W* named(const QString& accessibleName) {
     for (W* widget : window->findChildren<W*>())
-      if (widget->accessibleName() == accessibleName) return widget;
+      if (widget->accessibleName() == accessibleName || widget->accessibleDescription() == accessibleName) return widget;
     ADD_FAILURE() << "no widget named " << accessibleName.toStdString();
     return nullptr;
   }
@@ -92,7 +92,9 @@ TEST_F(PlannerWindowTest, OwnedDemonsAreKeptAndAloneMayStartPlans) {
   EXPECT_TRUE(programSettings().value(QStringLiteral("planner/ownedOnly")).toBool());
   askForFogBreathOnOdin();
   EXPECT_EQ(named<QTreeWidget>(QStringLiteral("合体プラン"))->topLevelItemCount(), 0);
-  EXPECT_FALSE(named<QLabel>(QStringLiteral("検索結果"))->text().isEmpty());
+  auto* status = named<QLabel>(QStringLiteral("検索結果"));
+  EXPECT_FALSE(status->text().isEmpty());
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(status)->text(QAccessible::Name), status->text());
 }
 
 }  // namespace

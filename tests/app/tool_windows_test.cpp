@@ -56,7 +56,7 @@ class ToolWindowsTest : public ::testing::Test {
   template <typename W>
   static W* named(QWidget* window, const QString& accessibleName) {
     for (W* widget : window->findChildren<W*>())
-      if (widget->accessibleName() == accessibleName) return widget;
+      if (widget->accessibleName() == accessibleName || widget->accessibleDescription() == accessibleName) return widget;
     ADD_FAILURE() << "no widget named " << accessibleName.toStdString();
     return nullptr;
   }
@@ -192,6 +192,29 @@ TEST_F(ToolWindowsTest, EveryAccessKeyIsUniqueAndOnlyMovesTheFocus) {
     }
   }
   applyDisplayLanguage(Language::Japanese);
+}
+
+// Every text a tool window shows reads as itself to a screen reader: an
+// answer (a result, a count, a status) is not hidden behind a fixed name.
+TEST_F(ToolWindowsTest, EveryTextReadsAsItself) {
+  MenuHarness harness;
+  for (QAction* entry : harness.frame.toolsMenu()->actions()) {
+    entry->trigger();
+    auto* window = qobject_cast<ToolWindow*>(QApplication::activeWindow());
+    ASSERT_NE(window, nullptr) << entry->text().toStdString();
+    if (auto* simulator = qobject_cast<FusionSimulatorWindow*>(window)) {
+      pickLevelOrder(named<QComboBox>(simulator, "素材"), {7, 8});
+      pickLevelOrder(named<QComboBox>(simulator, "相手"), {0, 0});
+    }
+    for (const QLabel* label : window->findChildren<QLabel*>()) {
+      const QString text = QString(label->text()).remove(QLatin1Char('&'));
+      if (!label->isVisible() || text.isEmpty()) continue;
+      EXPECT_TRUE(QAccessible::queryAccessibleInterface(const_cast<QLabel*>(label))->text(QAccessible::Name).contains(text))
+          << window->windowTitle().toStdString() << ": " << text.toStdString() << " reads as "
+          << QAccessible::queryAccessibleInterface(const_cast<QLabel*>(label))->text(QAccessible::Name).toStdString();
+    }
+    window->close();
+  }
 }
 
 // Escape on an open drop-down or completion list closes the list alone; the
