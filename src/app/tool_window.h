@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QModelIndex>
+#include <QStatusBar>
 #include <QWidget>
 #include <functional>
 #include <optional>
@@ -13,7 +14,6 @@
 
 class QAbstractItemView;
 class QAction;
-class QStatusBar;
 
 namespace qmoor {
 
