@@ -106,6 +106,7 @@ void PlannerWindow::build() {
 
   plans_ = new QTreeWidget(this);
   plans_->setHeaderHidden(true);
+  plans_->setExpandsOnDoubleClick(false);  // a double click opens the step's demon and leaves the tree as it is
   plans_->header()->setStretchLastSection(true);
   copy_ = new QPushButton(this);
   status_ = new QLabel(this);

@@ -7,6 +7,7 @@
 #include <QEvent>
 #include <QKeyEvent>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QStatusBar>
 
 #include "app/demon_texts.h"
@@ -65,10 +66,21 @@ ToolWindow::ToolWindow(const QString& settingsKey, QSize firstSize, DemonOpener 
 
 // Escape reaches the window only when nothing on top of it took the key: an
 // open drop-down list or completion list closes itself and stops there.
+// Return that no control took presses the window's default button, as in a
+// dialog.
 void ToolWindow::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+  const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+  if (event->key() == Qt::Key_Escape && modifiers == Qt::NoModifier) {
     close();
     return;
+  }
+  if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && modifiers == Qt::NoModifier) {
+    for (QPushButton* button : findChildren<QPushButton*>()) {
+      if (button->isDefault() && button->isEnabled() && button->isVisible()) {
+        button->click();
+        return;
+      }
+    }
   }
   QWidget::keyPressEvent(event);
 }

@@ -34,7 +34,8 @@ class ToolWindow : public QWidget {
   ~ToolWindow() override;
   // Shows the window, the first time at its remembered size and place (else
   // at its first size within the screen), and brings it to the front.
-  // Escape (when no list is open on top) or Ctrl+W closes it.
+  // Escape (when no list is open on top) or Ctrl+W closes it; Return that no
+  // control takes presses its default button.
   void present();
 
  protected:

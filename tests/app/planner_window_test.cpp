@@ -84,6 +84,29 @@ TEST_F(PlannerWindowTest, SearchFillsTheTreeWhoseDemonsOpenInNewTabs) {
     }
 }
 
+// Return searches, as the default button 検索 says; a double click on a step
+// opens its demon and leaves the step unfolded.
+TEST_F(PlannerWindowTest, ReturnSearchesAndADoubleClickOpensAStepWithoutFoldingIt) {
+  auto* target = named<QComboBox>(QStringLiteral("合体先の悪魔"));
+  target->setCurrentIndex(target->findText(demonEntryText({0, 2})));
+  auto* skill = named<QComboBox>(QStringLiteral("スキル1"));
+  skill->setCurrentIndex(skill->findText(skillText(116)));
+  auto* depth = named<QSpinBox>(QStringLiteral("最大合体回数"));
+  depth->setFocus();
+  QTest::keyClick(depth, Qt::Key_Return);
+  EXPECT_TRUE(QTest::qWaitFor([this] { return !window->searching(); }, 20000));
+  auto* plans = named<QTreeWidget>(QStringLiteral("合体プラン"));
+  ASSERT_GT(plans->topLevelItemCount(), 0) << "Return did not search";
+  QTreeWidgetItem* step = plans->topLevelItem(0)->child(0);
+  ASSERT_NE(step, nullptr);
+  ASSERT_GT(step->childCount(), 0);
+  const bool expanded = step->isExpanded();
+  plans->scrollToItem(step);
+  QTest::mouseDClick(plans->viewport(), Qt::LeftButton, {}, plans->visualItemRect(step).center());
+  EXPECT_EQ(step->isExpanded(), expanded);
+  EXPECT_EQ(opened, std::vector<DemonRef>{DemonRef{0, 2}});
+}
+
 TEST_F(PlannerWindowTest, OwnedDemonsAreKeptAndAloneMayStartPlans) {
   const std::vector<DemonRef> owned{{7, 8}, {12, 0}};  // ピクシー and ケルベロス, who has フォッグブレス
   OwnedDemonsDialog::save(owned);
