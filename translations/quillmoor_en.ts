@@ -757,6 +757,10 @@
         <source>前提とする規則</source>
         <translation>Assumed rules</translation>
     </message>
+    <message>
+        <source>指定なし</source>
+        <translation>None</translation>
+    </message>
 </context>
 <context>
     <name>qmoor::ToolWindow</name>

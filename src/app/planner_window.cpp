@@ -146,7 +146,8 @@ void PlannerWindow::connectActions() {
   connect(copy_, &QPushButton::clicked, this, [this] { QApplication::clipboard()->setText(plansText()); });
 }
 
-// Each skill combo offers an empty first entry, then the skills the target can get.
+// Each skill combo offers an empty first entry, read as 指定なし, then the
+// skills the target can get.
 void PlannerWindow::fillSkillCombos() {
   const int index = target_->currentIndex();
   skillChoices_ = index < 0 ? std::vector<int>{} : obtainableSkills(targets_[static_cast<std::size_t>(index)]);
@@ -154,6 +155,7 @@ void PlannerWindow::fillSkillCombos() {
     const QString keptText = combo->currentIndex() > 0 ? combo->currentText() : QString();
     SignalBlocking(combo)->clear();
     combo->addItem(QString());
+    combo->setItemData(0, tr("指定なし"), Qt::AccessibleTextRole);
     for (int skill : skillChoices_) combo->addItem(skillText(skill));
     SignalBlocking(combo)->setCurrentIndex(std::max(0, combo->findText(keptText)));
   }

@@ -76,6 +76,10 @@ TEST_F(PlannerWindowTest, SearchFillsTheTreeWhoseDemonsOpenInNewTabs) {
   ASSERT_EQ(opened.size(), 1u);
   EXPECT_EQ(opened[0], (DemonRef{0, 2}));
 
+  for (const QComboBox* combo : window->findChildren<QComboBox*>())  // an empty entry reads as something
+    for (int i = 0; i < combo->count(); ++i)
+      EXPECT_FALSE(combo->itemText(i).isEmpty() && combo->itemData(i, Qt::AccessibleTextRole).toString().isEmpty())
+          << combo->accessibleName().toStdString() << " entry " << i;
   for (QWidget* control : window->findChildren<QWidget*>())
     if (control->isVisible() && control->focusPolicy() & Qt::TabFocus &&
         !qobject_cast<QComboBox*>(control->parentWidget()) && !qobject_cast<QSpinBox*>(control->parentWidget())) {
