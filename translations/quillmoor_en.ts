@@ -625,13 +625,19 @@
         <source>%1 はレベル上限を超えています。</source>
         <translation>%1 is above the level limit.</translation>
     </message>
-    <message>
-        <source>合体%1回以内のプランはありません。</source>
-        <translation>No plan within %1 fusions.</translation>
+    <message numerus="yes">
+        <source>合体%n回以内のプランはありません。</source>
+        <translation>
+            <numerusform>No plan within %n fusion.</numerusform>
+            <numerusform>No plan within %n fusions.</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>プラン %1 件</source>
-        <translation>%1 plans</translation>
+    <message numerus="yes">
+        <source>プラン %n 件</source>
+        <translation>
+            <numerusform>%n plan</numerusform>
+            <numerusform>%n plans</numerusform>
+        </translation>
     </message>
     <message>
         <source>プラン%1: 合体%2回, 最高Lv%3, 悪魔%4体</source>

@@ -232,8 +232,8 @@ void PlannerWindow::showPlans() {
       break;
     case PlanProblem::TargetAboveLimit: status_->setText(tr("%1 はレベル上限を超えています。").arg(target)); break;
     default:
-      status_->setText(answer.plans.empty() ? tr("合体%1回以内のプランはありません。").arg(asked_.maxFusions)
-                                            : tr("プラン %1 件").arg(answer.plans.size()));
+      status_->setText(answer.plans.empty() ? tr("合体%n回以内のプランはありません。", nullptr, asked_.maxFusions)
+                                            : tr("プラン %n 件", nullptr, static_cast<int>(answer.plans.size())));
   }
 }
 
