@@ -16,6 +16,7 @@
 #include <QTreeWidget>
 
 #include "app/demon_texts.h"
+#include "app/display_language.h"
 #include "app/owned_demons_dialog.h"
 #include "app/program_settings.h"
 
@@ -109,6 +110,15 @@ TEST_F(PlannerWindowTest, ReturnSearchesAndADoubleClickOpensAStepWithoutFoldingI
   QTest::mouseDClick(plans->viewport(), Qt::LeftButton, {}, plans->visualItemRect(step).center());
   EXPECT_EQ(step->isExpanded(), expanded);
   EXPECT_EQ(opened, std::vector<DemonRef>{DemonRef{0, 2}});
+}
+
+// English counts take their plural forms.
+TEST_F(PlannerWindowTest, TheStatusCountsInEnglishPlurals) {
+  applyDisplayLanguage(Language::English);
+  named<QSpinBox>(QStringLiteral("最大合体回数"))->setValue(1);
+  askForFogBreathOnOdin();
+  EXPECT_EQ(named<QLabel>(QStringLiteral("検索結果"))->text(), QStringLiteral("No plan within 1 fusion."));
+  applyDisplayLanguage(Language::Japanese);
 }
 
 TEST_F(PlannerWindowTest, OwnedDemonsAreKeptAndAloneMayStartPlans) {
