@@ -114,10 +114,16 @@ TEST_F(PlannerWindowTest, ReturnSearchesAndADoubleClickOpensAStepWithoutFoldingI
 
 // English counts take their plural forms.
 TEST_F(PlannerWindowTest, TheStatusCountsInEnglishPlurals) {
-  applyDisplayLanguage(Language::English);
+  auto* target = named<QComboBox>(QStringLiteral("合体先の悪魔"));
+  auto* skill = named<QComboBox>(QStringLiteral("スキル1"));
+  auto* status = named<QLabel>(QStringLiteral("検索結果"));
   named<QSpinBox>(QStringLiteral("最大合体回数"))->setValue(1);
-  askForFogBreathOnOdin();
-  EXPECT_EQ(named<QLabel>(QStringLiteral("検索結果"))->text(), QStringLiteral("No plan within 1 fusion."));
+  applyDisplayLanguage(Language::English);
+  target->setCurrentIndex(target->findText(demonEntryText({0, 2})));
+  skill->setCurrentIndex(skill->findText(skillText(116)));
+  window->search();
+  EXPECT_TRUE(QTest::qWaitFor([this] { return !window->searching(); }, 20000));
+  EXPECT_EQ(status->text(), QStringLiteral("No plan within 1 fusion."));
   applyDisplayLanguage(Language::Japanese);
 }
 
