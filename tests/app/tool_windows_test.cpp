@@ -42,6 +42,7 @@
 #include "data/races.h"
 #include "data/skills.h"
 #include "forward/forward_fusion.h"
+#include "names/reading_order.h"
 #include "tabs/tab_state.h"
 
 namespace qmoor {
@@ -463,6 +464,19 @@ TEST_F(ToolWindowsTest, TheCompendiumShowsAndCountsTheDemonsEachFilterLets) {
           << "column " << sorted.column << " row " << r;
     }
   }
+
+  // Names sort in reading order (50音順), in either language.
+  named<QComboBox>(window, "種族")->setCurrentIndex(0);
+  for (const Language language : {Language::Japanese, Language::English}) {
+    applyDisplayLanguage(language);
+    table->horizontalHeader()->setSortIndicator(1, Qt::AscendingOrder);
+    const QStringList names = column(table->model(), 1);
+    ASSERT_EQ(names.size(), DemonTotal);
+    for (int r = 1; r < names.size(); ++r)
+      ASSERT_LE(readingKey(names[r - 1].toStdString()), readingKey(names[r].toStdString()))
+          << names[r - 1].toStdString() << " before " << names[r].toStdString();
+  }
+  applyDisplayLanguage(Language::Japanese);
 }
 
 TEST_F(ToolWindowsTest, ADemonOpensInANewTabOfTheMainWindowUntilTheTabsAreFull) {
