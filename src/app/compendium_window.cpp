@@ -284,15 +284,11 @@ void CompendiumWindow::sortShown(int column, Qt::SortOrder order) {
   shown_ = filterRows(filter());
   if (column < 0) return;
   const bool descending = order == Qt::DescendingOrder;
-  if (column == 1 && displayLanguage() == Language::English) {
-    // English names sort as shown; stable, so the two Beelzebub keep race/slot order.
-    auto nameOf = [](int index) { return demonNameText(rowAt(index).demon); };
-    std::stable_sort(shown_.begin(), shown_.end(),
-                     [&](int a, int b) { return descending ? nameOf(b) < nameOf(a) : nameOf(a) < nameOf(b); });
-    return;
-  }
   if (column < FirstSkillsColumn) {
-    shown_ = sortRows(std::move(shown_), SortKey{compendiumColumn(column), descending});
+    // Names sort as shown, in the display language.
+    const Language language = displayLanguage();
+    shown_ = sortRows(std::move(shown_), SortKey{compendiumColumn(column), descending},
+                      [language](DemonRef demon) { return demonName(demon, language); });
     return;
   }
   // The skill lists sort by their text; stable, so equal rows keep race/slot order.
