@@ -109,7 +109,7 @@ TEST_F(PlannerWindowTest, ReturnSearchesAndADoubleClickOpensAStepWithoutFoldingI
   plans->scrollToItem(step);
   QTest::mouseDClick(plans->viewport(), Qt::LeftButton, {}, plans->visualItemRect(step).center());
   EXPECT_EQ(step->isExpanded(), expanded);
-  EXPECT_EQ(opened, std::vector<DemonRef>{DemonRef{0, 2}});
+  EXPECT_EQ(opened, (std::vector<DemonRef>{DemonRef{0, 2}}));
 }
 
 // English counts take their plural forms.
