@@ -186,7 +186,9 @@ TEST_F(ToolWindowsTest, EveryAccessKeyIsUniqueAndOnlyMovesTheFocus) {
         const QList<QLabel*> labels = window->findChildren<QLabel*>();
         const bool labelKey =
             std::any_of(labels.begin(), labels.end(), [&](const QLabel* l) { return l->buddy() && l->text() == text; });
-        if (labelKey) EXPECT_EQ(after, ticks) << text.toStdString() << " ticked a box";
+        if (labelKey) {
+          EXPECT_EQ(after, ticks) << text.toStdString() << " ticked a box";
+        }
         for (QCheckBox* box : window->findChildren<QCheckBox*>()) box->setChecked(false);
       }
       window->close();
@@ -493,7 +495,7 @@ TEST_F(ToolWindowsTest, ADemonOpensInANewTabOfTheMainWindowUntilTheTabsAreFull) 
   QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, cellCentre(3));
   ASSERT_EQ(tabs.count(), 2);
   EXPECT_EQ(tabs.label(1), cell(Column::Name, raceOrderAt(3)));
-  const QStatusBar* status = window->findChild<QStatusBar*>();
+  QStatusBar* status = window->findChild<QStatusBar*>();
   ASSERT_NE(status, nullptr);
   EXPECT_TRUE(status->isVisible());
   EXPECT_TRUE(status->currentMessage().contains(demonNameText(raceOrderAt(3)))) << status->currentMessage().toStdString();
