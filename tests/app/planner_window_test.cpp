@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QAccessible>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -107,7 +108,9 @@ TEST_F(PlannerWindowTest, ReturnSearchesAndADoubleClickOpensAStepWithoutFoldingI
   ASSERT_GT(step->childCount(), 0);
   const bool expanded = step->isExpanded();
   plans->scrollToItem(step);
-  QTest::mouseDClick(plans->viewport(), Qt::LeftButton, {}, plans->visualItemRect(step).center());
+  const QPoint centre = plans->visualItemRect(step).center();
+  QTest::mouseClick(plans->viewport(), Qt::LeftButton, {}, centre);
+  QTest::mouseDClick(plans->viewport(), Qt::LeftButton, {}, centre);
   EXPECT_EQ(step->isExpanded(), expanded);
   EXPECT_EQ(opened, (std::vector<DemonRef>{DemonRef{0, 2}}));
 }
@@ -118,9 +121,10 @@ TEST_F(PlannerWindowTest, TheStatusCountsInEnglishPlurals) {
   auto* skill = named<QComboBox>(QStringLiteral("スキル1"));
   auto* status = named<QLabel>(QStringLiteral("検索結果"));
   named<QSpinBox>(QStringLiteral("最大合体回数"))->setValue(1);
-  applyDisplayLanguage(Language::English);
   target->setCurrentIndex(target->findText(demonEntryText({0, 2})));
   skill->setCurrentIndex(skill->findText(skillText(116)));
+  applyDisplayLanguage(Language::English);
+  QApplication::processEvents();  // the window hears of the language
   window->search();
   EXPECT_TRUE(QTest::qWaitFor([this] { return !window->searching(); }, 20000));
   EXPECT_EQ(status->text(), QStringLiteral("No plan within 1 fusion."));

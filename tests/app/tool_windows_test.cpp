@@ -97,6 +97,15 @@ struct MenuHarness {
         return true;
       },
       &frame);
+  // The three windows, each opened and active.
+  std::vector<ToolWindow*> openEach() {
+    std::vector<ToolWindow*> windows{tools->showFusionSimulator(), tools->showCompendium(), tools->showPlanner()};
+    for (ToolWindow* window : windows) {
+      window->present();
+      EXPECT_TRUE(QTest::qWaitForWindowActive(window)) << window->windowTitle().toStdString();
+    }
+    return windows;
+  }
 };
 
 TEST_F(ToolWindowsTest, TheMenuOpensOneWindowOfEachThatRemembersItsPlace) {
@@ -137,11 +146,9 @@ TEST_F(ToolWindowsTest, TheMenuOpensOneWindowOfEachThatRemembersItsPlace) {
 // its rows of filters scrolling sideways where they do not fit.
 TEST_F(ToolWindowsTest, EveryToolWindowFitsANarrowScreen) {
   MenuHarness harness;
-  for (QAction* entry : harness.frame.toolsMenu()->actions()) {
-    entry->trigger();
-    auto* window = qobject_cast<ToolWindow*>(QApplication::activeWindow());
-    ASSERT_NE(window, nullptr) << entry->text().toStdString();
-    EXPECT_LE(window->minimumSizeHint().width(), 1366 / 2 - 10) << entry->text().toStdString();
+  for (ToolWindow* window : harness.openEach()) {
+    const std::string title = window->windowTitle().toStdString();
+    EXPECT_LE(window->minimumSizeHint().width(), 1366 / 2 - 10) << title;
     window->resize(1366 / 2 - 10, window->height());
     QApplication::processEvents();
     for (QWidget* control : window->findChildren<QWidget*>()) {
@@ -149,7 +156,7 @@ TEST_F(ToolWindowsTest, EveryToolWindowFitsANarrowScreen) {
       control->setFocus(Qt::TabFocusReason);
       QApplication::processEvents();
       const QRect shown = QRect(control->mapTo(window, QPoint(0, 0)), control->size()).intersected(window->rect());
-      EXPECT_FALSE(shown.isEmpty()) << entry->text().toStdString() << ": " << control->accessibleName().toStdString();
+      EXPECT_FALSE(shown.isEmpty()) << title << ": " << control->accessibleName().toStdString();
     }
     window->close();
   }
@@ -161,11 +168,9 @@ TEST_F(ToolWindowsTest, EveryAccessKeyIsUniqueAndOnlyMovesTheFocus) {
   for (const Language language : {Language::Japanese, Language::English}) {
     applyDisplayLanguage(language);
     MenuHarness harness;
-    for (QAction* entry : harness.frame.toolsMenu()->actions()) {
-      entry->trigger();
-      auto* window = qobject_cast<ToolWindow*>(QApplication::activeWindow());
-      ASSERT_NE(window, nullptr) << entry->text().toStdString();
-      ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    QApplication::processEvents();
+    for (ToolWindow* window : harness.openEach()) {
+      QApplication::setActiveWindow(window);
       std::map<int, QString> keys;
       const auto take = [&](const QString& text) {
         const QKeySequence key = QKeySequence::mnemonic(text);
@@ -201,10 +206,7 @@ TEST_F(ToolWindowsTest, EveryAccessKeyIsUniqueAndOnlyMovesTheFocus) {
 // answer (a result, a count, a status) is not hidden behind a fixed name.
 TEST_F(ToolWindowsTest, EveryTextReadsAsItself) {
   MenuHarness harness;
-  for (QAction* entry : harness.frame.toolsMenu()->actions()) {
-    entry->trigger();
-    auto* window = qobject_cast<ToolWindow*>(QApplication::activeWindow());
-    ASSERT_NE(window, nullptr) << entry->text().toStdString();
+  for (ToolWindow* window : harness.openEach()) {
     if (auto* simulator = qobject_cast<FusionSimulatorWindow*>(window)) {
       pickLevelOrder(named<QComboBox>(simulator, "素材"), {7, 8});
       pickLevelOrder(named<QComboBox>(simulator, "相手"), {0, 0});
@@ -224,11 +226,9 @@ TEST_F(ToolWindowsTest, EveryTextReadsAsItself) {
 // next Escape, from a table or a field, closes the window.
 TEST_F(ToolWindowsTest, EscapeClosesOnlyWhatIsOnTop) {
   MenuHarness harness;
-  for (QAction* entry : harness.frame.toolsMenu()->actions()) {
-    entry->trigger();
-    auto* window = qobject_cast<ToolWindow*>(QApplication::activeWindow());
-    ASSERT_NE(window, nullptr) << entry->text().toStdString();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+  for (ToolWindow* window : harness.openEach()) {
+    QApplication::setActiveWindow(window);
+    const std::string title = window->windowTitle().toStdString();
     const auto combos = window->findChildren<QComboBox*>();
     ASSERT_FALSE(combos.isEmpty());
     QComboBox* combo = combos.front();
@@ -237,7 +237,7 @@ TEST_F(ToolWindowsTest, EscapeClosesOnlyWhatIsOnTop) {
     ASSERT_TRUE(combo->view()->isVisible());
     QTest::keyClick(combo->view(), Qt::Key_Escape);
     EXPECT_FALSE(combo->view()->isVisible());
-    EXPECT_TRUE(window->isVisible()) << entry->text().toStdString() << ": Escape on the drop-down list";
+    EXPECT_TRUE(window->isVisible()) << title << ": Escape on the drop-down list";
     for (QComboBox* searchable : combos) {
       if (!searchable->isEditable() || !searchable->completer()) continue;
       searchable->setFocus();
@@ -247,7 +247,7 @@ TEST_F(ToolWindowsTest, EscapeClosesOnlyWhatIsOnTop) {
       if (!offered->isVisible()) continue;
       QTest::keyClick(offered, Qt::Key_Escape);
       EXPECT_FALSE(offered->isVisible());
-      EXPECT_TRUE(window->isVisible()) << entry->text().toStdString() << ": Escape on the completion list";
+      EXPECT_TRUE(window->isVisible()) << title << ": Escape on the completion list";
       break;
     }
     for (QAbstractItemView* list : window->findChildren<QAbstractItemView*>()) {
@@ -256,7 +256,7 @@ TEST_F(ToolWindowsTest, EscapeClosesOnlyWhatIsOnTop) {
       QTest::keyClick(list, Qt::Key_Escape);
       break;
     }
-    EXPECT_FALSE(window->isVisible()) << entry->text().toStdString() << ": Escape from a list in the window";
+    EXPECT_FALSE(window->isVisible()) << title << ": Escape from a list in the window";
   }
 }
 
@@ -471,6 +471,7 @@ TEST_F(ToolWindowsTest, TheCompendiumShowsAndCountsTheDemonsEachFilterLets) {
   named<QComboBox>(window, "種族")->setCurrentIndex(0);
   for (const Language language : {Language::Japanese, Language::English}) {
     applyDisplayLanguage(language);
+    QApplication::processEvents();  // the window hears of the language
     table->horizontalHeader()->setSortIndicator(1, Qt::AscendingOrder);
     const QStringList names = column(table->model(), 1);
     ASSERT_EQ(names.size(), DemonTotal);
