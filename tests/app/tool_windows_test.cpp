@@ -36,6 +36,7 @@
 #include "app/form_widget.h"
 #include "app/fusion_simulator_window.h"
 #include "app/main_frame.h"
+#include "app/planner_window.h"
 #include "app/qmoor_app.h"
 #include "app/tool_window.h"
 #include "data/compendium.h"
@@ -99,7 +100,9 @@ struct MenuHarness {
       &frame);
   // The three windows, each opened and active.
   std::vector<ToolWindow*> openEach() {
-    std::vector<ToolWindow*> windows{tools->showFusionSimulator(), tools->showCompendium(), tools->showPlanner()};
+    const std::vector<ToolWindow*> windows{static_cast<ToolWindow*>(tools->showFusionSimulator()),
+                                           static_cast<ToolWindow*>(tools->showCompendium()),
+                                           static_cast<ToolWindow*>(tools->showPlanner())};
     for (ToolWindow* window : windows) {
       window->present();
       EXPECT_TRUE(QTest::qWaitForWindowActive(window)) << window->windowTitle().toStdString();
@@ -147,6 +150,8 @@ TEST_F(ToolWindowsTest, TheMenuOpensOneWindowOfEachThatRemembersItsPlace) {
 TEST_F(ToolWindowsTest, EveryToolWindowFitsANarrowScreen) {
   MenuHarness harness;
   for (ToolWindow* window : harness.openEach()) {
+    QApplication::setActiveWindow(window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
     const std::string title = window->windowTitle().toStdString();
     EXPECT_LE(window->minimumSizeHint().width(), 1366 / 2 - 10) << title;
     window->resize(1366 / 2 - 10, window->height());
