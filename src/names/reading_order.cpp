@@ -1,6 +1,8 @@
 // The reading-order key of names: see reading_order.h.
 #include "names/reading_order.h"
 
+#include <cctype>
+
 #include "names/typed_names.h"
 #include "names/utf8.h"
 
@@ -61,7 +63,7 @@ std::u32string readingKey(std::string_view name) {
     const Utf8Character character = utf8At(key, at);
     const char32_t c = character.length == 0 ? static_cast<unsigned char>(key[at]) : character.point;
     at += character.length == 0 ? 1 : character.length;
-    if (c == U' ' || c == U'・') continue;
+    if (c == U'・' || (c < 0x80 && !std::isalnum(static_cast<int>(c)))) continue;  // blanks and signs: letter by letter
     Reading reading{c, Plain};
     if (c >= FirstKatakana && c <= LastKatakana) {
       reading = KatakanaReadings[c - FirstKatakana];

@@ -1,9 +1,9 @@
 // The order in which a Japanese reader looks names up (50音順): katakana and
 // hiragana as one, a voiced or half-voiced kana and a small kana next to
 // their plain kana, ヴ beside ウ, the long mark ー read as the vowel before
-// it, the middle dot and blanks passed over. Latin letters sort
-// alphabetically without case or accents, before the kana; other characters
-// (kanji) follow by code point.
+// it, the middle dot, blanks and signs passed over. Latin letters sort
+// alphabetically letter by letter, without case or accents, before the kana;
+// other characters (kanji) follow by code point.
 #pragma once
 
 #include <string>

@@ -37,7 +37,7 @@ TEST(TypedNames, WidthBlanksAndHiraganaAreTakenAsTyped) {
 TEST(ReadingOrder, NamesSortAsAReaderLooksThemUp) {
   // Each name comes before the next.
   const std::vector<std::string_view> ordered{
-      "Agi", "agilao", "Pixie", "アークエンジェル", "アーシーズ", "アクアンズ", "ヴィシュヌ", "ウコバク", "ウリエル",
+      "Agi", "agilao", "Arahabaki", "Ara Mitama", "Dís", "Dominion", "Jack Frost", "Jack-o'-Lantern", "Pixie", "アークエンジェル", "アーシーズ", "アクアンズ", "ヴィシュヌ", "ウコバク", "ウリエル",
       "エリゴール", "スカアハ", "スカディ", "ソウルバランス", "だいそうじょう", "タム・リン", "ダンテ",
       "パールヴァティ", "ハイピクシー", "バイブ・カハ", "ヒートウェーブ", "ピクシー", "ミシャグジさま",
       "ヤクシニー", "ヨモツイクサ", "ン", "鬼女",
