@@ -157,7 +157,8 @@ void FusionSimulatorWindow::build() {
   large.setPointSizeF(large.pointSizeF() * 2);
   large.setBold(true);
   resultName_->setFont(large);
-  resultName_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  // Tab reaches the result, so that a keyboard user can read and copy it.
+  resultName_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   resultDetail_ = new QLabel(resultBox_);
   otherResults_ = new QLabel(resultBox_);
   otherResults_->setWordWrap(true);

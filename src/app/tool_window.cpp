@@ -4,8 +4,10 @@
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
 #include <QAction>
+#include <QComboBox>
 #include <QEvent>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStatusBar>
@@ -97,6 +99,7 @@ void ToolWindow::present() {
     if (!restoreGeometry(programSettings().value(geometryKey(settingsKey_)).toByteArray())) resize(firstSize_);
     fitToScreen(*this);
   }
+  nameComboFields();
   show();
   raise();
   activateWindow();
@@ -148,10 +151,17 @@ void ToolWindow::retranslateOpenActions() {
   for (QAction* open : openActions_) open->setText(tr("新しいタブで開く"));
 }
 
+// A screen reader meets a combo box's text field as a control of its own.
+void ToolWindow::nameComboFields() {
+  for (QComboBox* combo : findChildren<QComboBox*>())
+    if (combo->lineEdit()) combo->lineEdit()->setAccessibleName(combo->accessibleName());
+}
+
 void ToolWindow::changeEvent(QEvent* event) {
   if (event->type() == QEvent::LanguageChange) {
     retranslateOpenActions();
     retranslate();
+    nameComboFields();
   }
   QWidget::changeEvent(event);
 }

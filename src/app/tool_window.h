@@ -48,7 +48,8 @@ class ToolWindow : public QWidget {
   void deleteChildWidgets();
 
   // Builds every user-visible text of the window: called by each window's
-  // constructor and again on a change of language.
+  // constructor and again on a change of language. The text field of a combo
+  // box then takes the box's accessible name.
   virtual void retranslate() = 0;
 
   // A double click, Return or the context-menu item 新しいタブで開く on a
@@ -66,6 +67,7 @@ class ToolWindow : public QWidget {
 
  private:
   void retranslateOpenActions();
+  void nameComboFields();
   void rememberPlace() const;
 
   QString settingsKey_;
