@@ -159,6 +159,7 @@ void FusionSimulatorWindow::build() {
   resultName_->setFont(large);
   // Tab reaches the result, so that a keyboard user can read and copy it.
   resultName_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  resultName_->setFocusPolicy(Qt::StrongFocus);
   resultDetail_ = new QLabel(resultBox_);
   otherResults_ = new QLabel(resultBox_);
   otherResults_->setWordWrap(true);
