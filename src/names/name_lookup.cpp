@@ -3,9 +3,10 @@
 #include <string>
 #include <vector>
 
+#include "data/ascii_case.h"
 #include "data/compendium.h"
 #include "data/races.h"
-#include "data/skill_catalogue.h"
+#include "data/skills.h"
 #include "names/names.h"
 #include "names/typed_names.h"
 
@@ -51,7 +52,7 @@ std::string foldName(std::string_view name) {
       folded += Latin1Folds[next - 0x80];
       ++i;
     } else {
-      folded += byte >= 'A' && byte <= 'Z' ? static_cast<char>(byte - 'A' + 'a') : static_cast<char>(byte);
+      folded += lowerAscii(static_cast<char>(byte));
     }
   }
   return folded;
@@ -80,10 +81,10 @@ std::optional<Race> raceNamed(std::string_view name) {
 std::optional<int> skillNamed(std::string_view name) {
   const std::string key = nameKey(name);
   if (key.empty()) return std::nullopt;
-  for (int skill = 1; skill < UnnamedSkill; ++skill) {
-    const std::string_view japanese = skillName(skill, Language::Japanese);
-    if (japanese.empty()) continue;
-    if (nameKey(japanese) == key || nameKey(skillName(skill, Language::English)) == key) return skill;
+  for (int skill = 1; skill < SkillSentinel; ++skill) {
+    if (!isSkill(skill)) continue;
+    if (nameKey(skillName(skill, Language::Japanese)) == key || nameKey(skillName(skill, Language::English)) == key)
+      return skill;
   }
   return std::nullopt;
 }

@@ -31,7 +31,9 @@ struct PlanRequest {
   std::optional<std::vector<DemonRef>> owned = std::nullopt;  // when given, the only demons a plan may start from
 };
 
-enum class FusionKind { Normal, Spirit, Phase };
+// Adds a wanted skill to the request unless it is wanted already, so the
+// skills keep the order they were chosen in and each counts once.
+void addWantedSkill(PlanRequest& request, int skill);
 
 struct PlanMaterial {
   DemonRef demon;

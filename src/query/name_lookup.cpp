@@ -2,14 +2,13 @@
 #include "query/name_lookup.h"
 
 #include <algorithm>
-#include <charconv>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "data/compendium.h"
 #include "data/races.h"
-#include "data/skill_catalogue.h"
+#include "data/race_slot_text.h"
 #include "data/skills.h"
 #include "names/names.h"
 #include "names/typed_names.h"
@@ -22,13 +21,8 @@ namespace {
 
 constexpr Language Languages[] = {Language::Japanese, Language::English};
 
-std::optional<int> wholeNumber(std::string_view typed) {
-  const std::string text = plainTyping(typed);
-  int number = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
-  if (text.empty() || error != std::errc() || end != text.data() + text.size()) return std::nullopt;
-  return number;
-}
+// A whole number as people type it (full-width digits, blanks around).
+std::optional<int> typedNumber(std::string_view typed) { return wholeNumber(plainTyping(typed)); }
 
 std::vector<DemonRef> allDemons() {
   std::vector<DemonRef> demons;
@@ -70,16 +64,12 @@ template <class Candidates>
 
 std::optional<DemonRef> byRaceAndSlot(std::string_view typed) {
   const std::string text = plainTyping(typed);
-  const std::size_t slash = text.find('/');
-  if (slash == std::string_view::npos) return std::nullopt;
-  const std::optional<int> race = wholeNumber(text.substr(0, slash));
-  const std::optional<int> slot = wholeNumber(text.substr(slash + 1));
-  if (!race || !slot) return std::nullopt;
-  if (!isOccupied({*race, *slot})) {
+  const std::optional<DemonRef> demon = raceSlotFrom(text);
+  if (demon && !isOccupied(*demon)) {
     throw UsageError(text + " に悪魔はいません。種族は 0～31、番号は種族ごとに 0 から数えます",
                      "no demon at " + text + "; races are 0 to 31 and slots count from 0 within a race");
   }
-  return DemonRef{*race, *slot};
+  return demon;
 }
 
 // "ベルゼブブ95": a name followed by the demon's level.
@@ -94,9 +84,6 @@ std::optional<DemonRef> byNameAndLevel(std::string_view typed) {
   return std::nullopt;
 }
 
-// The skills one may ask for: named catalogue entries, neither "？" nor the
-// evolution entries.
-bool isNamedSkill(int skill) { return skill > 0 && skill < UnnamedSkill && !skillName(skill).empty(); }
 
 // The one value whose key starts with the typed name's key; none when no
 // value or several do.
@@ -142,15 +129,15 @@ DemonRef resolveDemon(std::string_view text) {
 }
 
 int resolveSkill(std::string_view text) {
-  if (const std::optional<int> number = wholeNumber(text)) {
-    if (isNamedSkill(*number)) return *number;
+  if (const std::optional<int> number = typedNumber(text)) {
+    if (isSkill(*number)) return *number;
     throw UsageError("番号 " + plainTyping(text) + " のスキルはありません", "no skill numbered " + plainTyping(text));
   }
   if (const std::optional<int> skill = skillNamed(text)) return *skill;
   std::vector<std::pair<std::string, int>> keyed;
   std::vector<std::string> candidates;
-  for (int skill = 1; skill < UnnamedSkill; ++skill) {
-    if (!isNamedSkill(skill)) continue;
+  for (int skill = 1; skill < SkillSentinel; ++skill) {
+    if (!isSkill(skill)) continue;
     for (const Language language : Languages) {
       keyed.emplace_back(nameKey(skillName(skill, language)), skill);
       candidates.emplace_back(skillName(skill, language));
@@ -161,7 +148,7 @@ int resolveSkill(std::string_view text) {
 }
 
 Race resolveRace(std::string_view text) {
-  if (const std::optional<int> number = wholeNumber(text)) {
+  if (const std::optional<int> number = typedNumber(text)) {
     if (*number >= 0 && *number < RaceTotal) return *number;
     throw UsageError("番号 " + plainTyping(text) + " の種族はありません。種族は 0～31 です",
                      "no race numbered " + plainTyping(text) + "; races are 0 to 31");
