@@ -1,9 +1,14 @@
 # The Debian package made by `cpack -G DEB` from a Release build: the two
-# programs, the desktop entry, the icons and the .qmf file type, installed
+# programs, the desktop entry, the icons, the .qmf file type and the
+# copyright file, installed
 # under CMAKE_INSTALL_PREFIX (configure with -DCMAKE_INSTALL_PREFIX=/usr, so
 # that the desktop entry's path is the installed one). The Qt 6 libraries come
 # from dpkg-shlibdeps; the platform plugin, Qt's own translations and the form's
 # font are named here.
+# Debian's policy asks every package for its copyright file.
+include(GNUInstallDirs)
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/quillmoor)
+
 set(CPACK_PACKAGE_NAME quillmoor)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT "Quillmoor developers <quillmoor@localhost>")

@@ -24,6 +24,12 @@ RACE_LISTS = ("結果 合体可能種族", "種族別検索 悪魔")  # lists 10
 TAB_ROW = "タブ"
 UP_DOWN = "レベル制限 LV 増減"
 STARTUP_ROWS = 22
+# The tool windows: the mnemonic of each in the ツール menu (Alt+T) and its title.
+TOOLS_MENU_KEY = "alt+t"
+TOOL_WINDOWS = (("f", "合体シミュレーター"), ("d", "悪魔全書"), ("p", "スキル継承プランナー"))
+# Lists a keyboard user must be able to enter with Tab and leave again.
+ITEM_VIEW_ROLES = {pyatspi.ROLE_TABLE, pyatspi.ROLE_TREE_TABLE, pyatspi.ROLE_TREE}
+WINDOW_ROLES = {pyatspi.ROLE_FRAME, pyatspi.ROLE_WINDOW, pyatspi.ROLE_DIALOG}
 
 # Containers whose children a screen reader reads as parts of them, not as
 # controls of their own: cells, list items, menus, tabs.
@@ -57,17 +63,45 @@ class Window:
     """The program's main window as the accessibility bus shows it."""
 
     def __init__(self, pid, translate):
+        self.pid = pid
         self.translate = translate
         self.frame = self._find_frame(pid)
         self.window_id = self._x_window(pid)
-        # Focus as a screen reader follows it: by the events the program sends.
-        self.focus = None
+        # Focus as a screen reader follows it: by the events the program sends,
+        # shared with the views of the program's other windows.
+        self.seen = {"focus": None}
         self.listener = Atspi.EventListener.new(self._on_focus)
         self.listener.register("object:state-changed:focused")
 
     def _on_focus(self, event):
         if event.detail1 == 1:
-            self.focus = event.source
+            self.seen["focus"] = event.source
+
+    def window_named(self, title, timeout=10.0):
+        """The program's window of that title (translated) while it shows, or None."""
+        name = self.translate(title)
+        deadline = time.monotonic() + timeout
+        while True:
+            self.settle(0.05)
+            for app in pyatspi.Registry.getDesktop(0):
+                try:
+                    if app is None or app.get_process_id() != self.pid:
+                        continue
+                    for child in app:
+                        if child is not None and child.name == name and child.getState().contains(pyatspi.STATE_SHOWING):
+                            return child
+                except Exception:
+                    continue
+            if time.monotonic() >= deadline:
+                return None
+            time.sleep(0.1)
+
+    def inside(self, frame):
+        """The same program seen from another of its windows."""
+        other = object.__new__(Window)
+        other.__dict__.update(self.__dict__)
+        other.frame = frame
+        return other
 
     def settle(self, seconds=SETTLE_SECONDS):
         """Lets the program act on input and delivers the events it sent."""
@@ -132,7 +166,7 @@ class Window:
         raise LookupError("no control named %r" % name)
 
     def focused(self):
-        return self.focus
+        return self.seen["focus"]
 
     def press(self, keys):
         subprocess.run(["xdotool", "key", "--clearmodifiers", keys], check=True)
@@ -343,6 +377,71 @@ def switch_tabs(window, report):
                      "selected %s" % after)
 
 
+def tool_window_checks(window, report, mnemonic, title):
+    """Opens a tool window from the ツール menu with the keyboard and checks it
+    as the main window is checked: names and roles, Tab in and out of its
+    lists, and Escape closing it."""
+    print("== Tool window " + window.translate(title))
+    frame = None
+    for attempt in range(3):  # a busy machine may open the menu after the next key has gone
+        window.take_keyboard()
+        window.press(TOOLS_MENU_KEY)
+        window.settle(0.5 * attempt)
+        window.press(mnemonic)
+        frame = window.window_named(title)
+        if frame is not None:
+            break
+        window.press("Escape")
+    if frame is None:
+        report.check("Alt+T %s opens %r" % (mnemonic, window.translate(title)), False)
+        return
+    tool = window.inside(frame)
+    name = window.translate(title)
+    report.check("%s reads as a window" % name, frame.getRole() in WINDOW_ROLES, describe(frame))
+    controls = tool.controls()
+    for node in controls:
+        print("  %-14s | %s" % (node.getRoleName(), node.name or "(NO NAME)"))
+    unnamed = [describe(n) for n in controls if not n.name.strip()]
+    generic = [describe(n) for n in controls if n.getRole() in GENERIC_ROLES]
+    report.check("every control of %s has a name" % name, not unnamed, ", ".join(unnamed))
+    report.check("no control of %s reads as a bare container" % name, not generic, ", ".join(generic))
+    hidden = []
+    for node in tool.walk():
+        if node.getRole() != pyatspi.ROLE_LABEL or not node.getState().contains(pyatspi.STATE_SHOWING):
+            continue
+        try:
+            text = node.queryText()
+            shown = text.getText(0, text.characterCount).strip()
+        except NotImplementedError:
+            continue
+        if shown and shown not in node.name:
+            hidden.append("%r reads as %r" % (shown, node.name))
+    report.check("every text of %s reads as itself" % name, not hidden, ", ".join(hidden))
+
+    reached = []
+    for _ in range(len(controls) + 5):
+        window.press("Tab")
+        focused = control_of(window.focused())
+        if focused is not None and not any(focused == r for r in reached):
+            reached.append(focused)
+    missed = [describe(c) for c in controls
+              if c.getState().contains(pyatspi.STATE_ENABLED) and not any(control_of(c) == r for r in reached)]
+    report.check("Tab reaches every enabled control of %s" % name, bool(reached) and not missed, ", ".join(missed))
+
+    for view in [c for c in controls if c.getRole() in ITEM_VIEW_ROLES]:
+        for key, title_of_key in (("Tab", "Tab"), ("shift+Tab", "Shift+Tab")):
+            entered = tool.tab_to(view, key, limit=len(controls) + 5)
+            window.press(key)
+            now = window.focused()
+            report.check("%s enters and leaves %s in %s" % (title_of_key, describe(view), name),
+                         entered and now is not None and control_of(now) != view, "focus on " + describe(now))
+
+    window.press("Escape")
+    window.settle(0.3)
+    still = window.window_named(title, timeout=0.5)
+    report.check("Escape closes %s" % name, still is None)
+
+
 def main():
     arguments = parse_arguments()
     translations = english_names() if arguments.lang == "en" else {}
@@ -360,7 +459,10 @@ def main():
                        ("Tab out of 1116", lambda: tab_out_of_result_table(window, controls, report)),
                        ("a dialog", lambda: leave_window_and_return(window, controls, report)),
                        ("Tab in race mode", race_mode),
-                       ("switching tabs", lambda: switch_tabs(window, report))):
+                       ("switching tabs", lambda: switch_tabs(window, report))) + tuple(
+                           ("tool window " + tool_title,
+                            lambda key=key, tool_title=tool_title: tool_window_checks(window, report, key, tool_title))
+                           for key, tool_title in TOOL_WINDOWS):
         try:
             run()
         except (GLib.GError, LookupError, StopIteration) as error:

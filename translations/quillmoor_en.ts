@@ -683,9 +683,12 @@ Inheritance: %6</translation>
         <source>検索中...</source>
         <translation>Searching...</translation>
     </message>
-    <message>
-        <source>プラン %1 件</source>
-        <translation>%1 plans</translation>
+    <message numerus="yes">
+        <source>プラン %n 件</source>
+        <translation>
+            <numerusform>%n plan</numerusform>
+            <numerusform>%n plans</numerusform>
+        </translation>
     </message>
     <message>
         <source>スキル継承プランナー</source>
@@ -790,6 +793,10 @@ Inheritance: %6</translation>
     <message>
         <source>前提とする規則</source>
         <translation>Assumed rules</translation>
+    </message>
+    <message>
+        <source>指定なし</source>
+        <translation>None</translation>
     </message>
 </context>
 <context>
@@ -954,6 +961,10 @@ Inheritance: %6</translation>
     <message>
         <source>新しいタブで開く</source>
         <translation>Open in new tab</translation>
+    </message>
+    <message>
+        <source>%1 をメインウィンドウの新しいタブで開きました。</source>
+        <translation>Opened %1 in a new tab of the main window.</translation>
     </message>
 </context>
 <context>

@@ -18,6 +18,7 @@
 #include "app/report_table.h"
 #include "app/row_table_model.h"
 #include "app/searchable_combo.h"
+#include "app/sideways_scroller.h"
 #include "app/skill_texts.h"
 #include "data/races.h"
 #include "data/skill_learning.h"
@@ -137,9 +138,10 @@ void CompendiumWindow::build() {
 
   count_ = new QLabel(this);
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(filterBar);
+  layout->addWidget(scrollingSideways(filterBar, this));
   layout->addWidget(count_);
   layout->addWidget(table_, 1);
+  layout->addWidget(statusLine());
   offerDemonsOf(table_);
   showToolTipsOnRequest(table_);
 }
@@ -182,8 +184,15 @@ QWidget* CompendiumWindow::buildFilterBar() {
   marksLabel_ = new QLabel(bar);
   auto* marksRow = new QHBoxLayout;
   marksRow->addWidget(marksLabel_);
-  for (QCheckBox*& mark : marks_) marksRow->addWidget(mark = new QCheckBox(bar));
-  marksLabel_->setBuddy(marks_[0]);
+  // The label's key leads to the marks without ticking one: its buddy is the
+  // row of marks, which passes the focus on to the first.
+  auto* marks = new QWidget(bar);
+  auto* marksBoxes = new QHBoxLayout(marks);
+  marksBoxes->setContentsMargins(0, 0, 0, 0);
+  for (QCheckBox*& mark : marks_) marksBoxes->addWidget(mark = new QCheckBox(marks));
+  marks->setFocusProxy(marks_[0]);
+  marksLabel_->setBuddy(marks);
+  marksRow->addWidget(marks);
   marksRow->addStretch(1);
 
   skillsLabel_ = new QLabel(bar);
@@ -252,7 +261,7 @@ void CompendiumWindow::retranslate() {
   clear_->setText(tr("条件をクリア(&X)"));
   clear_->setAccessibleName(tr("条件をクリア"));
   table_->setAccessibleName(tr("悪魔の一覧"));
-  count_->setAccessibleName(tr("表示している悪魔の数"));
+  count_->setAccessibleDescription(tr("表示している悪魔の数"));  // read as its text, which changes
   for (RowTableModel* model : {tableModel_, skillEntries_}) model->retranslate();
   fitColumnsToEveryDemon();
 }

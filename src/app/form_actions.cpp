@@ -13,6 +13,7 @@
 
 #include "app/form_widget.h"
 #include "app/mouse_clicks.h"
+#include "app/pick_keys.h"
 #include "app/up_down_widget.h"
 #include "app/widget_factory.h"
 #include "form/layout.h"
@@ -95,6 +96,7 @@ void FormWidget::connectComboBox(ControlId id, QComboBox* box) {
 
 // A click selects the row under the mouse, or none off any row; moving the
 // selection or the focus with the keyboard changes the model and tells nobody.
+// Space, Return or Enter picks the current row as a click on it does.
 void FormWidget::connectListView(ControlId id, QTableView* table) {
   QItemSelectionModel* selection = table->selectionModel();
   connect(selection, &QItemSelectionModel::selectionChanged, this, [this, id, selection] {
@@ -106,6 +108,13 @@ void FormWidget::connectListView(ControlId id, QTableView* table) {
   auto* clicks = new MouseClicks(table->viewport());
   connect(clicks, &MouseClicks::clicked, this, [this, id, table](QPoint position) {
     form_.listView(id).setSelectedRow(table->indexAt(position).row());
+    forward(id, Notification::Click);
+  });
+  connect(new PickKeys(table), &PickKeys::picked, this, [this, id, table] {
+    const int row = table->currentIndex().row();
+    if (row < 0) return;
+    table->selectRow(row);
+    form_.listView(id).setSelectedRow(row);
     forward(id, Notification::Click);
   });
   connect(clicks, &MouseClicks::doubleClicked, this, [this, id, table](QPoint position) {

@@ -139,7 +139,9 @@ void FusionSimulatorWindow::build() {
   large.setPointSizeF(large.pointSizeF() * 2);
   large.setBold(true);
   resultName_->setFont(large);
-  resultName_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  // Tab reaches the result, so that a keyboard user can read and copy it.
+  resultName_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  resultName_->setFocusPolicy(Qt::StrongFocus);
   resultDetail_ = new QLabel(resultBox_);
   otherResults_ = new QLabel(resultBox_);
   otherResults_->setWordWrap(true);
@@ -166,6 +168,7 @@ void FusionSimulatorWindow::build() {
   layout->addWidget(resultBox_);
   layout->addWidget(specialsLabel_);
   layout->addWidget(specialTable_, 1);
+  layout->addWidget(statusLine());
 
   offerDemonsOf(partnerTable_);
   offerDemonsOf(specialTable_);
@@ -195,7 +198,7 @@ void FusionSimulatorWindow::retranslate() {
   partner_->setAccessibleName(tr("相手"));
   partner_->lineEdit()->setPlaceholderText(tr("名前を入力して絞り込み"));
   resultBox_->setTitle(tr("合体結果"));
-  resultName_->setAccessibleName(tr("合体結果"));
+  resultName_->setAccessibleDescription(tr("合体結果"));  // read as its text, which changes
   openResult_->setText(tr("新しいタブで開く(&O)"));
   openResult_->setAccessibleName(tr("合体結果を新しいタブで開く"));
   specialsLabel_->setText(tr("この悪魔を素材にする特殊合体(&S):"));

@@ -4,13 +4,12 @@
 #include <QActionGroup>
 #include <QEvent>
 #include <QMenuBar>
-#include <QScreen>
 #include <QScrollArea>
-#include <algorithm>
 
 #include "app/about_box.h"
 #include "app/display_language.h"
 #include "app/icons.h"
+#include "app/screen_fit.h"
 
 namespace qmoor {
 
@@ -27,6 +26,7 @@ CMainFrame::CMainFrame(QWidget* form, CommandSink commands, QWidget* parent)
   buildMenus();
   move(5, 5);
   resize(803, 625);
+  keepWholeOnScreen(*this);
 }
 
 void CMainFrame::buildMenus() {
@@ -114,22 +114,7 @@ void CMainFrame::showAbout() {
 void CMainFrame::fitToForm() {
   const QSize form = client_->widget()->size();
   resize(form.width(), form.height() + menuBar()->sizeHint().height());
-  keepWithinScreen();
-}
-
-// Never larger than the screen's available area, its frame included: the
-// client area then scrolls the form. The frame is known once the window is
-// shown, so this runs again then.
-void CMainFrame::keepWithinScreen() {
-  const QScreen* screen = this->screen();
-  if (!screen) return;
-  const QRect area = screen->availableGeometry();
-  const QSize decoration = frameGeometry().size() - size();
-  const QSize fitting = size().boundedTo(area.size() - decoration);
-  if (fitting != size()) resize(fitting);
-  const QRect frame = frameGeometry();
-  move(std::max(area.left(), std::min(frame.left(), area.right() + 1 - frame.width())),
-       std::max(area.top(), std::min(frame.top(), area.bottom() + 1 - frame.height())));
+  fitToScreen(*this);
 }
 
 // The icon is read from its pictures when the window first goes on screen;
@@ -138,7 +123,6 @@ void CMainFrame::showEvent(QShowEvent* event) {
   if (!testAttribute(Qt::WA_SetWindowIcon) && !testAttribute(Qt::WA_DontShowOnScreen))
     setWindowIcon(iconResource(IconResource::Frame));
   QMainWindow::showEvent(event);
-  keepWithinScreen();
 }
 
 }  // namespace qmoor

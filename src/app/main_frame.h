@@ -27,8 +27,8 @@ class CMainFrame : public QMainWindow {
 
   // Sizes the window so that its client area fits the form exactly: shrunk
   // from its first size, or enlarged where the form's font draws the form
-  // larger than that, but never beyond the screen's available area, where
-  // the client area scrolls the form instead.
+  // larger than that, but never beyond the screen's available area with the
+  // window's frame, where the client area scrolls the form instead.
   void fitToForm();
 
   // The menu ツール(T), before バージョン情報; the tool windows fill it.
@@ -43,7 +43,6 @@ class CMainFrame : public QMainWindow {
   void showEvent(QShowEvent* event) override;
 
  private:
-  void keepWithinScreen();
   void buildMenus();
   void retranslate();
   QAction* addCommand(QWidget* menu, CommandId id);

@@ -104,6 +104,7 @@ void PlannerWindow::build() {
   plans_ = new QTreeWidget(this);
   showToolTipsOnRequest(plans_);
   plans_->setHeaderHidden(true);
+  plans_->setExpandsOnDoubleClick(false);  // a double click opens the step's demon and leaves the tree as it is
   plans_->header()->setStretchLastSection(true);
   copy_ = new QPushButton(this);
   status_ = new QLabel(this);
@@ -126,6 +127,7 @@ void PlannerWindow::build() {
   layout->addLayout(resultRow);
   layout->addWidget(plans_, 1);
   layout->addWidget(note_);
+  layout->addWidget(statusLine());
   offerDemonsOf(plans_);
   fillSkillCombos();
   setSearching(false);
@@ -142,7 +144,8 @@ void PlannerWindow::connectActions() {
   connect(copy_, &QPushButton::clicked, this, [this] { QApplication::clipboard()->setText(plansText()); });
 }
 
-// Each skill combo offers an empty first entry, then the skills the target can get.
+// Each skill combo offers an empty first entry, read as 指定なし, then the
+// skills the target can get.
 void PlannerWindow::fillSkillCombos() {
   const int index = target_->currentIndex();
   skillChoices_ = index < 0 ? std::vector<int>{} : obtainableSkills(targets_[static_cast<std::size_t>(index)]);
@@ -150,6 +153,7 @@ void PlannerWindow::fillSkillCombos() {
     const QString keptText = combo->currentIndex() > 0 ? combo->currentText() : QString();
     SignalBlocking(combo)->clear();
     combo->addItem(QString());
+    combo->setItemData(0, tr("指定なし"), Qt::AccessibleTextRole);
     for (int skill : skillChoices_) combo->addItem(skillText(skill));
     SignalBlocking(combo)->setCurrentIndex(std::max(0, combo->findText(keptText)));
     describeSkillItems(combo, [this](int item) { return skillChoiceAt(item); });
@@ -256,7 +260,7 @@ void PlannerWindow::showPlans() {
   plans_->expandAll();
   status_->setText(answer.plans.empty() || answer.problem != PlanProblem::None
                        ? QString::fromStdString(noPlanText(asked_, answer, displayLanguage()))
-                       : tr("プラン %1 件").arg(answer.plans.size()));
+                       : tr("プラン %n 件", nullptr, static_cast<int>(answer.plans.size())));
 }
 
 QString PlannerWindow::plansText() const {
@@ -313,12 +317,12 @@ void PlannerWindow::retranslate() {
   plans_->setAccessibleName(tr("合体プラン"));
   copy_->setText(tr("テキストでコピー(&Y)"));
   copy_->setAccessibleName(tr("プランをテキストでコピー"));
-  status_->setAccessibleName(tr("検索結果"));
+  status_->setAccessibleDescription(tr("検索結果"));  // read as its text, which changes
   note_->setText(tr("前提: 合体で生まれる悪魔は初期スキルに加え、素材2体のスキルのうち自分の継承印で受け継げるもの"
                     "（自分の初期スキルを除く）から ⌊(素材のスキル数の合計＋2.7)÷3.7⌋ 個（空き枠と候補の数まで）を"
                     "受け継ぎ、どれを受け継ぐかは合体し直して選べるものとします。この個数の式は公開資料1件による"
                     "もので確度は中程度、ほかの規則は確度が高いものです。"));
-  note_->setAccessibleName(tr("前提とする規則"));
+  note_->setAccessibleDescription(tr("前提とする規則"));
   if (!worker_) showPlans();
 }
 

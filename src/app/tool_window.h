@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QModelIndex>
+#include <QStatusBar>
 #include <QWidget>
 #include <functional>
 #include <optional>
@@ -33,7 +34,8 @@ class ToolWindow : public QWidget {
   ~ToolWindow() override;
   // Shows the window, the first time at its remembered size and place (else
   // at its first size within the screen), and brings it to the front.
-  // Escape or Ctrl+W closes it.
+  // Escape (when no list is open on top) or Ctrl+W closes it; Return that no
+  // control takes presses its default button.
   void present();
 
  protected:
@@ -46,20 +48,26 @@ class ToolWindow : public QWidget {
   void deleteChildWidgets();
 
   // Builds every user-visible text of the window: called by each window's
-  // constructor and again on a change of language.
+  // constructor and again on a change of language. The text field of a combo
+  // box then takes the box's accessible name.
   virtual void retranslate() = 0;
 
   // A double click, Return or the context-menu item 新しいタブで開く on a
   // cell of view opens the demon of that cell (DemonRole) in a new tab.
   void offerDemonsOf(QAbstractItemView* view);
-  // Opens demon in a new tab; when the tabs are full a message says so.
+  // Opens demon in a new tab and says so on the status line, which a screen
+  // reader announces; when the tabs are full a message box says so instead.
   void openDemon(DemonRef demon);
+  // The window's status line, for the window to place at its foot.
+  QStatusBar* statusLine() const { return statusLine_; }
 
   void changeEvent(QEvent* event) override;
   void hideEvent(QHideEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void retranslateOpenActions();
+  void nameComboFields();
   void rememberPlace() const;
 
   QString settingsKey_;
@@ -67,6 +75,7 @@ class ToolWindow : public QWidget {
   DemonOpener opener_;
   bool placed_ = false;
   std::vector<QAction*> openActions_;
+  QStatusBar* statusLine_;
 };
 
 }  // namespace qmoor

@@ -15,6 +15,7 @@
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStyleOptionButton>
 #include <QTabBar>
 #include <QTableView>
 #include <QToolButton>
@@ -188,6 +189,18 @@ QWidget* makeStatic(const LayoutEntry& entry, const QRect& place, QWidget* paren
   return label;
 }
 
+// A check box without a caption of its own is all box: its place grows to
+// hold the whole box the style draws, however the dialog units round.
+QWidget* makeCheckBox(const QRect& place, QWidget* parent) {
+  auto* box = new QCheckBox(parent);
+  QStyleOptionButton option;
+  option.initFrom(box);
+  option.rect = QRect(QPoint(), place.size());
+  const QRect indicator = box->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, box);
+  box->setMinimumSize(place.size().expandedTo(QSize(indicator.right() + 1, indicator.bottom() + 1)));
+  return box;
+}
+
 QWidget* makeWidget(const LayoutEntry& entry, const QRect& place, QWidget* parent) {
   switch (entry.kind) {
     case ControlKind::ComboBox:
@@ -203,7 +216,7 @@ QWidget* makeWidget(const LayoutEntry& entry, const QRect& place, QWidget* paren
     case ControlKind::Edit:
       return makeEdit(entry, parent);
     case ControlKind::CheckBox:
-      return new QCheckBox(parent);
+      return makeCheckBox(place, parent);
     case ControlKind::Button: {
       auto* button = new QPushButton(captionOf(entry), parent);
       button->setAutoDefault(false);

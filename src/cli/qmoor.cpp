@@ -12,7 +12,9 @@ int main(int argc, char** argv) {
   const int status = qmoor::query::runQuery(words, std::cout, std::cerr);
   std::cout.flush();
   if (!std::cout) {
-    std::cerr << "qmoor: the answer could not be written\n";
+    std::cerr << (qmoor::query::messageLanguage(words) == qmoor::Language::Japanese
+                      ? "qmoor: 回答を書き出せませんでした\n"
+                      : "qmoor: the answer could not be written\n");
     return 1;
   }
   return status;

@@ -49,10 +49,10 @@ const std::vector<CompendiumRow>& compendiumRows();
 using DemonNameOf = std::function<std::string_view(DemonRef)>;
 using SkillNameOf = std::function<std::string_view(int)>;
 
-// A sort by the race, by any column or by a skill list: names and 継承 as
-// UTF-8 text (by the caller's names when given), resistances by grade, a mark
-// carried after one not carried, a skill list by the names of its skills in
-// turn, the rest by their figures.
+// A sort by the race, by any column or by a skill list: names in reading
+// order (50音順, by the caller's names when given), 継承 as UTF-8 text,
+// resistances by grade, a mark carried after one not carried, a skill list by
+// the names of its skills in turn, the rest by their figures.
 struct SortKey {
   std::optional<Column> column{};  // none: race, or the skill list below
   bool descending = false;

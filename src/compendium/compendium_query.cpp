@@ -5,6 +5,7 @@
 #include "compendium/name_match.h"
 #include "data/ascii_case.h"
 #include "data/skills.h"
+#include "names/reading_order.h"
 
 namespace qmoor {
 namespace {
@@ -14,8 +15,6 @@ std::string_view nameOfRow(const CompendiumRow& row, const DemonNameOf& nameOf) 
 }
 
 bool isColumn(Column column) { return static_cast<int>(column) >= 0 && column < Column::Count; }
-
-bool isTextColumn(Column column) { return column == Column::Name || column == Column::Inheritance; }
 
 // The figure a numeric column sorts by; resistances by grade, marks carried above marks not.
 int numericKey(const CompendiumRow& row, Column column) {
@@ -96,11 +95,13 @@ std::vector<int> sortRows(std::vector<int> rows, SortKey key, const DemonNameOf&
     std::vector<int> races(all.size());
     for (std::size_t i = 0; i < all.size(); ++i) races[i] = all[i].demon.race;
     sortByKeys(rows, races, key.descending);
-  } else if (isTextColumn(*key.column)) {
+  } else if (*key.column == Column::Name) {
+    std::vector<std::u32string> readings(all.size());
+    for (std::size_t i = 0; i < all.size(); ++i) readings[i] = readingKey(nameOfRow(all[i], nameOf));
+    sortByKeys(rows, readings, key.descending);
+  } else if (*key.column == Column::Inheritance) {
     std::vector<std::string_view> texts(all.size());
-    for (std::size_t i = 0; i < all.size(); ++i) {
-      texts[i] = *key.column == Column::Name ? nameOfRow(all[i], nameOf) : all[i].inheritance;
-    }
+    for (std::size_t i = 0; i < all.size(); ++i) texts[i] = all[i].inheritance;
     sortByKeys(rows, texts, key.descending);
   } else if (isColumn(*key.column)) {
     std::vector<int> figures(all.size());

@@ -1,8 +1,14 @@
-// Finding a demon, race or skill by a name given in either language.
+// Finding a demon, race or skill by a name given in either language, typed
+// as people type it (see typed_names.h).
+#include <string>
+#include <vector>
+
 #include "data/ascii_case.h"
 #include "data/compendium.h"
 #include "data/races.h"
+#include "data/skills.h"
 #include "names/names.h"
+#include "names/typed_names.h"
 
 namespace qmoor {
 namespace {
@@ -15,13 +21,23 @@ std::string_view withoutQualifier(std::string_view folded) {
   return open != std::string_view::npos && folded.ends_with(')') ? folded.substr(0, open) : folded;
 }
 
-// Without the padding of the race names: blanks and ideographic spaces.
-std::string_view trimmed(std::string_view text) {
-  for (;;) {
-    if (text.ends_with(' ')) text.remove_suffix(1);
-    else if (text.ends_with("　")) text.remove_suffix(std::string_view("　").size());
-    else return text;
-  }
+// The keys of every demon's names, made once.
+struct DemonKeys {
+  DemonRef demon;
+  std::string japanese, english;
+};
+
+const std::vector<DemonKeys>& demonKeys() {
+  static const std::vector<DemonKeys> keys = [] {
+    std::vector<DemonKeys> made;
+    for (Race race = 0; race < RaceTotal; ++race) {
+      for (Slot slot = 0; slot < raceCount(race); ++slot)
+        made.push_back({{race, slot}, nameKey(demonName({race, slot}, Language::Japanese)),
+                        nameKey(demonName({race, slot}, Language::English))});
+    }
+    return made;
+  }();
+  return keys;
 }
 
 }  // namespace
@@ -43,36 +59,32 @@ std::string foldName(std::string_view name) {
 }
 
 std::vector<DemonRef> demonsNamed(std::string_view name) {
-  const std::string folded = foldName(name);
+  const std::string key = nameKey(name);
   std::vector<DemonRef> found;
-  for (Race race = 0; race < RaceTotal; ++race) {
-    for (Slot slot = 0; slot < raceCount(race); ++slot) {
-      const std::string english = foldName(demonName({race, slot}, Language::English));
-      if (demonName({race, slot}, Language::Japanese) == name || english == folded ||
-          withoutQualifier(english) == folded)
-        found.push_back({race, slot});
-    }
+  for (const DemonKeys& keys : demonKeys()) {
+    if (keys.japanese == key || keys.english == key || withoutQualifier(keys.english) == key)
+      found.push_back(keys.demon);
   }
   return found;
 }
 
 std::optional<Race> raceNamed(std::string_view name) {
-  const std::string folded = foldName(name);
+  const std::string key = nameKey(name);
   for (Race race = 0; race < RaceTotal; ++race) {
-    if (raceName(race, Language::Japanese) == trimmed(name) || raceShortName(race) == name ||
-        foldName(raceName(race, Language::English)) == folded)
+    if (nameKey(raceName(race, Language::Japanese)) == key || nameKey(raceShortName(race)) == key ||
+        nameKey(raceName(race, Language::English)) == key)
       return race;
   }
   return std::nullopt;
 }
 
 std::optional<int> skillNamed(std::string_view name) {
-  if (name.empty()) return std::nullopt;
-  const std::string folded = foldName(name);
+  const std::string key = nameKey(name);
+  if (key.empty()) return std::nullopt;
   for (int skill = 1; skill < SkillSentinel; ++skill) {
-    const std::string_view japanese = skillName(skill, Language::Japanese);
-    if (japanese.empty() || japanese == "？") continue;
-    if (japanese == name || foldName(skillName(skill, Language::English)) == folded) return skill;
+    if (!isSkill(skill)) continue;
+    if (nameKey(skillName(skill, Language::Japanese)) == key || nameKey(skillName(skill, Language::English)) == key)
+      return skill;
   }
   return std::nullopt;
 }

@@ -61,12 +61,14 @@ std::string_view fusionKindHeading(FusionKind kind, Language language);
 int nameOrderAt(int position, Language language);  // 0..251
 int namePositionOf(int skill, Language language);  // -1 when the skill is not in the order
 
-// Lookups of a name in either language, whatever the chosen one. Japanese
-// matches exactly; English ignores case and accents, and a demon's English
-// name also matches without its parenthesised qualifier ("Beelzebub").
+// Lookups of a name in either language, whatever the chosen one, compared by
+// nameKey (typed_names.h): blanks around, full-width letters and hiragana for
+// katakana are taken as typed; English ignores case and accents, and a
+// demon's English name also matches without its parenthesised qualifier
+// ("Beelzebub").
 std::vector<DemonRef> demonsNamed(std::string_view name);  // race/slot order; empty when none
 std::optional<Race> raceNamed(std::string_view name);      // the name, padded or not, or the short name
-std::optional<int> skillNamed(std::string_view name);      // skills 1..310 but "？"
+std::optional<int> skillNamed(std::string_view name);      // skills 1..277: no "？", no evolution entry
 
 // Folds a name for comparison: ASCII and Latin-1 letters to plain lower case.
 std::string foldName(std::string_view name);

@@ -27,7 +27,8 @@ class Arguments {
   bool has(std::string_view option) const;
   std::optional<std::string> value(std::string_view option) const;
   std::vector<std::string> values(std::string_view option) const;
-  // The value read as a whole decimal number in min..max; UsageError otherwise.
+  // The value read as a whole decimal number in min..max, full-width digits
+  // and blanks around taken as typed; UsageError otherwise.
   std::optional<int> number(std::string_view option, int min, int max) const;
 
  private:

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <numeric>
 
-#include "data/ascii_case.h"
+#include "names/typed_names.h"
 #include "query/text_width.h"
 
 namespace qmoor::query {
@@ -24,15 +24,11 @@ int editDistance(std::u32string_view a, std::u32string_view b) {
   return row[b.size()];
 }
 
-std::u32string foldedCodePoints(std::string_view utf8) {
-  std::u32string points = codePoints(utf8);
-  for (char32_t& c : points) c = lowerAscii(c);
-  return points;
-}
+std::u32string keyPoints(std::string_view name) { return codePoints(nameKey(name)); }
 
 std::vector<std::string> closestNames(std::string_view wanted, const std::vector<NameCandidate>& candidates,
                                       std::size_t count) {
-  const std::u32string target = foldedCodePoints(wanted);
+  const std::u32string target = keyPoints(wanted);
   struct Ranked {
     int distance;
     int sharedStart;
@@ -40,7 +36,7 @@ std::vector<std::string> closestNames(std::string_view wanted, const std::vector
   };
   std::vector<Ranked> ranked;
   for (std::size_t i = 0; i < candidates.size(); ++i) {
-    const std::u32string candidate = foldedCodePoints(candidates[i].name);
+    const std::u32string candidate = keyPoints(candidates[i].name);
     const int distance = editDistance(target, candidate);
     // A name that shares nothing with the wanted one is no suggestion.
     if (distance >= static_cast<int>(std::max(target.size(), candidate.size()))) continue;

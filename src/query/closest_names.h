@@ -1,5 +1,6 @@
-// The closest candidates to a mistyped name, by edit distance over code
-// points (letter case of ASCII ignored), for the suggestions of an error.
+// The closest candidates to a mistyped name, by edit distance over the code
+// points of the names' keys (typed_names.h: case, width and hiragana for
+// katakana ignored), for the suggestions of an error.
 #pragma once
 
 #include <string>
@@ -9,8 +10,8 @@
 namespace qmoor::query {
 
 int editDistance(std::u32string_view a, std::u32string_view b);
-// Lower-cases ASCII letters, so that "pixie" matches "Pixie".
-std::u32string foldedCodePoints(std::string_view utf8);
+// The code points of the name's key.
+std::u32string keyPoints(std::string_view name);
 
 // A name to compare with, and how to offer it (a shared name with its level).
 struct NameCandidate {

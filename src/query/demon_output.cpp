@@ -2,6 +2,8 @@
 #include "query/demon_output.h"
 
 #include "data/compendium.h"
+#include "data/recipes.h"
+#include "names/ui_texts.h"
 
 namespace qmoor::query {
 
@@ -35,6 +37,14 @@ std::vector<TextTable::Column> demonColumns(const QueryContext& context) {
 std::vector<std::string> demonCells(DemonRef demon, Language language) {
   return {std::to_string(level(demon)), std::string(raceName(demon.race, language)),
           std::string(demonName(demon, language))};
+}
+
+std::vector<std::string> recipeLinesIn(DemonRef demon, Language language) {
+  std::vector<std::string> lines;
+  if (const auto recipe = recipeLines(demon)) {
+    for (std::string_view line : *recipe) lines.push_back(recipeLineText(line, language));
+  }
+  return lines;
 }
 
 }  // namespace qmoor::query

@@ -1,6 +1,7 @@
 // How a demon appears in qmoor's answers: REF in JSON
 // ({"race":r,"slot":s,"name":"…","level":n}) and, in text, the cells of a
-// table (level, race, name); the one-line label is the names layer's demonLabel.
+// table (level, race, name) and the lines of a special recipe; the one-line
+// label is the names layer's demonLabel.
 #pragma once
 
 #include <optional>
@@ -21,5 +22,8 @@ void writeRefs(JsonWriter& json, const std::vector<DemonRef>& demons, Language l
 // The three columns LV, race and name, headed in the chosen language.
 std::vector<TextTable::Column> demonColumns(const QueryContext& context);
 std::vector<std::string> demonCells(DemonRef demon, Language language);
+// The lines of a special demon's recipe in the language, blank lines kept;
+// none for a demon without a recipe.
+std::vector<std::string> recipeLinesIn(DemonRef demon, Language language);
 
 }  // namespace qmoor::query

@@ -12,13 +12,18 @@
 #include "data/skills.h"
 #include "names/names.h"
 #include "names/skill_words.h"
+#include "names/typed_names.h"
 #include "query/closest_names.h"
+#include "query/shown_text.h"
 #include "query/usage_error.h"
 
 namespace qmoor::query {
 namespace {
 
 constexpr Language Languages[] = {Language::Japanese, Language::English};
+
+// A whole number as people type it (full-width digits, blanks around).
+std::optional<int> typedNumber(std::string_view typed) { return wholeNumber(plainTyping(typed)); }
 
 std::vector<DemonRef> allDemons() {
   std::vector<DemonRef> demons;
@@ -41,36 +46,61 @@ std::string joined(const std::vector<std::string>& names) {
   return text;
 }
 
+// What is being named, in both languages.
+struct Noun {
+  std::string_view japanese, english;
+};
+constexpr Noun DemonNoun{"悪魔", "demon"};
+constexpr Noun SkillNoun{"スキル", "skill"};
+constexpr Noun RaceNoun{"種族", "race"};
+constexpr Noun SkillKindNoun{"スキルの種類", "skill kind"};
+constexpr Noun ElementNoun{"属性", "element"};
+
 template <class Candidates>
-[[noreturn]] void unknown(std::string_view what, std::string_view text, const Candidates& candidates) {
+[[noreturn]] void unknown(Noun what, std::string_view text, const Candidates& candidates) {
   const std::vector<std::string> closest = closestNames(text, candidates);
-  throw UsageError("unknown " + std::string(what) + " '" + std::string(text) + "'" +
-                   (closest.empty() ? "; no name is close" : "; closest: " + joined(closest)));
+  throw UsageError("不明な" + std::string(what.japanese) + " " + quoted(text) +
+                       (closest.empty() ? "。近い名前はありません" : "。近い名前: " + joined(closest)),
+                   "unknown " + std::string(what.english) + " " + quoted(text) +
+                       (closest.empty() ? "; no name is close" : "; closest: " + joined(closest)));
 }
 
-std::optional<DemonRef> byRaceAndSlot(std::string_view text) {
+std::optional<DemonRef> byRaceAndSlot(std::string_view typed) {
+  const std::string text = plainTyping(typed);
   const std::optional<DemonRef> demon = raceSlotFrom(text);
   if (demon && !isOccupied(*demon)) {
-    throw UsageError("no demon at " + std::string(text) + "; races are 0 to 31 and slots count from 0 within a race");
+    throw UsageError(text + " に悪魔はいません。種族は 0～31、番号は種族ごとに 0 から数えます",
+                     "no demon at " + text + "; races are 0 to 31 and slots count from 0 within a race");
   }
   return demon;
 }
 
 // "ベルゼブブ95": a name followed by the demon's level.
-std::optional<DemonRef> byNameAndLevel(std::string_view text) {
+std::optional<DemonRef> byNameAndLevel(std::string_view typed) {
+  const std::string text = plainTyping(typed);
   const std::size_t digits = text.find_last_not_of("0123456789") + 1;
   if (digits == 0 || digits == text.size()) return std::nullopt;
   const std::optional<int> wanted = wholeNumber(text.substr(digits));
-  for (const DemonRef demon : demonsNamed(text.substr(0, digits))) {
+  for (const DemonRef demon : demonsNamed(std::string_view(text).substr(0, digits))) {
     if (level(demon) == wanted) return demon;
   }
   return std::nullopt;
 }
 
-// The skills a demon can hold: named catalogue entries and evolution entries, not "？".
-bool isNamedSkill(int skill) {
-  const SkillEntry entry = skillEntry(skill);
-  return entry == SkillEntry::Skill || entry == SkillEntry::Evolution;
+
+// The one value whose key starts with the typed name's key; none when no
+// value or several do.
+template <class Value>
+std::optional<Value> byUniquePrefix(std::string_view typed, const std::vector<std::pair<std::string, Value>>& keyed) {
+  const std::string key = nameKey(typed);
+  if (key.empty()) return std::nullopt;
+  std::optional<Value> found;
+  for (const auto& [name, value] : keyed) {
+    if (!name.starts_with(key)) continue;
+    if (found && !(*found == value)) return std::nullopt;
+    found = value;
+  }
+  return found;
 }
 
 // Every keyword of a vocabulary with its words in both languages.
@@ -96,53 +126,68 @@ DemonRef resolveDemon(std::string_view text) {
       for (const Language language : Languages) choices.push_back(uniqueName(demon, language));
       choices.push_back(std::to_string(demon.race) + "/" + std::to_string(demon.slot));
     }
-    throw UsageError("'" + std::string(text) + "' names several demons; say which: " + joined(choices));
+    throw UsageError(quoted(text) + " に当たる悪魔が複数います。どれかを指定してください: " + joined(choices),
+                     quoted(text) + " names several demons; say which: " + joined(choices));
   }
   if (const auto demon = byNameAndLevel(text)) return *demon;
+  std::vector<std::pair<std::string, DemonRef>> keyed;
   std::vector<NameCandidate> candidates;
   for (const DemonRef demon : allDemons()) {
     for (const Language language : Languages) {
+      keyed.emplace_back(nameKey(demonName(demon, language)), demon);
       candidates.push_back({std::string(demonName(demon, language)), uniqueName(demon, language)});
     }
   }
-  unknown("demon", text, candidates);
+  if (const auto demon = byUniquePrefix(text, keyed)) return *demon;
+  unknown(DemonNoun, text, candidates);
 }
 
 int resolveSkill(std::string_view text) {
-  if (const std::optional<int> number = wholeNumber(text)) {
-    if (isNamedSkill(*number)) return *number;
-    throw UsageError("no skill numbered " + std::string(text));
+  if (const std::optional<int> number = typedNumber(text)) {
+    if (isSkill(*number)) return *number;
+    throw UsageError("番号 " + plainTyping(text) + " のスキルはありません", "no skill numbered " + plainTyping(text));
   }
   if (const std::optional<int> skill = skillNamed(text)) return *skill;
+  std::vector<std::pair<std::string, int>> keyed;
   std::vector<std::string> candidates;
   for (int skill = 1; skill < SkillSentinel; ++skill) {
-    if (!isNamedSkill(skill)) continue;
-    for (const Language language : Languages) candidates.emplace_back(skillName(skill, language));
+    if (!isSkill(skill)) continue;
+    for (const Language language : Languages) {
+      keyed.emplace_back(nameKey(skillName(skill, language)), skill);
+      candidates.emplace_back(skillName(skill, language));
+    }
   }
-  unknown("skill", text, candidates);
+  if (const auto skill = byUniquePrefix(text, keyed)) return *skill;
+  unknown(SkillNoun, text, candidates);
 }
 
 Race resolveRace(std::string_view text) {
-  if (const std::optional<int> number = wholeNumber(text)) {
+  if (const std::optional<int> number = typedNumber(text)) {
     if (*number >= 0 && *number < RaceTotal) return *number;
-    throw UsageError("no race numbered " + std::string(text) + "; races are 0 to 31");
+    throw UsageError("番号 " + plainTyping(text) + " の種族はありません。種族は 0～31 です",
+                     "no race numbered " + plainTyping(text) + "; races are 0 to 31");
   }
   if (const std::optional<Race> race = raceNamed(text)) return *race;
+  std::vector<std::pair<std::string, Race>> keyed;
   std::vector<std::string> candidates;
   for (Race race = 0; race < RaceTotal; ++race) {
-    for (const Language language : Languages) candidates.emplace_back(raceName(race, language));
+    for (const Language language : Languages) {
+      keyed.emplace_back(nameKey(raceName(race, language)), race);
+      candidates.emplace_back(raceName(race, language));
+    }
   }
-  unknown("race", text, candidates);
+  if (const auto race = byUniquePrefix(text, keyed)) return *race;
+  unknown(RaceNoun, text, candidates);
 }
 
 SkillKind resolveSkillKind(std::string_view text) {
   if (const std::optional<SkillKind> kind = skillKindNamed(text)) return *kind;
-  unknown("skill kind", text, vocabulary<SkillKind>(SkillKindTotal, skillKindName));
+  unknown(SkillKindNoun, text, vocabulary<SkillKind>(SkillKindTotal, skillKindName));
 }
 
 SkillElement resolveSkillElement(std::string_view text) {
   if (const std::optional<SkillElement> element = skillElementNamed(text)) return *element;
-  unknown("element", text, vocabulary<SkillElement>(SkillElementTotal, skillElementName));
+  unknown(ElementNoun, text, vocabulary<SkillElement>(SkillElementTotal, skillElementName));
 }
 
 }  // namespace qmoor::query

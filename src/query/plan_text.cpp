@@ -16,14 +16,21 @@ std::string skillList(const std::vector<int>& skills, Language language) {
   return text;
 }
 
+// "1 fusion", "2 fusions": a count with its English noun.
+std::string counted(std::size_t count, std::string_view one, std::string_view many) {
+  return std::to_string(count) + " " + std::string(count == 1 ? one : many);
+}
+
 std::string planTitle(const Plan& plan, std::size_t number, Language language) {
   const std::string n = std::to_string(number);
-  const std::string fusions = std::to_string(plan.steps.size());
+  const std::size_t fusions = plan.steps.size();
   const std::string highest = std::to_string(plan.highestLevel);
-  const std::string demons = std::to_string(plan.distinctDemons);
+  const auto demons = static_cast<std::size_t>(plan.distinctDemons);
   return language == Language::Japanese
-             ? "プラン" + n + ": 合体" + fusions + "回, 最高LV" + highest + ", 悪魔" + demons + "体"
-             : "plan " + n + ": " + fusions + " fusions, highest level " + highest + ", " + demons + " demons";
+             ? "プラン" + n + ": 合体" + std::to_string(fusions) + "回, 最高LV" + highest + ", 悪魔" +
+                   std::to_string(demons) + "体"
+             : "plan " + n + ": " + counted(fusions, "fusion", "fusions") + ", highest level " + highest + ", " +
+                   counted(demons, "demon", "demons");
 }
 
 // The demon and, for one a step makes, how it is fused and what it inherits,
@@ -93,9 +100,9 @@ std::string planReasonText(const PlanRequest& request, const PlanAnswer& answer,
 
 std::string noPlanText(const PlanRequest& request, const PlanAnswer& answer, Language language) {
   if (std::string reason = planReasonText(request, answer, language); !reason.empty()) return reason;
-  const std::string depth = std::to_string(request.maxFusions);
-  return language == Language::Japanese ? "合体" + depth + "回以内のプランはありません"
-                                        : "no plan within " + depth + " fusions";
+  const auto depth = static_cast<std::size_t>(request.maxFusions);
+  return language == Language::Japanese ? "合体" + std::to_string(depth) + "回以内のプランはありません"
+                                        : "no plan within " + counted(depth, "fusion", "fusions");
 }
 
 }  // namespace qmoor

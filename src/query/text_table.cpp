@@ -42,6 +42,11 @@ TextTable::TextTable(std::vector<Column> columns) : columns_(std::move(columns))
 void TextTable::addRow(std::vector<std::string> cells) {
   cells.resize(columns_.size());
   rows_.push_back(std::move(cells));
+  notes_.emplace_back();
+}
+
+void TextTable::addNote(std::string text) {
+  if (!notes_.empty()) notes_.back().push_back(std::move(text));
 }
 
 void TextTable::write(std::ostream& out) const {
@@ -53,7 +58,10 @@ void TextTable::write(std::ostream& out) const {
   rowCells.reserve(rows_.size());
   for (const auto& row : rows_) rowCells.push_back(measured(row, widths));
   writeLine(out, columns_, headingCells, widths);
-  for (const auto& cells : rowCells) writeLine(out, columns_, cells, widths);
+  for (std::size_t r = 0; r < rowCells.size(); ++r) {
+    writeLine(out, columns_, rowCells[r], widths);
+    for (const std::string& note : notes_[r]) out << "  " << note << '\n';
+  }
 }
 
 }  // namespace qmoor::query

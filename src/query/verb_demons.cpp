@@ -1,6 +1,7 @@
 // qmoor demons: compendium rows, narrowed by race, level and skills (all of
-// them, optionally in the first list alone) and sorted by a column; in JSON
-// each skill of the second list comes with the level at which it is learned.
+// them, optionally in the first list alone) and sorted by a column; in text
+// each demon's skills (a learned skill with its level) and marks on a line
+// under its row, in JSON each skill of the second list with its learn level.
 #include <algorithm>
 #include <iterator>
 #include <string>
@@ -9,6 +10,7 @@
 #include "data/skill_learning.h"
 #include "query/demon_output.h"
 #include "query/name_lookup.h"
+#include "query/shown_text.h"
 #include "query/usage_error.h"
 
 namespace qmoor::query {
@@ -35,7 +37,7 @@ constexpr SortColumn SortColumns[] = {
 std::string sortKeyList() {
   std::string keys;
   for (const SortColumn& c : SortColumns) keys += std::string(keys.empty() ? "" : ", ") + std::string(c.key);
-  return keys + ", or a resistance (phys .. mind)";
+  return keys;
 }
 
 // COLUMN, or -COLUMN for descending order; a key, a Japanese heading or a
@@ -60,7 +62,8 @@ SortKey sortKeyFrom(std::string text) {
       return key;
     }
   }
-  throw UsageError("unknown sort column '" + text + "'; columns: " + sortKeyList());
+  throw UsageError("不明な並べ替えの列 " + quoted(text) + "。列: " + sortKeyList() + "、または耐性（物理～精神）",
+                   "unknown sort column " + quoted(text) + "; columns: " + sortKeyList() + ", or a resistance (phys .. mind)");
 }
 
 CompendiumFilter filterFrom(const Arguments& arguments) {
@@ -68,9 +71,11 @@ CompendiumFilter filterFrom(const Arguments& arguments) {
   if (const auto race = arguments.value("race")) filter.race = resolveRace(*race);
   if (const auto most = arguments.number("max-level", 1, 99)) filter.maxLevel = *most;
   for (const std::string& skill : arguments.values("skill")) filter.skills.push_back(resolveSkill(skill));
-  if (filter.skills.size() > MostSkills) throw UsageError("demons takes at most four --skill conditions");
+  if (filter.skills.size() > MostSkills)
+    throw UsageError("demons の --skill は4個までです", "demons takes at most four --skill conditions");
   filter.innateOnly = arguments.has("innate");
-  if (filter.innateOnly && filter.skills.empty()) throw UsageError("--innate needs at least one --skill");
+  if (filter.innateOnly && filter.skills.empty())
+    throw UsageError("--innate には --skill が1個以上要ります", "--innate needs at least one --skill");
   return filter;
 }
 
@@ -105,6 +110,29 @@ void writeRow(JsonWriter& json, const CompendiumRow& row, Language language) {
   json.endArray().endObject();
 }
 
+// The skills of one list, each learned one followed by the level it is learned at.
+std::string skillsLine(DemonRef demon, const std::array<int, SkillListLength>& skills, Language language) {
+  std::string line;
+  for (int skill : skills) {
+    if (skill == 0) continue;
+    line += (line.empty() ? "" : ", ") + std::string(skillName(skill, language));
+    if (const int learned = learnLevel(demon, skill)) line += "(LV" + std::to_string(learned) + ")";
+  }
+  return line.empty() ? "-" : line;
+}
+
+// The line under a demon's row: its two skill lists and its marks.
+std::string skillsAndMarks(const CompendiumRow& row, const QueryContext& context) {
+  const Language language = context.language;
+  std::string marks;
+  for (int k = 0; k < MarkTotal; ++k) {
+    if (cell(markColumn(k), row.demon) != "　") marks += (marks.empty() ? "" : " ") + std::string(markHeading(k, language));
+  }
+  return std::string(context.say("初期: ", "innate: ")) + skillsLine(row.demon, row.first, language) +
+         std::string(context.say("　習得: ", "; learned: ")) + skillsLine(row.demon, row.second, language) +
+         std::string(context.say("　印: ", "; marks: ")) + (marks.empty() ? "-" : marks);
+}
+
 void writeText(const std::vector<int>& shown, const QueryContext& context) {
   const Language language = context.language;
   std::vector<TextTable::Column> columns = demonColumns(context);
@@ -126,6 +154,7 @@ void writeText(const std::vector<int>& shown, const QueryContext& context) {
     }
     cells.emplace_back(inheritanceWord(row.inheritance, language));
     table.addRow(std::move(cells));
+    table.addNote(skillsAndMarks(row, context));
   }
   table.write(context.out);
 }
@@ -161,6 +190,13 @@ extern const Verb DemonsVerb{
     0,
     0,
     runDemons,
+    "悪魔全書の行。スキルを指定すると、そのすべてを持つ悪魔",
+    "  --skill S       スキル S を持つ悪魔だけ（4個まで。すべてを持つもの）\n"
+    "  --innate        スキルを初期スキルだけで数える\n"
+    "  --race R        種族 R の悪魔だけ\n"
+    "  --sort COLUMN   race（既定）, level, name, hp, mp, st, ma, vi, ag, lu, inherit\n"
+    "                  または耐性（phys .. mind）。-COLUMN で降順\n"
+    "  --max-level N   レベル N 以下の悪魔だけ\n",
 };
 
 }  // namespace qmoor::query

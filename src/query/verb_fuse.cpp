@@ -32,7 +32,7 @@ void writeText(DemonRef a, DemonRef b, const FusionOutcome& outcome, const Query
 void runFuse(const Arguments& arguments, const QueryContext& context) {
   const DemonRef a = resolveDemon(arguments.positionals()[0]);
   const DemonRef b = resolveDemon(arguments.positionals()[1]);
-  if (a == b) throw UsageError("fuse needs two different demons");
+  if (a == b) throw UsageError("fuse には異なる2体の悪魔を指定してください", "fuse needs two different demons");
   const FusionOutcome outcome = fuse(a, b, arguments.has("curse"));
   if (!context.json) {
     writeText(a, b, outcome, context);
@@ -59,6 +59,8 @@ extern const Verb FuseVerb{
     2,
     2,
     runFuse,
+    "A と B で何ができるか: 通常合体・月齢合体・精霊合体の結果",
+    "  --curse         CURSE の合体表で合体する\n",
 };
 
 }  // namespace qmoor::query

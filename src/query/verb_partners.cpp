@@ -1,8 +1,7 @@
 // qmoor partners A: every partner of A that makes something, with what each
-// pairing makes; in text also the special demons whose recipes name A.
+// pairing makes, and the special demons whose recipes name A.
 #include <string>
 
-#include "data/recipes.h"
 #include "forward/forward_fusion.h"
 #include "query/demon_output.h"
 #include "query/name_lookup.h"
@@ -29,10 +28,8 @@ void writeSpecials(DemonRef material, const QueryContext& context) {
   TextTable table({{std::string(context.say("特殊悪魔", "special demon"))}, {std::string(context.say("レシピ", "recipe"))}});
   for (const DemonRef special : specials) {
     std::string recipe;
-    if (const auto lines = recipeLines(special)) {
-      for (std::string_view line : *lines) {
-        if (!line.empty()) recipe += (recipe.empty() ? "" : " / ") + std::string(line);
-      }
+    for (const std::string& line : recipeLinesIn(special, context.language)) {
+      if (!line.empty()) recipe += (recipe.empty() ? "" : " / ") + line;
     }
     table.addRow({demonLabel(special, context.language), recipe});
   }
@@ -80,6 +77,13 @@ void runPartners(const Arguments& arguments, const QueryContext& context) {
     writeRef(json.key("spirit"), p.outcome.spirit, language);
     json.endObject();
   }
+  json.endArray().key("specials").beginArray();
+  for (const DemonRef special : specialsNaming(material)) {
+    writeRef(json.beginObject().key("demon"), special, language);
+    json.key("recipeLines").beginArray();
+    for (const std::string& line : recipeLinesIn(special, language)) json.value(line);
+    json.endArray().endObject();
+  }
   json.endArray().endObject();
 }
 
@@ -94,6 +98,8 @@ extern const Verb PartnersVerb{
     1,
     1,
     runPartners,
+    "A と合体して何かができる相手すべてと、それぞれの結果",
+    "  --curse         CURSE の合体表で合体する\n",
 };
 
 }  // namespace qmoor::query

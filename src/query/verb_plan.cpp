@@ -4,6 +4,7 @@
 #include <string>
 
 #include "data/compendium.h"
+#include "names/typed_names.h"
 #include "planner/plan.h"
 #include "query/demon_output.h"
 #include "query/name_lookup.h"
@@ -18,13 +19,17 @@ constexpr OptionSpec Options[] = {{"skill", true, true}, {"limit", true}, {"curs
 
 constexpr int MostPlans = 1000;
 
-std::vector<DemonRef> ownedDemons(const std::string& list) {
+// Names separated by commas (full-width too), blanks around each allowed.
+std::vector<DemonRef> ownedDemons(const std::string& typed) {
+  const std::string list = plainTyping(typed);
   std::vector<DemonRef> demons;
   std::size_t start = 0;
   while (start <= list.size()) {
     const std::size_t end = std::min(list.find(',', start), list.size());
     const std::string name = list.substr(start, end - start);
-    if (name.empty()) throw UsageError("--owned takes demon names separated by commas, with none empty");
+    if (plainTyping(name).empty())
+      throw UsageError("--owned には悪魔の名前をカンマで区切って指定してください（空の名前は不可）",
+                       "--owned takes demon names separated by commas, with none empty");
     demons.push_back(resolveDemon(name));
     start = end + 1;
   }
@@ -45,12 +50,16 @@ PlanRequest requestFrom(const Arguments& arguments) {
   return request;
 }
 
-std::string refusalText(PlanProblem problem, int skill) {
+UsageError refusal(PlanProblem problem, int skill) {
   switch (problem) {
-    case PlanProblem::TargetNotFusable: return "plan needs a demon made by fusion, not a special demon, a spirit or a 御魂";
-    case PlanProblem::SkillCount: return "plan takes one to eight --skill options";
-    case PlanProblem::UnknownSkill: return "skill " + std::to_string(skill) + " is not a selectable skill";
-    default: return "plan cannot take this request";
+    case PlanProblem::TargetNotFusable:
+      return {"plan には合体で作れる悪魔を指定してください（特殊悪魔・精霊・御魂は不可）",
+              "plan needs a demon made by fusion, not a special demon, a spirit or a 御魂"};
+    case PlanProblem::SkillCount: return {"plan の --skill は1～8個です", "plan takes one to eight --skill options"};
+    case PlanProblem::UnknownSkill:
+      return {"スキル " + std::to_string(skill) + " は選べるスキルではありません",
+              "skill " + std::to_string(skill) + " is not a selectable skill"};
+    default: return {"plan はこの指定を受け付けません", "plan cannot take this request"};
   }
 }
 
@@ -114,7 +123,7 @@ void writeJson(const PlanRequest& request, const PlanAnswer& answer, const Query
 void runPlan(const Arguments& arguments, const QueryContext& context) {
   const PlanRequest request = requestFrom(arguments);
   const PlanAnswer answer = planRoutes(request);
-  if (refusesRequest(answer.problem)) throw UsageError(refusalText(answer.problem, answer.skill));
+  if (refusesRequest(answer.problem)) throw refusal(answer.problem, answer.skill);
   if (context.json) {
     writeJson(request, answer, context);
   } else {
@@ -138,6 +147,13 @@ extern const Verb PlanVerb{
     1,
     1,
     runPlan,
+    "スキルを T に継承させる最短の合体ルート",
+    "  --skill S       対象に持たせるスキル（1～8個）\n"
+    "  --limit L       プランのすべての悪魔をレベル L 以下に（既定 99）\n"
+    "  --curse         CURSE の合体表で合体する\n"
+    "  --depth D       合体は D 回まで（1～6、既定 4）\n"
+    "  --count K       プランは K 個まで（既定 10）\n"
+    "  --owned A,B,... プランの素材をこれらの悪魔に限る\n",
 };
 
 }  // namespace qmoor::query

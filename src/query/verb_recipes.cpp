@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "data/compendium.h"
-#include "data/recipes.h"
 #include "query/demon_output.h"
 #include "query/name_lookup.h"
 #include "query/usage_error.h"
@@ -31,11 +30,11 @@ FilterSettings filtersFrom(const Arguments& arguments, DemonRef target) {
   filters.curse = arguments.has("curse");
   filters.neutral = arguments.has("neutral");
   if (const auto race = arguments.value("race")) filters.materialRaceChoice = resolveRace(*race) + 1;
-  if (arguments.has("limit") && arguments.has("auto")) throw UsageError("--limit and --auto exclude each other");
+  if (arguments.has("limit") && arguments.has("auto")) throw UsageError("--limit と --auto は同時に指定できません", "--limit and --auto exclude each other");
   if (const auto limit = arguments.number("limit", 0, 99)) filters.cap = *limit;
   if (arguments.has("auto")) filters.cap = level(target);
   const std::vector<std::string> skills = arguments.values("skill");
-  if (skills.size() > 2) throw UsageError("recipes takes at most two --skill conditions");
+  if (skills.size() > 2) throw UsageError("recipes の --skill は2個までです", "recipes takes at most two --skill conditions");
   if (skills.size() >= 1) {
     filters.skills.on1 = true;
     filters.skills.skill1 = resolveSkill(skills[0]);
@@ -49,15 +48,14 @@ FilterSettings filtersFrom(const Arguments& arguments, DemonRef target) {
 
 // Normal and race-31 demons list their pairs; special demons only their
 // recipe lines, and a 御魂 its spirit x spirit line.
-RecipeAnswer answerRecipes(DemonRef target, const FilterSettings& filters, bool reverse) {
-  RecipeAnswer answer{target, {}, {}, requiredTotal(target), {}};
+RecipeAnswer answerRecipes(DemonRef target, const FilterSettings& filters, bool reverse, Language language) {
+  RecipeAnswer answer{target, {}, {}, requiredTotal(target), recipeLinesIn(target, language)};
   if (target.race == PhaseRace || !isSpecial(target)) {
     FusionAnswer listed = answerFor(target, filters, reverse);
     answer.racePairs = std::move(listed.racePairs);
     answer.materialPairs = std::move(listed.materialPairs);
   }
   if (listsSpiritSpiritLine(target.race, filters)) answer.racePairs.push_back({SpiritRace, SpiritRace});
-  if (const auto lines = recipeLines(target)) answer.recipeLines.assign(lines->begin(), lines->end());
   return answer;
 }
 
@@ -132,7 +130,7 @@ void writeText(const RecipeAnswer& answer, const QueryContext& context) {
 
 void runRecipes(const Arguments& arguments, const QueryContext& context) {
   const DemonRef target = resolveDemon(arguments.positionals()[0]);
-  const RecipeAnswer answer = answerRecipes(target, filtersFrom(arguments, target), arguments.has("reverse"));
+  const RecipeAnswer answer = answerRecipes(target, filtersFrom(arguments, target), arguments.has("reverse"), context.language);
   if (context.json) {
     writeJson(answer, context);
   } else {
@@ -157,6 +155,14 @@ extern const Verb RecipesVerb{
     1,
     1,
     runRecipes,
+    "T の作り方をフォームと同じく: 合体可能種族、素材悪魔、精霊の行、レシピ",
+    "  --curse         CURSE の合体表で合体する\n"
+    "  --neutral       NEUTRAL の種族どうしの組だけ、精霊合体なし\n"
+    "  --reverse       種族の組を最後の種族から、大きい種族を先に並べる\n"
+    "  --race R        素材に種族 R を含む組だけ\n"
+    "  --limit N       レベル N 以下の素材だけ（0～99）\n"
+    "  --auto          T のレベル以下の素材だけ\n"
+    "  --skill S       素材がスキル S を持つこと（2個まで）\n",
 };
 
 }  // namespace qmoor::query

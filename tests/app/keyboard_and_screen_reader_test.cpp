@@ -99,6 +99,32 @@ TEST_F(KeyboardTest, TabAndShiftTabLeaveTheMaterialPairTable) {
   }
 }
 
+// The arrows move the current row of the material pairs without picking it;
+// Space, Return and Enter pick the current row as a click on it does.
+TEST_F(KeyboardTest, TheKeyboardPicksAMaterialPairAsAClickDoes) {
+  pick(ControlId::RaceOrderCombo, 2);
+  auto* table = widgetOf<QTableView>(ControlId::MaterialPairView);
+  ASSERT_GT(table->model()->rowCount(), 3);
+  const auto picked = [&] { return dumpState(app.view()).dump(); };
+  for (const int key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) {
+    table->setFocus(Qt::TabFocusReason);
+    const std::string before = picked();
+    press(Qt::Key_Down);
+    press(Qt::Key_Down);
+    EXPECT_EQ(picked(), before) << "the arrows picked a row";
+    const int row = table->currentIndex().row();
+    ASSERT_GE(row, 0);
+    press(key);
+    const std::string byKey = picked();
+    EXPECT_NE(byKey, before) << "key " << key;
+    EXPECT_EQ(app.view().working().pickedRow, row) << "key " << key;
+    const QRect cell = table->visualRect(table->model()->index(row, 0));
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, Qt::NoModifier, cell.center());
+    EXPECT_EQ(picked(), byKey) << "a click on the same row picks otherwise";
+    press(Qt::Key_Up);
+  }
+}
+
 TEST_F(KeyboardTest, CtrlTabAndCtrlPageKeysSwitchTabsFromAnywhere) {
   for (int i = 0; i < 2; ++i) QTest::mouseClick(widgetOf<QPushButton>(ControlId::OpenDetailButton), Qt::LeftButton);
   ASSERT_EQ(tabRow()->count(), 3);

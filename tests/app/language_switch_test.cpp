@@ -24,6 +24,7 @@
 #include "app/qmoor_app.h"
 #include "script/dumps.h"
 #include "script/script_runner.h"
+#include "names/reading_order.h"
 
 namespace qmoor {
 namespace {
@@ -171,7 +172,9 @@ TEST_F(LanguageSwitch, TheCompendiumSortsNamesInTheLanguageShown) {
   QStringList names;
   for (int r = 0; r < rows->rowCount(); ++r) names << rows->index(r, 1).data().toString();
   EXPECT_EQ(names.size(), DemonTotal);
-  EXPECT_TRUE(std::is_sorted(names.begin(), names.end())) << names.join(", ").toStdString();
+  EXPECT_TRUE(std::is_sorted(names.begin(), names.end(), [](const QString& a, const QString& b) {
+    return readingKey(a.toStdString()) < readingKey(b.toStdString());  // alphabetical, letter by letter
+  })) << names.join(", ").toStdString();
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "app/about_box.h"
 #include "app/dialog_units.h"
 #include "app/main_frame.h"
+#include "app/screen_fit.h"
 
 namespace qmoor {
 namespace {
@@ -54,6 +55,29 @@ TEST_F(MainFrameTest, FitsItsClientAreaToTheFormWithinTheScreen) {
     const QSize needed(formSize.width(), formSize.height() + frame.menuBar()->sizeHint().height());
     EXPECT_EQ(frame.size(), needed.boundedTo(area.size())) << formSize.width() << "x" << formSize.height();
     EXPECT_TRUE(area.contains(frame.geometry())) << formSize.width() << "x" << formSize.height();
+  }
+}
+
+// The window with its frame (title bar and borders as a window manager adds
+// them at 100 %, 150 % and 200 %) stays whole within the available area.
+TEST(ScreenFit, TheWindowFitsWithItsFrame) {
+  const QRect area(0, 0, 1366, 728);  // 1366x768 less a 40-pixel panel
+  const struct {
+    QRect client;
+    QMargins frame;
+    QRect fitted;
+  } cases[] = {
+      {{5, 5, 803, 625}, {}, {5, 5, 803, 625}},
+      {{5, 30, 803, 625}, {2, 25, 2, 2}, {5, 30, 803, 625}},         // whole already
+      {{5, 30, 803, 900}, {2, 25, 2, 2}, {5, 25, 803, 701}},         // shorter by the frame, not off the bottom
+      {{5, 30, 1600, 900}, {3, 38, 3, 3}, {3, 38, 1360, 687}},       // 200 %: both ways
+      {{900, 600, 400, 300}, {2, 25, 2, 2}, {900, 426, 400, 300}},   // moved up whole
+      {{-50, -20, 400, 300}, {2, 25, 2, 2}, {2, 25, 400, 300}},      // moved down and right whole
+  };
+  for (const auto& c : cases) {
+    const QRect fitted = fittedClient(c.client, c.frame, area);
+    EXPECT_EQ(fitted, c.fitted) << c.client.width() << "x" << c.client.height() << " framed " << c.frame.top();
+    EXPECT_TRUE(area.contains(fitted.marginsAdded(c.frame)));
   }
 }
 

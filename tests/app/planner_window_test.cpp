@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QAccessible>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -16,6 +17,7 @@
 #include <QTreeWidget>
 
 #include "app/demon_texts.h"
+#include "app/display_language.h"
 #include "app/owned_demons_dialog.h"
 #include "app/program_settings.h"
 #include "query/plan_text.h"
@@ -44,7 +46,7 @@ class PlannerWindowTest : public ::testing::Test {
   template <typename W>
   W* named(const QString& accessibleName) {
     for (W* widget : window->findChildren<W*>())
-      if (widget->accessibleName() == accessibleName) return widget;
+      if (widget->accessibleName() == accessibleName || widget->accessibleDescription() == accessibleName) return widget;
     ADD_FAILURE() << "no widget named " << accessibleName.toStdString();
     return nullptr;
   }
@@ -80,12 +82,57 @@ TEST_F(PlannerWindowTest, SearchFillsTheTreeWhoseDemonsOpenInNewTabs) {
   ASSERT_EQ(opened.size(), 1u);
   EXPECT_EQ(opened[0], (DemonRef{0, 2}));
 
+  for (const QComboBox* combo : window->findChildren<QComboBox*>())  // an empty entry reads as something
+    for (int i = 0; i < combo->count(); ++i)
+      EXPECT_FALSE(combo->itemText(i).isEmpty() && combo->itemData(i, Qt::AccessibleTextRole).toString().isEmpty())
+          << combo->accessibleName().toStdString() << " entry " << i;
   for (QWidget* control : window->findChildren<QWidget*>())
     if (control->isVisible() && control->focusPolicy() & Qt::TabFocus &&
         !qobject_cast<QComboBox*>(control->parentWidget()) && !qobject_cast<QSpinBox*>(control->parentWidget())) {
       EXPECT_FALSE(QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name).isEmpty())
           << control->metaObject()->className();
     }
+}
+
+// Return searches, as the default button 検索 says; a double click on a step
+// opens its demon and leaves the step unfolded.
+TEST_F(PlannerWindowTest, ReturnSearchesAndADoubleClickOpensAStepWithoutFoldingIt) {
+  auto* target = named<QComboBox>(QStringLiteral("合体先の悪魔"));
+  target->setCurrentIndex(target->findText(demonEntryText({0, 2})));
+  auto* skill = named<QComboBox>(QStringLiteral("スキル1"));
+  skill->setCurrentIndex(skill->findText(skillText(116)));
+  auto* depth = named<QSpinBox>(QStringLiteral("最大合体回数"));
+  depth->setFocus();
+  QTest::keyClick(depth, Qt::Key_Return);
+  EXPECT_TRUE(QTest::qWaitFor([this] { return !window->searching(); }, 20000));
+  auto* plans = named<QTreeWidget>(QStringLiteral("合体プラン"));
+  ASSERT_GT(plans->topLevelItemCount(), 0) << "Return did not search";
+  QTreeWidgetItem* step = plans->topLevelItem(0)->child(0);
+  ASSERT_NE(step, nullptr);
+  ASSERT_GT(step->childCount(), 0);
+  const bool expanded = step->isExpanded();
+  plans->scrollToItem(step);
+  const QPoint centre = plans->visualItemRect(step).center();
+  QTest::mouseClick(plans->viewport(), Qt::LeftButton, {}, centre);
+  QTest::mouseDClick(plans->viewport(), Qt::LeftButton, {}, centre);
+  EXPECT_EQ(step->isExpanded(), expanded);
+  EXPECT_EQ(opened, (std::vector<DemonRef>{DemonRef{0, 2}}));
+}
+
+// English counts take their plural forms.
+TEST_F(PlannerWindowTest, TheStatusCountsInEnglishPlurals) {
+  auto* target = named<QComboBox>(QStringLiteral("合体先の悪魔"));
+  auto* skill = named<QComboBox>(QStringLiteral("スキル1"));
+  auto* status = named<QLabel>(QStringLiteral("検索結果"));
+  named<QSpinBox>(QStringLiteral("最大合体回数"))->setValue(1);
+  target->setCurrentIndex(target->findText(demonEntryText({0, 2})));
+  skill->setCurrentIndex(skill->findText(skillText(116)));
+  applyDisplayLanguage(Language::English);
+  QApplication::processEvents();  // the window hears of the language
+  window->search();
+  EXPECT_TRUE(QTest::qWaitFor([this] { return !window->searching(); }, 20000));
+  EXPECT_EQ(status->text(), QStringLiteral("no plan within 1 fusion"));
+  applyDisplayLanguage(Language::Japanese);
 }
 
 TEST_F(PlannerWindowTest, OwnedDemonsAreKeptAndAloneMayStartPlans) {
@@ -96,7 +143,9 @@ TEST_F(PlannerWindowTest, OwnedDemonsAreKeptAndAloneMayStartPlans) {
   EXPECT_TRUE(programSettings().value(QStringLiteral("planner/ownedOnly")).toBool());
   askForFogBreathOnOdin();
   EXPECT_EQ(named<QTreeWidget>(QStringLiteral("合体プラン"))->topLevelItemCount(), 0);
-  EXPECT_FALSE(named<QLabel>(QStringLiteral("検索結果"))->text().isEmpty());
+  auto* status = named<QLabel>(QStringLiteral("検索結果"));
+  EXPECT_FALSE(status->text().isEmpty());
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(status)->text(QAccessible::Name), status->text());
 }
 
 }  // namespace

@@ -4,6 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAbstractScrollArea>
+#include <QCheckBox>
+#include <QMenuBar>
 #include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
@@ -139,6 +142,40 @@ TEST(TextFit, TheAboutBoxShowsItsTextsWhole) {
   AboutBox box;
   box.show();
   EXPECT_EQ(cutTexts(box), std::vector<std::string>());
+}
+
+// A check box without a caption of its own is all box: the box is whole.
+TEST(TextFit, EveryCheckBoxShowsItsBoxWhole) {
+  CQmoorApp app;
+  ASSERT_TRUE(app.InitInstance({"quillmoor"}));
+  for (const QCheckBox* box : app.form().findChildren<QCheckBox*>()) {
+    QStyleOptionButton option;
+    option.initFrom(box);
+    const QRect indicator = box->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, box);
+    EXPECT_TRUE(box->rect().contains(indicator))
+        << box->accessibleName().toStdString() << ": box " << indicator.width() << "x" << indicator.height() << " at "
+        << indicator.x() << "," << indicator.y() << " in " << box->width() << "x" << box->height();
+  }
+}
+
+// Where the screen has room for the whole form, the window shows it whole,
+// with no scroll bar (CTest runs this on a large screen at every scale).
+TEST(TextFit, TheWholeFormShowsWhereTheScreenHasRoom) {
+  CQmoorApp app;
+  ASSERT_TRUE(app.InitInstance({"quillmoor"}));
+  QApplication::processEvents();
+  const QSize form = app.form().size();
+  const QSize needed = app.frame().frameGeometry().size() - app.frame().size() +
+                       QSize(form.width(), form.height() + app.frame().menuBar()->height());
+  const QSize room = app.frame().screen()->availableGeometry().size();
+  if (room.width() < needed.width() || room.height() < needed.height())
+    GTEST_SKIP() << "the screen has no room for the whole form";
+  const auto* area = qobject_cast<QAbstractScrollArea*>(app.frame().centralWidget());
+  ASSERT_NE(area, nullptr);
+  EXPECT_FALSE(area->horizontalScrollBar()->isVisible());
+  EXPECT_FALSE(area->verticalScrollBar()->isVisible());
+  EXPECT_GE(area->viewport()->width(), form.width());
+  EXPECT_GE(area->viewport()->height(), form.height());
 }
 
 TEST(TextFit, TheWindowOpensWithinTheScreen) {

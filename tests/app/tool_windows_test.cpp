@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QAbstractItemModelTester>
 #include <QAccessible>
 #include <QApplication>
@@ -22,10 +23,12 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QSpinBox>
+#include <QStatusBar>
 #include <QTabBar>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <map>
 
 #include "app/compendium_window.h"
 #include "app/demon_texts.h"
@@ -33,11 +36,14 @@
 #include "app/form_widget.h"
 #include "app/fusion_simulator_window.h"
 #include "app/main_frame.h"
+#include "app/planner_window.h"
 #include "app/qmoor_app.h"
+#include "app/tool_window.h"
 #include "data/compendium.h"
 #include "data/races.h"
 #include "data/skills.h"
 #include "forward/forward_fusion.h"
+#include "names/reading_order.h"
 #include "tabs/tab_state.h"
 
 namespace qmoor {
@@ -52,7 +58,7 @@ class ToolWindowsTest : public ::testing::Test {
   template <typename W>
   static W* named(QWidget* window, const QString& accessibleName) {
     for (W* widget : window->findChildren<W*>())
-      if (widget->accessibleName() == accessibleName) return widget;
+      if (widget->accessibleName() == accessibleName || widget->accessibleDescription() == accessibleName) return widget;
     ADD_FAILURE() << "no widget named " << accessibleName.toStdString();
     return nullptr;
   }
@@ -92,6 +98,17 @@ struct MenuHarness {
         return true;
       },
       &frame);
+  // The three windows, each opened and active.
+  std::vector<ToolWindow*> openEach() {
+    const std::vector<ToolWindow*> windows{static_cast<ToolWindow*>(tools->showFusionSimulator()),
+                                           static_cast<ToolWindow*>(tools->showCompendium()),
+                                           static_cast<ToolWindow*>(tools->showPlanner())};
+    for (ToolWindow* window : windows) {
+      window->present();
+      EXPECT_TRUE(QTest::qWaitForWindowActive(window)) << window->windowTitle().toStdString();
+    }
+    return windows;
+  }
 };
 
 TEST_F(ToolWindowsTest, TheMenuOpensOneWindowOfEachThatRemembersItsPlace) {
@@ -126,6 +143,151 @@ TEST_F(ToolWindowsTest, TheMenuOpensOneWindowOfEachThatRemembersItsPlace) {
   ASSERT_TRUE(QTest::qWaitForWindowActive(again));
   QTest::keyClick(again, Qt::Key_Escape);
   EXPECT_FALSE(again->isVisible());
+}
+
+// Every tool window can be narrowed to half of a 1366-pixel screen (200 %),
+// its rows of filters scrolling sideways where they do not fit.
+TEST_F(ToolWindowsTest, EveryToolWindowFitsANarrowScreen) {
+  MenuHarness harness;
+  for (ToolWindow* window : harness.openEach()) {
+    QApplication::setActiveWindow(window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    const std::string title = window->windowTitle().toStdString();
+    EXPECT_LE(window->minimumSizeHint().width(), 1366 / 2 - 10) << title;
+    window->resize(1366 / 2 - 10, window->height());
+    QApplication::processEvents();
+    for (QWidget* control : window->findChildren<QWidget*>()) {
+      if (!control->isVisible() || !(control->focusPolicy() & Qt::TabFocus)) continue;
+      control->setFocus(Qt::TabFocusReason);
+      QApplication::processEvents();
+      const QRect shown = QRect(control->mapTo(window, QPoint(0, 0)), control->size()).intersected(window->rect());
+      EXPECT_FALSE(shown.isEmpty()) << title << ": " << control->accessibleName().toStdString();
+    }
+    window->close();
+  }
+}
+
+// In both languages every access key of a window is its own, and a label's
+// key takes the focus to its control without acting on it.
+TEST_F(ToolWindowsTest, EveryAccessKeyIsUniqueAndOnlyMovesTheFocus) {
+  for (const Language language : {Language::Japanese, Language::English}) {
+    applyDisplayLanguage(language);
+    MenuHarness harness;
+    QApplication::processEvents();
+    for (ToolWindow* window : harness.openEach()) {
+      QApplication::setActiveWindow(window);
+      std::map<int, QString> keys;
+      const auto take = [&](const QString& text) {
+        const QKeySequence key = QKeySequence::mnemonic(text);
+        if (key.isEmpty()) return;
+        const auto [found, added] = keys.emplace(key[0].toCombined(), text);
+        EXPECT_TRUE(added) << window->windowTitle().toStdString() << ": " << text.toStdString() << " and "
+                           << found->second.toStdString();
+      };
+      for (const QLabel* label : window->findChildren<QLabel*>())
+        if (label->buddy()) take(label->text());
+      for (const QAbstractButton* button : window->findChildren<QAbstractButton*>()) take(button->text());
+      for (const auto& [key, text] : keys) {
+        std::vector<bool> ticks;
+        for (const QCheckBox* box : window->findChildren<QCheckBox*>()) ticks.push_back(box->isChecked());
+        QTest::keyClick(window, static_cast<Qt::Key>(key & ~Qt::KeyboardModifierMask), Qt::AltModifier);
+        std::vector<bool> after;
+        for (const QCheckBox* box : window->findChildren<QCheckBox*>()) after.push_back(box->isChecked());
+        const QList<QLabel*> labels = window->findChildren<QLabel*>();
+        const bool labelKey =
+            std::any_of(labels.begin(), labels.end(), [&](const QLabel* l) { return l->buddy() && l->text() == text; });
+        if (labelKey) {
+          EXPECT_EQ(after, ticks) << text.toStdString() << " ticked a box";
+        }
+        for (QCheckBox* box : window->findChildren<QCheckBox*>()) box->setChecked(false);
+      }
+      window->close();
+    }
+  }
+  applyDisplayLanguage(Language::Japanese);
+}
+
+// Every text a tool window shows reads as itself to a screen reader: an
+// answer (a result, a count, a status) is not hidden behind a fixed name.
+TEST_F(ToolWindowsTest, EveryTextReadsAsItself) {
+  MenuHarness harness;
+  for (ToolWindow* window : harness.openEach()) {
+    if (auto* simulator = qobject_cast<FusionSimulatorWindow*>(window)) {
+      pickLevelOrder(named<QComboBox>(simulator, "素材"), {7, 8});
+      pickLevelOrder(named<QComboBox>(simulator, "相手"), {0, 0});
+    }
+    for (const QLabel* label : window->findChildren<QLabel*>()) {
+      const QString text = QString(label->text()).remove(QLatin1Char('&'));
+      if (!label->isVisible() || text.isEmpty()) continue;
+      EXPECT_TRUE(QAccessible::queryAccessibleInterface(const_cast<QLabel*>(label))->text(QAccessible::Name).contains(text))
+          << window->windowTitle().toStdString() << ": " << text.toStdString() << " reads as "
+          << QAccessible::queryAccessibleInterface(const_cast<QLabel*>(label))->text(QAccessible::Name).toStdString();
+    }
+    window->close();
+  }
+}
+
+// Escape on an open drop-down or completion list closes the list alone; the
+// next Escape, from a table or a field, closes the window.
+TEST_F(ToolWindowsTest, EscapeClosesOnlyWhatIsOnTop) {
+  MenuHarness harness;
+  for (ToolWindow* window : harness.openEach()) {
+    QApplication::setActiveWindow(window);
+    const std::string title = window->windowTitle().toStdString();
+    const auto combos = window->findChildren<QComboBox*>();
+    ASSERT_FALSE(combos.isEmpty());
+    QComboBox* combo = combos.front();
+    combo->setFocus();
+    combo->showPopup();
+    ASSERT_TRUE(combo->view()->isVisible());
+    QTest::keyClick(combo->view(), Qt::Key_Escape);
+    EXPECT_FALSE(combo->view()->isVisible());
+    EXPECT_TRUE(window->isVisible()) << title << ": Escape on the drop-down list";
+    for (QComboBox* searchable : combos) {
+      if (!searchable->isEditable() || !searchable->completer()) continue;
+      searchable->setFocus();
+      searchable->lineEdit()->setText(QString());
+      QTest::keyClicks(searchable->lineEdit(), QStringLiteral("a"));
+      QAbstractItemView* offered = searchable->completer()->popup();
+      if (!offered->isVisible()) continue;
+      QTest::keyClick(offered, Qt::Key_Escape);
+      EXPECT_FALSE(offered->isVisible());
+      EXPECT_TRUE(window->isVisible()) << title << ": Escape on the completion list";
+      break;
+    }
+    for (QAbstractItemView* list : window->findChildren<QAbstractItemView*>()) {
+      if (!list->isVisible()) continue;
+      list->setFocus();
+      QTest::keyClick(list, Qt::Key_Escape);
+      break;
+    }
+    EXPECT_FALSE(window->isVisible()) << title << ": Escape from a list in the window";
+  }
+}
+
+// Return on a demon's whole name, typed as people type it, chooses that demon
+// and no other whose name contains it; the list open or not.
+TEST_F(ToolWindowsTest, ReturnOnAWholeNameChoosesThatDemon) {
+  MenuHarness harness;
+  FusionSimulatorWindow* window = harness.tools->showFusionSimulator();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+  auto* material = named<QComboBox>(window, "素材");
+  const DemonRef pixie{7, 8};
+  for (const QString& typed : {QStringLiteral("ピクシー"), QStringLiteral("ぴくしー"), QStringLiteral("　ピクシー ")}) {
+    for (const bool listOpen : {true, false}) {
+      material->setCurrentIndex(0);
+      material->setFocus();
+      material->lineEdit()->selectAll();
+      QInputMethodEvent typing;
+      typing.setCommitString(typed);
+      QApplication::sendEvent(material->lineEdit(), &typing);
+      QAbstractItemView* offered = material->completer()->popup();
+      if (!listOpen && offered->isVisible()) QTest::keyClick(offered, Qt::Key_Escape);
+      QTest::keyClick(offered->isVisible() ? static_cast<QWidget*>(offered) : material->lineEdit(), Qt::Key_Return);
+      EXPECT_EQ(material->currentIndex(), levelOrderIndexOf(pixie))
+          << typed.toStdString() << (listOpen ? " with the list open" : "");
+    }
+  }
 }
 
 TEST_F(ToolWindowsTest, TheSimulatorListsEveryPartnerAndShowsThePickedPairsResult) {
@@ -209,9 +371,9 @@ TEST_F(ToolWindowsTest, OnTheKeyboardTheSimulatorsTableTakesAPartnerOnlyWhenARow
   EXPECT_EQ(partner->currentIndex(), -1) << "focus alone picks no partner";
   QTest::keyClick(table, Qt::Key_Down);
   QTest::keyClick(table, Qt::Key_Return);
-  const DemonRef second = partners(material, false).at(1).partner;
-  EXPECT_EQ(partner->currentIndex(), levelOrderIndexOf(second));
-  EXPECT_EQ(harness.opened, std::vector<DemonRef>{second});
+  const DemonRef first = partners(material, false).at(0).partner;  // the first ↓ takes row 0, not row 1
+  EXPECT_EQ(partner->currentIndex(), levelOrderIndexOf(first));
+  EXPECT_EQ(harness.opened, std::vector<DemonRef>{first});
 }
 
 TEST_F(ToolWindowsTest, TheCompendiumShowsAndCountsTheDemonsEachFilterLets) {
@@ -309,6 +471,20 @@ TEST_F(ToolWindowsTest, TheCompendiumShowsAndCountsTheDemonsEachFilterLets) {
           << "column " << sorted.column << " row " << r;
     }
   }
+
+  // Names sort in reading order (50音順), in either language.
+  named<QComboBox>(window, "種族")->setCurrentIndex(0);
+  for (const Language language : {Language::Japanese, Language::English}) {
+    applyDisplayLanguage(language);
+    QApplication::processEvents();  // the window hears of the language
+    table->horizontalHeader()->setSortIndicator(1, Qt::AscendingOrder);
+    const QStringList names = column(table->model(), 1);
+    ASSERT_EQ(names.size(), DemonTotal);
+    for (int r = 1; r < names.size(); ++r)
+      ASSERT_LE(readingKey(names[r - 1].toStdString()), readingKey(names[r].toStdString()))
+          << names[r - 1].toStdString() << " before " << names[r].toStdString();
+  }
+  applyDisplayLanguage(Language::Japanese);
 }
 
 // In English the name filter reads the English names, in either case, and the
@@ -347,6 +523,13 @@ TEST_F(ToolWindowsTest, ADemonOpensInANewTabOfTheMainWindowUntilTheTabsAreFull) 
   QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, cellCentre(3));
   ASSERT_EQ(tabs.count(), 2);
   EXPECT_EQ(tabs.label(1), cell(Column::Name, raceOrderAt(3)));
+  QStatusBar* status = window->findChild<QStatusBar*>();
+  ASSERT_NE(status, nullptr);
+  EXPECT_TRUE(status->isVisible());
+  EXPECT_TRUE(status->currentMessage().contains(demonNameText(raceOrderAt(3)))) << status->currentMessage().toStdString();
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(status)->role(), QAccessible::StatusBar);
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(status)->text(QAccessible::Name), status->currentMessage());
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(window)->role(), QAccessible::Window);
   table->setCurrentIndex(table->model()->index(5, 0));
   table->actions().at(0)->trigger();  // 新しいタブで開く
   ASSERT_EQ(tabs.count(), 3);

@@ -13,6 +13,7 @@
 
 #include "compendium/compendium_model.h"
 #include "data/skills.h"
+#include "names/reading_order.h"
 #include "support/all_demons.h"
 #include "support/data_tables.h"
 
@@ -121,6 +122,15 @@ TEST_F(CompendiumModel, SkillSearchFindsTheDemonsListingEverySkill) {
 
 // A reference ordering: a stable sort of race/slot order by a key read from the row.
 using KeyOf = std::function<std::string(const CompendiumRow&)>;
+// A reading key as bytes in the same order (each code point big-endian).
+std::string orderedBytes(const std::u32string& key) {
+  std::string bytes;
+  for (char32_t c : key) {
+    for (int shift : {24, 16, 8, 0}) bytes += static_cast<char>((c >> shift) & 0xFF);
+  }
+  return bytes;
+}
+
 std::string padded(int value) {
   char text[16];
   std::snprintf(text, sizeof text, "%08d", value);
@@ -144,7 +154,9 @@ TEST_F(CompendiumModel, SortsByAnyColumnKeepingTiesInRaceOrder) {
        {resistanceColumn(6), true},
        [](const CompendiumRow& r) { return padded(static_cast<int>(r.resistances[6])); }},
       {"羽", {markColumn(1), false}, [](const CompendiumRow& r) { return padded(r.marks[1]); }},
-      {"name", {Column::Name, false}, [](const CompendiumRow& r) { return std::string(cell(Column::Name, r.demon)); }},
+      {"name in reading order",
+       {Column::Name, false},
+       [](const CompendiumRow& r) { return orderedBytes(readingKey(cell(Column::Name, r.demon))); }},
       {"継承 descending",
        {Column::Inheritance, true},
        [](const CompendiumRow& r) { return std::string(r.inheritance); }},

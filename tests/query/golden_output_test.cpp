@@ -63,7 +63,21 @@ TEST(GoldenOutput, AnswersAsPrinted) {
       {{"partners", "サキミタマ"}, "LV35 御魂 サキミタマ\n\nなし\n"},
       {{"demons", "--race", "霊鳥"},
        "LV  種族  悪魔       HP   MP  力  魔  体  速  運  物理  火炎  氷結  電撃  衝撃  破魔  呪殺  魔力  神経  精神  継承\n"
-       "63  霊鳥  ガルーダ  492  243  22  18  19  24  12                                反    弱    無    無          衝撃\n"},
+       "63  霊鳥  ガルーダ  492  243  22  18  19  24  12                                反    弱    無    無          衝撃\n"
+       "  初期: ？, ？, ？　習得: マハンマオン(LV64), 説得(LV65), 真空刃(LV66), 食いしばり(LV67)　印: 口 羽 目 突 爪 針 会\n"},
+      {{"demons", "--race", "Avian", "--lang", "en"},
+       "LV  race   demon    HP   MP  St  Ma  Vi  Ag  Lu  Phys  Fire  Ice  Elec  Force  Light  Dark  Curse  Nerve  Mind  "
+       "Inherit\n"
+       "63  Avian  Garuda  492  243  22  18  19  24  12                                Repel  Weak  Null   Null         "
+       "Force\n"
+       "  innate: ?, ?, ?; learned: Mahamaon(LV64), Persuade(LV65), Wind Cutter(LV66), "
+       "Endure(LV67); marks: Mouth Wings Eye Thrust Claw Needle Talk\n"},
+      {{"recipes", "スカディ", "--lang", "en"},
+       "LV74 Lady Skadi\n"
+       "required total level  ---\n"
+       "\nrace pairs\nnone\n"
+       "\nmaterial pairs\nnone\n"
+       "\nrecipe\nEvolution\nLV64 Megami Scathach\n"},
       {{"demons", "--race", "26", "--json"},
        R"({"demons":[{"ref":{"race":26,"slot":0,"name":"ガルーダ","level":63},"hp":492,"mp":243,)"
        R"("stats":[22,18,19,24,12],"resist":["　","　","　","　","　","反","弱","無","無","　"],)"
@@ -97,6 +111,13 @@ TEST(GoldenOutput, PartnersStartWithTheFirstPartnerInRaceOrder) {
                                  "特殊悪魔              レシピ\n"
                                  "LV74 地母神 スカディ  変化 / LV64 女神 スカアハ\n"))
       << text.out;
+  const QueryRun english = runQueryWords({"partners", "Scathach", "--lang", "en"});
+  EXPECT_TRUE(english.out.ends_with("LV74 Lady Skadi  Evolution / LV64 Megami Scathach\n")) << english.out;
+  const QueryRun json = runQueryWords({"partners", "スカアハ", "--json", "--lang", "en"});
+  EXPECT_TRUE(json.out.ends_with(R"("specials":[{"demon":{"race":3,"slot":0,"name":"Skadi","level":74},)"
+                                 R"("recipeLines":["Evolution","LV64 Megami Scathach","","","",""]}]})"
+                                 "\n"))
+      << json.out;
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 // by number, and the errors with the closest names for everything else.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "query/name_lookup.h"
 #include "query/usage_error.h"
 #include "query_runner.h"
@@ -39,6 +41,35 @@ TEST(NameResolution, SkillsAndRacesInEitherLanguageOrByNumber) {
   for (const auto& c : races) EXPECT_EQ(query::resolveRace(c.typed), c.race) << c.typed;
 }
 
+// Names as people type them: hiragana, full-width, blanks around, a unique
+// start of a name.
+TEST(NameResolution, NamesAsPeopleTypeThem) {
+  const struct {
+    const char* typed;
+    DemonRef demon;
+  } demons[] = {
+      {"ぴくしー", {7, 8}},  {"７/８", {7, 8}},         {" Pixie　", {7, 8}},   {"ＰＩＸＩＥ", {7, 8}},
+      {"ピクシ", {7, 8}},    {"ジャックフ", {7, 7}},    {"べるぜぶぶ９５", {17, 0}}, {"high pix", {7, 6}},
+  };
+  for (const auto& c : demons) EXPECT_EQ(query::resolveDemon(c.typed), c.demon) << c.typed;
+  EXPECT_EQ(query::resolveSkill("あぎだいん"), 3);
+  EXPECT_EQ(query::resolveSkill("６３"), 63);
+  EXPECT_EQ(query::resolveSkill("マハラギダ"), 6);
+  EXPECT_EQ(query::resolveRace(" 妖精　"), 7);
+  EXPECT_EQ(query::resolveRace("Fair"), 7);
+  // A start several names share is still refused, with the closest names.
+  const std::function<void()> shared[] = {[] { query::resolveDemon("ベルゼ"); }, [] { query::resolveDemon("アー"); },
+                                          [] { query::resolveSkill("マハ"); }};
+  for (const auto& resolve : shared) {
+    try {
+      resolve();
+      ADD_FAILURE() << "a shared start was resolved";
+    } catch (const UsageError& error) {
+      EXPECT_NE(std::string(error.what()).find("closest: "), std::string::npos) << error.what();
+    }
+  }
+}
+
 // Each failure names what was typed and, where a near name exists, offers it.
 TEST(NameResolution, UnknownAndAmbiguousNamesOfferTheClosest) {
   const struct {
@@ -46,7 +77,7 @@ TEST(NameResolution, UnknownAndAmbiguousNamesOfferTheClosest) {
     const char* typed;
     const char* offered;
   } cases[] = {
-      {"demon", "ピクシ", "ピクシー"},
+      {"demon", "ピクシイ", "ピクシー"},
       {"demon", "Pixy", "Pixie"},
       {"demon", "ベルゼブブ", "ベルゼブブ95"},
       {"demon", "Beelzebub", "Beelzebub (Fly)"},
@@ -54,7 +85,9 @@ TEST(NameResolution, UnknownAndAmbiguousNamesOfferTheClosest) {
       {"demon", "ベルゼブ", "closest: ベルゼブブ95, ベルゼブブ84"},
       {"demon", "17/9", "0 to 31"},
       {"demon", "32/0", "0 to 31"},
-      {"skill", "アギラ", "アギラオ"},
+      {"skill", "アギラア", "アギラオ"},
+      {"skill", "LV57地母神パールヴァティ", "unknown skill"},
+      {"skill", "287", "no skill numbered 287"},
       {"skill", "278", "no skill numbered 278"},
       {"skill", "311", "no skill numbered 311"},
       {"race", "魔人間", "魔人"},
@@ -73,7 +106,7 @@ TEST(NameResolution, UnknownAndAmbiguousNamesOfferTheClosest) {
 }
 
 TEST(NameResolution, AnUnknownNameExitsWithStatusTwoAndNoAnswer) {
-  const QueryRun run = runQueryWords({"partners", "ピクシ", "--json"});
+  const QueryRun run = runQueryWords({"partners", "ピクシイ", "--json"});
   EXPECT_EQ(run.status, 2);
   EXPECT_EQ(run.out, "");
   EXPECT_NE(run.err.find("ピクシー"), std::string::npos) << run.err;

@@ -1,0 +1,17 @@
+# Installs the build into a scratch folder, as the Debian package is made, and
+# checks that the files a package must carry are there.
+file(REMOVE_RECURSE ${STAGE})
+execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD} --prefix ${STAGE} OUTPUT_QUIET RESULT_VARIABLE failed)
+if(failed)
+  message(FATAL_ERROR "cmake --install failed")
+endif()
+set(paths share/doc/quillmoor/copyright)
+if(APP)
+  list(APPEND paths share/mime/packages/quillmoor.xml)
+endif()
+foreach(path ${paths})
+  if(NOT EXISTS ${STAGE}/${path})
+    message(FATAL_ERROR "the installed files lack ${path}")
+  endif()
+endforeach()
+file(REMOVE_RECURSE ${STAGE})
