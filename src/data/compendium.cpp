@@ -21,6 +21,8 @@ std::string_view cell(Column column, DemonRef demon) {
 
 int level(DemonRef demon) { return Roster[demon.race][demon.slot].level; }
 
+bool levelInRange(DemonRef demon, int at) { return isOccupied(demon) && at >= level(demon) && at <= MaxLevel; }
+
 char fusionKind(DemonRef demon) { return Roster[demon.race][demon.slot].kind; }
 
 bool isSpecial(DemonRef demon) { return fusionKind(demon) != '0'; }

@@ -33,6 +33,8 @@ constexpr Column markColumn(int k) { return static_cast<Column>(static_cast<int>
 // Precondition for all: the demon is occupied (isOccupied).
 std::string_view cell(Column column, DemonRef demon);
 int level(DemonRef demon);
+// Whether the demon can be at the level: from its base level to MaxLevel. False for an unoccupied demon.
+bool levelInRange(DemonRef demon, int at);
 char fusionKind(DemonRef demon);  // '0' normal, 'x' one named demon, 'w' two, '1' spirit
 bool isSpecial(DemonRef demon);   // every mark but '0'
 bool isOccupied(DemonRef demon);  // race 0..31 and slot 0..raceCount-1; false for anything else
