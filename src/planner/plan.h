@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "data/types.h"
+#include "forward/forward_fusion.h"
 
 namespace qmoor {
 
@@ -30,8 +31,6 @@ struct PlanRequest {
   int planCount = 10;       // at least 1
   std::optional<std::vector<DemonRef>> owned = std::nullopt;  // when given, the only demons a plan may start from
 };
-
-enum class FusionKind { Normal, Spirit, Phase };
 
 struct PlanMaterial {
   DemonRef demon;

@@ -28,8 +28,10 @@ void writeRefs(JsonWriter& json, const std::vector<DemonRef>& demons, Language l
   json.endArray();
 }
 
-std::string demonLabel(DemonRef demon, Language language) {
-  return "LV" + std::to_string(level(demon)) + " " + std::string(raceName(demon.race, language)) + " " +
+std::string demonLabel(DemonRef demon, Language language) { return demonLabel(demon, level(demon), language); }
+
+std::string demonLabel(DemonRef demon, int level, Language language) {
+  return "LV" + std::to_string(level) + " " + std::string(raceName(demon.race, language)) + " " +
          std::string(demonName(demon, language));
 }
 
@@ -38,8 +40,36 @@ std::vector<TextTable::Column> demonColumns(const QueryContext& context) {
 }
 
 std::vector<std::string> demonCells(DemonRef demon, Language language) {
-  return {std::to_string(level(demon)), std::string(raceName(demon.race, language)),
-          std::string(demonName(demon, language))};
+  return demonCells(demon, level(demon), language);
+}
+
+std::vector<std::string> demonCells(DemonRef demon, int level, Language language) {
+  return {std::to_string(level), std::string(raceName(demon.race, language)), std::string(demonName(demon, language))};
+}
+
+std::string_view fusionKindText(FusionKind kind, const QueryContext& context) {
+  switch (kind) {
+    case FusionKind::Spirit: return context.say("精霊合体", "spirit fusion");
+    case FusionKind::Phase: return context.say("月齢合体", "phase fusion");
+    default: return context.say("通常合体", "normal fusion");
+  }
+}
+
+std::string_view fusionKindKey(FusionKind kind) {
+  switch (kind) {
+    case FusionKind::Spirit: return "spirit";
+    case FusionKind::Phase: return "phase";
+    default: return "normal";
+  }
+}
+
+std::string skillListText(const std::vector<int>& skills, Language language) {
+  std::string text;
+  for (const int skill : skills) {
+    const bool named = skill > 0 && skill < SkillNumberTotal && !skillName(skill, language).empty();
+    text += (text.empty() ? "" : ", ") + (named ? std::string(skillName(skill, language)) : "#" + std::to_string(skill));
+  }
+  return text;
 }
 
 }  // namespace qmoor::query

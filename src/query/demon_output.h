@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "data/types.h"
+#include "forward/forward_fusion.h"
 #include "query/json_writer.h"
 #include "query/text_table.h"
 #include "query/verb.h"
@@ -19,8 +20,15 @@ void writeRef(JsonWriter& json, const std::optional<DemonRef>& demon, Language l
 void writeRefs(JsonWriter& json, const std::vector<DemonRef>& demons, Language language);
 
 std::string demonLabel(DemonRef demon, Language language);
+std::string demonLabel(DemonRef demon, int level, Language language);  // at its current level
 // The three columns LV, race and name, headed in the chosen language.
 std::vector<TextTable::Column> demonColumns(const QueryContext& context);
 std::vector<std::string> demonCells(DemonRef demon, Language language);
+std::vector<std::string> demonCells(DemonRef demon, int level, Language language);  // at its current level
+// The kind of a fusion as a heading word in the language, and as the JSON keyword normal|spirit|phase.
+std::string_view fusionKindText(FusionKind kind, const QueryContext& context);
+std::string_view fusionKindKey(FusionKind kind);
+// Skill names joined by ", "; a number that names no skill is written as #N.
+std::string skillListText(const std::vector<int>& skills, Language language);
 
 }  // namespace qmoor::query

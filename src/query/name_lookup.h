@@ -1,5 +1,5 @@
 // Resolves the names a user types: demons (Japanese, English, a name followed
-// by its level, or R/S), skills (either language or number) and races (either
+// by its level, or R/S), materials (a demon, with @L for its current level), skills (either language or number) and races (either
 // language or number). An unknown or ambiguous name throws UsageError with
 // the closest names.
 #pragma once
@@ -7,10 +7,13 @@
 #include <string_view>
 
 #include "data/types.h"
+#include "forward/forward_fusion.h"
 
 namespace qmoor::query {
 
 DemonRef resolveDemon(std::string_view text);
+// NAME@L or R/S@L, L from the demon's base level to 99; without @L, the base level.
+AtLevel resolveMaterial(std::string_view text);
 int resolveSkill(std::string_view text);
 Race resolveRace(std::string_view text);
 

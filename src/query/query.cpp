@@ -14,9 +14,11 @@ namespace {
 constexpr std::string_view CommonOptionHelp =
     "  --json          print one JSON document instead of aligned text\n"
     "  --lang ja|en    names and headings in Japanese (default) or English\n"
+    "  --mine FILE     the file of my demons (default: $XDG_DATA_HOME/Quillmoor/demons.json,\n"
+    "                  ~/.local/share/Quillmoor/demons.json when XDG_DATA_HOME is not set)\n"
     "  --help          show this help\n";
 
-constexpr OptionSpec CommonOptions[] = {{"json"}, {"lang", true}, {"help"}};
+constexpr OptionSpec CommonOptions[] = {{"json"}, {"lang", true}, {"mine", true}, {"help"}};
 
 void writeMainHelp(std::ostream& out) {
   out << "usage: qmoor VERB ARGUMENTS [--json] [--lang ja|en]\n"
@@ -29,9 +31,11 @@ void writeMainHelp(std::ostream& out) {
     out << "  " << verb->name << std::string(width - verb->name.size() + 2, ' ') << verb->summary << '\n';
   }
   out << "\nA demon is named in Japanese or English, or as R/S (zero-based race and slot);\n"
-         "ベルゼブブ needs its level (ベルゼブブ95) or R/S. A skill is named in either language\n"
-         "or by its number, a race likewise. Exit status: 0 answered, 2 a request qmoor cannot\n"
-         "take (unknown option or name; the closest names are offered).\n\n"
+         "ベルゼブブ needs its level (ベルゼブブ95) or R/S. A material of fuse and partners may\n"
+         "carry its current level, NAME@L or R/S@L (ピクシー@20), L from its base level to 99.\n"
+         "A skill is named in either language or by its number, a race likewise. Exit status:\n"
+         "0 answered, 2 a request qmoor cannot take (unknown option or name, the closest names\n"
+         "offered; a level out of range; a file of my demons that cannot be read).\n\n"
          "Options of every verb:\n"
       << CommonOptionHelp;
 }
@@ -55,10 +59,10 @@ std::vector<std::string> verbNames() {
 }
 
 // The index of the verb word: the first word that is neither an option nor
-// the value of --lang.
+// the value of --lang or --mine.
 std::size_t verbPosition(std::span<const std::string> words) {
   for (std::size_t i = 0; i < words.size(); ++i) {
-    if (words[i] == "--lang") {
+    if (words[i] == "--lang" || words[i] == "--mine") {
       ++i;
     } else if (!words[i].starts_with("-")) {
       return i;
@@ -77,7 +81,7 @@ Language languageOf(const Arguments& arguments) {
 int answer(std::span<const std::string> words, std::ostream& out) {
   const std::size_t position = verbPosition(words);
   if (position == words.size()) {
-    const Arguments global(words, std::vector<OptionSpec>{{"help"}, {"version"}, {"json"}, {"lang", true}});
+    const Arguments global(words, std::vector<OptionSpec>{{"help"}, {"version"}, {"json"}, {"lang", true}, {"mine", true}});
     if (global.has("version")) {
       out << "qmoor " << QMOOR_VERSION << '\n';
       return 0;
@@ -109,7 +113,7 @@ int answer(std::span<const std::string> words, std::ostream& out) {
   if (count < verb->minPositionals || count > verb->maxPositionals) {
     throw UsageError("usage: qmoor " + std::string(verb->usage));
   }
-  const QueryContext context{out, languageOf(arguments), arguments.has("json")};
+  const QueryContext context{out, languageOf(arguments), arguments.has("json"), arguments.value("mine").value_or("")};
   verb->run(arguments, context);
   return 0;
 }

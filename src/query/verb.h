@@ -5,6 +5,7 @@
 
 #include <ostream>
 #include <span>
+#include <string>
 #include <string_view>
 
 #include "names/names.h"
@@ -18,6 +19,7 @@ struct QueryContext {
   std::ostream& out;
   Language language = Language::Japanese;
   bool json = false;
+  std::string mineFile;  // --mine FILE; empty for the program's own file of my demons
   // The heading or word for the chosen language.
   std::string_view say(std::string_view japanese, std::string_view english) const {
     return language == Language::Japanese ? japanese : english;

@@ -73,27 +73,6 @@ std::string reasonText(const PlanRequest& request, const PlanAnswer& answer, con
   }
 }
 
-std::string_view kindWord(FusionKind kind, const QueryContext& context) {
-  switch (kind) {
-    case FusionKind::Spirit: return context.say("精霊合体", "spirit fusion");
-    case FusionKind::Phase: return context.say("月齢合体", "phase fusion");
-    default: return context.say("通常合体", "normal fusion");
-  }
-}
-
-std::string_view kindKey(FusionKind kind) {
-  switch (kind) {
-    case FusionKind::Spirit: return "spirit";
-    case FusionKind::Phase: return "phase";
-    default: return "normal";
-  }
-}
-
-std::string skillList(const std::vector<int>& skills, Language language) {
-  std::string text;
-  for (int skill : skills) text += (text.empty() ? "" : ", ") + std::string(skillName(skill, language));
-  return text;
-}
 
 void writePlanTree(const Plan& plan, const QueryContext& context) {
   const Language language = context.language;
@@ -104,8 +83,8 @@ void writePlanTree(const Plan& plan, const QueryContext& context) {
       return;
     }
     const PlanStep& step = plan.steps[static_cast<std::size_t>(*material.step)];
-    context.out << "  ← " << kindWord(step.kind, context);
-    if (!step.inherited.empty()) context.out << context.say("　継承: ", ", inherits: ") << skillList(step.inherited, language);
+    context.out << "  ← " << fusionKindText(step.kind, context);
+    if (!step.inherited.empty()) context.out << context.say("　継承: ", ", inherits: ") << skillListText(step.inherited, language);
     context.out << '\n';
     write(step.first, depth + 1);
     write(step.second, depth + 1);
@@ -117,7 +96,7 @@ void writePlanTree(const Plan& plan, const QueryContext& context) {
 void writeText(const PlanRequest& request, const PlanAnswer& answer, const QueryContext& context) {
   const Language language = context.language;
   context.out << context.say("対象: ", "target: ") << demonLabel(request.target, language)
-              << context.say("　スキル: ", "  skills: ") << skillList(request.skills, language) << '\n';
+              << context.say("　スキル: ", "  skills: ") << skillListText(request.skills, language) << '\n';
   for (std::size_t p = 0; p < answer.plans.size(); ++p) {
     const Plan& plan = answer.plans[p];
     const std::string number = std::to_string(p + 1);
@@ -173,7 +152,7 @@ void writeJson(const PlanRequest& request, const PlanAnswer& answer, const Query
       }
       json.endArray();
       writeRef(json.key("result"), step.result, language);
-      json.key("kind").value(kindKey(step.kind));
+      json.key("kind").value(fusionKindKey(step.kind));
       writeSkillNames(json.key("inherited"), step.inherited, language);
       writeSkillNames(json.key("skills"), step.skills, language);
       json.endObject();

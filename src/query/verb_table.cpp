@@ -10,10 +10,11 @@ extern const Verb PartnersVerb;
 extern const Verb RecipesVerb;
 extern const Verb DemonsVerb;
 extern const Verb PlanVerb;
+extern const Verb MineVerb;
 
 namespace {
 
-constexpr const Verb* VerbTable[] = {&FuseVerb, &PartnersVerb, &RecipesVerb, &DemonsVerb, &PlanVerb};
+constexpr const Verb* VerbTable[] = {&FuseVerb, &PartnersVerb, &RecipesVerb, &DemonsVerb, &PlanVerb, &MineVerb};
 
 }  // namespace
 
