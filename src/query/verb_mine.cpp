@@ -5,53 +5,15 @@
 #include <vector>
 
 #include "data/compendium.h"
-#include "forward/forward_fusion.h"
-#include "forward/inheritance.h"
 #include "query/demon_output.h"
 #include "query/my_demons_source.h"
 #include "stock/holding_rule.h"
+#include "stock/my_fusions.h"
 
 namespace qmoor::query {
 namespace {
 
 constexpr OptionSpec Options[] = {{"curse"}};
-
-struct PairResult {
-  DemonRef result;
-  FusionKind kind;
-  Inheritance inheritance;
-};
-
-struct PairFusion {
-  int first;  // indexes of my demons
-  int second;
-  std::vector<PairResult> results;
-};
-
-// Every pair of entries without a problem that makes something, in list order.
-std::vector<PairFusion> fusionsOf(const std::vector<MyDemon>& demons, const std::vector<EntryCheck>& checks, bool curse) {
-  std::vector<PairFusion> fusions;
-  const int count = static_cast<int>(demons.size());
-  for (int i = 0; i < count; ++i) {
-    if (checks[static_cast<std::size_t>(i)].problem != EntryProblem::None) continue;
-    const MyDemon& a = demons[static_cast<std::size_t>(i)];
-    for (int j = i + 1; j < count; ++j) {
-      if (checks[static_cast<std::size_t>(j)].problem != EntryProblem::None) continue;
-      const MyDemon& b = demons[static_cast<std::size_t>(j)];
-      const FusionOutcome outcome = fuseAtLevels({a.demon, a.level}, {b.demon, b.level}, curse);
-      if (!outcome.makesSomething()) continue;
-      PairFusion fusion{i, j, {}};
-      auto add = [&](DemonRef result, FusionKind kind) {
-        fusion.results.push_back({result, kind, inheritance(a.skills, b.skills, result)});
-      };
-      if (outcome.normal) add(*outcome.normal, FusionKind::Normal);
-      for (const DemonRef phase : outcome.phase) add(phase, FusionKind::Phase);
-      if (outcome.spirit) add(*outcome.spirit, FusionKind::Spirit);
-      fusions.push_back(std::move(fusion));
-    }
-  }
-  return fusions;
-}
 
 std::string skillText(int skill, Language language) { return skillListText({skill}, language); }
 
@@ -113,7 +75,7 @@ void writeDemonsText(const std::vector<MyDemon>& demons, const std::vector<Entry
   table.write(context.out);
 }
 
-void writeFusionsText(const std::vector<PairFusion>& fusions, const QueryContext& context) {
+void writeFusionsText(const std::vector<MyFusion>& fusions, const QueryContext& context) {
   const Language language = context.language;
   context.out << '\n' << context.say("所持悪魔どうしの合体", "what my demons make together") << '\n';
   if (fusions.empty()) {
@@ -125,8 +87,8 @@ void writeFusionsText(const std::vector<PairFusion>& fusions, const QueryContext
   columns.push_back({std::string(context.say("継承数", "inherits")), Align::Right});
   columns.push_back({std::string(context.say("継承できるスキル", "skills it may inherit"))});
   TextTable table(columns);
-  for (const PairFusion& fusion : fusions) {
-    for (const PairResult& r : fusion.results) {
+  for (const MyFusion& fusion : fusions) {
+    for (const MyFusionResult& r : fusion.results) {
       std::vector<std::string> cells{std::to_string(fusion.first + 1) + "+" + std::to_string(fusion.second + 1),
                                      std::string(fusionKindText(r.kind, context))};
       for (std::string& cell : demonCells(r.result, language)) cells.push_back(std::move(cell));
@@ -151,7 +113,7 @@ void writeSkillsJson(JsonWriter& json, const std::vector<int>& skills, Language 
 }
 
 void writeJson(const std::vector<MyDemon>& demons, const std::vector<EntryCheck>& checks,
-               const std::vector<PairFusion>& fusions, const QueryContext& context) {
+               const std::vector<MyFusion>& fusions, const QueryContext& context) {
   const Language language = context.language;
   JsonWriter json(context.out);
   json.beginObject().key("demons").beginArray();
@@ -172,10 +134,10 @@ void writeJson(const std::vector<MyDemon>& demons, const std::vector<EntryCheck>
     json.endObject();
   }
   json.endArray().key("fusions").beginArray();
-  for (const PairFusion& fusion : fusions) {
+  for (const MyFusion& fusion : fusions) {
     json.beginObject().key("materials").beginArray().value(fusion.first).value(fusion.second).endArray();
     json.key("results").beginArray();
-    for (const PairResult& r : fusion.results) {
+    for (const MyFusionResult& r : fusion.results) {
       writeRef(json.beginObject().key("result"), r.result, language);
       json.key("kind").value(fusionKindKey(r.kind));
       json.key("inherits").value(r.inheritance.count);
@@ -192,7 +154,7 @@ void runMine(const Arguments& arguments, const QueryContext& context) {
   std::vector<EntryCheck> checks;
   checks.reserve(demons.size());
   for (const MyDemon& entry : demons) checks.push_back(checkEntry(entry));
-  const std::vector<PairFusion> fusions = fusionsOf(demons, checks, arguments.has("curse"));
+  const std::vector<MyFusion> fusions = fusionsAmong(demons, arguments.has("curse"));
   if (context.json) {
     writeJson(demons, checks, fusions, context);
     return;
