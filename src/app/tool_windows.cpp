@@ -6,6 +6,8 @@
 
 #include "app/compendium_window.h"
 #include "app/fusion_simulator_window.h"
+#include "app/my_demons_store.h"
+#include "app/my_demons_window.h"
 #include "app/planner_window.h"
 
 namespace qmoor {
@@ -28,7 +30,8 @@ ToolWindows::ToolWindows(QMenu* menu, DemonOpener opener, QWidget* owner)
       owner_(owner),
       simulatorAction_(menu->addAction(QString(), this, &ToolWindows::showFusionSimulator)),
       compendiumAction_(menu->addAction(QString(), this, &ToolWindows::showCompendium)),
-      plannerAction_(menu->addAction(QString(), this, &ToolWindows::showPlanner)) {
+      plannerAction_(menu->addAction(QString(), this, &ToolWindows::showPlanner)),
+      myDemonsAction_(menu->addAction(QString(), this, &ToolWindows::showMyDemons)) {
   retranslate();
   menu_->installEventFilter(this);
 }
@@ -39,6 +42,17 @@ CompendiumWindow* ToolWindows::showCompendium() { return presentOne(compendium_,
 
 PlannerWindow* ToolWindows::showPlanner() { return presentOne(planner_, opener_, owner_); }
 
+MyDemonsWindow* ToolWindows::showMyDemons() {
+  if (!myDemonsWindow_) myDemonsWindow_ = new MyDemonsWindow(myDemons(), opener_, owner_);
+  myDemonsWindow_->present();
+  return myDemonsWindow_;
+}
+
+MyDemonsStore* ToolWindows::myDemons() {
+  if (!myDemons_) myDemons_ = new MyDemonsStore(this);
+  return myDemons_;
+}
+
 bool ToolWindows::eventFilter(QObject* watched, QEvent* event) {
   if (watched == menu_ && event->type() == QEvent::LanguageChange) retranslate();
   return QObject::eventFilter(watched, event);
@@ -48,6 +62,7 @@ void ToolWindows::retranslate() {
   simulatorAction_->setText(tr("合体シミュレーター(&F)..."));
   compendiumAction_->setText(tr("悪魔全書(&D)..."));
   plannerAction_->setText(tr("スキル継承プランナー(&P)..."));
+  myDemonsAction_->setText(tr("所持悪魔(&M)..."));
 }
 
 }  // namespace qmoor

@@ -1,4 +1,5 @@
-// ToolWindows: the menu ツール(T) and the tool windows it opens, one of each.
+// ToolWindows: the menu ツール(T) and the tool windows it opens, one of each,
+// and my demons, which the windows share.
 // A window is made on its first request and kept when closed, so a second
 // request brings the same window back to the front.
 #pragma once
@@ -15,6 +16,8 @@ namespace qmoor {
 
 class CompendiumWindow;
 class FusionSimulatorWindow;
+class MyDemonsStore;
+class MyDemonsWindow;
 class PlannerWindow;
 
 class ToolWindows : public QObject {
@@ -27,6 +30,9 @@ class ToolWindows : public QObject {
   FusionSimulatorWindow* showFusionSimulator();
   CompendiumWindow* showCompendium();
   PlannerWindow* showPlanner();
+  MyDemonsWindow* showMyDemons();
+  // My demons, read from their file on first use and shared by the windows.
+  MyDemonsStore* myDemons();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -40,9 +46,12 @@ class ToolWindows : public QObject {
   QAction* simulatorAction_;
   QAction* compendiumAction_;
   QAction* plannerAction_;
+  QAction* myDemonsAction_;
+  MyDemonsStore* myDemons_ = nullptr;
   QPointer<FusionSimulatorWindow> simulator_;
   QPointer<CompendiumWindow> compendium_;
   QPointer<PlannerWindow> planner_;
+  QPointer<MyDemonsWindow> myDemonsWindow_;
 };
 
 }  // namespace qmoor

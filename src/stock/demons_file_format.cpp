@@ -14,7 +14,7 @@ template <std::size_t N>
 bool hasExactly(const JsonValue& object, const std::array<std::string_view, N>& names) {
   if (object.kind != JsonValue::Kind::Object || object.members.size() != N) return false;
   return std::ranges::all_of(names, [&object](std::string_view name) {
-    return std::ranges::count(object.members, name, [](const auto& m) { return std::string_view(m.first); }) == 1;
+    return std::ranges::count(object.members, name, [](const JsonMember& m) { return std::string_view(m.name); }) == 1;
   });
 }
 

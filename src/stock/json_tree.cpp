@@ -211,8 +211,8 @@ std::optional<int> JsonValue::asInt() const {
 }
 
 const JsonValue* JsonValue::member(std::string_view name) const {
-  const auto found = std::ranges::find(members, name, [](const auto& m) { return std::string_view(m.first); });
-  return found == members.end() ? nullptr : &found->second;
+  const auto found = std::ranges::find(members, name, [](const JsonMember& m) { return std::string_view(m.name); });
+  return found == members.end() ? nullptr : &found->value;
 }
 
 JsonRead readJson(std::string_view text) { return Reader(text).read(); }

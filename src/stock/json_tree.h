@@ -6,10 +6,11 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 namespace qmoor {
+
+struct JsonMember;
 
 struct JsonValue {
   enum class Kind { Null, Boolean, Number, String, Array, Object };
@@ -17,12 +18,17 @@ struct JsonValue {
   std::string_view source;  // the value's text, a view into the text read
   std::string string;       // a string's decoded content
   std::vector<JsonValue> items;                             // an array's values
-  std::vector<std::pair<std::string, JsonValue>> members;  // an object's members in their order
+  std::vector<JsonMember> members;  // an object's members in their order
 
   // The number as an int when it is written as one (no fraction or exponent) and fits.
   std::optional<int> asInt() const;
   // The member of that name; none when it is missing.
   const JsonValue* member(std::string_view name) const;
+};
+
+struct JsonMember {
+  std::string name;
+  JsonValue value;
 };
 
 struct JsonRead {

@@ -1,0 +1,106 @@
+// MyDemonsStore: see my_demons_store.h.
+#include "app/my_demons_store.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdlib>
+
+#include "app/display_language.h"
+#include "app/owned_demons_dialog.h"
+#include "app/program_settings.h"
+#include "names/ui_texts.h"
+#include "stock/holding_rule.h"
+#include "tabs/file_reasons.h"
+
+namespace qmoor {
+
+namespace {
+
+const QString OwnedKey = QStringLiteral("planner/owned");
+const QString OwnedTakenKey = QStringLiteral("myDemons/ownedTakenOver");
+
+QString reasonFor(int error) {
+  return QString::fromStdString(reasonText(fileErrorReason(error), displayLanguage()));
+}
+
+QString loadProblem(const DemonsFileLoad& load) {
+  switch (load.state) {
+    case DemonsFileState::CannotRead: return MyDemonsStore::tr("ファイルを読めません: %1").arg(reasonFor(load.error));
+    case DemonsFileState::TooLarge: return MyDemonsStore::tr("ファイルが大きすぎます（4 MB まで）。");
+    default: break;
+  }
+  switch (load.read.problem) {
+    case DemonsFileProblem::NotJson: return MyDemonsStore::tr("ファイルの %1 行目が JSON として読めません。").arg(load.read.line);
+    case DemonsFileProblem::UnknownVersion:
+      return MyDemonsStore::tr("ファイルは版 %1 で書かれています。読めるのは版 1 だけです。").arg(load.read.version);
+    default: return MyDemonsStore::tr("所持悪魔のファイル（quillmoor-demons）ではありません。");
+  }
+}
+
+}  // namespace
+
+MyDemonsStore::MyDemonsStore(QObject* parent, const QString& path)
+    : QObject(parent),
+      path_(path.isEmpty()
+                ? QString::fromStdString(defaultDemonsFilePath(std::getenv("XDG_DATA_HOME"), std::getenv("HOME")))
+                : path) {
+  load();
+  takeOverOwnedSetting();
+}
+
+void MyDemonsStore::load() {
+  if (path_.isEmpty()) return;
+  DemonsFileLoad load = loadDemonsFile(path_.toStdString());
+  if (load.loaded()) {
+    demons_ = std::move(load.read.demons);
+  } else if (load.state != DemonsFileState::NoFile) {
+    heldBack_ = true;
+    loadFailure_ = std::move(load);
+  }
+}
+
+// The planner's owned demons become entries at base level with their innate
+// skills, once; the old setting is left as it was.
+void MyDemonsStore::takeOverOwnedSetting() {
+  QSettings settings = programSettings();
+  if (heldBack_ || settings.value(OwnedTakenKey, false).toBool() || !settings.contains(OwnedKey)) return;
+  std::vector<MyDemon> demons = demons_;
+  for (DemonRef demon : OwnedDemonsDialog::load()) demons.push_back(atBaseLevel(demon));
+  demons_ = std::move(demons);
+  if (save()) settings.setValue(OwnedTakenKey, true);
+}
+
+std::vector<DemonRef> MyDemonsStore::usableDemons() const {
+  std::vector<DemonRef> usable;
+  for (const MyDemon& entry : demons_) {
+    if (checkEntry(entry).problem == EntryProblem::None) usable.push_back(entry.demon);
+  }
+  return usable;
+}
+
+void MyDemonsStore::change(std::vector<MyDemon> demons) {
+  demons_ = std::move(demons);
+  if (!heldBack_) save();
+  emit changed();
+}
+
+bool MyDemonsStore::saveOnPurpose() {
+  const bool saved = save();
+  if (saved) heldBack_ = false;
+  emit changed();
+  return saved;
+}
+
+QString MyDemonsStore::problem() const {
+  if (!saveFailure_.empty()) {
+    return tr("保存できません: %1").arg(QString::fromStdString(reasonText(saveFailure_, displayLanguage())));
+  }
+  return heldBack_ ? loadProblem(loadFailure_) : QString();
+}
+
+bool MyDemonsStore::save() {
+  saveFailure_ = path_.isEmpty() ? fileErrorReason(ENOENT) : saveDemonsFile(path_.toStdString(), demons_);
+  return saveFailure_.empty();
+}
+
+}  // namespace qmoor
