@@ -36,7 +36,11 @@ ToolWindows::ToolWindows(QMenu* menu, DemonOpener opener, QWidget* owner)
   menu_->installEventFilter(this);
 }
 
-FusionSimulatorWindow* ToolWindows::showFusionSimulator() { return presentOne(simulator_, opener_, owner_); }
+FusionSimulatorWindow* ToolWindows::showFusionSimulator() {
+  if (!simulator_) simulator_ = new FusionSimulatorWindow(myDemons(), opener_, owner_);
+  simulator_->present();
+  return simulator_;
+}
 
 CompendiumWindow* ToolWindows::showCompendium() { return presentOne(compendium_, opener_, owner_); }
 

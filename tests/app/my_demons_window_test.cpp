@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QSpinBox>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -23,12 +24,14 @@
 #include <functional>
 
 #include "app/demon_texts.h"
+#include "app/fusion_simulator_window.h"
 #include "app/my_demon_dialog.h"
 #include "app/my_demons_store.h"
 #include "app/owned_demons_dialog.h"
 #include "app/program_settings.h"
 #include "data/compendium.h"
 #include "data/races.h"
+#include "forward/forward_fusion.h"
 #include "stock/demons_file.h"
 
 namespace qmoor {
@@ -197,6 +200,49 @@ TEST_F(MyDemonsWindowTest, ThePlannersOwnedListJoinsOnce) {
   MyDemonsStore again(nullptr, path);
   EXPECT_TRUE(again.demons().empty());
   EXPECT_EQ(OwnedDemonsDialog::load(), (std::vector<DemonRef>{Pixie, {0, 2}}));
+}
+
+// The simulator takes its materials at any level or from my demons, and its
+// second page lists what every pair of my demons makes.
+TEST_F(MyDemonsWindowTest, TheSimulatorFusesAtLevelsAndFromMyDemons) {
+  MyDemonsStore store(nullptr, path);
+  store.change({{Pixie, 20, {43, 13, 253, 61, 53, 85}, {}}, {Mizuchi, 38, {8, 11, 66, 116}, {}}});
+  auto* window = new FusionSimulatorWindow(
+      &store,
+      [this](DemonRef demon) {
+        opened.push_back(demon);
+        return true;
+      },
+      &owner);
+  window->present();
+  expectNamed(window);
+  named<QComboBox>(window, QStringLiteral("素材を所持悪魔から"))->setCurrentIndex(1);
+  EXPECT_EQ(named<QComboBox>(window, QStringLiteral("素材"))->currentIndex(), levelOrderIndexOf(Pixie));
+  auto* materialLevel = named<QSpinBox>(window, QStringLiteral("素材のレベル"));
+  EXPECT_EQ(materialLevel->value(), 20);
+  named<QComboBox>(window, QStringLiteral("相手を所持悪魔から"))->setCurrentIndex(2);
+  EXPECT_EQ(named<QSpinBox>(window, QStringLiteral("相手のレベル"))->value(), 38);
+  const auto* result = named<QLabel>(window, QStringLiteral("合体結果"));
+  EXPECT_EQ(result->text(), demonNameText(*fuseAtLevels({Pixie, 20}, {Mizuchi, 38}, false).normal));
+  EXPECT_TRUE(named<QLabel>(window, QStringLiteral("継承"))->text().contains(QStringLiteral("3")));
+  materialLevel->setValue(2);
+  EXPECT_EQ(result->text(), demonNameText(*fuseAtLevels({Pixie, 2}, {Mizuchi, 38}, false).normal));
+  EXPECT_EQ(named<QComboBox>(window, QStringLiteral("素材を所持悪魔から"))->currentIndex(), 0);
+
+  named<QTabWidget>(window, QStringLiteral("合体シミュレーターのページ"))->setCurrentIndex(1);
+  auto* table = named<QTableView>(window, QStringLiteral("所持悪魔どうしの合体"));
+  const std::vector<MyFusion> fusions = fusionsAmong(store.demons(), false);
+  ASSERT_EQ(fusions.size(), 1u);
+  ASSERT_EQ(table->model()->rowCount(), static_cast<int>(fusions[0].results.size()));
+  EXPECT_EQ(table->model()->index(0, 3).data().toString(), demonEntryText(fusions[0].results[0].result));
+  EXPECT_EQ(table->model()->index(0, 4).data().toString(), QString::number(fusions[0].results[0].inheritance.count));
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+  const QRect cell = table->visualRect(table->model()->index(0, 3));
+  QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, cell.center());  // the row is picked first
+  QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, cell.center());
+  EXPECT_EQ(opened, std::vector<DemonRef>{fusions[0].results[0].result});
+  store.change({});
+  EXPECT_EQ(table->model()->rowCount(), 0);
 }
 
 }  // namespace
