@@ -6,9 +6,9 @@
 #include <cstdlib>
 
 #include "app/display_language.h"
-#include "app/owned_demons_dialog.h"
 #include "app/program_settings.h"
 #include "names/ui_texts.h"
+#include "planner/owned_demons.h"
 #include "stock/holding_rule.h"
 #include "tabs/file_reasons.h"
 
@@ -65,7 +65,9 @@ void MyDemonsStore::takeOverOwnedSetting() {
   QSettings settings = programSettings();
   if (heldBack_ || settings.value(OwnedTakenKey, false).toBool() || !settings.contains(OwnedKey)) return;
   std::vector<MyDemon> demons = demons_;
-  for (DemonRef demon : OwnedDemonsDialog::load()) demons.push_back(atBaseLevel(demon));
+  std::vector<std::string> entries;
+  for (const QString& text : settings.value(OwnedKey).toStringList()) entries.push_back(text.toStdString());
+  for (DemonRef demon : ownedDemonsFrom(entries)) demons.push_back(atBaseLevel(demon));
   demons_ = std::move(demons);
   if (save()) settings.setValue(OwnedTakenKey, true);
 }

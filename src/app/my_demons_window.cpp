@@ -15,6 +15,7 @@
 #include "app/report_table.h"
 #include "app/row_table_model.h"
 #include "data/compendium.h"
+#include "data/skills.h"
 #include "stock/holding_rule.h"
 
 namespace qmoor {
@@ -26,8 +27,7 @@ bool named(const MyDemon& entry) { return entry.unread.empty() && isOccupied(ent
 QString skillsText(const std::vector<int>& skills) {
   QStringList names;
   for (int skill : skills) {
-    const QString name = skill > 0 && skill < SkillNumberTotal ? skillText(skill) : QString();
-    names << (name.isEmpty() ? QStringLiteral("#%1").arg(skill) : name);
+    names << (skillEntry(skill) != SkillEntry::None ? skillText(skill) : QStringLiteral("#%1").arg(skill));
   }
   return joinedNames(names);
 }

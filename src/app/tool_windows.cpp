@@ -44,7 +44,11 @@ FusionSimulatorWindow* ToolWindows::showFusionSimulator() {
 
 CompendiumWindow* ToolWindows::showCompendium() { return presentOne(compendium_, opener_, owner_); }
 
-PlannerWindow* ToolWindows::showPlanner() { return presentOne(planner_, opener_, owner_); }
+PlannerWindow* ToolWindows::showPlanner() {
+  if (!planner_) planner_ = new PlannerWindow(myDemons(), [this] { showMyDemons(); }, opener_, owner_);
+  planner_->present();
+  return planner_;
+}
 
 MyDemonsWindow* ToolWindows::showMyDemons() {
   if (!myDemonsWindow_) myDemonsWindow_ = new MyDemonsWindow(myDemons(), opener_, owner_);

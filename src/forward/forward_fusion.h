@@ -10,8 +10,6 @@
 
 namespace qmoor {
 
-enum class FusionKind { Normal, Spirit, Phase };
-
 struct FusionOutcome {             // what one pair of demons makes
   std::optional<DemonRef> normal;  // normal fusion
   std::vector<DemonRef> phase;     // race-31 demons made at their moon phase, slot order

@@ -3,7 +3,6 @@
 
 #include <algorithm>
 
-#include "data/skill_catalogue.h"
 #include "data/skill_inheritance.h"
 #include "data/skills.h"
 
@@ -15,8 +14,7 @@ Inheritance inheritance(std::span<const int> skillsA, std::span<const int> skill
   Inheritance answer;
   const auto innate = skillsOf(result, SkillList::First);
   const auto isInnate = [&innate](int skill) { return std::ranges::find(innate, skill) != innate.end(); };
-  const int innateCount =
-      static_cast<int>(std::ranges::count_if(innate, [](int skill) { return skill != 0 && skill != UnnamedSkill; }));
+  const int innateCount = static_cast<int>(std::ranges::count_if(innate, isSkill));
   for (std::span<const int> skills : {skillsA, skillsB}) {
     for (int skill : skills) {
       if (canInherit(result, skill) && !isInnate(skill) && std::ranges::find(answer.pool, skill) == answer.pool.end()) {

@@ -32,6 +32,10 @@ struct PlanRequest {
   std::optional<std::vector<DemonRef>> owned = std::nullopt;  // when given, the only demons a plan may start from
 };
 
+// Adds a wanted skill to the request unless it is wanted already, so the
+// skills keep the order they were chosen in and each counts once.
+void addWantedSkill(PlanRequest& request, int skill);
+
 struct PlanMaterial {
   DemonRef demon;
   std::optional<int> step;  // the earlier step that made it; none for a demon at its base level

@@ -12,8 +12,6 @@
 namespace qmoor {
 namespace {
 
-bool isSelectableSkill(int skill) { return skill > 0 && skill < SkillNumberTotal && kindPositionOf(skill) > 0; }
-
 bool isFusable(DemonRef demon) { return isOccupied(demon) && (demon.race == PhaseRace || !isSpecial(demon)); }
 
 // Whether a demon the request lets a plan start from holds the skill in its first list.
@@ -36,7 +34,7 @@ std::optional<PlanAnswer> refusal(const PlanRequest& request) {
     return problem(PlanProblem::SkillCount);
   }
   for (int skill : request.skills) {
-    if (!isSelectableSkill(skill)) return problem(PlanProblem::UnknownSkill, skill);
+    if (!isSkill(skill)) return problem(PlanProblem::UnknownSkill, skill);
   }
   if (request.maxFusions < 1 || request.maxFusions > MostPlanFusions) return problem(PlanProblem::FusionLimit);
   if (request.planCount < 1) return problem(PlanProblem::PlanCountRange);
@@ -45,6 +43,10 @@ std::optional<PlanAnswer> refusal(const PlanRequest& request) {
 }
 
 }  // namespace
+
+void addWantedSkill(PlanRequest& request, int skill) {
+  if (std::ranges::find(request.skills, skill) == request.skills.end()) request.skills.push_back(skill);
+}
 
 bool refusesRequest(PlanProblem problem) {
   switch (problem) {
@@ -66,7 +68,7 @@ std::vector<int> obtainableSkills(DemonRef target) {
   const SkillBits innate = detail::innateSkills(target);
   const PlanRequest anyStart{target, {}};
   for (int skill = 1; skill < SkillNumberTotal; ++skill) {
-    if (!isSelectableSkill(skill)) continue;
+    if (!isSkill(skill)) continue;
     if (innate.contains(skill) || (canInherit(target, skill) && heldAtStart(anyStart, skill))) skills.push_back(skill);
   }
   return skills;

@@ -41,7 +41,6 @@
 #include <map>
 
 #include "data/compendium.h"
-#include "data/skill_catalogue.h"
 #include "data/skill_inheritance.h"
 #include "data/skills.h"
 
@@ -99,10 +98,10 @@ const DemonSkillTables& demonSkillTables() {
       const DemonRef demon = demonAt(i);
       if (!isOccupied(demon)) continue;
       for (int skill : skillsOf(demon, SkillList::First)) {
-        if (skill != 0 && skill != UnnamedSkill) built.innate[i].add(skill);
+        if (isSkill(skill)) built.innate[i].add(skill);
       }
-      for (int skill = 1; skill < UnnamedSkill; ++skill) {
-        if (canInherit(demon, skill) && !built.innate[i].contains(skill)) built.receivable[i].add(skill);
+      for (int skill = 1; skill < SkillNumberTotal; ++skill) {
+        if (isSkill(skill) && canInherit(demon, skill) && !built.innate[i].contains(skill)) built.receivable[i].add(skill);
       }
     }
     return built;

@@ -2,6 +2,7 @@
 #include "query/demon_output.h"
 
 #include "data/compendium.h"
+#include "data/skills.h"
 
 namespace qmoor::query {
 
@@ -28,13 +29,6 @@ void writeRefs(JsonWriter& json, const std::vector<DemonRef>& demons, Language l
   json.endArray();
 }
 
-std::string demonLabel(DemonRef demon, Language language) { return demonLabel(demon, level(demon), language); }
-
-std::string demonLabel(DemonRef demon, int level, Language language) {
-  return "LV" + std::to_string(level) + " " + std::string(raceName(demon.race, language)) + " " +
-         std::string(demonName(demon, language));
-}
-
 std::vector<TextTable::Column> demonColumns(const QueryContext& context) {
   return {{"LV", Align::Right}, {std::string(context.say("種族", "race"))}, {std::string(context.say("悪魔", "demon"))}};
 }
@@ -45,14 +39,6 @@ std::vector<std::string> demonCells(DemonRef demon, Language language) {
 
 std::vector<std::string> demonCells(DemonRef demon, int level, Language language) {
   return {std::to_string(level), std::string(raceName(demon.race, language)), std::string(demonName(demon, language))};
-}
-
-std::string_view fusionKindText(FusionKind kind, const QueryContext& context) {
-  switch (kind) {
-    case FusionKind::Spirit: return context.say("精霊合体", "spirit fusion");
-    case FusionKind::Phase: return context.say("月齢合体", "phase fusion");
-    default: return context.say("通常合体", "normal fusion");
-  }
 }
 
 std::string_view fusionKindKey(FusionKind kind) {
@@ -66,7 +52,7 @@ std::string_view fusionKindKey(FusionKind kind) {
 std::string skillListText(const std::vector<int>& skills, Language language) {
   std::string text;
   for (const int skill : skills) {
-    const bool named = skill > 0 && skill < SkillNumberTotal && !skillName(skill, language).empty();
+    const bool named = skillEntry(skill) != SkillEntry::None;
     text += (text.empty() ? "" : ", ") + (named ? std::string(skillName(skill, language)) : "#" + std::to_string(skill));
   }
   return text;

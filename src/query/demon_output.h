@@ -1,6 +1,6 @@
 // How a demon appears in qmoor's answers: REF in JSON
 // ({"race":r,"slot":s,"name":"…","level":n}) and, in text, the cells of a
-// table (level, race, name) or one label ("LV95 魔王 ベルゼブブ").
+// table (level, race, name); the one-line label is the names layer's demonLabel.
 #pragma once
 
 #include <optional>
@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "data/types.h"
-#include "forward/forward_fusion.h"
 #include "query/json_writer.h"
 #include "query/text_table.h"
 #include "query/verb.h"
@@ -19,14 +18,11 @@ void writeRef(JsonWriter& json, DemonRef demon, Language language);
 void writeRef(JsonWriter& json, const std::optional<DemonRef>& demon, Language language);  // null for none
 void writeRefs(JsonWriter& json, const std::vector<DemonRef>& demons, Language language);
 
-std::string demonLabel(DemonRef demon, Language language);
-std::string demonLabel(DemonRef demon, int level, Language language);  // at its current level
 // The three columns LV, race and name, headed in the chosen language.
 std::vector<TextTable::Column> demonColumns(const QueryContext& context);
 std::vector<std::string> demonCells(DemonRef demon, Language language);
 std::vector<std::string> demonCells(DemonRef demon, int level, Language language);  // at its current level
-// The kind of a fusion as a heading word in the language, and as the JSON keyword normal|spirit|phase.
-std::string_view fusionKindText(FusionKind kind, const QueryContext& context);
+// The kind of a fusion as the JSON keyword normal|spirit|phase.
 std::string_view fusionKindKey(FusionKind kind);
 // Skill names joined by ", "; a number that names no skill is written as #N.
 std::string skillListText(const std::vector<int>& skills, Language language);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "data/compendium.h"
+#include "data/skills.h"
 #include "query/demon_output.h"
 #include "query/my_demons_source.h"
 #include "stock/holding_rule.h"
@@ -90,7 +91,7 @@ void writeFusionsText(const std::vector<MyFusion>& fusions, const QueryContext& 
   for (const MyFusion& fusion : fusions) {
     for (const MyFusionResult& r : fusion.results) {
       std::vector<std::string> cells{std::to_string(fusion.first + 1) + "+" + std::to_string(fusion.second + 1),
-                                     std::string(fusionKindText(r.kind, context))};
+                                     std::string(fusionKindName(r.kind, language))};
       for (std::string& cell : demonCells(r.result, language)) cells.push_back(std::move(cell));
       cells.push_back(std::to_string(r.inheritance.count));
       cells.push_back(skillListText(r.inheritance.pool, language));
@@ -103,7 +104,7 @@ void writeFusionsText(const std::vector<MyFusion>& fusions, const QueryContext& 
 void writeSkillsJson(JsonWriter& json, const std::vector<int>& skills, Language language) {
   json.beginArray();
   for (const int skill : skills) {
-    if (skill > 0 && skill < SkillNumberTotal && !skillName(skill, language).empty()) {
+    if (skillEntry(skill) != SkillEntry::None) {
       json.value(skillName(skill, language));
     } else {
       json.value(skill);

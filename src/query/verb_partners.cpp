@@ -70,9 +70,9 @@ void writeText(AtLevel material, const std::vector<LevelledPartnership>& partner
   const Language language = context.language;
   context.out << demonLabel(material.demon, material.level, language) << "\n\n";
   std::vector<TextTable::Column> columns = demonColumns(context);
-  columns.push_back({std::string(context.say("通常合体", "normal"))});
-  columns.push_back({std::string(context.say("月齢合体", "phase"))});
-  columns.push_back({std::string(context.say("精霊合体", "spirit"))});
+  for (const FusionKind kind : {FusionKind::Normal, FusionKind::Phase, FusionKind::Spirit}) {
+    columns.push_back({std::string(fusionKindHeading(kind, language))});
+  }
   TextTable table(columns);
   for (const LevelledPartnership& p : partnerships) {
     std::vector<std::string> cells = demonCells(p.partner.demon, p.partner.level, language);

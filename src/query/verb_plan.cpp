@@ -1,13 +1,13 @@
 // qmoor plan T --skill S...: the shortest fusion routes that bring the skills
 // onto T, as an indented tree per plan or one JSON document.
 #include <algorithm>
-#include <functional>
 #include <string>
 
 #include "data/compendium.h"
 #include "planner/plan.h"
 #include "query/demon_output.h"
 #include "query/name_lookup.h"
+#include "query/plan_text.h"
 #include "query/usage_error.h"
 
 namespace qmoor::query {
@@ -35,8 +35,7 @@ PlanRequest requestFrom(const Arguments& arguments) {
   PlanRequest request;
   request.target = resolveDemon(arguments.positionals()[0]);
   for (const std::string& text : arguments.values("skill")) {
-    const int skill = resolveSkill(text);
-    if (std::ranges::find(request.skills, skill) == request.skills.end()) request.skills.push_back(skill);
+    addWantedSkill(request, resolveSkill(text));
   }
   request.levelLimit = arguments.number("limit", 1, 99).value_or(request.levelLimit);
   request.curse = arguments.has("curse");
@@ -55,73 +54,10 @@ std::string refusalText(PlanProblem problem, int skill) {
   }
 }
 
-// The plain reason there is no plan, or "" when there is none to give.
-std::string reasonText(const PlanRequest& request, const PlanAnswer& answer, const QueryContext& context) {
-  const std::string target = demonLabel(request.target, context.language);
-  const std::string skill(skillName(answer.skill, context.language));
-  switch (answer.problem) {
-    case PlanProblem::SkillNotObtainable:
-      return context.language == Language::Japanese ? target + " は " + skill + " を継承できません"
-                                                    : target + " cannot inherit " + skill;
-    case PlanProblem::SkillNotHeldAtStart:
-      return context.language == Language::Japanese ? skill + " を初期スキルに持つ素材の悪魔がいません"
-                                                    : "no demon a plan may start from has " + skill + " in its first list";
-    case PlanProblem::TargetAboveLimit:
-      return context.language == Language::Japanese ? target + " はレベル上限を超えています"
-                                                    : target + " is above the level limit";
-    default: return {};
-  }
-}
-
-
-void writePlanTree(const Plan& plan, const QueryContext& context) {
-  const Language language = context.language;
-  std::function<void(const PlanMaterial&, int)> write = [&](const PlanMaterial& material, int depth) {
-    context.out << std::string(static_cast<std::size_t>(depth) * 2, ' ') << demonLabel(material.demon, language);
-    if (!material.step) {
-      context.out << "  " << context.say("［素材］", "[base]") << '\n';
-      return;
-    }
-    const PlanStep& step = plan.steps[static_cast<std::size_t>(*material.step)];
-    context.out << "  ← " << fusionKindText(step.kind, context);
-    if (!step.inherited.empty()) context.out << context.say("　継承: ", ", inherits: ") << skillListText(step.inherited, language);
-    context.out << '\n';
-    write(step.first, depth + 1);
-    write(step.second, depth + 1);
-  };
-  const int last = static_cast<int>(plan.steps.size()) - 1;
-  write(last < 0 ? PlanMaterial{} : PlanMaterial{plan.steps.back().result, last}, 1);
-}
-
 void writeText(const PlanRequest& request, const PlanAnswer& answer, const QueryContext& context) {
-  const Language language = context.language;
-  context.out << context.say("対象: ", "target: ") << demonLabel(request.target, language)
-              << context.say("　スキル: ", "  skills: ") << skillListText(request.skills, language) << '\n';
-  for (std::size_t p = 0; p < answer.plans.size(); ++p) {
-    const Plan& plan = answer.plans[p];
-    const std::string number = std::to_string(p + 1);
-    const std::string fusions = std::to_string(plan.steps.size());
-    const std::string highest = std::to_string(plan.highestLevel);
-    const std::string demons = std::to_string(plan.distinctDemons);
-    context.out << (language == Language::Japanese
-                        ? "プラン" + number + ": 合体" + fusions + "回, 最高LV" + highest + ", 悪魔" + demons + "体"
-                        : "plan " + number + ": " + fusions + " fusions, highest level " + highest + ", " + demons +
-                              " demons")
-                << '\n';
-    if (plan.steps.empty()) {
-      context.out << "  " << demonLabel(request.target, language) << "  " << context.say("［素材］", "[base]") << '\n';
-    } else {
-      writePlanTree(plan, context);
-    }
-  }
-  if (answer.plans.empty()) {
-    const std::string reason = reasonText(request, answer, context);
-    const std::string depth = std::to_string(request.maxFusions);
-    context.out << (!reason.empty()                      ? reason
-                    : language == Language::Japanese ? "合体" + depth + "回以内のプランはありません"
-                                                     : "no plan within " + depth + " fusions")
-                << '\n';
-  }
+  context.out << planHeading(request, context.language) << '\n'
+              << planLinesText(planLines(request, answer, context.language));
+  if (answer.plans.empty()) context.out << noPlanText(request, answer, context.language) << '\n';
 }
 
 void writeSkillNames(JsonWriter& json, const std::vector<int>& skills, Language language) {
@@ -161,7 +97,8 @@ void writeJson(const PlanRequest& request, const PlanAnswer& answer, const Query
   }
   json.endArray();
   if (answer.plans.empty()) {
-    if (const std::string reason = reasonText(request, answer, context); !reason.empty()) json.key("reason").value(reason);
+    const std::string reason = planReasonText(request, answer, language);
+    if (!reason.empty()) json.key("reason").value(reason);
   }
   json.endObject();
 }

@@ -5,7 +5,6 @@
 #include <algorithm>
 
 #include "data/compendium.h"
-#include "data/skill_catalogue.h"
 #include "data/skill_inheritance.h"
 #include "data/skill_learning.h"
 #include "data/skills.h"
@@ -13,12 +12,6 @@
 
 namespace qmoor {
 namespace {
-
-bool isCatalogueNumber(int skill) {
-  return skill > 0 && skill < SkillSentinel && !skillName(skill).empty();
-}
-
-bool isSelectable(int skill) { return isCatalogueNumber(skill) && skill < UnnamedSkill; }
 
 bool inFirstList(DemonRef demon, int skill) {
   const auto first = skillsOf(demon, SkillList::First);
@@ -30,7 +23,7 @@ bool inFirstList(DemonRef demon, int skill) {
 std::vector<int> innateSkills(DemonRef demon) {
   std::vector<int> skills;
   for (int skill : skillsOf(demon, SkillList::First)) {
-    if (isSelectable(skill)) skills.push_back(skill);
+    if (isSkill(skill)) skills.push_back(skill);
   }
   return skills;
 }
@@ -44,14 +37,14 @@ std::vector<int> learnedUpTo(DemonRef demon, int level) {
 }
 
 bool canHold(DemonRef demon, int level, int skill) {
-  if (!isSelectable(skill) || !isOccupied(demon)) return false;
+  if (!isSkill(skill) || !isOccupied(demon)) return false;
   const int learnedAt = learnLevel(demon, skill);
   return inFirstList(demon, skill) || (learnedAt != 0 && learnedAt <= level) || canInherit(demon, skill);
 }
 
 std::vector<int> holdableSkills(DemonRef demon, int level) {
   std::vector<int> skills;
-  for (int skill = 1; skill < UnnamedSkill; ++skill) {
+  for (int skill = 1; skill < SkillSentinel; ++skill) {
     if (canHold(demon, level, skill)) skills.push_back(skill);
   }
   return skills;
@@ -72,8 +65,8 @@ EntryCheck checkEntry(const MyDemon& entry) {
   if (static_cast<int>(entry.skills.size()) > MostSkillsHeld) return {EntryProblem::TooManySkills};
   for (auto at = entry.skills.begin(); at != entry.skills.end(); ++at) {
     const int skill = *at;
-    if (!isCatalogueNumber(skill)) return {EntryProblem::UnknownSkill, skill};
-    if (!isSelectable(skill)) return {EntryProblem::NotASkill, skill};
+    if (skillEntry(skill) == SkillEntry::None) return {EntryProblem::UnknownSkill, skill};
+    if (!isSkill(skill)) return {EntryProblem::NotASkill, skill};
     if (std::find(entry.skills.begin(), at, skill) != at) return {EntryProblem::RepeatedSkill, skill};
     if (!canHold(entry.demon, entry.level, skill)) return {EntryProblem::CannotHold, skill};
   }

@@ -27,7 +27,6 @@
 #include "app/fusion_simulator_window.h"
 #include "app/my_demon_dialog.h"
 #include "app/my_demons_store.h"
-#include "app/owned_demons_dialog.h"
 #include "app/program_settings.h"
 #include "data/compendium.h"
 #include "data/races.h"
@@ -190,7 +189,7 @@ TEST_F(MyDemonsWindowTest, EntriesWithProblemsAreShownAndKeptAsTheyWere) {
 }
 
 TEST_F(MyDemonsWindowTest, ThePlannersOwnedListJoinsOnce) {
-  OwnedDemonsDialog::save({Pixie, {0, 2}});
+  programSettings().setValue(QStringLiteral("planner/owned"), QStringList{QStringLiteral("7/8"), QStringLiteral("0/2")});
   {
     MyDemonsStore store(nullptr, path);
     EXPECT_EQ(store.demons(), (std::vector<MyDemon>{atBaseLevel(Pixie), atBaseLevel({0, 2})}));
@@ -199,7 +198,7 @@ TEST_F(MyDemonsWindowTest, ThePlannersOwnedListJoinsOnce) {
   writeFile("{\"format\":\"quillmoor-demons\",\"version\":1,\"demons\":[]}");
   MyDemonsStore again(nullptr, path);
   EXPECT_TRUE(again.demons().empty());
-  EXPECT_EQ(OwnedDemonsDialog::load(), (std::vector<DemonRef>{Pixie, {0, 2}}));
+  EXPECT_EQ(programSettings().value(QStringLiteral("planner/owned")).toStringList().size(), 2);
 }
 
 // The simulator takes its materials at any level or from my demons, and its

@@ -1,6 +1,6 @@
 // The skill-route planner window offscreen: a search on the worker thread
-// filling the tree of plans, a demon of the tree opened in a new tab, the
-// copy text, names for screen readers, and the owned demons kept between runs.
+// filling the tree of plans with qmoor's lines, a demon of the tree opened in
+// a new tab, the copy text, names for screen readers, and the owned demons kept between runs.
 #include "app/planner_window.h"
 
 #include <gtest/gtest.h>
@@ -9,15 +9,18 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QSettings>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
+#include <memory>
 
 #include "app/demon_texts.h"
-#include "app/owned_demons_dialog.h"
+#include "app/my_demons_store.h"
 #include "app/program_settings.h"
+#include "query/plan_text.h"
 
 namespace qmoor {
 namespace {
@@ -26,12 +29,16 @@ class PlannerWindowTest : public ::testing::Test {
  protected:
   QTemporaryDir settingsFolder;
   std::vector<DemonRef> opened;
+  std::unique_ptr<MyDemonsStore> myDemons;  // outlives the window
+  int myDemonsEdited = 0;
   QWidget owner;
   PlannerWindow* window = nullptr;
 
   void SetUp() override {
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder.path());
+    myDemons = std::make_unique<MyDemonsStore>(nullptr, settingsFolder.filePath(QStringLiteral("demons.json")));
     window = new PlannerWindow(
+        myDemons.get(), [this] { ++myDemonsEdited; },
         [this](DemonRef demon) {
           opened.push_back(demon);
           return true;
@@ -66,10 +73,13 @@ TEST_F(PlannerWindowTest, SearchFillsTheTreeWhoseDemonsOpenInNewTabs) {
   ASSERT_GT(plans->topLevelItemCount(), 0);
   QTreeWidgetItem* last = plans->topLevelItem(0)->child(0);
   ASSERT_NE(last, nullptr);
-  EXPECT_TRUE(last->text(0).contains(QStringLiteral("→ ") + demonNameText({0, 2}))) << last->text(0).toStdString();
+  EXPECT_TRUE(last->text(0).startsWith(demonEntryText({0, 2}) + QStringLiteral("  ← 通常合体")))
+      << last->text(0).toStdString();
   EXPECT_TRUE(last->text(0).contains(QStringLiteral("継承: ")) && last->text(0).contains(skillText(116)));
-  EXPECT_TRUE(window->plansText().contains(QStringLiteral("［素材］")));
-  EXPECT_TRUE(window->plansText().startsWith(plans->topLevelItem(0)->text(0)));
+  // The copy holds the lines qmoor plan prints for the same request.
+  PlanRequest request{{0, 2}, {116}};
+  EXPECT_EQ(window->plansText().toStdString(),
+            planLinesText(planLines(request, planRoutes(request), Language::Japanese)));
 
   plans->setCurrentItem(last);
   plans->actions().at(0)->trigger();  // 新しいタブで開く
@@ -86,8 +96,10 @@ TEST_F(PlannerWindowTest, SearchFillsTheTreeWhoseDemonsOpenInNewTabs) {
 
 TEST_F(PlannerWindowTest, OwnedDemonsAreKeptAndAloneMayStartPlans) {
   const std::vector<DemonRef> owned{{7, 8}, {12, 0}};  // ピクシー and ケルベロス, who has フォッグブレス
-  OwnedDemonsDialog::save(owned);
-  EXPECT_EQ(OwnedDemonsDialog::load(), owned);
+  myDemons->change({atBaseLevel(owned[0]), atBaseLevel(owned[1])});
+  EXPECT_EQ(MyDemonsStore(nullptr, myDemons->path()).usableDemons(), owned);
+  named<QPushButton>(QStringLiteral("所持悪魔を編集"))->click();
+  EXPECT_EQ(myDemonsEdited, 1);
   named<QCheckBox>(QStringLiteral("所持悪魔のみ"))->setChecked(true);
   EXPECT_TRUE(programSettings().value(QStringLiteral("planner/ownedOnly")).toBool());
   askForFogBreathOnOdin();

@@ -10,11 +10,11 @@
 #include <string>
 #include <vector>
 
-#include "../data/all_demons.h"
 #include "data/compendium.h"
 #include "data/races.h"
 #include "forward/forward_fusion.h"
 #include "rules/fusion_rules.h"
+#include "support/all_demons.h"
 
 namespace qmoor {
 namespace {

@@ -5,16 +5,15 @@
 #include <algorithm>
 #include <array>
 #include <bitset>
-#include <fstream>
 #include <map>
 #include <set>
-#include <sstream>
 #include <tuple>
 #include <vector>
 
 #include "data/compendium.h"
 #include "data/skills.h"
 #include "forward/forward_fusion.h"
+#include "support/data_tables.h"
 
 namespace qmoor::reference {
 namespace {
@@ -25,17 +24,8 @@ using Skills = std::bitset<SkillNumberTotal>;
 const std::map<int, std::string>& inheritableSkills() {
   static const std::map<int, std::string> table = [] {
     std::map<int, std::string> marks;
-    std::ifstream file(QMOOR_SOURCE_DIR "/data/skill-inheritance.tsv");
-    std::string line;
-    std::getline(file, line);
-    while (std::getline(file, line)) {
-      std::istringstream fields(line);
-      std::string number, name, mark, inheritable;
-      std::getline(fields, number, '\t');
-      std::getline(fields, name, '\t');
-      std::getline(fields, mark, '\t');
-      std::getline(fields, inheritable, '\t');
-      if (inheritable == "yes") marks[std::stoi(number)] = mark;
+    for (const testing::Fields& fields : testing::readDataTable("skill-inheritance.tsv").rows) {
+      if (fields.size() > 3 && fields[3] == "yes") marks[std::stoi(fields[0])] = fields[2];
     }
     return marks;
   }();

@@ -1,0 +1,97 @@
+// The words of a planner answer: see plan_text.h.
+#include "query/plan_text.h"
+
+#include <string_view>
+
+#include "query/demon_output.h"
+
+namespace qmoor {
+namespace {
+
+std::string_view say(Language language, std::string_view japanese, std::string_view english) {
+  return language == Language::Japanese ? japanese : english;
+}
+
+std::string planTitle(const Plan& plan, std::size_t number, Language language) {
+  const std::string n = std::to_string(number);
+  const std::string fusions = std::to_string(plan.steps.size());
+  const std::string highest = std::to_string(plan.highestLevel);
+  const std::string demons = std::to_string(plan.distinctDemons);
+  return language == Language::Japanese
+             ? "プラン" + n + ": 合体" + fusions + "回, 最高LV" + highest + ", 悪魔" + demons + "体"
+             : "plan " + n + ": " + fusions + " fusions, highest level " + highest + ", " + demons + " demons";
+}
+
+// The demon and, for one a step makes, how it is fused and what it inherits,
+// then its two materials one level deeper.
+void addDemon(std::vector<PlanLine>& lines, const Plan& plan, const PlanMaterial& material, int depth,
+              Language language) {
+  std::string text = demonLabel(material.demon, language);
+  if (!material.step) {
+    lines.push_back({depth, text + "  " + std::string(say(language, "［素材］", "[base]")), material.demon});
+    return;
+  }
+  const PlanStep& step = plan.steps[static_cast<std::size_t>(*material.step)];
+  text += "  ← " + std::string(fusionKindName(step.kind, language));
+  if (!step.inherited.empty()) {
+    text += std::string(say(language, "　継承: ", ", inherits: ")) + query::skillListText(step.inherited, language);
+  }
+  lines.push_back({depth, text, material.demon});
+  addDemon(lines, plan, step.first, depth + 1, language);
+  addDemon(lines, plan, step.second, depth + 1, language);
+}
+
+}  // namespace
+
+std::string planHeading(const PlanRequest& request, Language language) {
+  return std::string(say(language, "対象: ", "target: ")) + demonLabel(request.target, language) +
+         std::string(say(language, "　スキル: ", "  skills: ")) + query::skillListText(request.skills, language);
+}
+
+std::vector<PlanLine> planLines(const PlanRequest& request, const PlanAnswer& answer, Language language) {
+  std::vector<PlanLine> lines;
+  for (std::size_t p = 0; p < answer.plans.size(); ++p) {
+    const Plan& plan = answer.plans[p];
+    lines.push_back({0, planTitle(plan, p + 1, language), std::nullopt});
+    const int last = static_cast<int>(plan.steps.size()) - 1;
+    const PlanMaterial top = last < 0 ? PlanMaterial{request.target, std::nullopt}
+                                      : PlanMaterial{plan.steps.back().result, last};
+    addDemon(lines, plan, top, 1, language);
+  }
+  return lines;
+}
+
+std::string planLinesText(const std::vector<PlanLine>& lines) {
+  std::string text;
+  for (const PlanLine& line : lines) text += std::string(static_cast<std::size_t>(line.depth) * 2, ' ') + line.text + '\n';
+  return text;
+}
+
+std::string planReasonText(const PlanRequest& request, const PlanAnswer& answer, Language language) {
+  const std::string target = demonLabel(request.target, language);
+  const std::string skill(skillName(answer.skill, language));
+  switch (answer.problem) {
+    case PlanProblem::SkillNotObtainable:
+      return language == Language::Japanese ? target + " は " + skill + " を継承できません"
+                                            : target + " cannot inherit " + skill;
+    case PlanProblem::SkillNotHeldAtStart:
+      return language == Language::Japanese ? skill + " を初期スキルに持つ素材の悪魔がいません"
+                                            : "no demon a plan may start from has " + skill + " in its first list";
+    case PlanProblem::TargetAboveLimit:
+      return language == Language::Japanese ? target + " はレベル上限を超えています"
+                                            : target + " is above the level limit";
+    case PlanProblem::Cancelled:
+      return std::string(say(language, "検索を取り消しました", "the search was cancelled"));
+    default:
+      return {};
+  }
+}
+
+std::string noPlanText(const PlanRequest& request, const PlanAnswer& answer, Language language) {
+  if (std::string reason = planReasonText(request, answer, language); !reason.empty()) return reason;
+  const std::string depth = std::to_string(request.maxFusions);
+  return language == Language::Japanese ? "合体" + depth + "回以内のプランはありません"
+                                        : "no plan within " + depth + " fusions";
+}
+
+}  // namespace qmoor
