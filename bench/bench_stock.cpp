@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "cli/demons_file_reading.h"
 #include "data/compendium.h"
 #include "data/races.h"
-#include "stock/demons_file.h"
 #include "stock/holding_rule.h"
 #include "stock/my_fusions.h"
 
@@ -64,7 +64,7 @@ void BM_LoadAndCheck100FromDisk(benchmark::State& state) {
   const std::filesystem::path path = std::filesystem::temp_directory_path() / "bench-stock-demons.json";
   std::ofstream(path, std::ios::binary) << serialiseDemonsFile(hundredDemons());
   for (auto _ : state) {
-    const DemonsFileLoad load = loadDemonsFile(path.string());
+    const DemonsFileLoad load = readDemonsFileFromDisk(path.string());
     int problems = 0;
     for (const MyDemon& entry : load.read.demons) problems += checkEntry(entry).problem != EntryProblem::None;
     benchmark::DoNotOptimize(problems);

@@ -4,13 +4,16 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdlib>
+#include <filesystem>
+#include <system_error>
 
 #include "app/display_language.h"
 #include "app/program_settings.h"
-#include "names/ui_texts.h"
+#include "cli/demons_file_reading.h"
+#include "files/file_io.h"
+#include "names/file_error_text.h"
 #include "planner/owned_demons.h"
 #include "stock/holding_rule.h"
-#include "tabs/file_reasons.h"
 
 namespace qmoor {
 
@@ -19,14 +22,22 @@ namespace {
 const QString OwnedKey = QStringLiteral("planner/owned");
 const QString OwnedTakenKey = QStringLiteral("myDemons/ownedTakenOver");
 
-QString reasonFor(int error) {
-  return QString::fromStdString(reasonText(fileErrorReason(error), displayLanguage()));
+QString reasonFor(int error) { return QString::fromStdString(fileErrorText(error, displayLanguage())); }
+
+// Writes the demons through the safe saving, making the file's folder first when it is missing.
+FileError writeToDisk(const std::string& path, const std::vector<MyDemon>& demons) {
+  if (path.empty()) return {FileErrorKind::CannotWrite, ENOENT};
+  std::error_code made;
+  std::filesystem::create_directories(std::filesystem::path(path).parent_path(), made);
+  if (made) return {FileErrorKind::CannotWrite, made.value()};
+  const std::string text = serialiseDemonsFile(demons);
+  return writeFileSafely(path, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
 }
 
 QString loadProblem(const DemonsFileLoad& load) {
   switch (load.state) {
     case DemonsFileState::CannotRead: return MyDemonsStore::tr("ファイルを読めません: %1").arg(reasonFor(load.error));
-    case DemonsFileState::TooLarge: return MyDemonsStore::tr("ファイルが大きすぎます（4 MB まで）。");
+    case DemonsFileState::TooLarge: return MyDemonsStore::tr("ファイルが大きすぎます（1 MB まで）。");
     default: break;
   }
   switch (load.read.problem) {
@@ -50,7 +61,7 @@ MyDemonsStore::MyDemonsStore(QObject* parent, const QString& path)
 
 void MyDemonsStore::load() {
   if (path_.isEmpty()) return;
-  DemonsFileLoad load = loadDemonsFile(path_.toStdString());
+  DemonsFileLoad load = readDemonsFileFromDisk(path_.toStdString());
   if (load.loaded()) {
     demons_ = std::move(load.read.demons);
   } else if (load.state != DemonsFileState::NoFile) {
@@ -94,15 +105,19 @@ bool MyDemonsStore::saveOnPurpose() {
 }
 
 QString MyDemonsStore::problem() const {
-  if (!saveFailure_.empty()) {
-    return tr("保存できません: %1").arg(QString::fromStdString(reasonText(saveFailure_, displayLanguage())));
+  if (saveFailure_.failed()) {
+    QString reason = reasonFor(saveFailure_.number);
+    if (saveFailure_.kind == FileErrorKind::CannotWriteOrRestore) {
+      reason += QLatin1Char('\n') + QString::fromUtf8(oldContentsLostText(displayLanguage()));
+    }
+    return tr("保存できません: %1").arg(reason);
   }
   return heldBack_ ? loadProblem(loadFailure_) : QString();
 }
 
 bool MyDemonsStore::save() {
-  saveFailure_ = path_.isEmpty() ? fileErrorReason(ENOENT) : saveDemonsFile(path_.toStdString(), demons_);
-  return saveFailure_.empty();
+  saveFailure_ = writeToDisk(path_.toStdString(), demons_);
+  return !saveFailure_.failed();
 }
 
 }  // namespace qmoor

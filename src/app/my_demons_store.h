@@ -8,6 +8,7 @@
 #include <QString>
 #include <vector>
 
+#include "files/file_error.h"
 #include "stock/demons_file.h"
 #include "stock/my_demon.h"
 
@@ -46,7 +47,7 @@ class MyDemonsStore : public QObject {
   std::vector<MyDemon> demons_;
   bool heldBack_ = false;
   DemonsFileLoad loadFailure_;  // while held back
-  std::string saveFailure_;     // the reason of the last save, empty when it succeeded
+  FileError saveFailure_;       // of the last save
 };
 
 }  // namespace qmoor

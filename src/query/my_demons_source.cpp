@@ -4,10 +4,9 @@
 #include <cstdlib>
 #include <string>
 
-#include "names/ui_texts.h"
+#include "names/file_error_text.h"
 #include "query/usage_error.h"
 #include "stock/demons_file.h"
-#include "tabs/file_reasons.h"
 
 namespace qmoor::query {
 namespace {
@@ -19,9 +18,9 @@ std::string problemText(const std::string& path, const DemonsFileLoad& load, con
     case DemonsFileState::NoFile:
     case DemonsFileState::CannotRead:
       return (ja ? file + " を読めません: " : "cannot read " + file + ": ") +
-             reasonText(fileErrorReason(load.error), context.language);
+             fileErrorText(load.error, context.language);
     case DemonsFileState::TooLarge:
-      return ja ? file + " は大きすぎます（4 MB まで）" : file + " is larger than 4 MB";
+      return ja ? file + " は大きすぎます（1 MB まで）" : file + " is larger than 1 MB";
     default: break;
   }
   switch (load.read.problem) {
@@ -43,7 +42,7 @@ std::vector<MyDemon> readMyDemons(const QueryContext& context) {
   const bool named = !context.mineFile.empty();
   const std::string path = named ? context.mineFile : defaultDemonsFilePath(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
   if (path.empty()) return {};
-  DemonsFileLoad load = loadDemonsFile(path);
+  DemonsFileLoad load = context.readDemonsFile(path);
   if (load.state == DemonsFileState::NoFile && !named) return {};
   if (!load.loaded()) throw UsageError(problemText(path, load, context));
   return std::move(load.read.demons);

@@ -78,7 +78,7 @@ Language languageOf(const Arguments& arguments) {
   throw UsageError("--lang takes ja or en, not '" + *lang + "'");
 }
 
-int answer(std::span<const std::string> words, std::ostream& out) {
+int answer(std::span<const std::string> words, std::ostream& out, const DemonsFileReader& readDemonsFile) {
   const std::size_t position = verbPosition(words);
   if (position == words.size()) {
     const Arguments global(words, std::vector<OptionSpec>{{"help"}, {"version"}, {"json"}, {"lang", true}, {"mine", true}});
@@ -113,16 +113,18 @@ int answer(std::span<const std::string> words, std::ostream& out) {
   if (count < verb->minPositionals || count > verb->maxPositionals) {
     throw UsageError("usage: qmoor " + std::string(verb->usage));
   }
-  const QueryContext context{out, languageOf(arguments), arguments.has("json"), arguments.value("mine").value_or("")};
+  const QueryContext context{out, languageOf(arguments), arguments.has("json"), arguments.value("mine").value_or(""),
+                             readDemonsFile};
   verb->run(arguments, context);
   return 0;
 }
 
 }  // namespace
 
-int runQuery(std::span<const std::string> words, std::ostream& out, std::ostream& err) {
+int runQuery(std::span<const std::string> words, std::ostream& out, std::ostream& err,
+             const DemonsFileReader& readDemonsFile) {
   try {
-    return answer(words, out);
+    return answer(words, out, readDemonsFile);
   } catch (const UsageError& error) {
     err << "qmoor: " << error.what() << '\n';
     return 2;

@@ -1,14 +1,18 @@
 // qmoor's whole command line: picks the verb, reads the common options
-// (--json, --lang, --help, --version) and runs the verb. Returns the exit
-// status: 0 answered, 2 a request it cannot take (message on err).
+// (--json, --lang, --mine, --help, --version) and runs the verb. Returns the
+// exit status: 0 answered, 2 a request it cannot take (message on err). The
+// file of my demons is read through the reader the caller hands over.
 #pragma once
 
 #include <ostream>
 #include <span>
 #include <string>
 
+#include "query/verb.h"
+
 namespace qmoor::query {
 
-int runQuery(std::span<const std::string> words, std::ostream& out, std::ostream& err);
+int runQuery(std::span<const std::string> words, std::ostream& out, std::ostream& err,
+             const DemonsFileReader& readDemonsFile);
 
 }  // namespace qmoor::query

@@ -1,10 +1,10 @@
-// The file of my demons on disk: where it lives, reading it whole, and saving
-// it through the project's safe saving (the old file stays whole until the
-// new one is complete).
+// The file of my demons as a document: where it lives and what reading it
+// came to. Reading and writing the disk is the front ends' part (files/);
+// they hand over what the read gave.
 #pragma once
 
-#include <span>
 #include <string>
+#include <string_view>
 
 #include "stock/demons_file_format.h"
 
@@ -15,7 +15,7 @@ namespace qmoor {
 // Either argument may be null.
 std::string defaultDemonsFilePath(const char* xdgDataHome, const char* home);
 
-inline constexpr std::size_t LargestDemonsFile = 4 << 20;  // bytes; about 60,000 entries
+inline constexpr std::size_t LargestDemonsFile = 1 << 20;  // bytes; about 15,000 entries
 
 enum class DemonsFileState {
   Loaded,       // read and parsed; demons hold every entry
@@ -32,10 +32,9 @@ struct DemonsFileLoad {
   bool loaded() const { return state == DemonsFileState::Loaded; }
 };
 
-DemonsFileLoad loadDemonsFile(const std::string& path);
-
-// Writes the demons to the path, making its folder first when it is missing.
-// Returns an empty text on success, otherwise the reason.
-std::string saveDemonsFile(const std::string& path, std::span<const MyDemon> demons);
+// What reading the file came to: errorNumber is the system's error of the
+// read (0 when it succeeded), text the file's first LargestDemonsFile bytes
+// and whole whether that was all of it.
+DemonsFileLoad demonsFileLoad(int errorNumber, std::string_view text, bool whole);
 
 }  // namespace qmoor

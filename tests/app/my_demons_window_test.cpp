@@ -31,7 +31,7 @@
 #include "data/compendium.h"
 #include "data/races.h"
 #include "forward/forward_fusion.h"
-#include "stock/demons_file.h"
+#include "cli/demons_file_reading.h"
 
 namespace qmoor {
 namespace {
@@ -61,7 +61,7 @@ class MyDemonsWindowTest : public ::testing::Test {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
   }
-  std::vector<MyDemon> saved() const { return loadDemonsFile(path.toStdString()).read.demons; }
+  std::vector<MyDemon> saved() const { return readDemonsFileFromDisk(path.toStdString()).read.demons; }
 
   MyDemonsWindow* makeWindow(MyDemonsStore* store) {
     auto* window = new MyDemonsWindow(
