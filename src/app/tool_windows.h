@@ -15,10 +15,12 @@ class QMenu;
 namespace qmoor {
 
 class CompendiumWindow;
+class FusionChartWindow;
 class FusionSimulatorWindow;
 class MyDemonsStore;
 class MyDemonsWindow;
 class PlannerWindow;
+class SkillTableWindow;
 
 class ToolWindows : public QObject {
   Q_OBJECT
@@ -30,6 +32,8 @@ class ToolWindows : public QObject {
   FusionSimulatorWindow* showFusionSimulator();
   CompendiumWindow* showCompendium();
   PlannerWindow* showPlanner();
+  SkillTableWindow* showSkillTable();
+  FusionChartWindow* showFusionChart();
   MyDemonsWindow* showMyDemons();
   // My demons, read from their file on first use and shared by the windows.
   MyDemonsStore* myDemons();
@@ -46,11 +50,15 @@ class ToolWindows : public QObject {
   QAction* simulatorAction_;
   QAction* compendiumAction_;
   QAction* plannerAction_;
+  QAction* skillTableAction_;
+  QAction* chartAction_;
   QAction* myDemonsAction_;
   MyDemonsStore* myDemons_ = nullptr;
   QPointer<FusionSimulatorWindow> simulator_;
   QPointer<CompendiumWindow> compendium_;
   QPointer<PlannerWindow> planner_;
+  QPointer<SkillTableWindow> skillTable_;
+  QPointer<FusionChartWindow> chart_;
   QPointer<MyDemonsWindow> myDemonsWindow_;
 };
 

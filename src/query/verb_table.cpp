@@ -10,11 +10,14 @@ extern const Verb PartnersVerb;
 extern const Verb RecipesVerb;
 extern const Verb DemonsVerb;
 extern const Verb PlanVerb;
+extern const Verb SkillsVerb;
+extern const Verb ChartVerb;
 extern const Verb MineVerb;
 
 namespace {
 
-constexpr const Verb* VerbTable[] = {&FuseVerb, &PartnersVerb, &RecipesVerb, &DemonsVerb, &PlanVerb, &MineVerb};
+constexpr const Verb* VerbTable[] = {&FuseVerb,  &PartnersVerb, &RecipesVerb, &DemonsVerb,
+                                     &PlanVerb,  &SkillsVerb,   &ChartVerb,   &MineVerb};
 
 }  // namespace
 

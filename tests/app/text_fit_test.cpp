@@ -162,7 +162,7 @@ TEST(TextFit, TheWindowsOfMyDemonsShowTheirTextsWhole) {
     ASSERT_TRUE(app.InitInstance({"quillmoor", "--lang", language}));
     const QList<QAction*> tools = app.frame().toolsMenu()->actions();
     tools.at(0)->trigger();
-    tools.at(3)->trigger();
+    tools.at(5)->trigger();
     auto* simulator = app.frame().findChild<FusionSimulatorWindow*>();
     auto* mine = app.frame().findChild<MyDemonsWindow*>();
     ASSERT_TRUE(simulator && mine);
