@@ -1,7 +1,11 @@
 // Timing of forward fusion: the partner lists of every demon under both
-// CURSE settings, and one pair.
+// CURSE settings, one pair, and every ordered pair at base levels and at
+// raised levels (the level-sum lookup is the only difference).
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+
+#include "data/compendium.h"
 #include "data/races.h"
 #include "forward/forward_fusion.h"
 
@@ -32,8 +36,35 @@ void BM_OnePair(benchmark::State& state) {
   }
 }
 
+void BM_OnePairAtLevels(benchmark::State& state) {
+  for (auto _ : state) {
+    const FusionOutcome outcome = fuseAtLevels({{9, 0}, 70}, {{16, 0}, 90}, false);
+    benchmark::DoNotOptimize(outcome.normal);
+  }
+}
+
+// Every ordered pair of demons, each raised by state.range(0) levels (capped at
+// 99); range 0 is every pair at its base level. Items are pairs.
+void BM_EveryPair(benchmark::State& state) {
+  const int raise = static_cast<int>(state.range(0));
+  for (auto _ : state) {
+    for (int a = 0; a < DemonTotal; ++a) {
+      const DemonRef x = raceOrderAt(a);
+      for (int b = 0; b < DemonTotal; ++b) {
+        const DemonRef y = raceOrderAt(b);
+        const FusionOutcome outcome =
+            fuseAtLevels({x, std::min(level(x) + raise, MaxLevel)}, {y, std::min(level(y) + raise, MaxLevel)}, false);
+        benchmark::DoNotOptimize(outcome.normal);
+      }
+    }
+  }
+  state.SetItemsProcessed(state.iterations() * DemonTotal * DemonTotal);
+}
+
 BENCHMARK(BM_PartnersOfEveryDemonBothSettings)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_OnePair)->Unit(benchmark::kNanosecond);
+BENCHMARK(BM_OnePairAtLevels)->Unit(benchmark::kNanosecond);
+BENCHMARK(BM_EveryPair)->Arg(0)->Arg(20)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace qmoor

@@ -657,20 +657,284 @@ Inheritance: %6</translation>
         <source>同じ悪魔どうしは合体できません</source>
         <translation>A demon cannot fuse with itself</translation>
     </message>
-</context>
-<context>
-    <name>qmoor::OwnedDemonsDialog</name>
     <message>
-        <source>所持悪魔</source>
-        <translation>Owned demons</translation>
+        <source>Lv%1 %2 %3</source>
+        <translation>Lv%1 %2 %3</translation>
     </message>
     <message>
-        <source>所持している悪魔にチェックを付けてください(&amp;D):</source>
-        <translation>Tick the &amp;demons you own:</translation>
+        <source>素材1</source>
+        <translation>Material 1</translation>
+    </message>
+    <message>
+        <source>素材2</source>
+        <translation>Material 2</translation>
+    </message>
+    <message>
+        <source>合体</source>
+        <translation>Fusion</translation>
+    </message>
+    <message>
+        <source>結果</source>
+        <translation>Result</translation>
+    </message>
+    <message>
+        <source>継承数</source>
+        <translation>Inherits</translation>
+    </message>
+    <message>
+        <source>継承できるスキル</source>
+        <translation>Skills it may inherit</translation>
+    </message>
+    <message>
+        <source>合体(&amp;F)</source>
+        <translation>&amp;Fusion</translation>
+    </message>
+    <message>
+        <source>所持悪魔の合体(&amp;W)</source>
+        <translation>&amp;What my demons make</translation>
+    </message>
+    <message>
+        <source>合体シミュレーターのページ</source>
+        <translation>Fusion simulator pages</translation>
+    </message>
+    <message>
+        <source>Lv(&amp;L):</source>
+        <translation>&amp;Lv:</translation>
+    </message>
+    <message>
+        <source>素材のレベル</source>
+        <translation>Material's level</translation>
+    </message>
+    <message>
+        <source>所持悪魔から(&amp;Y):</source>
+        <translation>From m&amp;y demons:</translation>
+    </message>
+    <message>
+        <source>素材を所持悪魔から</source>
+        <translation>Material from my demons</translation>
+    </message>
+    <message>
+        <source>Lv(&amp;V):</source>
+        <translation>L&amp;v:</translation>
+    </message>
+    <message>
+        <source>相手のレベル</source>
+        <translation>Partner's level</translation>
+    </message>
+    <message>
+        <source>所持悪魔から(&amp;Z):</source>
+        <translation>From my demons (&amp;Z):</translation>
+    </message>
+    <message>
+        <source>相手を所持悪魔から</source>
+        <translation>Partner from my demons</translation>
+    </message>
+    <message>
+        <source>継承</source>
+        <translation>Inheritance</translation>
+    </message>
+    <message>
+        <source>所持悪魔どうしの合体(&amp;T):</source>
+        <translation>What my demons make &amp;together:</translation>
+    </message>
+    <message>
+        <source>所持悪魔どうしの合体</source>
+        <translation>What my demons make together</translation>
+    </message>
+    <message>
+        <source>継承: %1 個（継承できるスキル: %2）</source>
+        <translation>Inherits %1 (skills it may inherit: %2)</translation>
+    </message>
+</context>
+<context>
+    <name>qmoor::MyDemonDialog</name>
+    <message>
+        <source>所持悪魔</source>
+        <translation>My demon</translation>
+    </message>
+    <message>
+        <source>悪魔(&amp;D):</source>
+        <translation>&amp;Demon:</translation>
+    </message>
+    <message>
+        <source>悪魔</source>
+        <translation>Demon</translation>
+    </message>
+    <message>
+        <source>名前を入力して絞り込み</source>
+        <translation>Type a name to narrow the list</translation>
+    </message>
+    <message>
+        <source>レベル(&amp;L):</source>
+        <translation>&amp;Level:</translation>
+    </message>
+    <message>
+        <source>レベル</source>
+        <translation>Level</translation>
+    </message>
+    <message>
+        <source>スキル(&amp;S):</source>
+        <translation>&amp;Skills:</translation>
+    </message>
+    <message>
+        <source>スキル %1</source>
+        <translation>Skill %1</translation>
+    </message>
+</context>
+<context>
+    <name>qmoor::MyDemonsStore</name>
+    <message>
+        <source>ファイルを読めません: %1</source>
+        <translation>Cannot read the file: %1</translation>
+    </message>
+    <message>
+        <source>ファイルが大きすぎます（1 MB まで）。</source>
+        <translation>The file is too large (1 MB at most).</translation>
+    </message>
+    <message>
+        <source>ファイルの %1 行目が JSON として読めません。</source>
+        <translation>Line %1 of the file is not valid JSON.</translation>
+    </message>
+    <message>
+        <source>ファイルは版 %1 で書かれています。読めるのは版 1 だけです。</source>
+        <translation>The file is of version %1; only version 1 can be read.</translation>
+    </message>
+    <message>
+        <source>所持悪魔のファイル（quillmoor-demons）ではありません。</source>
+        <translation>This is not a file of my demons (quillmoor-demons).</translation>
+    </message>
+    <message>
+        <source>保存できません: %1</source>
+        <translation>Cannot save: %1</translation>
+    </message>
+</context>
+<context>
+    <name>qmoor::MyDemonsWindow</name>
+    <message>
+        <source>読めない項目（そのまま残します）</source>
+        <translation>Not an entry (kept as it is)</translation>
+    </message>
+    <message>
+        <source>%1/%2 の悪魔はいません</source>
+        <translation>No demon at %1/%2</translation>
+    </message>
+    <message>
+        <source>レベルは %1～%2 です</source>
+        <translation>The level runs from %1 to %2</translation>
+    </message>
+    <message>
+        <source>スキルが %1 個を超えています</source>
+        <translation>More than %1 skills</translation>
+    </message>
+    <message>
+        <source>スキル番号 %1 はありません</source>
+        <translation>No skill numbered %1</translation>
+    </message>
+    <message>
+        <source>%1 は持てるスキルではありません</source>
+        <translation>%1 is not a skill to hold</translation>
+    </message>
+    <message>
+        <source>%1 が二度あります</source>
+        <translation>%1 twice</translation>
+    </message>
+    <message>
+        <source>%1 はこのレベルでは持てません</source>
+        <translation>Cannot hold %1 at this level</translation>
+    </message>
+    <message>
+        <source>Lv</source>
+        <translation>Lv</translation>
+    </message>
+    <message>
+        <source>種族</source>
+        <translation>Race</translation>
+    </message>
+    <message>
+        <source>悪魔</source>
+        <translation>Demon</translation>
+    </message>
+    <message>
+        <source>スキル</source>
+        <translation>Skills</translation>
+    </message>
+    <message>
+        <source>問題</source>
+        <translation>Problem</translation>
+    </message>
+    <message>
+        <source>所持悪魔</source>
+        <translation>My demons</translation>
+    </message>
+    <message>
+        <source>所持悪魔(&amp;T):</source>
+        <translation>&amp;My demons:</translation>
     </message>
     <message>
         <source>所持悪魔の一覧</source>
-        <translation>Owned demons</translation>
+        <translation>List of my demons</translation>
+    </message>
+    <message>
+        <source>追加(&amp;A)...</source>
+        <translation>&amp;Add...</translation>
+    </message>
+    <message>
+        <source>追加</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>編集(&amp;E)...</source>
+        <translation>&amp;Edit...</translation>
+    </message>
+    <message>
+        <source>編集</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>削除(&amp;R)</source>
+        <translation>&amp;Remove</translation>
+    </message>
+    <message>
+        <source>削除</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>上へ(&amp;U)</source>
+        <translation>Move &amp;up</translation>
+    </message>
+    <message>
+        <source>上へ</source>
+        <translation>Move up</translation>
+    </message>
+    <message>
+        <source>下へ(&amp;N)</source>
+        <translation>Move dow&amp;n</translation>
+    </message>
+    <message>
+        <source>下へ</source>
+        <translation>Move down</translation>
+    </message>
+    <message>
+        <source>上書き保存(&amp;S)</source>
+        <translation>&amp;Save over the file</translation>
+    </message>
+    <message>
+        <source>上書き保存</source>
+        <translation>Save over the file</translation>
+    </message>
+    <message>
+        <source>保存の状態</source>
+        <translation>Saving</translation>
+    </message>
+    <message>
+        <source>保存先: %1</source>
+        <translation>Saved to %1</translation>
+    </message>
+    <message>
+        <source>%1
+変更はファイルに保存されません。「上書き保存」でファイルを置き換えます。</source>
+        <translation>%1
+Changes are not saved to the file; “Save over the file” replaces it.</translation>
     </message>
 </context>
 <context>
@@ -988,6 +1252,10 @@ Inheritance: %6</translation>
     <message>
         <source>合体表(&amp;C)...</source>
         <translation>Fusion &amp;chart...</translation>
+    </message>
+    <message>
+        <source>所持悪魔(&amp;M)...</source>
+        <translation>&amp;My demons...</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,7 @@
 // The entry point of the desktop program's benchmarks: one QApplication,
-// drawn offscreen, around Google Benchmark's run, with settings kept in a
-// folder of its own so that a benchmark never writes the user's.
+// drawn offscreen, around Google Benchmark's run, with settings and the file
+// of my demons kept in folders of their own so that a benchmark never reads
+// or writes the user's.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -14,6 +15,8 @@ int main(int argc, char** argv) {
   QApplication application(argc, argv);
   const QTemporaryDir settingsFolder;
   QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder.path());
+  const QTemporaryDir dataFolder;
+  qputenv("XDG_DATA_HOME", dataFolder.path().toLocal8Bit());
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();

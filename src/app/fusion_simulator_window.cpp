@@ -10,6 +10,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
+#include <QSpinBox>
+#include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -17,13 +20,17 @@
 
 #include "app/demon_texts.h"
 #include "app/display_language.h"
+#include "app/my_demons_store.h"
 #include "app/report_table.h"
 #include "app/row_table_model.h"
 #include "app/searchable_combo.h"
+#include "app/signal_blocking.h"
 #include "data/compendium.h"
 #include "data/races.h"
 #include "data/recipes.h"
+#include "forward/inheritance.h"
 #include "forward/partner_order.h"
+#include "stock/holding_rule.h"
 
 namespace qmoor {
 
@@ -52,10 +59,21 @@ QString recipeText(DemonRef special) {
   return texts.join('\n');
 }
 
+
+QString skillNamesText(const std::vector<int>& skills) {
+  QStringList names;
+  for (int skill : skills) names << skillText(skill);
+  return joinedNames(names);
+}
+
+QString atLevelText(DemonRef demon, int at) {
+  return FusionSimulatorWindow::tr("Lv%1 %2 %3").arg(at).arg(raceText(demon.race), demonNameText(demon));
+}
+
 }  // namespace
 
-FusionSimulatorWindow::FusionSimulatorWindow(DemonOpener opener, QWidget* owner)
-    : ToolWindow(QStringLiteral("fusionSimulator"), QSize(760, 640), std::move(opener), owner) {
+FusionSimulatorWindow::FusionSimulatorWindow(MyDemonsStore* myDemons, DemonOpener opener, QWidget* owner)
+    : ToolWindow(QStringLiteral("fusionSimulator"), QSize(760, 640), std::move(opener), owner), myDemons_(myDemons) {
   build();
   retranslate();
   connectActions();
@@ -113,27 +131,89 @@ void FusionSimulatorWindow::build() {
       },
       {}, this);
 
-  materialLabel_ = new QLabel(this);
-  material_ = makeSearchableCombo(demonEntries_, this);
+  // A column of the table of my fusions, read from the fusion and result of the shown row.
+  auto fusionColumn = [this](std::function<QString()> heading, auto text, auto demon,
+                             Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter) {
+    auto at = [this](int row) {
+      const auto [fusion, result] = myFusionRows_[static_cast<std::size_t>(row)];
+      const MyFusion& f = myFusions_[static_cast<std::size_t>(fusion)];
+      return std::pair<const MyFusion&, const MyFusionResult&>(f, f.results[static_cast<std::size_t>(result)]);
+    };
+    return TableColumn{std::move(heading), [=](int r) { return QVariant(text(at(r).first, at(r).second)); },
+                       [=](int r) { return std::optional<DemonRef>(demon(at(r).first, at(r).second)); }, alignment};
+  };
+  auto entryOf = [this](int index) -> const MyDemon& { return myDemons_->demons()[static_cast<std::size_t>(index)]; };
+  auto materialText = [entryOf](int index) { return atLevelText(entryOf(index).demon, entryOf(index).level); };
+  myFusionModel_ = new RowTableModel(
+      [this] { return static_cast<int>(myFusionRows_.size()); },
+      {
+          fusionColumn([] { return tr("素材1"); }, [=](const MyFusion& f, const MyFusionResult&) { return materialText(f.first); },
+                       [=](const MyFusion& f, const MyFusionResult&) { return entryOf(f.first).demon; }),
+          fusionColumn([] { return tr("素材2"); }, [=](const MyFusion& f, const MyFusionResult&) { return materialText(f.second); },
+                       [=](const MyFusion& f, const MyFusionResult&) { return entryOf(f.second).demon; }),
+          fusionColumn([] { return tr("合体"); }, [](const MyFusion&, const MyFusionResult& r) { return fusionKindText(r.kind); },
+                       [](const MyFusion&, const MyFusionResult& r) { return r.result; }),
+          fusionColumn([] { return tr("結果"); }, [](const MyFusion&, const MyFusionResult& r) { return demonEntryText(r.result); },
+                       [](const MyFusion&, const MyFusionResult& r) { return r.result; }),
+          fusionColumn([] { return tr("継承数"); },
+                       [](const MyFusion&, const MyFusionResult& r) { return QString::number(r.inheritance.count); },
+                       [](const MyFusion&, const MyFusionResult& r) { return r.result; }, Qt::AlignRight | Qt::AlignVCenter),
+          fusionColumn([] { return tr("継承できるスキル"); },
+                       [](const MyFusion&, const MyFusionResult& r) { return skillNamesText(r.inheritance.pool); },
+                       [](const MyFusion&, const MyFusionResult& r) { return r.result; }),
+      },
+      {}, this);
+
+  pages_ = new QTabWidget(this);
+  pairPage_ = new QWidget(pages_);
+  minePage_ = new QWidget(pages_);
+  pages_->addTab(pairPage_, QString());
+  pages_->addTab(minePage_, QString());
+
+  materialLabel_ = new QLabel(pairPage_);
+  material_ = makeSearchableCombo(demonEntries_, pairPage_);
   materialLabel_->setBuddy(material_);
+  materialLevelLabel_ = new QLabel(pairPage_);
+  materialLevel_ = new QSpinBox(pairPage_);
+  materialLevelLabel_->setBuddy(materialLevel_);
+  materialMineLabel_ = new QLabel(pairPage_);
+  materialMine_ = new QComboBox(pairPage_);
+  materialMineLabel_->setBuddy(materialMine_);
   curse_ = new QCheckBox(this);
   auto* materialRow = new QHBoxLayout;
   materialRow->addWidget(materialLabel_);
   materialRow->addWidget(material_, 1);
-  materialRow->addWidget(curse_);
+  materialRow->addWidget(materialLevelLabel_);
+  materialRow->addWidget(materialLevel_);
+  materialRow->addWidget(materialMineLabel_);
+  materialRow->addWidget(materialMine_, 1);
 
-  partnersLabel_ = new QLabel(this);
-  partnerTable_ = makeReportTable(partnerModel_, this);
+  partnersLabel_ = new QLabel(pairPage_);
+  partnerTable_ = makeReportTable(partnerModel_, pairPage_);
   partnersLabel_->setBuddy(partnerTable_);
 
-  partnerLabel_ = new QLabel(this);
-  partner_ = makeSearchableCombo(demonEntries_, this);
+  partnerLabel_ = new QLabel(pairPage_);
+  partner_ = makeSearchableCombo(demonEntries_, pairPage_);
   partnerLabel_->setBuddy(partner_);
+  partnerLevelLabel_ = new QLabel(pairPage_);
+  partnerLevel_ = new QSpinBox(pairPage_);
+  partnerLevelLabel_->setBuddy(partnerLevel_);
+  partnerMineLabel_ = new QLabel(pairPage_);
+  partnerMine_ = new QComboBox(pairPage_);
+  partnerMineLabel_->setBuddy(partnerMine_);
   auto* partnerRow = new QHBoxLayout;
   partnerRow->addWidget(partnerLabel_);
   partnerRow->addWidget(partner_, 1);
+  partnerRow->addWidget(partnerLevelLabel_);
+  partnerRow->addWidget(partnerLevel_);
+  partnerRow->addWidget(partnerMineLabel_);
+  partnerRow->addWidget(partnerMine_, 1);
+  for (QSpinBox* level : {materialLevel_, partnerLevel_}) {
+    level->setRange(1, MaxLevel);
+    level->setEnabled(false);
+  }
 
-  resultBox_ = new QGroupBox(this);
+  resultBox_ = new QGroupBox(pairPage_);
   resultName_ = new QLabel(resultBox_);
   QFont large = resultName_->font();
   large.setPointSizeF(large.pointSizeF() * 2);
@@ -145,39 +225,76 @@ void FusionSimulatorWindow::build() {
   resultDetail_ = new QLabel(resultBox_);
   otherResults_ = new QLabel(resultBox_);
   otherResults_->setWordWrap(true);
+  inherits_ = new QLabel(resultBox_);
+  inherits_->setWordWrap(true);
   openResult_ = new QPushButton(resultBox_);
   auto* resultLayout = new QGridLayout(resultBox_);
   resultLayout->addWidget(resultName_, 0, 0);
   resultLayout->addWidget(openResult_, 0, 1, Qt::AlignRight | Qt::AlignVCenter);
   resultLayout->addWidget(resultDetail_, 1, 0, 1, 2);
   resultLayout->addWidget(otherResults_, 2, 0, 1, 2);
+  resultLayout->addWidget(inherits_, 3, 0, 1, 2);
   resultLayout->setColumnStretch(0, 1);
 
-  specialsLabel_ = new QLabel(this);
-  specialTable_ = makeReportTable(specialModel_, this);
+  specialsLabel_ = new QLabel(pairPage_);
+  specialTable_ = makeReportTable(specialModel_, pairPage_);
   specialTable_->setSortingEnabled(false);
   specialTable_->setWordWrap(true);
   specialTable_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
   specialsLabel_->setBuddy(specialTable_);
 
+  auto* pairLayout = new QVBoxLayout(pairPage_);
+  pairLayout->addLayout(materialRow);
+  pairLayout->addWidget(partnersLabel_);
+  pairLayout->addWidget(partnerTable_, 3);
+  pairLayout->addLayout(partnerRow);
+  pairLayout->addWidget(resultBox_);
+  pairLayout->addWidget(specialsLabel_);
+  pairLayout->addWidget(specialTable_, 1);
+
+  myFusionsLabel_ = new QLabel(minePage_);
+  myFusionTable_ = makeReportTable(myFusionModel_, minePage_);
+  myFusionTable_->setSortingEnabled(false);
+  myFusionsLabel_->setBuddy(myFusionTable_);
+  auto* mineLayout = new QVBoxLayout(minePage_);
+  mineLayout->addWidget(myFusionsLabel_);
+  mineLayout->addWidget(myFusionTable_, 1);
+
   auto* layout = new QVBoxLayout(this);
-  layout->addLayout(materialRow);
-  layout->addWidget(partnersLabel_);
-  layout->addWidget(partnerTable_, 3);
-  layout->addLayout(partnerRow);
-  layout->addWidget(resultBox_);
-  layout->addWidget(specialsLabel_);
-  layout->addWidget(specialTable_, 1);
+  layout->addWidget(curse_, 0, Qt::AlignRight);
+  layout->addWidget(pages_, 1);
   layout->addWidget(statusLine());
 
   offerDemonsOf(partnerTable_);
   offerDemonsOf(specialTable_);
+  offerDemonsOf(myFusionTable_);
 }
 
 void FusionSimulatorWindow::connectActions() {
-  connect(material_, &QComboBox::currentIndexChanged, this, &FusionSimulatorWindow::listPartners);
+  connect(material_, &QComboBox::currentIndexChanged, this, &FusionSimulatorWindow::materialChosen);
+  connect(materialLevel_, &QSpinBox::valueChanged, this, [this] {
+    SignalBlocking(materialMine_)->setCurrentIndex(0);
+    listPartners();
+  });
+  connect(materialMine_, &QComboBox::currentIndexChanged, this, [this] {
+    takeFromMine(materialMine_, material_, materialLevel_);
+    listPartners();
+  });
   connect(curse_, &QCheckBox::toggled, this, &FusionSimulatorWindow::listPartners);
-  connect(partner_, &QComboBox::currentIndexChanged, this, &FusionSimulatorWindow::showResult);
+  connect(curse_, &QCheckBox::toggled, this, &FusionSimulatorWindow::listMyFusions);
+  connect(partner_, &QComboBox::currentIndexChanged, this, &FusionSimulatorWindow::partnerChosen);
+  connect(partnerLevel_, &QSpinBox::valueChanged, this, [this] {
+    SignalBlocking(partnerMine_)->setCurrentIndex(0);
+    showResult();
+  });
+  connect(partnerMine_, &QComboBox::currentIndexChanged, this, [this] {
+    takeFromMine(partnerMine_, partner_, partnerLevel_);
+    showResult();
+  });
+  connect(myDemons_, &MyDemonsStore::changed, this, [this] {
+    fillMineCombos();
+    listMyFusions();
+  });
   connect(partnerTable_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
           &FusionSimulatorWindow::partnerRowSelected);
   connect(openResult_, &QPushButton::clicked, this, [this] {
@@ -192,6 +309,20 @@ void FusionSimulatorWindow::retranslate() {
   material_->lineEdit()->setPlaceholderText(tr("名前を入力して絞り込み"));
   curse_->setText(tr("CURSE(&C)"));
   curse_->setAccessibleName(tr("CURSE"));
+  pages_->setTabText(0, tr("合体(&F)"));
+  pages_->setTabText(1, tr("所持悪魔の合体(&W)"));
+  pages_->setAccessibleName(tr("合体シミュレーターのページ"));
+  materialLevelLabel_->setText(tr("Lv(&L):"));
+  materialLevel_->setAccessibleName(tr("素材のレベル"));
+  materialMineLabel_->setText(tr("所持悪魔から(&Y):"));
+  materialMine_->setAccessibleName(tr("素材を所持悪魔から"));
+  partnerLevelLabel_->setText(tr("Lv(&V):"));
+  partnerLevel_->setAccessibleName(tr("相手のレベル"));
+  partnerMineLabel_->setText(tr("所持悪魔から(&Z):"));
+  partnerMine_->setAccessibleName(tr("相手を所持悪魔から"));
+  inherits_->setAccessibleName(tr("継承"));
+  myFusionsLabel_->setText(tr("所持悪魔どうしの合体(&T):"));
+  myFusionTable_->setAccessibleName(tr("所持悪魔どうしの合体"));
   partnersLabel_->setText(tr("相手と合体結果(&P):"));
   partnerTable_->setAccessibleName(tr("相手と合体結果"));
   partnerLabel_->setText(tr("相手(&2):"));
@@ -203,8 +334,83 @@ void FusionSimulatorWindow::retranslate() {
   openResult_->setAccessibleName(tr("合体結果を新しいタブで開く"));
   specialsLabel_->setText(tr("この悪魔を素材にする特殊合体(&S):"));
   specialTable_->setAccessibleName(tr("この悪魔を素材にする特殊合体"));
-  for (RowTableModel* model : {demonEntries_, partnerModel_, specialModel_}) model->retranslate();
+  for (RowTableModel* model : {demonEntries_, partnerModel_, specialModel_, myFusionModel_}) model->retranslate();
+  fillMineCombos();
   listPartners();
+  listMyFusions();
+}
+
+// A demon picked by name starts at its base level, not as one of my demons.
+void FusionSimulatorWindow::materialChosen() {
+  const std::optional<DemonRef> material = chosen(material_);
+  SignalBlocking(materialMine_)->setCurrentIndex(0);
+  materialLevel_->setEnabled(material.has_value());
+  if (material) {
+    SignalBlocking(materialLevel_)->setRange(level(*material), MaxLevel);
+    SignalBlocking(materialLevel_)->setValue(level(*material));
+  }
+  listPartners();
+}
+
+void FusionSimulatorWindow::partnerChosen() {
+  const std::optional<DemonRef> partner = chosen(partner_);
+  SignalBlocking(partnerMine_)->setCurrentIndex(0);
+  partnerLevel_->setEnabled(partner.has_value());
+  if (partner) {
+    SignalBlocking(partnerLevel_)->setRange(level(*partner), MaxLevel);
+    SignalBlocking(partnerLevel_)->setValue(level(*partner));
+  }
+  showResult();
+}
+
+// One of my demons picked: the demon and its level follow it.
+void FusionSimulatorWindow::takeFromMine(QComboBox* mine, QComboBox* demon, QSpinBox* level) {
+  const int choice = mine->currentIndex() - 1;
+  if (choice < 0) return;
+  const MyDemon& entry = myDemons_->demons()[static_cast<std::size_t>(mineEntries_[static_cast<std::size_t>(choice)])];
+  SignalBlocking(demon)->setCurrentIndex(levelOrderIndexOf(entry.demon));
+  level->setEnabled(true);
+  SignalBlocking(level)->setRange(qmoor::level(entry.demon), MaxLevel);
+  SignalBlocking(level)->setValue(entry.level);
+}
+
+// Each offers an empty entry, then my demons without a problem; a choice
+// that is still there stays chosen.
+void FusionSimulatorWindow::fillMineCombos() {
+  mineEntries_.clear();
+  const std::vector<MyDemon>& demons = myDemons_->demons();
+  for (std::size_t i = 0; i < demons.size(); ++i) {
+    if (checkEntry(demons[i]).problem == EntryProblem::None) mineEntries_.push_back(static_cast<int>(i));
+  }
+  for (QComboBox* combo : {materialMine_, partnerMine_}) {
+    const QString kept = combo->currentIndex() > 0 ? combo->currentText() : QString();
+    const QSignalBlocker quiet(combo);
+    combo->clear();
+    combo->addItem(QString());
+    for (int index : mineEntries_) {
+      const MyDemon& entry = demons[static_cast<std::size_t>(index)];
+      combo->addItem(atLevelText(entry.demon, entry.level));
+    }
+    combo->setCurrentIndex(std::max(0, combo->findText(kept)));
+  }
+}
+
+void FusionSimulatorWindow::listMyFusions() {
+  myFusions_ = fusionsAmong(myDemons_->demons(), curse_->isChecked());
+  myFusionRows_.clear();
+  for (std::size_t f = 0; f < myFusions_.size(); ++f) {
+    for (std::size_t r = 0; r < myFusions_[f].results.size(); ++r) {
+      myFusionRows_.emplace_back(static_cast<int>(f), static_cast<int>(r));
+    }
+  }
+  myFusionModel_->refresh();
+  myFusionTable_->resizeColumnsToContents();
+}
+
+std::vector<int> FusionSimulatorWindow::skillsOf(const QComboBox* mine, DemonRef demon, int at) const {
+  const int choice = mine->currentIndex() - 1;
+  if (choice >= 0) return myDemons_->demons()[static_cast<std::size_t>(mineEntries_[static_cast<std::size_t>(choice)])].skills;
+  return skillsAtLevel(demon, at);
 }
 
 std::optional<DemonRef> FusionSimulatorWindow::chosen(const QComboBox* combo) const {
@@ -215,7 +421,8 @@ std::optional<DemonRef> FusionSimulatorWindow::chosen(const QComboBox* combo) co
 
 void FusionSimulatorWindow::listPartners() {
   const std::optional<DemonRef> material = chosen(material_);
-  partnerships_ = material ? partners(*material, curse_->isChecked()) : std::vector<Partnership>{};
+  partnerships_ =
+      material ? partnersAtLevel({*material, materialLevel_->value()}, curse_->isChecked()) : std::vector<Partnership>{};
   specials_ = material ? specialsNaming(*material) : std::vector<DemonRef>{};
   partnerModel_->sort(sortColumn_, sortOrder_);
   specialModel_->refresh();
@@ -255,7 +462,9 @@ void FusionSimulatorWindow::showResult() {
   const std::optional<DemonRef> material = chosen(material_);
   const std::optional<DemonRef> partner = chosen(partner_);
   const bool pair = material && partner && *material != *partner;
-  outcome_ = pair ? fuse(*material, *partner, curse_->isChecked()) : FusionOutcome{};
+  outcome_ = pair ? fuseAtLevels({*material, materialLevel_->value()}, {*partner, partnerLevel_->value()},
+                                  curse_->isChecked())
+                   : FusionOutcome{};
 
   const std::optional<DemonRef> result = shownResult();
   openResult_->setEnabled(result.has_value());
@@ -266,8 +475,12 @@ void FusionSimulatorWindow::showResult() {
                                 : tr("素材と相手を選んでください"));
     resultDetail_->clear();
     otherResults_->clear();
+    inherits_->clear();
     return;
   }
+  const Inheritance inherited = inheritance(skillsOf(materialMine_, *material, materialLevel_->value()),
+                                            skillsOf(partnerMine_, *partner, partnerLevel_->value()), *result);
+  inherits_->setText(tr("継承: %1 個（継承できるスキル: %2）").arg(inherited.count).arg(skillNamesText(inherited.pool)));
   resultName_->setText(demonNameText(*result));
   const QString kind = fusionKindText(result == outcome_.normal   ? FusionKind::Normal
                                       : result == outcome_.spirit ? FusionKind::Spirit

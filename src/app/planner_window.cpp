@@ -19,7 +19,7 @@
 
 #include "app/demon_texts.h"
 #include "app/display_language.h"
-#include "app/owned_demons_dialog.h"
+#include "app/my_demons_store.h"
 #include "app/program_settings.h"
 #include "app/signal_blocking.h"
 #include "app/skill_texts.h"
@@ -35,8 +35,11 @@ const QString OwnedOnlyKey = QStringLiteral("planner/ownedOnly");
 
 }  // namespace
 
-PlannerWindow::PlannerWindow(DemonOpener opener, QWidget* owner)
-    : ToolWindow(QStringLiteral("planner"), QSize(760, 640), std::move(opener), owner) {
+PlannerWindow::PlannerWindow(MyDemonsStore* myDemons, std::function<void()> editMyDemons, DemonOpener opener,
+                             QWidget* owner)
+    : ToolWindow(QStringLiteral("planner"), QSize(760, 640), std::move(opener), owner),
+      myDemons_(myDemons),
+      editMyDemons_(std::move(editMyDemons)) {
   build();
   retranslate();
   connectActions();
@@ -140,7 +143,7 @@ void PlannerWindow::connectActions() {
     if (cancelFlag_) cancelFlag_->store(true);
   });
   connect(ownedOnly_, &QCheckBox::toggled, this, [](bool on) { programSettings().setValue(OwnedOnlyKey, on); });
-  connect(editOwned_, &QPushButton::clicked, this, &PlannerWindow::editOwned);
+  connect(editOwned_, &QPushButton::clicked, this, [this] { editMyDemons_(); });
   connect(copy_, &QPushButton::clicked, this, [this] { QApplication::clipboard()->setText(plansText()); });
 }
 
@@ -196,7 +199,7 @@ PlanRequest PlannerWindow::request() const {
   request.levelLimit = limit_->value();
   request.curse = curse_->isChecked();
   request.maxFusions = depth_->value();
-  if (ownedOnly_->isChecked()) request.owned = OwnedDemonsDialog::load();
+  if (ownedOnly_->isChecked()) request.owned = myDemons_->usableDemons();
   return request;
 }
 
@@ -266,11 +269,6 @@ void PlannerWindow::showPlans() {
 QString PlannerWindow::plansText() const {
   if (!answer_) return {};
   return QString::fromStdString(planLinesText(planLines(asked_, *answer_, displayLanguage())));
-}
-
-void PlannerWindow::editOwned() {
-  OwnedDemonsDialog dialog(this);
-  if (dialog.exec() == QDialog::Accepted) OwnedDemonsDialog::save(dialog.checked());
 }
 
 void PlannerWindow::setSearching(bool on) {

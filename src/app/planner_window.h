@@ -10,6 +10,7 @@
 #include <QThread>
 #include <array>
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -26,11 +27,15 @@ class QTreeWidget;
 
 namespace qmoor {
 
+class MyDemonsStore;
+
 class PlannerWindow : public ToolWindow {
   Q_OBJECT
 
  public:
-  PlannerWindow(DemonOpener opener, QWidget* owner);
+  // editMyDemons opens the window of my demons, whose usable entries 所持悪魔のみ
+  // lets plans start from.
+  PlannerWindow(MyDemonsStore* myDemons, std::function<void()> editMyDemons, DemonOpener opener, QWidget* owner);
   ~PlannerWindow() override;
 
   // Puts skill among the wanted skills (in the first empty slot, unless it is
@@ -55,7 +60,6 @@ class PlannerWindow : public ToolWindow {
   PlanRequest request() const;
   void showAnswer();
   void showPlans();
-  void editOwned();
   void setSearching(bool on);
 
   static constexpr int SkillComboTotal = MostWantedSkills;
@@ -80,6 +84,8 @@ class PlannerWindow : public ToolWindow {
   QLabel* status_;
   QLabel* note_;
 
+  MyDemonsStore* myDemons_;
+  std::function<void()> editMyDemons_;
   QThread* worker_ = nullptr;
   std::shared_ptr<std::atomic<bool>> cancelFlag_;
   std::shared_ptr<PlanAnswer> answer_;

@@ -7,6 +7,8 @@
 #include "app/compendium_window.h"
 #include "app/fusion_chart_window.h"
 #include "app/fusion_simulator_window.h"
+#include "app/my_demons_store.h"
+#include "app/my_demons_window.h"
 #include "app/planner_window.h"
 #include "app/skill_table_window.h"
 
@@ -32,16 +34,36 @@ ToolWindows::ToolWindows(QMenu* menu, DemonOpener opener, QWidget* owner)
       compendiumAction_(menu->addAction(QString(), this, &ToolWindows::showCompendium)),
       plannerAction_(menu->addAction(QString(), this, &ToolWindows::showPlanner)),
       skillTableAction_(menu->addAction(QString(), this, &ToolWindows::showSkillTable)),
-      chartAction_(menu->addAction(QString(), this, &ToolWindows::showFusionChart)) {
+      chartAction_(menu->addAction(QString(), this, &ToolWindows::showFusionChart)),
+      myDemonsAction_(menu->addAction(QString(), this, &ToolWindows::showMyDemons)) {
   retranslate();
   menu_->installEventFilter(this);
 }
 
-FusionSimulatorWindow* ToolWindows::showFusionSimulator() { return presentOne(simulator_, opener_, owner_); }
+FusionSimulatorWindow* ToolWindows::showFusionSimulator() {
+  if (!simulator_) simulator_ = new FusionSimulatorWindow(myDemons(), opener_, owner_);
+  simulator_->present();
+  return simulator_;
+}
 
 CompendiumWindow* ToolWindows::showCompendium() { return presentOne(compendium_, opener_, owner_); }
 
-PlannerWindow* ToolWindows::showPlanner() { return presentOne(planner_, opener_, owner_); }
+PlannerWindow* ToolWindows::showPlanner() {
+  if (!planner_) planner_ = new PlannerWindow(myDemons(), [this] { showMyDemons(); }, opener_, owner_);
+  planner_->present();
+  return planner_;
+}
+
+MyDemonsWindow* ToolWindows::showMyDemons() {
+  if (!myDemonsWindow_) myDemonsWindow_ = new MyDemonsWindow(myDemons(), opener_, owner_);
+  myDemonsWindow_->present();
+  return myDemonsWindow_;
+}
+
+MyDemonsStore* ToolWindows::myDemons() {
+  if (!myDemons_) myDemons_ = new MyDemonsStore(this);
+  return myDemons_;
+}
 
 SkillTableWindow* ToolWindows::showSkillTable() {
   if (!skillTable_) {
@@ -64,6 +86,7 @@ void ToolWindows::retranslate() {
   plannerAction_->setText(tr("スキル継承プランナー(&P)..."));
   skillTableAction_->setText(tr("スキル一覧(&S)..."));
   chartAction_->setText(tr("合体表(&C)..."));
+  myDemonsAction_->setText(tr("所持悪魔(&M)..."));
 }
 
 }  // namespace qmoor

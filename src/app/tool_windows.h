@@ -1,4 +1,5 @@
-// ToolWindows: the menu ツール(T) and the tool windows it opens, one of each.
+// ToolWindows: the menu ツール(T) and the tool windows it opens, one of each,
+// and my demons, which the windows share.
 // A window is made on its first request and kept when closed, so a second
 // request brings the same window back to the front.
 #pragma once
@@ -16,6 +17,8 @@ namespace qmoor {
 class CompendiumWindow;
 class FusionChartWindow;
 class FusionSimulatorWindow;
+class MyDemonsStore;
+class MyDemonsWindow;
 class PlannerWindow;
 class SkillTableWindow;
 
@@ -31,6 +34,9 @@ class ToolWindows : public QObject {
   PlannerWindow* showPlanner();
   SkillTableWindow* showSkillTable();
   FusionChartWindow* showFusionChart();
+  MyDemonsWindow* showMyDemons();
+  // My demons, read from their file on first use and shared by the windows.
+  MyDemonsStore* myDemons();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -46,11 +52,14 @@ class ToolWindows : public QObject {
   QAction* plannerAction_;
   QAction* skillTableAction_;
   QAction* chartAction_;
+  QAction* myDemonsAction_;
+  MyDemonsStore* myDemons_ = nullptr;
   QPointer<FusionSimulatorWindow> simulator_;
   QPointer<CompendiumWindow> compendium_;
   QPointer<PlannerWindow> planner_;
   QPointer<SkillTableWindow> skillTable_;
   QPointer<FusionChartWindow> chart_;
+  QPointer<MyDemonsWindow> myDemonsWindow_;
 };
 
 }  // namespace qmoor

@@ -4,12 +4,13 @@
 #include <string>
 #include <vector>
 
+#include "cli/demons_file_reading.h"
 #include "query/query.h"
 
 int main(int argc, char** argv) {
   std::ios::sync_with_stdio(false);
   const std::vector<std::string> words(argv + 1, argv + argc);
-  const int status = qmoor::query::runQuery(words, std::cout, std::cerr);
+  const int status = qmoor::query::runQuery(words, std::cout, std::cerr, qmoor::readDemonsFileFromDisk);
   std::cout.flush();
   if (!std::cout) {
     std::cerr << (qmoor::query::messageLanguage(words) == qmoor::Language::Japanese

@@ -21,6 +21,8 @@ std::string_view cell(Column column, DemonRef demon) {
 
 int level(DemonRef demon) { return Roster[demon.race][demon.slot].level; }
 
+bool levelInRange(DemonRef demon, int at) { return isOccupied(demon) && at >= level(demon) && at <= MaxLevel; }
+
 DemonOrigin originOf(DemonRef demon) {
   switch (Roster[demon.race][demon.slot].originMark) {
     case 'x': return DemonOrigin::OneNamedMaterial;

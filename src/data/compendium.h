@@ -33,6 +33,8 @@ constexpr Column markColumn(int k) { return static_cast<Column>(static_cast<int>
 // Precondition for all: the demon is occupied (isOccupied).
 std::string_view cell(Column column, DemonRef demon);
 int level(DemonRef demon);
+// Whether the demon can be at the level: from its base level to MaxLevel. False for an unoccupied demon.
+bool levelInRange(DemonRef demon, int at);
 // How a demon is made: by the fusion chart, by a special recipe that names
 // one material demon or two, or as a spirit (精霊) of a spirit fusion.
 enum class DemonOrigin { Chart, OneNamedMaterial, TwoNamedMaterials, Spirit };

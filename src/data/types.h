@@ -14,6 +14,9 @@ inline constexpr int SkillSentinel = 311;      // "no selected skill"
 inline constexpr int SkillOrderLength = 252;   // sentinel + 251 selectable skills
 inline constexpr int SelectableSkillTotal = 251;
 
+inline constexpr int MaxLevel = 99;               // the highest level a demon reaches
+inline constexpr int MaxLevelSum = 2 * MaxLevel;   // the highest level sum of two materials
+
 inline constexpr Race SpiritRace = 29;  // 精霊
 inline constexpr Race MitamaRace = 30;  // 御魂
 inline constexpr Race PhaseRace = 31;   // 魔人: made at a moon phase

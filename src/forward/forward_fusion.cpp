@@ -26,7 +26,7 @@ using PerDemon = std::array<std::array<T, SlotsPerRace>, RaceTotal>;
 struct ForwardTables {
   std::array<int, RaceTotal> count{};
   PerDemon<int> level{};
-  std::array<std::array<std::vector<std::int8_t>, RaceTotal>, 2> normalBySum;     // [curse][race][sum]: slot or NoSlot
+  std::array<std::array<std::array<std::int8_t, MaxLevelSum + 1>, RaceTotal>, 2> normalBySum{};  // [curse][race][sum]: slot or NoSlot
   std::array<std::vector<DemonRef>, RaceTotal> phaseByRace;                       // slot order
   std::array<PerDemon<std::array<std::int8_t, SpiritTotal>>, 2> spiritLanding{};  // [curse][race][slot][spirit]
 };
@@ -59,20 +59,15 @@ std::int8_t spiritLandingFor(DemonRef source, int spirit, bool curse, int count)
 
 ForwardTables build() {
   ForwardTables t;
-  int highestLevel = 0;
   for (Race race = 0; race < RaceTotal; ++race) {
     t.count[race] = raceCount(race);
-    for (Slot slot = 0; slot < t.count[race]; ++slot) {
-      t.level[race][slot] = level({race, slot});
-      highestLevel = std::max(highestLevel, t.level[race][slot]);
-    }
+    for (Slot slot = 0; slot < t.count[race]; ++slot) t.level[race][slot] = level({race, slot});
   }
   for (int curse = 0; curse < 2; ++curse) {
     for (Race race = 0; race < RaceTotal; ++race) {
       auto& bySum = t.normalBySum[curse][race];
-      bySum.assign(static_cast<std::size_t>(2 * highestLevel + 1), NoSlot);
-      for (int sum = 0; race != PhaseRace && sum <= 2 * highestLevel; ++sum) {
-        bySum[static_cast<std::size_t>(sum)] = normalSlotFor(race, t.count[race], sum, curse != 0);
+      for (int sum = 0; sum <= MaxLevelSum; ++sum) {
+        bySum[static_cast<std::size_t>(sum)] = race == PhaseRace ? NoSlot : normalSlotFor(race, t.count[race], sum, curse != 0);
       }
       for (Slot slot = 0; slot < t.count[race]; ++slot) {
         for (int spirit = 0; spirit < SpiritTotal; ++spirit) {
@@ -102,13 +97,14 @@ int chartResult(Race a, Race b, bool curse) {
 // depend on the races alone are made once for the whole race.
 class RacePairing {
  public:
-  RacePairing(const ForwardTables& t, DemonRef material, Race partnerRace, bool curse)
-      : t_(t), material_(material), curse_(curse ? 1 : 0), result_(chartResult(material.race, partnerRace, curse)) {
+  RacePairing(const ForwardTables& t, AtLevel material, Race partnerRace, bool curse)
+      : t_(t), material_(material.demon), materialLevel_(material.level), curse_(curse ? 1 : 0),
+        result_(chartResult(material.demon.race, partnerRace, curse)) {
     if (result_ != NoSlot) {
       normalBySum_ = t.normalBySum[curse_][result_].data();
       phases_ = &t.phaseByRace[result_];
     }
-    spiritPair_ = (material.race == SpiritRace) != (partnerRace == SpiritRace);
+    spiritPair_ = (material_.race == SpiritRace) != (partnerRace == SpiritRace);
   }
 
   // Whether the race pair can make anything at all.
@@ -116,9 +112,9 @@ class RacePairing {
 
   // Writes into an empty outcome what the material makes with the partner
   // and returns whether it makes anything.
-  bool fill(FusionOutcome& outcome, DemonRef partner) const {
+  bool fill(FusionOutcome& outcome, DemonRef partner, int partnerLevel) const {
     if (result_ != NoSlot) {
-      outcome.normal = normal(partner);
+      outcome.normal = normal(partner, partnerLevel);
       fillPhase(outcome.phase, partner);
     }
     if (spiritPair_) outcome.spirit = spirit(partner);
@@ -126,8 +122,9 @@ class RacePairing {
   }
 
  private:
-  std::optional<DemonRef> normal(DemonRef partner) const {
-    const int sum = t_.level[material_.race][material_.slot] + t_.level[partner.race][partner.slot];
+  std::optional<DemonRef> normal(DemonRef partner, int partnerLevel) const {
+    const int sum = materialLevel_ + partnerLevel;
+    if (sum < 0 || sum > MaxLevelSum) return std::nullopt;
     const int slot = normalBySum_[sum];
     const DemonRef made{result_, slot};
     if (slot == NoSlot || made == material_ || made == partner) return std::nullopt;
@@ -156,6 +153,7 @@ class RacePairing {
 
   const ForwardTables& t_;
   DemonRef material_;
+  int materialLevel_;
   int curse_;
   int result_;
   const std::int8_t* normalBySum_ = nullptr;
@@ -180,28 +178,39 @@ bool names(DemonRef special, DemonRef material) {
 
 bool FusionOutcome::makesSomething() const { return normal || spirit || !phase.empty(); }
 
-FusionOutcome fuse(DemonRef a, DemonRef b, bool curse) {
+FusionOutcome fuseAtLevels(AtLevel a, AtLevel b, bool curse) {
   FusionOutcome outcome;
-  if (!isOccupied(a) || !isOccupied(b) || a.race == b.race) return outcome;  // same-race pairs make nothing
-  RacePairing(tables(), a, b.race, curse).fill(outcome, b);
+  if (!levelInRange(a.demon, a.level) || !levelInRange(b.demon, b.level)) return outcome;
+  if (a.demon.race == b.demon.race) return outcome;  // same-race pairs make nothing
+  RacePairing(tables(), a, b.demon.race, curse).fill(outcome, b.demon, b.level);
   return outcome;
 }
 
-std::vector<Partnership> partners(DemonRef material, bool curse) {
+FusionOutcome fuse(DemonRef a, DemonRef b, bool curse) {
+  if (!isOccupied(a) || !isOccupied(b)) return {};
+  return fuseAtLevels({a, level(a)}, {b, level(b)}, curse);
+}
+
+std::vector<Partnership> partnersAtLevel(AtLevel material, bool curse) {
   std::vector<Partnership> found;
-  if (!isOccupied(material)) return found;
+  if (!levelInRange(material.demon, material.level)) return found;
   const ForwardTables& t = tables();
   found.reserve(DemonTotal);
   for (Race race = 0; race < RaceTotal; ++race) {
-    if (race == material.race) continue;  // same-race pairs make nothing
+    if (race == material.demon.race) continue;  // same-race pairs make nothing
     const RacePairing pairing(t, material, race, curse);
     if (!pairing.any()) continue;
     for (Slot slot = 0; slot < t.count[race]; ++slot) {
       FusionOutcome outcome;
-      if (pairing.fill(outcome, {race, slot})) found.push_back({{race, slot}, std::move(outcome)});
+      if (pairing.fill(outcome, {race, slot}, t.level[race][slot])) found.push_back({{race, slot}, std::move(outcome)});
     }
   }
   return found;
+}
+
+std::vector<Partnership> partners(DemonRef material, bool curse) {
+  if (!isOccupied(material)) return {};
+  return partnersAtLevel({material, level(material)}, curse);
 }
 
 std::vector<DemonRef> specialsNaming(DemonRef material) {

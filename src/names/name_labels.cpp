@@ -19,8 +19,10 @@ std::string_view levelText(DemonRef demon) { return cell(Column::Level, demon); 
 
 }  // namespace
 
-std::string demonLabel(DemonRef demon, Language language) {
-  return joined({"LV", std::to_string(level(demon)), " ", raceName(demon.race, language), " ", demonName(demon, language)});
+std::string demonLabel(DemonRef demon, Language language) { return demonLabel(demon, level(demon), language); }
+
+std::string demonLabel(DemonRef demon, int level, Language language) {
+  return joined({"LV", std::to_string(level), " ", raceName(demon.race, language), " ", demonName(demon, language)});
 }
 
 std::string fullLabel(DemonRef demon, Language language) {

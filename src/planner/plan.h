@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "data/types.h"
+#include "forward/forward_fusion.h"
 
 namespace qmoor {
 

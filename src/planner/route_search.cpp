@@ -82,7 +82,6 @@ SkillBits firstOf(const SkillBits& from, int count) { return from.lowest(count);
 
 int demonIndex(DemonRef demon) { return demon.race * SlotsPerRace + demon.slot; }
 DemonRef demonAt(int index) { return {index / SlotsPerRace, index % SlotsPerRace}; }
-int passingCount(int total) { return (10 * total + 27) / 37; }
 
 namespace {
 

@@ -10,6 +10,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "forward/inheritance.h"
 #include "planner/plan.h"
 #include "planner/recipe_index.h"
 #include "planner/skill_bits.h"
@@ -118,8 +119,6 @@ class RouteSearch {
 
 int demonIndex(DemonRef demon);
 DemonRef demonAt(int index);
-// How many skills pass at a fusion of materials holding `total` skills between them: ⌊(total + 2.7) / 3.7⌋.
-int passingCount(int total);
 SkillBits innateSkills(DemonRef demon);    // the first list, "？" left out
 SkillBits receivableSkills(DemonRef demon);  // what it may inherit, its first list excepted
 

@@ -4,6 +4,7 @@
 #include "data/compendium.h"
 #include "data/recipes.h"
 #include "names/ui_texts.h"
+#include "data/skills.h"
 
 namespace qmoor::query {
 
@@ -35,8 +36,28 @@ std::vector<TextTable::Column> demonColumns(const QueryContext& context) {
 }
 
 std::vector<std::string> demonCells(DemonRef demon, Language language) {
-  return {std::to_string(level(demon)), std::string(raceName(demon.race, language)),
-          std::string(demonName(demon, language))};
+  return demonCells(demon, level(demon), language);
+}
+
+std::vector<std::string> demonCells(DemonRef demon, int level, Language language) {
+  return {std::to_string(level), std::string(raceName(demon.race, language)), std::string(demonName(demon, language))};
+}
+
+std::string_view fusionKindKey(FusionKind kind) {
+  switch (kind) {
+    case FusionKind::Spirit: return "spirit";
+    case FusionKind::Phase: return "phase";
+    default: return "normal";
+  }
+}
+
+std::string skillListText(const std::vector<int>& skills, Language language) {
+  std::string text;
+  for (const int skill : skills) {
+    const bool named = skillEntry(skill) != SkillEntry::None;
+    text += (text.empty() ? "" : ", ") + (named ? std::string(skillName(skill, language)) : "#" + std::to_string(skill));
+  }
+  return text;
 }
 
 std::vector<std::string> recipeLinesIn(DemonRef demon, Language language) {

@@ -25,5 +25,10 @@ std::vector<std::string> demonCells(DemonRef demon, Language language);
 // The lines of a special demon's recipe in the language, blank lines kept;
 // none for a demon without a recipe.
 std::vector<std::string> recipeLinesIn(DemonRef demon, Language language);
+std::vector<std::string> demonCells(DemonRef demon, int level, Language language);  // at its current level
+// The kind of a fusion as the JSON keyword normal|spirit|phase.
+std::string_view fusionKindKey(FusionKind kind);
+// Skill names joined by ", "; a number that names no skill is written as #N.
+std::string skillListText(const std::vector<int>& skills, Language language);
 
 }  // namespace qmoor::query

@@ -142,6 +142,23 @@ DemonRef resolveDemon(std::string_view text) {
   unknown(DemonNoun, text, candidates);
 }
 
+AtLevel resolveMaterial(std::string_view text) {
+  const std::size_t at = text.rfind('@');
+  if (at == std::string_view::npos) {
+    const DemonRef demon = resolveDemon(text);
+    return {demon, level(demon)};
+  }
+  const DemonRef demon = resolveDemon(text.substr(0, at));
+  const std::string_view levelText = text.substr(at + 1);
+  const std::optional<int> wanted = wholeNumber(levelText);
+  if (!wanted || !levelInRange(demon, *wanted)) {
+    throw UsageError("'" + std::string(text) + "': the level of " + std::string(text.substr(0, at)) +
+                     " is a whole number from its base level " + std::to_string(level(demon)) + " to " +
+                     std::to_string(MaxLevel));
+  }
+  return {demon, *wanted};
+}
+
 int resolveSkill(std::string_view text) {
   if (const std::optional<int> number = typedNumber(text)) {
     if (isSkill(*number)) return *number;

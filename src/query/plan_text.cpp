@@ -3,17 +3,13 @@
 
 #include <string_view>
 
+#include "query/demon_output.h"
+
 namespace qmoor {
 namespace {
 
 std::string_view say(Language language, std::string_view japanese, std::string_view english) {
   return language == Language::Japanese ? japanese : english;
-}
-
-std::string skillList(const std::vector<int>& skills, Language language) {
-  std::string text;
-  for (int skill : skills) text += (text.empty() ? "" : ", ") + std::string(skillName(skill, language));
-  return text;
 }
 
 // "1 fusion", "2 fusions": a count with its English noun.
@@ -45,7 +41,7 @@ void addDemon(std::vector<PlanLine>& lines, const Plan& plan, const PlanMaterial
   const PlanStep& step = plan.steps[static_cast<std::size_t>(*material.step)];
   text += "  ← " + std::string(fusionKindName(step.kind, language));
   if (!step.inherited.empty()) {
-    text += std::string(say(language, "　継承: ", ", inherits: ")) + skillList(step.inherited, language);
+    text += std::string(say(language, "　継承: ", ", inherits: ")) + query::skillListText(step.inherited, language);
   }
   lines.push_back({depth, text, material.demon, step.inherited});
   addDemon(lines, plan, step.first, depth + 1, language);
@@ -56,7 +52,7 @@ void addDemon(std::vector<PlanLine>& lines, const Plan& plan, const PlanMaterial
 
 std::string planHeading(const PlanRequest& request, Language language) {
   return std::string(say(language, "対象: ", "target: ")) + demonLabel(request.target, language) +
-         std::string(say(language, "　スキル: ", "  skills: ")) + skillList(request.skills, language);
+         std::string(say(language, "　スキル: ", "  skills: ")) + query::skillListText(request.skills, language);
 }
 
 std::vector<PlanLine> planLines(const PlanRequest& request, const PlanAnswer& answer, Language language) {

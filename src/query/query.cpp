@@ -17,17 +17,22 @@ namespace qmoor::query {
 namespace {
 
 std::string_view commonOptionHelp(Language language) {
-  return language == Language::Japanese ? "  --json          整列したテキストの代わりに JSON 文書を一つ出力する\n"
-                                          "  --lang ja|en    名前と見出しを日本語（既定）または英語で\n"
-                                          "  --help          このヘルプを表示する\n"
-                                        : "  --json          print one JSON document instead of aligned text\n"
-                                          "  --lang ja|en    names and headings in Japanese (default) or English\n"
-                                          "  --help          show this help\n";
+  return language == Language::Japanese
+             ? "  --json          整列したテキストの代わりに JSON 文書を一つ出力する\n"
+               "  --lang ja|en    名前と見出しを日本語（既定）または英語で\n"
+               "  --mine FILE     所持悪魔のファイル（既定: $XDG_DATA_HOME/Quillmoor/demons.json、\n"
+               "                  XDG_DATA_HOME がなければ ~/.local/share/Quillmoor/demons.json）\n"
+               "  --help          このヘルプを表示する\n"
+             : "  --json          print one JSON document instead of aligned text\n"
+               "  --lang ja|en    names and headings in Japanese (default) or English\n"
+               "  --mine FILE     the file of my demons (default: $XDG_DATA_HOME/Quillmoor/demons.json,\n"
+               "                  ~/.local/share/Quillmoor/demons.json when XDG_DATA_HOME is not set)\n"
+               "  --help          show this help\n";
 }
 
 std::string_view usageWord(Language language) { return language == Language::Japanese ? "使い方: " : "usage: "; }
 
-constexpr OptionSpec CommonOptions[] = {{"json"}, {"lang", true}, {"help"}};
+constexpr OptionSpec CommonOptions[] = {{"json"}, {"lang", true}, {"mine", true}, {"help"}};
 
 void writeMainHelp(std::ostream& out, Language language) {
   const bool japanese = language == Language::Japanese;
@@ -42,16 +47,21 @@ void writeMainHelp(std::ostream& out, Language language) {
   }
   out << (japanese
               ? "\n悪魔は日本語か英語の名前、または R/S（0 から数えた種族と番号）で指定します。\n"
-                "ベルゼブブはレベル付き（ベルゼブブ95）か R/S で。スキルと種族は両言語の名前か番号で。\n"
+                "ベルゼブブはレベル付き（ベルゼブブ95）か R/S で。fuse と partners の素材は今のレベルを\n"
+                "NAME@L か R/S@L（ピクシー@20）で添えられます。L は基本レベルから 99 まで。\n"
+                "スキルと種族は両言語の名前か番号で。\n"
                 "ひらがな・全角文字・前後の空白も受け付け、名前の先頭だけでも一つに決まれば足ります。\n"
-                "終了状態: 0 回答した、2 受け付けられない指定（不明なオプションや名前。近い名前を示します）。\n\n"
+                "終了状態: 0 回答した、2 受け付けられない指定（不明なオプションや名前。近い名前を示します。\n"
+                "範囲外のレベル、読めない所持悪魔のファイル）。\n\n"
                 "どの動詞にも使えるオプション:\n"
               : "\nA demon is named in Japanese or English, or as R/S (zero-based race and slot);\n"
-                "ベルゼブブ needs its level (ベルゼブブ95) or R/S. A skill is named in either language\n"
-                "or by its number, a race likewise. Hiragana, full-width letters and blanks around\n"
-                "are taken as typed, and the start of a name will do where it begins no other.\n"
-                "Exit status: 0 answered, 2 a request qmoor cannot take (unknown option or name;\n"
-                "the closest names are offered).\n\n"
+                "ベルゼブブ needs its level (ベルゼブブ95) or R/S. A material of fuse and partners may\n"
+                "carry its current level, NAME@L or R/S@L (ピクシー@20), L from its base level to 99.\n"
+                "A skill is named in either language or by its number, a race likewise. Hiragana,\n"
+                "full-width letters and blanks around are taken as typed, and the start of a name\n"
+                "will do where it begins no other. Exit status: 0 answered, 2 a request qmoor cannot\n"
+                "take (unknown option or name, the closest names offered; a level out of range; a\n"
+                "file of my demons that cannot be read).\n\n"
                 "Options of every verb:\n")
       << commonOptionHelp(language);
 }
@@ -76,10 +86,10 @@ std::vector<std::string> verbNames() {
 }
 
 // The index of the verb word: the first word that is neither an option nor
-// the value of --lang.
+// the value of --lang or --mine.
 std::size_t verbPosition(std::span<const std::string> words) {
   for (std::size_t i = 0; i < words.size(); ++i) {
-    if (words[i] == "--lang") {
+    if (words[i] == "--lang" || words[i] == "--mine") {
       ++i;
     } else if (!words[i].starts_with("-")) {
       return i;
@@ -107,10 +117,11 @@ Language languageOf(const Arguments& arguments) {
                    "--lang takes ja or en, not " + quoted(*lang));
 }
 
-int answer(std::span<const std::string> words, std::ostream& out, Language messages) {
+int answer(std::span<const std::string> words, std::ostream& out, Language messages,
+           const DemonsFileReader& readDemonsFile) {
   const std::size_t position = verbPosition(words);
   if (position == words.size()) {
-    const Arguments global(words, std::vector<OptionSpec>{{"help"}, {"version"}, {"json"}, {"lang", true}});
+    const Arguments global(words, std::vector<OptionSpec>{{"help"}, {"version"}, {"json"}, {"lang", true}, {"mine", true}});
     if (global.has("version")) {
       out << "qmoor " << QMOOR_VERSION << '\n';
       return 0;
@@ -143,7 +154,8 @@ int answer(std::span<const std::string> words, std::ostream& out, Language messa
   if (count < verb->minPositionals || count > verb->maxPositionals) {
     throw UsageError("使い方: qmoor " + std::string(verb->usage), "usage: qmoor " + std::string(verb->usage));
   }
-  const QueryContext context{out, languageOf(arguments), arguments.has("json")};
+  const QueryContext context{out, languageOf(arguments), arguments.has("json"), arguments.value("mine").value_or(""),
+                             readDemonsFile};
   verb->run(arguments, context);
   return 0;
 }
@@ -160,10 +172,11 @@ Language messageLanguage(std::span<const std::string> words) {
   return Language::English;
 }
 
-int runQuery(std::span<const std::string> words, std::ostream& out, std::ostream& err) {
+int runQuery(std::span<const std::string> words, std::ostream& out, std::ostream& err,
+             const DemonsFileReader& readDemonsFile) {
   const Language messages = messageLanguage(words);
   try {
-    return answer(words, out, messages);
+    return answer(words, out, messages, readDemonsFile);
   } catch (const UsageError& error) {
     err << "qmoor: " << error.in(messages) << '\n';
     return 2;

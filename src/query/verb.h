@@ -3,21 +3,30 @@
 // table (verb_table.cpp).
 #pragma once
 
+#include <functional>
 #include <ostream>
 #include <span>
+#include <string>
 #include <string_view>
 
 #include "names/names.h"
+#include "stock/demons_file.h"
 #include "query/arguments.h"
 
 namespace qmoor::query {
 
+// Reads the file of my demons at a path (the front end's part: the disk).
+using DemonsFileReader = std::function<DemonsFileLoad(const std::string& path)>;
+
 // What every verb answers with: the stream, the language of names and
-// headings, and whether one JSON document is wanted instead of text.
+// headings, whether one JSON document is wanted instead of text, and where
+// my demons come from.
 struct QueryContext {
   std::ostream& out;
   Language language = Language::Japanese;
   bool json = false;
+  std::string mineFile;  // --mine FILE; empty for the program's own file of my demons
+  const DemonsFileReader& readDemonsFile;
   // The heading or word for the chosen language.
   std::string_view say(std::string_view japanese, std::string_view english) const {
     return language == Language::Japanese ? japanese : english;

@@ -1,15 +1,43 @@
-// qmoor partners A: every partner of A that makes something, with what each
-// pairing makes, and the special demons whose recipes name A.
+// qmoor partners A[@L]: every partner of A that makes something, with what
+// each pairing makes: every demon at its base level, or each of my demons at
+// its level; and the special demons whose recipes name A.
 #include <string>
 
+#include "data/compendium.h"
+#include "data/recipes.h"
 #include "forward/forward_fusion.h"
 #include "query/demon_output.h"
+#include "query/my_demons_source.h"
 #include "query/name_lookup.h"
+#include "stock/holding_rule.h"
 
 namespace qmoor::query {
 namespace {
 
-constexpr OptionSpec Options[] = {{"curse"}};
+constexpr OptionSpec Options[] = {{"curse"}, {"mine-only"}};
+
+struct LevelledPartnership {
+  AtLevel partner;
+  FusionOutcome outcome;
+};
+
+// Each of my demons without a problem that makes something with the material, in my order.
+std::vector<LevelledPartnership> myPartners(AtLevel material, bool curse, const QueryContext& context) {
+  std::vector<LevelledPartnership> found;
+  for (const MyDemon& entry : readMyDemons(context)) {
+    if (checkEntry(entry).problem != EntryProblem::None) continue;
+    const AtLevel partner{entry.demon, entry.level};
+    FusionOutcome outcome = fuseAtLevels(material, partner, curse);
+    if (outcome.makesSomething()) found.push_back({partner, std::move(outcome)});
+  }
+  return found;
+}
+
+std::vector<LevelledPartnership> everyPartner(AtLevel material, bool curse) {
+  std::vector<LevelledPartnership> found;
+  for (Partnership& p : partnersAtLevel(material, curse)) found.push_back({{p.partner, level(p.partner)}, std::move(p.outcome)});
+  return found;
+}
 
 std::string outcomeCell(const std::optional<DemonRef>& demon, Language language) {
   return demon ? demonLabel(*demon, language) : std::string();
@@ -36,16 +64,16 @@ void writeSpecials(DemonRef material, const QueryContext& context) {
   table.write(context.out);
 }
 
-void writeText(DemonRef material, const std::vector<Partnership>& partnerships, const QueryContext& context) {
+void writeText(AtLevel material, const std::vector<LevelledPartnership>& partnerships, const QueryContext& context) {
   const Language language = context.language;
-  context.out << demonLabel(material, language) << "\n\n";
+  context.out << demonLabel(material.demon, material.level, language) << "\n\n";
   std::vector<TextTable::Column> columns = demonColumns(context);
   for (const FusionKind kind : {FusionKind::Normal, FusionKind::Phase, FusionKind::Spirit}) {
     columns.push_back({std::string(fusionKindHeading(kind, language))});
   }
   TextTable table(columns);
-  for (const Partnership& p : partnerships) {
-    std::vector<std::string> cells = demonCells(p.partner, language);
+  for (const LevelledPartnership& p : partnerships) {
+    std::vector<std::string> cells = demonCells(p.partner.demon, p.partner.level, language);
     cells.push_back(outcomeCell(p.outcome.normal, language));
     cells.push_back(phaseCell(p.outcome.phase, language));
     cells.push_back(outcomeCell(p.outcome.spirit, language));
@@ -56,22 +84,26 @@ void writeText(DemonRef material, const std::vector<Partnership>& partnerships, 
   } else {
     table.write(context.out);
   }
-  writeSpecials(material, context);
+  writeSpecials(material.demon, context);
 }
 
 void runPartners(const Arguments& arguments, const QueryContext& context) {
-  const DemonRef material = resolveDemon(arguments.positionals()[0]);
-  const std::vector<Partnership> partnerships = partners(material, arguments.has("curse"));
+  const AtLevel material = resolveMaterial(arguments.positionals()[0]);
+  const bool curse = arguments.has("curse");
+  const std::vector<LevelledPartnership> partnerships =
+      arguments.has("mine-only") ? myPartners(material, curse, context) : everyPartner(material, curse);
   if (!context.json) {
     writeText(material, partnerships, context);
     return;
   }
   const Language language = context.language;
   JsonWriter json(context.out);
-  writeRef(json.beginObject().key("demon"), material, language);
+  writeRef(json.beginObject().key("demon"), material.demon, language);
+  json.key("level").value(material.level);
   json.key("partners").beginArray();
-  for (const Partnership& p : partnerships) {
-    writeRef(json.beginObject().key("partner"), p.partner, language);
+  for (const LevelledPartnership& p : partnerships) {
+    writeRef(json.beginObject().key("partner"), p.partner.demon, language);
+    json.key("level").value(p.partner.level);
     writeRef(json.key("normal"), p.outcome.normal, language);
     writeRefs(json.key("phase"), p.outcome.phase, language);
     writeRef(json.key("spirit"), p.outcome.spirit, language);
@@ -91,9 +123,11 @@ void runPartners(const Arguments& arguments, const QueryContext& context) {
 
 extern const Verb PartnersVerb{
     "partners",
-    "partners A [--curse]",
+    "partners A[@L] [--curse] [--mine-only]",
     "every partner of A that makes something, with what each pairing makes",
-    "  --curse         fuse by the CURSE chart\n",
+    "  A@L             the demon at level L (its base level to 99); without @L, its base level\n"
+    "  --curse         fuse by the CURSE chart\n"
+    "  --mine-only     only my demons, each at its level (entries with a problem left out)\n",
     Options,
     1,
     1,

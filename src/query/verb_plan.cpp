@@ -63,14 +63,6 @@ UsageError refusal(PlanProblem problem, int skill) {
   }
 }
 
-std::string_view kindKey(FusionKind kind) {
-  switch (kind) {
-    case FusionKind::Spirit: return "spirit";
-    case FusionKind::Phase: return "phase";
-    default: return "normal";
-  }
-}
-
 void writeText(const PlanRequest& request, const PlanAnswer& answer, const QueryContext& context) {
   context.out << planHeading(request, context.language) << '\n'
               << planLinesText(planLines(request, answer, context.language));
@@ -105,7 +97,7 @@ void writeJson(const PlanRequest& request, const PlanAnswer& answer, const Query
       }
       json.endArray();
       writeRef(json.key("result"), step.result, language);
-      json.key("kind").value(kindKey(step.kind));
+      json.key("kind").value(fusionKindKey(step.kind));
       writeSkillNames(json.key("inherited"), step.inherited, language);
       writeSkillNames(json.key("skills"), step.skills, language);
       json.endObject();

@@ -12,10 +12,12 @@ extern const Verb DemonsVerb;
 extern const Verb PlanVerb;
 extern const Verb SkillsVerb;
 extern const Verb ChartVerb;
+extern const Verb MineVerb;
 
 namespace {
 
-constexpr const Verb* VerbTable[] = {&FuseVerb, &PartnersVerb, &RecipesVerb, &DemonsVerb, &PlanVerb, &SkillsVerb, &ChartVerb};
+constexpr const Verb* VerbTable[] = {&FuseVerb,  &PartnersVerb, &RecipesVerb, &DemonsVerb,
+                                     &PlanVerb,  &SkillsVerb,   &ChartVerb,   &MineVerb};
 
 }  // namespace
 

@@ -1,6 +1,7 @@
 // Runs the Qt program's tests inside one QApplication, drawn offscreen unless
-// another platform is asked for, with settings kept apart from the user's and
-// from every other test process (ctest runs them side by side).
+// another platform is asked for, with settings and the file of my demons kept
+// apart from the user's and from every other test process (ctest runs them
+// side by side).
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -14,6 +15,8 @@ int main(int argc, char** argv) {
   QApplication application(argc, argv);
   const QTemporaryDir settingsFolder;
   QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder.path());
+  const QTemporaryDir dataFolder;
+  qputenv("XDG_DATA_HOME", dataFolder.path().toLocal8Bit());
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }

@@ -10,15 +10,17 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QSettings>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
+#include <memory>
 
 #include "app/demon_texts.h"
 #include "app/display_language.h"
-#include "app/owned_demons_dialog.h"
+#include "app/my_demons_store.h"
 #include "app/program_settings.h"
 #include "query/plan_text.h"
 
@@ -29,12 +31,16 @@ class PlannerWindowTest : public ::testing::Test {
  protected:
   QTemporaryDir settingsFolder;
   std::vector<DemonRef> opened;
+  std::unique_ptr<MyDemonsStore> myDemons;  // outlives the window
+  int myDemonsEdited = 0;
   QWidget owner;
   PlannerWindow* window = nullptr;
 
   void SetUp() override {
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder.path());
+    myDemons = std::make_unique<MyDemonsStore>(nullptr, settingsFolder.filePath(QStringLiteral("demons.json")));
     window = new PlannerWindow(
+        myDemons.get(), [this] { ++myDemonsEdited; },
         [this](DemonRef demon) {
           opened.push_back(demon);
           return true;
@@ -137,8 +143,10 @@ TEST_F(PlannerWindowTest, TheStatusCountsInEnglishPlurals) {
 
 TEST_F(PlannerWindowTest, OwnedDemonsAreKeptAndAloneMayStartPlans) {
   const std::vector<DemonRef> owned{{7, 8}, {12, 0}};  // ピクシー and ケルベロス, who has フォッグブレス
-  OwnedDemonsDialog::save(owned);
-  EXPECT_EQ(OwnedDemonsDialog::load(), owned);
+  myDemons->change({atBaseLevel(owned[0]), atBaseLevel(owned[1])});
+  EXPECT_EQ(MyDemonsStore(nullptr, myDemons->path()).usableDemons(), owned);
+  named<QPushButton>(QStringLiteral("所持悪魔を編集"))->click();
+  EXPECT_EQ(myDemonsEdited, 1);
   named<QCheckBox>(QStringLiteral("所持悪魔のみ"))->setChecked(true);
   EXPECT_TRUE(programSettings().value(QStringLiteral("planner/ownedOnly")).toBool());
   askForFogBreathOnOdin();

@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
@@ -25,7 +26,10 @@
 
 #include "app/about_box.h"
 #include "app/form_widget.h"
+#include "app/fusion_simulator_window.h"
 #include "app/main_frame.h"
+#include "app/my_demon_dialog.h"
+#include "app/my_demons_window.h"
 #include "app/qmoor_app.h"
 #include "data/races.h"
 #include "script/script_runner.h"
@@ -59,6 +63,14 @@ bool hoverShows(const QTableView& table, const QModelIndex& cell) {
   return shown;
 }
 
+// The text a label or button draws: a mnemonic's "&" is not drawn, "&&" draws one "&".
+QString drawnText(QString text) {
+  for (qsizetype at = text.indexOf(QLatin1Char('&')); at >= 0 && at < text.size(); at = text.indexOf(QLatin1Char('&'), at + 1)) {
+    text.remove(at, 1);
+  }
+  return text;
+}
+
 // Each text of the form that cannot be read whole, as "where: text".
 std::vector<std::string> cutTexts(const QWidget& form) {
   std::vector<std::string> cut;
@@ -76,9 +88,9 @@ std::vector<std::string> cutTexts(const QWidget& form) {
     if (!w->isVisibleTo(&form)) continue;
     const QFontMetrics metrics = w->fontMetrics();
     if (auto* label = qobject_cast<const QLabel*>(w)) {
-      check(*w, label->text(), metrics.horizontalAdvance(label->text()), label->contentsRect().width());
+      check(*w, label->text(), metrics.horizontalAdvance(drawnText(label->text())), label->contentsRect().width());
     } else if (auto* button = qobject_cast<const QPushButton*>(w)) {
-      check(*w, button->text(), metrics.horizontalAdvance(button->text()), buttonRoom(*button));
+      check(*w, button->text(), metrics.horizontalAdvance(drawnText(button->text())), buttonRoom(*button));
     } else if (auto* edit = qobject_cast<const QLineEdit*>(w)) {
       check(*w, edit->text(), metrics.horizontalAdvance(edit->text()) + 1, textRoom(*edit));
     } else if (auto* table = qobject_cast<const QTableView*>(w)) {
@@ -176,6 +188,33 @@ TEST(TextFit, TheWholeFormShowsWhereTheScreenHasRoom) {
   EXPECT_FALSE(area->verticalScrollBar()->isVisible());
   EXPECT_GE(area->viewport()->width(), form.width());
   EXPECT_GE(area->viewport()->height(), form.height());
+}
+
+// The windows of my demons and the simulator with its levels open whole on a
+// 1920×1080 screen with every text readable, in either language.
+TEST(TextFit, TheWindowsOfMyDemonsShowTheirTextsWhole) {
+  for (const char* language : {"ja", "en"}) {
+    SCOPED_TRACE(language);
+    CQmoorApp app;
+    ASSERT_TRUE(app.InitInstance({"quillmoor", "--lang", language}));
+    const QList<QAction*> tools = app.frame().toolsMenu()->actions();
+    tools.at(0)->trigger();
+    tools.at(5)->trigger();
+    auto* simulator = app.frame().findChild<FusionSimulatorWindow*>();
+    auto* mine = app.frame().findChild<MyDemonsWindow*>();
+    ASSERT_TRUE(simulator && mine);
+    MyDemonDialog dialog(atBaseLevel({7, 8}), mine);
+    dialog.show();
+    QApplication::processEvents();
+    for (QWidget* window : std::initializer_list<QWidget*>{simulator, mine, &dialog}) {
+      // A 1920×1080 screen at this scale; the offscreen screen is smaller than any in use.
+      const QSizeF fullHd = QSizeF(1920, 1080) / window->devicePixelRatioF();
+      const QRect frame = window->frameGeometry();
+      EXPECT_TRUE(frame.width() <= fullHd.width() && frame.height() <= fullHd.height())
+          << window->metaObject()->className() << " " << frame.width() << "x" << frame.height();
+      EXPECT_EQ(cutTexts(*window), std::vector<std::string>()) << window->metaObject()->className();
+    }
+  }
 }
 
 TEST(TextFit, TheWindowOpensWithinTheScreen) {

@@ -33,7 +33,7 @@ TEST(GoldenOutput, AnswersAsPrinted) {
        "result                   none\n"},
       {{"fuse", "7/8", "0/0", "--json", "--lang", "en"},
        R"({"materials":[{"race":7,"slot":8,"name":"Pixie","level":2},{"race":0,"slot":0,"name":"Vishnu","level":93}],)"
-       R"("normal":{"race":8,"slot":4,"name":"Loa","level":53},"phase":[{"race":31,"slot":3,"name":"Black Rider",)"
+       R"("levels":[2,93],"normal":{"race":8,"slot":4,"name":"Loa","level":53},"phase":[{"race":31,"slot":3,"name":"Black Rider",)"
        R"("level":61},{"race":31,"slot":7,"name":"Daisoujou","level":37}],"spirit":null})"
        "\n"},
       {{"recipes", "ロア", "--skill", "アギ", "--skill", "63"},
@@ -98,9 +98,10 @@ TEST(GoldenOutput, PartnersStartWithTheFirstPartnerInRaceOrder) {
   ASSERT_EQ(run.status, 0) << run.err;
   const auto answer = nlohmann::ordered_json::parse(run.out);
   EXPECT_EQ(answer["demon"].dump(), R"({"race":7,"slot":8,"name":"ピクシー","level":2})");
+  EXPECT_EQ(answer["level"], 2);
   ASSERT_FALSE(answer["partners"].empty());
   EXPECT_EQ(answer["partners"][0].dump(),
-            R"({"partner":{"race":0,"slot":0,"name":"ヴィシュヌ","level":93},)"
+            R"({"partner":{"race":0,"slot":0,"name":"ヴィシュヌ","level":93},"level":93,)"
             R"("normal":{"race":8,"slot":4,"name":"ロア","level":53},)"
             R"("phase":[{"race":31,"slot":3,"name":"ブラックライダー","level":61},)"
             R"({"race":31,"slot":7,"name":"だいそうじょう","level":37}],"spirit":null})");

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/demons_file_reading.h"
 #include "query/query.h"
 
 namespace qmoor::testing {
@@ -18,7 +19,7 @@ struct QueryRun {
 inline QueryRun runQueryWords(const std::vector<std::string>& words) {
   std::ostringstream out;
   std::ostringstream err;
-  const int status = query::runQuery(words, out, err);
+  const int status = query::runQuery(words, out, err, readDemonsFileFromDisk);
   return {status, out.str(), err.str()};
 }
 

@@ -1,0 +1,51 @@
+// Reading the file of my demons for qmoor, and why it could not be read.
+#include "query/my_demons_source.h"
+
+#include <cstdlib>
+#include <string>
+
+#include "names/file_error_text.h"
+#include "query/usage_error.h"
+#include "stock/demons_file.h"
+
+namespace qmoor::query {
+namespace {
+
+std::string problemText(const std::string& path, const DemonsFileLoad& load, const QueryContext& context) {
+  const bool ja = context.language == Language::Japanese;
+  const std::string file = ja ? "所持悪魔のファイル " + path : "the file of my demons " + path;
+  switch (load.state) {
+    case DemonsFileState::NoFile:
+    case DemonsFileState::CannotRead:
+      return (ja ? file + " を読めません: " : "cannot read " + file + ": ") +
+             fileErrorText(load.error, context.language);
+    case DemonsFileState::TooLarge:
+      return ja ? file + " は大きすぎます（1 MB まで）" : file + " is larger than 1 MB";
+    default: break;
+  }
+  switch (load.read.problem) {
+    case DemonsFileProblem::NotJson:
+      return ja ? file + " の " + std::to_string(load.read.line) + " 行目が JSON として読めません"
+                : "line " + std::to_string(load.read.line) + " of " + file + " is not valid JSON";
+    case DemonsFileProblem::UnknownVersion:
+      return ja ? file + " は版 " + std::to_string(load.read.version) + " です。読めるのは版 1 だけです"
+                : file + " is of version " + std::to_string(load.read.version) + "; only version 1 can be read";
+    default:
+      return ja ? file + " は所持悪魔のファイル（quillmoor-demons）ではありません"
+                : file + " is not a file of my demons (quillmoor-demons)";
+  }
+}
+
+}  // namespace
+
+std::vector<MyDemon> readMyDemons(const QueryContext& context) {
+  const bool named = !context.mineFile.empty();
+  const std::string path = named ? context.mineFile : defaultDemonsFilePath(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
+  if (path.empty()) return {};
+  DemonsFileLoad load = context.readDemonsFile(path);
+  if (load.state == DemonsFileState::NoFile && !named) return {};
+  if (!load.loaded()) throw UsageError(problemText(path, load, context));
+  return std::move(load.read.demons);
+}
+
+}  // namespace qmoor::query

@@ -1,0 +1,220 @@
+// The recursive-descent JSON reader.
+#include "stock/json_tree.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cstdint>
+
+namespace qmoor {
+namespace {
+
+constexpr int DeepestNesting = 64;
+
+class Reader {
+ public:
+  explicit Reader(std::string_view text) : text_(text) {}
+
+  JsonRead read() {
+    if (text_.starts_with("\xEF\xBB\xBF")) at_ = 3;
+    JsonValue value;
+    skipBlanks();
+    if (!readValue(value, 0)) return fault();
+    skipBlanks();
+    if (at_ != text_.size()) return fault();
+    return {std::move(value), 0};
+  }
+
+ private:
+  JsonRead fault() const {
+    const auto upTo = text_.substr(0, std::min(at_, text_.size()));
+    return {std::nullopt, 1 + static_cast<int>(std::ranges::count(upTo, '\n'))};
+  }
+
+  bool atEnd() const { return at_ >= text_.size(); }
+  char peek() const { return atEnd() ? '\0' : text_[at_]; }
+
+  void skipBlanks() {
+    while (!atEnd() && (peek() == ' ' || peek() == '\t' || peek() == '\n' || peek() == '\r')) ++at_;
+  }
+
+  bool take(char expected) {
+    if (peek() != expected || atEnd()) return false;
+    ++at_;
+    return true;
+  }
+
+  bool readValue(JsonValue& value, int depth) {
+    const std::size_t start = at_;
+    bool ok = false;
+    switch (peek()) {
+      case '{': ok = depth < DeepestNesting && readObject(value, depth + 1); break;
+      case '[': ok = depth < DeepestNesting && readArray(value, depth + 1); break;
+      case '"': value.kind = JsonValue::Kind::String; ok = readString(value.string); break;
+      case 't': value.kind = JsonValue::Kind::Boolean; ok = readWord("true"); break;
+      case 'f': value.kind = JsonValue::Kind::Boolean; ok = readWord("false"); break;
+      case 'n': value.kind = JsonValue::Kind::Null; ok = readWord("null"); break;
+      default: value.kind = JsonValue::Kind::Number; ok = readNumber(); break;
+    }
+    value.source = text_.substr(start, at_ - start);
+    return ok;
+  }
+
+  bool readWord(std::string_view word) {
+    if (text_.substr(at_, word.size()) != word) return false;
+    at_ += word.size();
+    return true;
+  }
+
+  bool readDigits() {
+    const std::size_t start = at_;
+    while (!atEnd() && peek() >= '0' && peek() <= '9') ++at_;
+    return at_ > start;
+  }
+
+  bool readNumber() {
+    take('-');
+    if (take('0')) {
+      if (peek() >= '0' && peek() <= '9') return false;  // no leading zeros
+    } else if (!readDigits()) {
+      return false;
+    }
+    if (take('.') && !readDigits()) return false;
+    if (peek() == 'e' || peek() == 'E') {
+      ++at_;
+      if (!take('+')) take('-');
+      if (!readDigits()) return false;
+    }
+    return true;
+  }
+
+  bool readHex4(std::uint32_t& code) {
+    if (at_ + 4 > text_.size()) return false;
+    const char* first = text_.data() + at_;
+    const auto [end, error] = std::from_chars(first, first + 4, code, 16);
+    if (error != std::errc{} || end != first + 4) return false;
+    at_ += 4;
+    return true;
+  }
+
+  static void appendUtf8(std::string& out, std::uint32_t code) {
+    if (code < 0x80) {
+      out += static_cast<char>(code);
+    } else if (code < 0x800) {
+      out += static_cast<char>(0xC0 | (code >> 6));
+      out += static_cast<char>(0x80 | (code & 0x3F));
+    } else if (code < 0x10000) {
+      out += static_cast<char>(0xE0 | (code >> 12));
+      out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+      out += static_cast<char>(0x80 | (code & 0x3F));
+    } else {
+      out += static_cast<char>(0xF0 | (code >> 18));
+      out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
+      out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+      out += static_cast<char>(0x80 | (code & 0x3F));
+    }
+  }
+
+  // A \u escape, joining a surrogate pair; a lone surrogate becomes U+FFFD.
+  bool readUnicodeEscape(std::string& out) {
+    std::uint32_t code = 0;
+    if (!readHex4(code)) return false;
+    if (code >= 0xD800 && code < 0xDC00 && text_.substr(at_, 2) == "\\u") {
+      const std::size_t back = at_;
+      at_ += 2;
+      std::uint32_t low = 0;
+      if (!readHex4(low)) return false;
+      if (low >= 0xDC00 && low < 0xE000) {
+        appendUtf8(out, 0x10000 + ((code - 0xD800) << 10) + (low - 0xDC00));
+        return true;
+      }
+      at_ = back;
+    }
+    appendUtf8(out, code >= 0xD800 && code < 0xE000 ? 0xFFFD : code);
+    return true;
+  }
+
+  bool readString(std::string& out) {
+    ++at_;  // the opening quote
+    while (!atEnd()) {
+      const char c = text_[at_++];
+      if (c == '"') return true;
+      if (static_cast<unsigned char>(c) < 0x20) return false;
+      if (c != '\\') {
+        out += c;
+        continue;
+      }
+      if (atEnd()) return false;
+      switch (text_[at_++]) {
+        case '"': out += '"'; break;
+        case '\\': out += '\\'; break;
+        case '/': out += '/'; break;
+        case 'b': out += '\b'; break;
+        case 'f': out += '\f'; break;
+        case 'n': out += '\n'; break;
+        case 'r': out += '\r'; break;
+        case 't': out += '\t'; break;
+        case 'u':
+          if (!readUnicodeEscape(out)) return false;
+          break;
+        default: return false;
+      }
+    }
+    return false;
+  }
+
+  bool readArray(JsonValue& value, int depth) {
+    value.kind = JsonValue::Kind::Array;
+    ++at_;  // [
+    skipBlanks();
+    if (take(']')) return true;
+    for (;;) {
+      JsonValue& item = value.items.emplace_back();
+      if (!readValue(item, depth)) return false;
+      skipBlanks();
+      if (take(']')) return true;
+      if (!take(',')) return false;
+      skipBlanks();
+    }
+  }
+
+  bool readObject(JsonValue& value, int depth) {
+    value.kind = JsonValue::Kind::Object;
+    ++at_;  // {
+    skipBlanks();
+    if (take('}')) return true;
+    for (;;) {
+      auto& [name, member] = value.members.emplace_back();
+      if (peek() != '"' || !readString(name)) return false;
+      skipBlanks();
+      if (!take(':')) return false;
+      skipBlanks();
+      if (!readValue(member, depth)) return false;
+      skipBlanks();
+      if (take('}')) return true;
+      if (!take(',')) return false;
+      skipBlanks();
+    }
+  }
+
+  std::string_view text_;
+  std::size_t at_ = 0;
+};
+
+}  // namespace
+
+std::optional<int> JsonValue::asInt() const {
+  if (kind != Kind::Number || source.find_first_of(".eE") != std::string_view::npos) return std::nullopt;
+  int number = 0;
+  const auto [end, error] = std::from_chars(source.data(), source.data() + source.size(), number);
+  if (error != std::errc{} || end != source.data() + source.size()) return std::nullopt;
+  return number;
+}
+
+const JsonValue* JsonValue::member(std::string_view name) const {
+  const auto found = std::ranges::find(members, name, [](const JsonMember& m) { return std::string_view(m.name); });
+  return found == members.end() ? nullptr : &found->value;
+}
+
+JsonRead readJson(std::string_view text) { return Reader(text).read(); }
+
+}  // namespace qmoor

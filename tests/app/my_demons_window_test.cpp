@@ -1,0 +1,248 @@
+// The window of my demons offscreen: adding, editing, reordering and removing
+// through its buttons and dialog, each change saved; a file that could not be
+// read kept untouched until the player saves on purpose, its unreadable
+// entries kept as they were; the planner's old owned list taken over once;
+// names for screen readers.
+#include "app/my_demons_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QApplication>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QSettings>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+#include "app/demon_texts.h"
+#include "app/fusion_simulator_window.h"
+#include "app/my_demon_dialog.h"
+#include "app/my_demons_store.h"
+#include "app/program_settings.h"
+#include "data/compendium.h"
+#include "data/races.h"
+#include "forward/forward_fusion.h"
+#include "cli/demons_file_reading.h"
+
+namespace qmoor {
+namespace {
+
+constexpr DemonRef Pixie{7, 8};
+constexpr DemonRef Mizuchi{11, 3};
+
+class MyDemonsWindowTest : public ::testing::Test {
+ protected:
+  QTemporaryDir folder;
+  QString path;
+  QWidget owner;
+  std::vector<DemonRef> opened;
+
+  void SetUp() override {
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.path());
+    path = folder.filePath(QStringLiteral("Quillmoor/demons.json"));
+  }
+
+  void writeFile(const QByteArray& bytes) {
+    QDir().mkpath(folder.filePath(QStringLiteral("Quillmoor")));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+  }
+  QByteArray fileBytes() const {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+  }
+  std::vector<MyDemon> saved() const { return readDemonsFileFromDisk(path.toStdString()).read.demons; }
+
+  MyDemonsWindow* makeWindow(MyDemonsStore* store) {
+    auto* window = new MyDemonsWindow(
+        store,
+        [this](DemonRef demon) {
+          opened.push_back(demon);
+          return true;
+        },
+        &owner);
+    window->present();
+    return window;
+  }
+
+  template <typename W>
+  static W* named(QWidget* window, const QString& accessibleName) {
+    for (W* widget : window->findChildren<W*>())
+      if (widget->accessibleName() == accessibleName) return widget;
+    ADD_FAILURE() << "no widget named " << accessibleName.toStdString();
+    return nullptr;
+  }
+
+  // Clicks button, and works the dialog it opens with answer.
+  static void throughDialog(QPushButton* button, const std::function<void(MyDemonDialog*)>& answer) {
+    bool answered = false;
+    QTimer::singleShot(0, [&] {
+      auto* dialog = qobject_cast<MyDemonDialog*>(QApplication::activeModalWidget());
+      ASSERT_NE(dialog, nullptr);
+      answer(dialog);
+      answered = true;
+    });
+    QTest::mouseClick(button, Qt::LeftButton);
+    EXPECT_TRUE(answered);
+  }
+
+  // Every control the keyboard reaches has a name (a combo's or spin box's text field goes by its box's).
+  static void expectNamed(QWidget* window) {
+    for (QWidget* control : window->findChildren<QWidget*>())
+      if (control->isVisible() && control->focusPolicy() & Qt::TabFocus &&
+          !qobject_cast<QComboBox*>(control->parentWidget()) && !qobject_cast<QSpinBox*>(control->parentWidget())) {
+        EXPECT_FALSE(QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name).isEmpty())
+            << window->windowTitle().toStdString() << ": " << control->metaObject()->className();
+      }
+  }
+};
+
+TEST_F(MyDemonsWindowTest, AddsEditsMovesAndRemovesSavingEachChange) {
+  MyDemonsStore store(nullptr, path);
+  MyDemonsWindow* window = makeWindow(&store);
+  expectNamed(window);
+
+  // Adding ミズチ: the slots start with its innate skills; raised to 38 it has learned four more.
+  throughDialog(named<QPushButton>(window, QStringLiteral("追加")), [](MyDemonDialog* dialog) {
+    expectNamed(dialog);
+    auto* demon = named<QComboBox>(dialog, QStringLiteral("悪魔"));
+    demon->setCurrentIndex(levelOrderIndexOf(Mizuchi));
+    auto* level = named<QSpinBox>(dialog, QStringLiteral("レベル"));
+    EXPECT_EQ(level->minimum(), 34);
+    EXPECT_EQ(level->maximum(), 99);
+    EXPECT_EQ(named<QComboBox>(dialog, QStringLiteral("スキル 4"))->currentText(), QString());
+    level->setValue(37);
+    const auto* fifth = named<QComboBox>(dialog, QStringLiteral("スキル 5"));
+    EXPECT_EQ(fifth->findText(skillText(116)), -1);  // フォッグブレス: learned at 38, no 口 to inherit it
+    level->setValue(38);
+    EXPECT_NE(fifth->findText(skillText(116)), -1);
+    EXPECT_EQ(dialog->entry(), (MyDemon{Mizuchi, 38, {8, 11, 66, 69, 51, 142, 116}, {}}));
+    dialog->accept();
+  });
+  EXPECT_EQ(saved(), (std::vector<MyDemon>{{Mizuchi, 38, {8, 11, 66, 69, 51, 142, 116}, {}}}));
+
+  throughDialog(named<QPushButton>(window, QStringLiteral("追加")), [](MyDemonDialog* dialog) {
+    named<QComboBox>(dialog, QStringLiteral("悪魔"))->setCurrentIndex(levelOrderIndexOf(Pixie));
+    dialog->accept();
+  });
+  EXPECT_EQ(window->selectedRow(), 1);
+  named<QPushButton>(window, QStringLiteral("上へ"))->click();
+  EXPECT_EQ(saved()[0].demon, Pixie);
+  throughDialog(named<QPushButton>(window, QStringLiteral("編集")), [](MyDemonDialog* dialog) {
+    named<QSpinBox>(dialog, QStringLiteral("レベル"))->setValue(20);
+    dialog->accept();
+  });
+  EXPECT_EQ(saved()[0], (MyDemon{Pixie, 20, {43, 13, 253, 61, 53, 85}, {}}));
+  const auto* table = named<QTableView>(window, QStringLiteral("所持悪魔の一覧"));
+  EXPECT_EQ(table->model()->index(0, 2).data().toString(), demonNameText(Pixie));
+
+  named<QPushButton>(window, QStringLiteral("削除"))->click();
+  EXPECT_EQ(saved().size(), 1u);
+  EXPECT_EQ(table->model()->rowCount(), 1);
+
+  window->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+  QTest::keyClick(window, Qt::Key_Escape);
+  EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(MyDemonsWindowTest, AFileItCannotReadIsWrittenOnlyOnPurpose) {
+  const QByteArray damaged = "{\"format\":\"quillmoor-demons\",\"version\":1,\"demons\":[\n";
+  writeFile(damaged);
+  MyDemonsStore store(nullptr, path);
+  MyDemonsWindow* window = makeWindow(&store);
+  EXPECT_TRUE(store.heldBack());
+  EXPECT_TRUE(named<QLabel>(window, QStringLiteral("保存の状態"))->text().contains(QStringLiteral("2 行目")));
+  store.change({atBaseLevel(Pixie)});
+  EXPECT_EQ(fileBytes(), damaged);
+  auto* save = named<QPushButton>(window, QStringLiteral("上書き保存"));
+  ASSERT_TRUE(save->isEnabled());
+  save->click();
+  EXPECT_FALSE(store.heldBack());
+  EXPECT_EQ(saved(), std::vector<MyDemon>{atBaseLevel(Pixie)});
+}
+
+TEST_F(MyDemonsWindowTest, EntriesWithProblemsAreShownAndKeptAsTheyWere) {
+  writeFile("{\"format\":\"quillmoor-demons\",\"version\":1,\"demons\":[\n"
+            "{\"race\":7,\"slot\":8,\"level\":5,\"skills\":[43,116]},\n"
+            "{\"race\":7, \"slot\":8, \"level\":2.5, \"skills\":[]}\n]}\n");
+  MyDemonsStore store(nullptr, path);
+  MyDemonsWindow* window = makeWindow(&store);
+  const auto* table = named<QTableView>(window, QStringLiteral("所持悪魔の一覧"));
+  EXPECT_EQ(table->model()->index(0, 4).data().toString(), skillText(116) + QStringLiteral(" はこのレベルでは持てません"));
+  EXPECT_FALSE(table->model()->index(1, 4).data().toString().isEmpty());
+  std::vector<MyDemon> demons = store.demons();
+  demons.push_back(atBaseLevel(Mizuchi));
+  store.change(demons);
+  EXPECT_EQ(saved()[1].unread, "{\"race\":7, \"slot\":8, \"level\":2.5, \"skills\":[]}");
+  EXPECT_EQ(saved()[0], (MyDemon{Pixie, 5, {43, 116}, {}}));
+}
+
+TEST_F(MyDemonsWindowTest, ThePlannersOwnedListJoinsOnce) {
+  programSettings().setValue(QStringLiteral("planner/owned"), QStringList{QStringLiteral("7/8"), QStringLiteral("0/2")});
+  {
+    MyDemonsStore store(nullptr, path);
+    EXPECT_EQ(store.demons(), (std::vector<MyDemon>{atBaseLevel(Pixie), atBaseLevel({0, 2})}));
+  }
+  EXPECT_EQ(saved().size(), 2u);
+  writeFile("{\"format\":\"quillmoor-demons\",\"version\":1,\"demons\":[]}");
+  MyDemonsStore again(nullptr, path);
+  EXPECT_TRUE(again.demons().empty());
+  EXPECT_EQ(programSettings().value(QStringLiteral("planner/owned")).toStringList().size(), 2);
+}
+
+// The simulator takes its materials at any level or from my demons, and its
+// second page lists what every pair of my demons makes.
+TEST_F(MyDemonsWindowTest, TheSimulatorFusesAtLevelsAndFromMyDemons) {
+  MyDemonsStore store(nullptr, path);
+  store.change({{Pixie, 20, {43, 13, 253, 61, 53, 85}, {}}, {Mizuchi, 38, {8, 11, 66, 116}, {}}});
+  auto* window = new FusionSimulatorWindow(
+      &store,
+      [this](DemonRef demon) {
+        opened.push_back(demon);
+        return true;
+      },
+      &owner);
+  window->present();
+  expectNamed(window);
+  named<QComboBox>(window, QStringLiteral("素材を所持悪魔から"))->setCurrentIndex(1);
+  EXPECT_EQ(named<QComboBox>(window, QStringLiteral("素材"))->currentIndex(), levelOrderIndexOf(Pixie));
+  auto* materialLevel = named<QSpinBox>(window, QStringLiteral("素材のレベル"));
+  EXPECT_EQ(materialLevel->value(), 20);
+  named<QComboBox>(window, QStringLiteral("相手を所持悪魔から"))->setCurrentIndex(2);
+  EXPECT_EQ(named<QSpinBox>(window, QStringLiteral("相手のレベル"))->value(), 38);
+  const auto* result = named<QLabel>(window, QStringLiteral("合体結果"));
+  EXPECT_EQ(result->text(), demonNameText(*fuseAtLevels({Pixie, 20}, {Mizuchi, 38}, false).normal));
+  EXPECT_TRUE(named<QLabel>(window, QStringLiteral("継承"))->text().contains(QStringLiteral("3")));
+  materialLevel->setValue(2);
+  EXPECT_EQ(result->text(), demonNameText(*fuseAtLevels({Pixie, 2}, {Mizuchi, 38}, false).normal));
+  EXPECT_EQ(named<QComboBox>(window, QStringLiteral("素材を所持悪魔から"))->currentIndex(), 0);
+
+  named<QTabWidget>(window, QStringLiteral("合体シミュレーターのページ"))->setCurrentIndex(1);
+  auto* table = named<QTableView>(window, QStringLiteral("所持悪魔どうしの合体"));
+  const std::vector<MyFusion> fusions = fusionsAmong(store.demons(), false);
+  ASSERT_EQ(fusions.size(), 1u);
+  ASSERT_EQ(table->model()->rowCount(), static_cast<int>(fusions[0].results.size()));
+  EXPECT_EQ(table->model()->index(0, 3).data().toString(), demonEntryText(fusions[0].results[0].result));
+  EXPECT_EQ(table->model()->index(0, 4).data().toString(), QString::number(fusions[0].results[0].inheritance.count));
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+  const QRect cell = table->visualRect(table->model()->index(0, 3));
+  QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, cell.center());  // the row is picked first
+  QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, cell.center());
+  EXPECT_EQ(opened, std::vector<DemonRef>{fusions[0].results[0].result});
+  store.change({});
+  EXPECT_EQ(table->model()->rowCount(), 0);
+}
+
+}  // namespace
+}  // namespace qmoor
