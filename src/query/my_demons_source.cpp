@@ -11,14 +11,14 @@
 namespace qmoor::query {
 namespace {
 
-std::string problemText(const std::string& path, const DemonsFileLoad& load, const QueryContext& context) {
-  const bool ja = context.language == Language::Japanese;
+std::string problemText(const std::string& path, const DemonsFileLoad& load, Language language) {
+  const bool ja = language == Language::Japanese;
   const std::string file = ja ? "所持悪魔のファイル " + path : "the file of my demons " + path;
   switch (load.state) {
     case DemonsFileState::NoFile:
     case DemonsFileState::CannotRead:
       return (ja ? file + " を読めません: " : "cannot read " + file + ": ") +
-             fileErrorText(load.error, context.language);
+             fileErrorText(load.error, language);
     case DemonsFileState::TooLarge:
       return ja ? file + " は大きすぎます（1 MB まで）" : file + " is larger than 1 MB";
     default: break;
@@ -44,7 +44,7 @@ std::vector<MyDemon> readMyDemons(const QueryContext& context) {
   if (path.empty()) return {};
   DemonsFileLoad load = context.readDemonsFile(path);
   if (load.state == DemonsFileState::NoFile && !named) return {};
-  if (!load.loaded()) throw UsageError(problemText(path, load, context));
+  if (!load.loaded()) throw UsageError(problemText(path, load, Language::Japanese), problemText(path, load, Language::English));
   return std::move(load.read.demons);
 }
 

@@ -150,11 +150,13 @@ AtLevel resolveMaterial(std::string_view text) {
   }
   const DemonRef demon = resolveDemon(text.substr(0, at));
   const std::string_view levelText = text.substr(at + 1);
-  const std::optional<int> wanted = wholeNumber(levelText);
+  const std::optional<int> wanted = typedNumber(levelText);
   if (!wanted || !levelInRange(demon, *wanted)) {
-    throw UsageError("'" + std::string(text) + "': the level of " + std::string(text.substr(0, at)) +
-                     " is a whole number from its base level " + std::to_string(level(demon)) + " to " +
-                     std::to_string(MaxLevel));
+    const std::string typed = quoted(text), named = escapedText(text.substr(0, at));
+    throw UsageError(typed + ": " + named + " のレベルは基本レベル " + std::to_string(level(demon)) + " から " +
+                         std::to_string(MaxLevel) + " までの整数です",
+                     typed + ": the level of " + named + " is a whole number from its base level " +
+                         std::to_string(level(demon)) + " to " + std::to_string(MaxLevel));
   }
   return {demon, *wanted};
 }

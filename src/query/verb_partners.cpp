@@ -110,7 +110,7 @@ void runPartners(const Arguments& arguments, const QueryContext& context) {
     json.endObject();
   }
   json.endArray().key("specials").beginArray();
-  for (const DemonRef special : specialsNaming(material)) {
+  for (const DemonRef special : specialsNaming(material.demon)) {
     writeRef(json.beginObject().key("demon"), special, language);
     json.key("recipeLines").beginArray();
     for (const std::string& line : recipeLinesIn(special, language)) json.value(line);
