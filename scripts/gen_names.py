@@ -2,7 +2,8 @@
 """Generates src/names/names_table.generated.h from data/names-en.tsv.
 
 The TSV gives, for every race, demon, skill, evolution entry, detail-panel
-heading, resistance value and inheritance word, its Japanese text (exactly as
+heading, resistance value, inheritance word and skill kind, element and
+target, its Japanese text (exactly as
 the compendium shows it, races without their padding) and its English name.
 This script checks the kinds, keys and counts and writes the pairs as constexpr
 tables indexed the way the core addresses them: races by number, demons by race
@@ -31,6 +32,11 @@ HEADINGS = {
     "inherit": ("InheritanceWords",
                 ["全魔法", "物理", "破魔", "衝撃", "回復", "火炎", "電撃", "呪殺", "氷結", "補助"]),
     "caption": ("Captions", ["継承"]),
+    # Skill kinds, elements and targets, keyed by the skill table's own keywords in its order.
+    "skill-kind": ("SkillKindNames", ["attack", "ailment", "recovery", "support", "field", "passive", "talk"]),
+    "element": ("SkillElementNames", ["physical", "fire", "ice", "elec", "force", "light", "dark", "almighty",
+                                      "curse", "nerve", "mind", "none"]),
+    "target": ("SkillTargetNames", ["one", "all", "random", "party", "self"]),
 }
 
 
@@ -105,8 +111,9 @@ def generate(tables, tsv_name):
 // Encodes every name the program shows as a pair (Japanese, English): the 32
 // races (without their padding), the demons by race and slot, the skills by skill
 // number (the "？" of unnamed skills and the 24 evolution entries included; empty
-// pairs for numbers no demon holds), and the headings and words of the detail
-// panel in column order.
+// pairs for numbers no demon holds), the headings and words of the detail
+// panel in column order, and the words for the skill table's kinds, elements
+// and targets in its keyword order.
 #pragma once
 
 #include <string_view>

@@ -234,6 +234,29 @@
     </message>
 </context>
 <context>
+    <name>SkillTexts</name>
+    <message>
+        <source>継承不可</source>
+        <translation>Not inheritable</translation>
+    </message>
+    <message>
+        <source>制限なし</source>
+        <translation>Any demon</translation>
+    </message>
+    <message>
+        <source>なし</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>種別: %1&#x3000;属性: %2
+消費: %3&#x3000;対象: %4&#x3000;威力: %5
+継承: %6</source>
+        <translation>Kind: %1, element: %2
+Cost: %3, target: %4, power: %5
+Inheritance: %6</translation>
+    </message>
+</context>
+<context>
     <name>qmoor::AboutBox</name>
     <message>
         <source>Quillmoorのバージョン情報 </source>
@@ -463,6 +486,77 @@
     <message>
         <source>印(&amp;A):</source>
         <translation>M&amp;arks:</translation>
+    </message>
+    <message>
+        <source>%1(Lv%2)</source>
+        <translation>%1 (Lv%2)</translation>
+    </message>
+</context>
+<context>
+    <name>qmoor::FusionChartWindow</name>
+    <message>
+        <source>%1 × %2: %3</source>
+        <translation>%1 × %2: %3</translation>
+    </message>
+    <message>
+        <source>なし</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>月齢合体</source>
+        <translation>Phase fusion</translation>
+    </message>
+    <message>
+        <source>%1～%2</source>
+        <translation>%1–%2</translation>
+    </message>
+    <message>
+        <source>Lv</source>
+        <translation>Lv</translation>
+    </message>
+    <message>
+        <source>名前</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>種族</source>
+        <translation>Race</translation>
+    </message>
+    <message>
+        <source>素材の合計レベル</source>
+        <translation>Materials&apos; level sum</translation>
+    </message>
+    <message>
+        <source>合体表</source>
+        <translation>Fusion chart</translation>
+    </message>
+    <message>
+        <source>CURSE(&amp;C)</source>
+        <translation>&amp;CURSE</translation>
+    </message>
+    <message>
+        <source>CURSE</source>
+        <translation>CURSE</translation>
+    </message>
+    <message>
+        <source>合体表(&amp;T): 行の種族 × 列の種族 → 結果の種族</source>
+        <translation>Fusion &amp;table: row race × column race → result race</translation>
+    </message>
+    <message>
+        <source>種族の合体表</source>
+        <translation>Race fusion chart</translation>
+    </message>
+    <message>
+        <source>この組み合わせで作れる悪魔</source>
+        <translation>Demons this pair of races makes</translation>
+    </message>
+    <message>
+        <source>%1 (&amp;D)</source>
+        <translation>%1 (&amp;D)</translation>
+    </message>
+    <message>
+        <source>作れる悪魔(&amp;D): 表の升目を選んでください</source>
+        <translation>&amp;Demons made: choose a cell of the chart</translation>
     </message>
 </context>
 <context>
@@ -699,6 +793,159 @@
     </message>
 </context>
 <context>
+    <name>qmoor::SkillTableWindow</name>
+    <message>
+        <source>番号</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>スキル</source>
+        <translation>Skill</translation>
+    </message>
+    <message>
+        <source>種別</source>
+        <translation>Kind</translation>
+    </message>
+    <message>
+        <source>属性</source>
+        <translation>Element</translation>
+    </message>
+    <message>
+        <source>消費</source>
+        <translation>Cost</translation>
+    </message>
+    <message>
+        <source>対象</source>
+        <translation>Target</translation>
+    </message>
+    <message>
+        <source>威力</source>
+        <translation>Power</translation>
+    </message>
+    <message>
+        <source>継承</source>
+        <translation>Inherit</translation>
+    </message>
+    <message>
+        <source>説明</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>Lv</source>
+        <translation>Lv</translation>
+    </message>
+    <message>
+        <source>名前</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>種族</source>
+        <translation>Race</translation>
+    </message>
+    <message>
+        <source>習得</source>
+        <translation>Learned</translation>
+    </message>
+    <message>
+        <source>Lv%1で習得</source>
+        <translation>learned at Lv%1</translation>
+    </message>
+    <message>
+        <source>初期スキル</source>
+        <translation>innate</translation>
+    </message>
+    <message>
+        <source>スキル一覧</source>
+        <translation>Skill list</translation>
+    </message>
+    <message>
+        <source>種別(&amp;K):</source>
+        <translation>&amp;Kind:</translation>
+    </message>
+    <message>
+        <source>属性(&amp;E):</source>
+        <translation>&amp;Element:</translation>
+    </message>
+    <message>
+        <source>印(&amp;M):</source>
+        <translation>&amp;Mark:</translation>
+    </message>
+    <message>
+        <source>継承に要る印</source>
+        <translation>Mark needed to inherit</translation>
+    </message>
+    <message>
+        <source>継承(&amp;I):</source>
+        <translation>&amp;Inheritable:</translation>
+    </message>
+    <message>
+        <source>継承できるか</source>
+        <translation>Inheritable or not</translation>
+    </message>
+    <message>
+        <source>すべて</source>
+        <translation>All</translation>
+    </message>
+    <message>
+        <source>継承可</source>
+        <translation>Inheritable</translation>
+    </message>
+    <message>
+        <source>名前(&amp;N):</source>
+        <translation>&amp;Name:</translation>
+    </message>
+    <message>
+        <source>名前に含む文字</source>
+        <translation>Text in the name</translation>
+    </message>
+    <message>
+        <source>条件をクリア(&amp;X)</source>
+        <translation>Clear the conditions (&amp;X)</translation>
+    </message>
+    <message>
+        <source>条件をクリア</source>
+        <translation>Clear the conditions</translation>
+    </message>
+    <message>
+        <source>スキル(&amp;S):</source>
+        <translation>&amp;Skills:</translation>
+    </message>
+    <message>
+        <source>スキルの一覧</source>
+        <translation>List of skills</translation>
+    </message>
+    <message>
+        <source>スキルを持つ悪魔</source>
+        <translation>Demons that have the skill</translation>
+    </message>
+    <message>
+        <source>プランナーで探す(&amp;P)</source>
+        <translation>Ask the &amp;planner</translation>
+    </message>
+    <message>
+        <source>このスキルをプランナーで探す</source>
+        <translation>Ask the planner for this skill</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n件を表示</source>
+        <translation>
+            <numerusform>%n skill shown</numerusform>
+            <numerusform>%n skills shown</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>「%1」を持つ悪魔(&amp;H): %n体</source>
+        <translation>
+            <numerusform>Demons that &amp;have %1: %n</numerusform>
+            <numerusform>Demons that &amp;have %1: %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>スキルを持つ悪魔(&amp;H): スキルを選んでください</source>
+        <translation>Demons that &amp;have it: choose a skill</translation>
+    </message>
+</context>
+<context>
     <name>qmoor::ToolWindow</name>
     <message>
         <source>タブは%1個までです。タブを閉じてから、もう一度開いてください。</source>
@@ -722,6 +969,14 @@
     <message>
         <source>スキル継承プランナー(&amp;P)...</source>
         <translation>Skill inheritance &amp;planner...</translation>
+    </message>
+    <message>
+        <source>スキル一覧(&amp;S)...</source>
+        <translation>&amp;Skill list...</translation>
+    </message>
+    <message>
+        <source>合体表(&amp;C)...</source>
+        <translation>Fusion &amp;chart...</translation>
     </message>
 </context>
 <context>

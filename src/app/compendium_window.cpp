@@ -18,7 +18,9 @@
 #include "app/report_table.h"
 #include "app/row_table_model.h"
 #include "app/searchable_combo.h"
+#include "app/skill_texts.h"
 #include "data/races.h"
+#include "data/skill_learning.h"
 #include "data/skills.h"
 
 namespace qmoor {
@@ -35,6 +37,19 @@ QString skillsText(const std::array<int, SkillListLength>& skills) {
   QStringList names;
   for (int skill : skills)
     if (const QString name = skillText(skill); !name.isEmpty()) names << name;
+  return joinedNames(names);
+}
+
+// The second list with the level at which the demon learns each skill,
+// "プロミネンス(Lv94)"; the evolution entry closing some lists as it is.
+QString learnedSkillsText(const CompendiumRow& row) {
+  QStringList names;
+  for (int skill : row.second) {
+    const QString name = skillText(skill);
+    if (name.isEmpty()) continue;
+    const int learned = learnLevel(row.demon, skill);
+    names << (learned ? CompendiumWindow::tr("%1(Lv%2)").arg(name).arg(learned) : name);
+  }
   return joinedNames(names);
 }
 
@@ -103,14 +118,18 @@ void CompendiumWindow::build() {
       column([] { return tr("継承"); }, [](const CompendiumRow& r) { return inheritanceText(r.inheritance); }, left));
   columns.push_back(
       column([] { return tr("初期スキル"); }, [](const CompendiumRow& r) { return skillsText(r.first); }, left));
+  columns.back().description = [this](int r) { return skillsToolTip(rowAt(shown_[static_cast<size_t>(r)]).first); };
   columns.push_back(
-      column([] { return tr("習得スキル"); }, [](const CompendiumRow& r) { return skillsText(r.second); }, left));
+      column([] { return tr("習得スキル"); }, [](const CompendiumRow& r) { return learnedSkillsText(r); }, left));
+  columns.back().description = [this](int r) { return skillsToolTip(rowAt(shown_[static_cast<size_t>(r)]).second); };
   tableModel_ = new RowTableModel([this] { return static_cast<int>(shown_.size()); }, std::move(columns),
                                   [this](int column, Qt::SortOrder order) { sortShown(column, order); }, this);
 
   skillEntries_ = new RowTableModel(
       [] { return SkillOrderLength; },
-      {{[] { return QString(); }, [](int r) { return QVariant(skillText(kindOrderAt(r))); }}}, {}, this);
+      {{[] { return QString(); }, [](int r) { return QVariant(skillText(kindOrderAt(r))); }, {},
+        Qt::AlignLeft | Qt::AlignVCenter, [](int r) { return skillToolTip(kindOrderAt(r)); }}},
+      {}, this);
 
   // The filter bar exists before the table, whose first sort reads it.
   QWidget* filterBar = buildFilterBar();
@@ -122,6 +141,7 @@ void CompendiumWindow::build() {
   layout->addWidget(count_);
   layout->addWidget(table_, 1);
   offerDemonsOf(table_);
+  showToolTipsOnRequest(table_);
 }
 
 QWidget* CompendiumWindow::buildFilterBar() {
@@ -171,6 +191,7 @@ QWidget* CompendiumWindow::buildFilterBar() {
   skillsRow->addWidget(skillsLabel_);
   for (QComboBox*& skill : skills_) {
     skill = makeSearchableCombo(skillEntries_, bar);
+    followCurrentItemTip(skill);
     skill->setCurrentIndex(0);
     skillsRow->addWidget(skill, 1);
   }

@@ -11,6 +11,7 @@
 #include <algorithm>
 
 #include "app/form_widget.h"
+#include "app/skill_texts.h"
 #include "app/text_room.h"
 #include "app/up_down_widget.h"
 
@@ -111,11 +112,17 @@ void FormWidget::makeRoomForTexts() {
   explainCutFields();
 }
 
-// The tooltips of the text fields follow their new widths.
+// The tooltips of the text fields follow their new widths; a skill combo's
+// names its skill whole with the skill's facts.
 void FormWidget::explainCutFields() {
-  for (QWidget* widget : widgets_) {
+  const auto layout = formLayout();
+  for (size_t i = 0; i < layout.size(); ++i) {
+    QWidget* widget = widgets_[i];
     if (auto* edit = qobject_cast<QLineEdit*>(widget)) explainIfCut(*edit, *edit);
-    else if (auto* box = qobject_cast<QComboBox*>(widget); box && box->lineEdit()) explainIfCut(*box->lineEdit(), *box);
+    else if (auto* box = qobject_cast<QComboBox*>(widget); box && box->lineEdit()) {
+      if (skillOf_ && skillOf_(layout[i].id, 0)) showCurrentItemTip(box);
+      else explainIfCut(*box->lineEdit(), *box);
+    }
   }
 }
 

@@ -15,6 +15,7 @@
 
 #include "app/list_view_model.h"
 #include "app/screen_reader_interfaces.h"
+#include "app/skill_texts.h"
 #include "app/up_down_widget.h"
 #include "app/widget_factory.h"
 #include "app/text_room.h"
@@ -121,6 +122,30 @@ void FormWidget::syncDirty() {
   for (ControlId id : changed) syncControl(id);
 }
 
+void FormWidget::describeSkillsBy(SkillOfItem skillOf) {
+  skillOf_ = std::move(skillOf);
+  for (const auto& [id, widget] : byId_) {
+    if (!skillOf_(id, 0)) continue;
+    if (auto* list = qobject_cast<QAbstractItemView*>(widget)) showToolTipsOnRequest(list);
+    describeSkills(id, widget);
+  }
+}
+
+// A skill combo's items change only with the language, when they are made
+// anew without their descriptions: only then are its 251 described again.
+void FormWidget::describeSkills(ControlId id, QWidget* widget) {
+  if (!skillOf_ || !skillOf_(id, 0)) return;
+  const auto skillAt = [&](int item) { return skillOf_(id, item).value_or(0); };
+  if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+    if (combo->count() > 0 && !combo->itemData(combo->count() - 1, Qt::ToolTipRole).isValid()) {
+      describeSkillItems(combo->model(), skillAt);
+    }
+    showCurrentItemTip(combo);
+  } else if (auto* list = qobject_cast<QAbstractItemView*>(widget)) {
+    describeSkillItems(list->model(), skillAt);
+  }
+}
+
 void FormWidget::syncControl(ControlId id) {
   QWidget* widget = widgetFor(id);
   if (!widget) return;
@@ -129,9 +154,11 @@ void FormWidget::syncControl(ControlId id) {
   switch (control.kind()) {
     case ControlKind::ComboBox:
       syncComboBox(*static_cast<QComboBox*>(widget), form_.combo(id));
+      describeSkills(id, widget);
       break;
     case ControlKind::ListBox:
       syncListBox(*static_cast<QListWidget*>(widget), form_.list(id));
+      describeSkills(id, widget);
       break;
     case ControlKind::ListView:
       syncListView(*static_cast<QTableView*>(widget), *listViewModel(id), form_.listView(id));

@@ -14,6 +14,7 @@
 #include <QWidget>
 #include <functional>
 #include <map>
+#include <optional>
 #include <set>
 #include <vector>
 
@@ -49,6 +50,12 @@ class FormWidget : public QWidget, private ControlObserver {
 
   // Brings the widgets of the controls that changed since the last sync up to date.
   void syncDirty();
+  // Which skill an item of a control stands for (the view's skillShownAt;
+  // nothing for a control that lists no skills): from then on every item of
+  // the skill lists and combos carries its skill's facts as its tooltip and
+  // accessible description.
+  using SkillOfItem = std::function<std::optional<int>(ControlId, int item)>;
+  void describeSkillsBy(SkillOfItem skillOf);
 
   // Widens the controls into the free space beside them so that each shows
   // its present text whole (form_room.cpp); for after the first fill.
@@ -62,6 +69,7 @@ class FormWidget : public QWidget, private ControlObserver {
 
  private:
   void widenTableColumns();  // the list views' columns wide enough for their headings and the rows in view
+  void describeSkills(ControlId id, QWidget* widget);
   void controlChanged(ControlId id) override;
   void build();
   void attachUpDownToBuddy(size_t upDownIndex);
@@ -85,6 +93,7 @@ class FormWidget : public QWidget, private ControlObserver {
   std::map<ControlId, QWidget*> byId_;
   std::map<ControlId, ListViewModel*> listViewModels_;
   std::set<ControlId> dirty_;
+  SkillOfItem skillOf_;
 };
 
 }  // namespace qmoor

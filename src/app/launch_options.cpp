@@ -4,7 +4,7 @@
 namespace qmoor {
 
 const char* const LaunchUsage =
-    "usage: quillmoor [FILE.qmf] [--lang ja|en] [--screenshot PNG [--script SCRIPT]]\n"
+    "usage: quillmoor [FILE.qmf] [--lang ja|en] [--screenshot PNG [--script SCRIPT] [--tool N]]\n"
     "       quillmoor --help | --version";
 const char* const LaunchVersion = "quillmoor " QMOOR_VERSION;
 
@@ -28,6 +28,11 @@ LaunchOptions parseLaunchOptions(const QStringList& arguments) {
       QString& target = argument == QLatin1String("--screenshot") ? options.screenshot : options.script;
       if (!target.isEmpty()) return fail(argument + QStringLiteral(" is given twice"));
       target = arguments[++i];
+    } else if (argument == QLatin1String("--tool")) {
+      const int entry = i + 1 < arguments.size() ? arguments[i + 1].toInt() : 0;
+      if (entry < 1 || options.tool != 0) return fail(QStringLiteral("--tool needs one number from 1"));
+      options.tool = entry;
+      ++i;
     } else if (argument == QLatin1String("--lang")) {
       const auto language = i + 1 < arguments.size() ? languageFromCode(arguments[i + 1].toStdString()) : std::nullopt;
       if (!language) return fail(QStringLiteral("--lang needs ja or en"));
@@ -42,6 +47,7 @@ LaunchOptions parseLaunchOptions(const QStringList& arguments) {
     }
   }
   if (!options.script.isEmpty() && options.screenshot.isEmpty()) return fail(QStringLiteral("--script needs --screenshot"));
+  if (options.tool != 0 && options.screenshot.isEmpty()) return fail(QStringLiteral("--tool needs --screenshot"));
   return options;
 }
 

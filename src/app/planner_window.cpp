@@ -22,6 +22,7 @@
 #include "app/owned_demons_dialog.h"
 #include "app/program_settings.h"
 #include "app/signal_blocking.h"
+#include "app/skill_texts.h"
 #include "data/compendium.h"
 #include "data/races.h"
 #include "query/plan_text.h"
@@ -64,6 +65,7 @@ void PlannerWindow::build() {
   auto* skillGrid = new QGridLayout;
   for (int k = 0; k < SkillComboTotal; ++k) {
     skills_[static_cast<std::size_t>(k)] = new QComboBox(this);
+    followCurrentItemTip(skills_[static_cast<std::size_t>(k)]);
     skillGrid->addWidget(skills_[static_cast<std::size_t>(k)], k / 4, k % 4);
   }
   skillsLabel_->setBuddy(skills_[0]);
@@ -100,6 +102,7 @@ void PlannerWindow::build() {
   searchRow->addWidget(progress_, 1);
 
   plans_ = new QTreeWidget(this);
+  showToolTipsOnRequest(plans_);
   plans_->setHeaderHidden(true);
   plans_->header()->setStretchLastSection(true);
   copy_ = new QPushButton(this);
@@ -149,6 +152,32 @@ void PlannerWindow::fillSkillCombos() {
     combo->addItem(QString());
     for (int skill : skillChoices_) combo->addItem(skillText(skill));
     SignalBlocking(combo)->setCurrentIndex(std::max(0, combo->findText(keptText)));
+    describeSkillItems(combo, [this](int item) { return skillChoiceAt(item); });
+  }
+}
+
+int PlannerWindow::skillChoiceAt(int item) const {
+  return item > 0 && item <= static_cast<int>(skillChoices_.size()) ? skillChoices_[static_cast<std::size_t>(item - 1)] : 0;
+}
+
+void PlannerWindow::wantSkill(int skill) {
+  if (worker_) return;
+  const auto canGet = [skill](DemonRef demon) {
+    const std::vector<int> skills = obtainableSkills(demon);
+    return std::ranges::find(skills, skill) != skills.end();
+  };
+  if (std::ranges::find(skillChoices_, skill) == skillChoices_.end()) {
+    const auto target = std::ranges::find_if(targets_, canGet);
+    if (target == targets_.end()) return;
+    target_->setCurrentIndex(static_cast<int>(target - targets_.begin()));
+  }
+  const int entry = static_cast<int>(std::ranges::find(skillChoices_, skill) - skillChoices_.begin()) + 1;
+  for (QComboBox* combo : skills_)
+    if (combo->currentIndex() == entry) return;
+  for (QComboBox* combo : skills_) {
+    if (combo->currentIndex() > 0) continue;
+    combo->setCurrentIndex(entry);
+    return;
   }
 }
 
@@ -217,6 +246,11 @@ void PlannerWindow::showPlans() {
     auto* item = parents.empty() ? new QTreeWidgetItem(plans_) : new QTreeWidgetItem(parents.back());
     item->setText(0, QString::fromStdString(line.text));
     if (line.demon) item->setData(0, DemonRole, demonData(*line.demon));
+    if (!line.skills.empty()) {
+      const QString facts = skillsToolTip(line.skills);
+      item->setToolTip(0, facts);
+      item->setData(0, Qt::AccessibleDescriptionRole, facts);
+    }
     parents.push_back(item);
   }
   plans_->expandAll();
@@ -253,6 +287,7 @@ void PlannerWindow::retranslate() {
   for (QComboBox* combo : skills_) {
     for (std::size_t j = 0; j < skillChoices_.size(); ++j)
       combo->setItemText(static_cast<int>(j) + 1, skillText(skillChoices_[j]));
+    describeSkillItems(combo, [this](int item) { return skillChoiceAt(item); });
   }
   targetLabel_->setText(tr("合体先(&T):"));
   target_->setAccessibleName(tr("合体先の悪魔"));

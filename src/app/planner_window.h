@@ -33,6 +33,10 @@ class PlannerWindow : public ToolWindow {
   PlannerWindow(DemonOpener opener, QWidget* owner);
   ~PlannerWindow() override;
 
+  // Puts skill among the wanted skills (in the first empty slot, unless it is
+  // there already); when the target cannot get it, the target becomes the
+  // first demon of the list that can. Nothing while a search runs.
+  void wantSkill(int skill);
   // Starts a search for the request on the controls (nothing while one runs).
   void search();
   bool searching() const { return worker_ != nullptr; }
@@ -47,6 +51,7 @@ class PlannerWindow : public ToolWindow {
   void build();
   void connectActions();
   void fillSkillCombos();
+  int skillChoiceAt(int item) const;  // the skill of a skill combo's item; 0 for the empty first one
   PlanRequest request() const;
   void showAnswer();
   void showPlans();

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QImage>
+#include <QMenu>
 #include <QPixmap>
 #include <fstream>
 #include <iostream>
@@ -38,6 +39,7 @@ bool CQmoorApp::InitInstance(const QStringList& arguments) {
     view_.command(id);
     form_->syncDirty();
   });
+  form_->describeSkillsBy([this](ControlId id, int item) { return view_.skillShownAt(id, item); });
   host_.setWindow(frame_.get());
   new ToolWindows(frame_->toolsMenu(), [this](DemonRef demon) {
     const bool opened = view_.openInNewTab(demon);
@@ -86,13 +88,23 @@ int CQmoorApp::takeScreenshot() {
     form_->syncDirty();
     if (status != 0) return status;
   }
+  QWidget* pictured = frame_.get();
+  if (options_.tool != 0) {
+    const QList<QAction*> entries = frame_->toolsMenu()->actions();
+    if (options_.tool > entries.size() || entries[options_.tool - 1]->menu()) {
+      std::cerr << "quillmoor: the tools menu has no window at entry " << options_.tool << '\n';
+      return 2;
+    }
+    entries[options_.tool - 1]->trigger();
+    pictured = frame_->findChild<ToolWindow*>(QString(), Qt::FindDirectChildrenOnly);
+  }
   // The pending events, but no drawing: the picture is the window's one.
-  frame_->setUpdatesEnabled(false);
+  pictured->setUpdatesEnabled(false);
   QApplication::processEvents();
-  frame_->setUpdatesEnabled(true);
+  pictured->setUpdatesEnabled(true);
   // The window is opaque: its picture needs no alpha channel, which spares
   // the encoder a pass over every pixel.
-  const QImage picture = frame_->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  const QImage picture = pictured->grab().toImage().convertToFormat(QImage::Format_RGB32);
   if (!picture.save(options_.screenshot, "PNG", ScreenshotPngQuality)) {
     std::cerr << "quillmoor: cannot write " << options_.screenshot.toStdString() << '\n';
     return 1;

@@ -2,7 +2,7 @@
 // widget form, the empty document and the one frame, runs the view's initial
 // update, loads a file named on the command line and shows the window; then
 // it runs the window, or, for --screenshot, replays a qmoor-drive script on
-// the view and saves a picture of the window.
+// the view and saves a picture of the window or of one tool window.
 //
 // The path of a user's action: a widget of the FormWidget lets the control
 // model take the change and calls CQmoorView::notify (a menu command calls

@@ -25,8 +25,11 @@ QVariant RowTableModel::data(const QModelIndex& index, int role) const {
   switch (role) {
     case Qt::DisplayRole:
     case Qt::EditRole:  // what a combo box's search matches
-    case Qt::ToolTipRole:
       return column.text(index.row());
+    case Qt::ToolTipRole:
+      return column.description ? column.description(index.row()) : column.text(index.row());
+    case Qt::AccessibleDescriptionRole:
+      return column.description ? column.description(index.row()) : QVariant();
     case Qt::TextAlignmentRole:
       return QVariant::fromValue(column.alignment);
     case DemonRole: {

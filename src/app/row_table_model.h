@@ -18,6 +18,9 @@ struct TableColumn {
   // The demon the cell stands for, opened by the window's open-in-new-tab.
   std::function<std::optional<DemonRef>(int row)> demon = {};
   Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter;
+  // What the cell stands for, as its tooltip and its accessible description;
+  // without it the tooltip repeats the text.
+  std::function<QString(int row)> description = {};
 };
 
 class RowTableModel : public QAbstractTableModel {

@@ -14,8 +14,10 @@ class QMenu;
 namespace qmoor {
 
 class CompendiumWindow;
+class FusionChartWindow;
 class FusionSimulatorWindow;
 class PlannerWindow;
+class SkillTableWindow;
 
 class ToolWindows : public QObject {
   Q_OBJECT
@@ -27,6 +29,8 @@ class ToolWindows : public QObject {
   FusionSimulatorWindow* showFusionSimulator();
   CompendiumWindow* showCompendium();
   PlannerWindow* showPlanner();
+  SkillTableWindow* showSkillTable();
+  FusionChartWindow* showFusionChart();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -40,9 +44,13 @@ class ToolWindows : public QObject {
   QAction* simulatorAction_;
   QAction* compendiumAction_;
   QAction* plannerAction_;
+  QAction* skillTableAction_;
+  QAction* chartAction_;
   QPointer<FusionSimulatorWindow> simulator_;
   QPointer<CompendiumWindow> compendium_;
   QPointer<PlannerWindow> planner_;
+  QPointer<SkillTableWindow> skillTable_;
+  QPointer<FusionChartWindow> chart_;
 };
 
 }  // namespace qmoor

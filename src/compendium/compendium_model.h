@@ -12,6 +12,7 @@
 
 #include "data/compendium.h"
 #include "data/compendium_grid.h"
+#include "data/skill_inheritance.h"
 #include "data/skills.h"
 #include "data/types.h"
 
@@ -21,7 +22,6 @@ namespace qmoor {
 enum class Resistance : int { Weak, Normal, Strong, Null, Drain, Repel };
 inline constexpr int ResistanceGradeTotal = 6;
 inline constexpr int ResistanceTotal = 10;  // 物理 火炎 氷結 電撃 衝撃 破魔 呪殺 魔力 神経 精神
-inline constexpr int MarkTotal = 10;        // 口 羽 目 突 咬 爪 針 武 乙 会
 inline constexpr int StatTotal = 5;         // 力 魔 体 速 運
 
 std::string_view resistanceText(Resistance grade);                    // 弱 　 強 無 吸 反

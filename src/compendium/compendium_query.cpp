@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "compendium/compendium_model.h"
+#include "compendium/name_match.h"
 #include "data/ascii_case.h"
 #include "data/skills.h"
 
@@ -50,11 +51,6 @@ void sortByKeys(std::vector<int>& rows, const std::vector<Key>& keys, bool desce
   });
 }
 
-bool containsText(std::string_view name, std::string_view text) {
-  return std::search(name.begin(), name.end(), text.begin(), text.end(),
-                     [](char x, char y) { return lowerAscii(x) == lowerAscii(y); }) != name.end();
-}
-
 bool holds(const std::array<int, SkillListLength>& list, int skill) {
   return std::find(list.begin(), list.end(), skill) != list.end();
 }
@@ -74,10 +70,15 @@ bool passes(const CompendiumRow& row, const CompendiumFilter& filter, const Demo
     if (!meetsResistance(row, condition)) return false;
   }
   if (!holdsAllSkills(row, filter.skills, filter.innateOnly)) return false;
-  return filter.nameText.empty() || containsText(nameOfRow(row, nameOf), filter.nameText);
+  return filter.nameText.empty() || nameContains(nameOfRow(row, nameOf), filter.nameText);
 }
 
 }  // namespace
+
+bool nameContains(std::string_view name, std::string_view text) {
+  return std::search(name.begin(), name.end(), text.begin(), text.end(),
+                     [](char x, char y) { return lowerAscii(x) == lowerAscii(y); }) != name.end();
+}
 
 std::vector<int> sortRows(std::vector<int> rows, SortKey key, const DemonNameOf& nameOf,
                           const SkillNameOf& skillNameOf) {

@@ -4,8 +4,9 @@
 // Encodes every name the program shows as a pair (Japanese, English): the 32
 // races (without their padding), the demons by race and slot, the skills by skill
 // number (the "？" of unnamed skills and the 24 evolution entries included; empty
-// pairs for numbers no demon holds), and the headings and words of the detail
-// panel in column order.
+// pairs for numbers no demon holds), the headings and words of the detail
+// panel in column order, and the words for the skill table's kinds, elements
+// and targets in its keyword order.
 #pragma once
 
 #include <string_view>
@@ -678,6 +679,39 @@ inline constexpr NamePair InheritanceWords[10] = {
 
 inline constexpr NamePair Captions[1] = {
     {"継承", "Inherit"},
+};
+
+inline constexpr NamePair SkillKindNames[7] = {
+    {"攻撃", "Attack"},
+    {"状態異常", "Ailment"},
+    {"回復", "Recovery"},
+    {"補助", "Support"},
+    {"フィールド", "Field"},
+    {"自動", "Passive"},
+    {"会話", "Talk"},
+};
+
+inline constexpr NamePair SkillElementNames[12] = {
+    {"物理", "Phys"},
+    {"火炎", "Fire"},
+    {"氷結", "Ice"},
+    {"電撃", "Elec"},
+    {"衝撃", "Force"},
+    {"破魔", "Light"},
+    {"呪殺", "Dark"},
+    {"万能", "Almighty"},
+    {"魔力", "Curse"},
+    {"神経", "Nerve"},
+    {"精神", "Mind"},
+    {"なし", "None"},
+};
+
+inline constexpr NamePair SkillTargetNames[5] = {
+    {"単体", "One"},
+    {"全体", "All"},
+    {"ランダム", "Random"},
+    {"味方全体", "Party"},
+    {"自身", "Self"},
 };
 
 }  // namespace qmoor

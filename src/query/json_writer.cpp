@@ -48,6 +48,12 @@ JsonWriter& JsonWriter::value(int number) {
   return *this;
 }
 
+JsonWriter& JsonWriter::value(bool flag) {
+  separate();
+  out_ << (flag ? "true" : "false");
+  return *this;
+}
+
 JsonWriter& JsonWriter::null() {
   separate();
   out_ << "null";

@@ -22,6 +22,7 @@ class JsonWriter {
   JsonWriter& value(std::string_view text);
   JsonWriter& value(const char* text) { return value(std::string_view(text)); }
   JsonWriter& value(int number);
+  JsonWriter& value(bool flag);
   JsonWriter& null();
 
  private:

@@ -11,6 +11,7 @@
 #include "data/race_slot_text.h"
 #include "data/skills.h"
 #include "names/names.h"
+#include "names/skill_words.h"
 #include "query/closest_names.h"
 #include "query/usage_error.h"
 
@@ -72,6 +73,17 @@ bool isNamedSkill(int skill) {
   return entry == SkillEntry::Skill || entry == SkillEntry::Evolution;
 }
 
+// Every keyword of a vocabulary with its words in both languages.
+template <class Code>
+std::vector<std::string> vocabulary(int total, std::string_view (*wordOf)(Code, Language)) {
+  std::vector<std::string> words;
+  for (int code = 0; code < total; ++code) {
+    words.emplace_back(keyword(static_cast<Code>(code)));
+    for (const Language language : Languages) words.emplace_back(wordOf(static_cast<Code>(code), language));
+  }
+  return words;
+}
+
 }  // namespace
 
 DemonRef resolveDemon(std::string_view text) {
@@ -121,6 +133,16 @@ Race resolveRace(std::string_view text) {
     for (const Language language : Languages) candidates.emplace_back(raceName(race, language));
   }
   unknown("race", text, candidates);
+}
+
+SkillKind resolveSkillKind(std::string_view text) {
+  if (const std::optional<SkillKind> kind = skillKindNamed(text)) return *kind;
+  unknown("skill kind", text, vocabulary<SkillKind>(SkillKindTotal, skillKindName));
+}
+
+SkillElement resolveSkillElement(std::string_view text) {
+  if (const std::optional<SkillElement> element = skillElementNamed(text)) return *element;
+  unknown("element", text, vocabulary<SkillElement>(SkillElementTotal, skillElementName));
 }
 
 }  // namespace qmoor::query

@@ -1,11 +1,12 @@
 // Resolves the names a user types: demons (Japanese, English, a name followed
-// by its level, or R/S), skills (either language or number) and races (either
-// language or number). An unknown or ambiguous name throws UsageError with
+// by its level, or R/S), skills (either language or number), races (either
+// language or number) and skill kinds and elements (keyword or either language). An unknown or ambiguous name throws UsageError with
 // the closest names.
 #pragma once
 
 #include <string_view>
 
+#include "data/skill_details.h"
 #include "data/types.h"
 
 namespace qmoor::query {
@@ -13,5 +14,7 @@ namespace qmoor::query {
 DemonRef resolveDemon(std::string_view text);
 int resolveSkill(std::string_view text);
 Race resolveRace(std::string_view text);
+SkillKind resolveSkillKind(std::string_view text);
+SkillElement resolveSkillElement(std::string_view text);
 
 }  // namespace qmoor::query

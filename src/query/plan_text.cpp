@@ -40,7 +40,7 @@ void addDemon(std::vector<PlanLine>& lines, const Plan& plan, const PlanMaterial
   if (!step.inherited.empty()) {
     text += std::string(say(language, "　継承: ", ", inherits: ")) + skillList(step.inherited, language);
   }
-  lines.push_back({depth, text, material.demon});
+  lines.push_back({depth, text, material.demon, step.inherited});
   addDemon(lines, plan, step.first, depth + 1, language);
   addDemon(lines, plan, step.second, depth + 1, language);
 }

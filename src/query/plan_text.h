@@ -20,6 +20,7 @@ struct PlanLine {
   int depth = 0;
   std::string text;
   std::optional<DemonRef> demon;  // none for a plan's title
+  std::vector<int> skills{};      // the skills the line names (what the demon inherits)
 };
 
 // "対象: LV65 魔神 オーディン　スキル: フォッグブレス"

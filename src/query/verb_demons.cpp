@@ -1,10 +1,12 @@
 // qmoor demons: compendium rows, narrowed by race, level and skills (all of
-// them, optionally in the first list alone) and sorted by a column.
+// them, optionally in the first list alone) and sorted by a column; in JSON
+// each skill of the second list comes with the level at which it is learned.
 #include <algorithm>
 #include <iterator>
 #include <string>
 
 #include "compendium/compendium_model.h"
+#include "data/skill_learning.h"
 #include "query/demon_output.h"
 #include "query/name_lookup.h"
 #include "query/usage_error.h"
@@ -91,7 +93,16 @@ void writeRow(JsonWriter& json, const CompendiumRow& row, Language language) {
   json.endArray().key("inherit").value(inheritanceWord(row.inheritance, language));
   writeSkills(json.key("first"), row.first, language);
   writeSkills(json.key("second"), row.second, language);
-  json.endObject();
+  json.key("learnLevels").beginArray();
+  for (int skill : row.second) {
+    if (skill == 0) continue;
+    if (const int learned = learnLevel(row.demon, skill)) {
+      json.value(learned);
+    } else {
+      json.null();
+    }
+  }
+  json.endArray().endObject();
 }
 
 void writeText(const std::vector<int>& shown, const QueryContext& context) {

@@ -10,10 +10,12 @@ extern const Verb PartnersVerb;
 extern const Verb RecipesVerb;
 extern const Verb DemonsVerb;
 extern const Verb PlanVerb;
+extern const Verb SkillsVerb;
+extern const Verb ChartVerb;
 
 namespace {
 
-constexpr const Verb* VerbTable[] = {&FuseVerb, &PartnersVerb, &RecipesVerb, &DemonsVerb, &PlanVerb};
+constexpr const Verb* VerbTable[] = {&FuseVerb, &PartnersVerb, &RecipesVerb, &DemonsVerb, &PlanVerb, &SkillsVerb, &ChartVerb};
 
 }  // namespace
 

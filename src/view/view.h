@@ -47,6 +47,9 @@ class CQmoorView {
   const TabTable& tabTable() const { return tabs_; }
   // Skill holders of condition 1 (group 0) and condition 2 (group 1).
   const std::vector<DemonRef>& holdersOf(int group) const { return holders_[group == 0 ? 0 : 1]; }
+  // The skill an item of a skill list or skill combo stands for (0 for a free
+  // slot); nothing for a control that lists no skills.
+  std::optional<int> skillShownAt(ControlId id, int item) const;
   // The settings the fusion rules are evaluated under, read from the controls.
   FilterSettings currentFilters() const;
 

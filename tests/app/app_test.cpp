@@ -19,6 +19,7 @@
 #include "app/form_widget.h"
 #include "app/main_frame.h"
 #include "app/qmoor_app.h"
+#include "app/skill_table_window.h"
 
 namespace qmoor {
 namespace {
@@ -105,6 +106,21 @@ TEST_F(AppTest, AScreenshotFollowsTheScriptWhoseActionsTheWidgetsShow) {
   EXPECT_NE(::testing::internal::GetCapturedStdout().find("\"kind\":\"window\""), std::string::npos);
   EXPECT_EQ(widgetOf<QComboBox>(app, ControlId::RaceOrderCombo)->currentIndex(), 2);
   EXPECT_EQ(QImage(picture).size(), app.frame().size() * app.frame().devicePixelRatio());
+}
+
+TEST_F(AppTest, AScreenshotOfAToolWindowIsThatWindowsPicture) {
+  const QString picture = folder.filePath("tool.png");
+  start({"--screenshot", picture, "--tool", "4"});
+  EXPECT_EQ(app.Run(), 0);
+  auto* window = app.frame().findChild<SkillTableWindow*>();
+  ASSERT_NE(window, nullptr);
+  EXPECT_EQ(QImage(picture).size(), window->size() * window->devicePixelRatio());
+
+  CQmoorApp beyond;
+  ASSERT_TRUE(beyond.InitInstance({"quillmoor", "--screenshot", picture, "--tool", "99"}));
+  ::testing::internal::CaptureStderr();
+  EXPECT_EQ(beyond.Run(), 2);
+  EXPECT_NE(::testing::internal::GetCapturedStderr().find("entry 99"), std::string::npos);
 }
 
 TEST_F(AppTest, AFailingScriptTakesNoScreenshot) {

@@ -97,7 +97,7 @@ struct MenuHarness {
 TEST_F(ToolWindowsTest, TheMenuOpensOneWindowOfEachThatRemembersItsPlace) {
   MenuHarness harness;
   const QList<QAction*> entries = harness.frame.toolsMenu()->actions();
-  ASSERT_EQ(entries.size(), 3);
+  ASSERT_EQ(entries.size(), 5);
   entries[0]->trigger();
   entries[1]->trigger();
   auto* simulator = harness.frame.findChild<FusionSimulatorWindow*>();

@@ -45,7 +45,9 @@ TEST(LaunchOptions, ReadsAFileAScreenshotAndAScriptInAnyOrder) {
 TEST(LaunchOptions, RefusesWhatItCannotCarryOut) {
   for (const QStringList& rest : {QStringList{"--screenshot"}, QStringList{"--screenshot", ""}, QStringList{"--script", "s"},
                                   QStringList{"a.qmf", "b.qmf"}, QStringList{"--maximize"},
-                                  QStringList{"--screenshot", "a.png", "--screenshot", "b.png"}})
+                                  QStringList{"--screenshot", "a.png", "--screenshot", "b.png"},
+                                  QStringList{"--tool", "4"}, QStringList{"--screenshot", "a.png", "--tool", "0"},
+                                  QStringList{"--screenshot", "a.png", "--tool"}})
     EXPECT_FALSE(parseLaunchOptions(QStringList{"quillmoor"} + rest).error.isEmpty()) << rest.join(' ').toStdString();
 }
 

@@ -61,6 +61,10 @@ TEST(CommandLine, RequestsItCannotTakeExitTwoWithAReason) {
       {{"demons", "--innate"}, "--innate needs"},
       {{"demons", "--sort", "levle"}, "level"},
       {{"demons", "--max-level", "0"}, "1 to 99"},
+      {{"skills", "--kind", "atack"}, "unknown skill kind 'atack'; closest: attack"},
+      {{"skills", "--element", "炎"}, "unknown element '炎'; closest: 火炎"},
+      {{"skills", "アギラ"}, "closest: アギラオ"},
+      {{"chart", "魔神"}, "usage: qmoor chart"},
   };
   for (const auto& c : cases) {
     const QueryRun run = runQueryWords(c.words);

@@ -68,7 +68,7 @@ TEST(GoldenOutput, AnswersAsPrinted) {
        R"({"demons":[{"ref":{"race":26,"slot":0,"name":"ガルーダ","level":63},"hp":492,"mp":243,)"
        R"("stats":[22,18,19,24,12],"resist":["　","　","　","　","　","反","弱","無","無","　"],)"
        R"("marks":["口","羽","目","突","　","爪","針","　","　","会"],"inherit":"衝撃","first":["？","？","？"],)"
-       R"("second":["マハンマオン","説得","真空刃","食いしばり"]}]})"
+       R"("second":["マハンマオン","説得","真空刃","食いしばり"],"learnLevels":[64,65,66,67]}]})"
        "\n"},
   };
   for (const auto& c : cases) {
