@@ -49,7 +49,7 @@ void ComboBox::setSelection(int index) {
 }
 
 void ListView::insertColumn(std::string header, int width) {
-  // Columns are set up before any row exists; the cell store keeps columnTotal() cells a row.
+  // Columns are set up before any row is shown: rows tell the cells of the columns they were shown with.
   if (rowCount() > 0) throw std::logic_error("list view columns are inserted before rows");
   columns_.push_back({std::move(header), width});
   changed();
@@ -72,75 +72,24 @@ void ListView::setFullRowSelect(bool on) {
 }
 
 int ListView::rowCount() const {
-  return held_ ? held_->count() : static_cast<int>(cells_.size()) / columnTotal();
+  return rows_ ? rows_->count() : 0;
 }
 
 std::string ListView::cell(int row, int column) const {
   if (!isValidRow(row) || column < 0 || column >= columnTotal()) {
     throw std::out_of_range("list view cell outside the rows and columns");
   }
-  if (held_) return held_->cell(row, column);
-  return cells_[static_cast<size_t>(row) * static_cast<size_t>(columnTotal()) + static_cast<size_t>(column)];
-}
-
-void ListView::requireTextRows() const {
-  if (held_) throw std::logic_error("list view shows rows held elsewhere");
-}
-
-int ListView::insertRow(int index, std::string firstCell) {
-  requireTextRows();
-  const int at = std::clamp(index, 0, rowCount());
-  const auto width = static_cast<size_t>(columnTotal());
-  auto pos = cells_.insert(cells_.begin() + static_cast<std::ptrdiff_t>(static_cast<size_t>(at) * width), width, std::string());
-  *pos = std::move(firstCell);
-  for (int* mark : {&selected_, &focused_, &hot_}) {
-    if (*mark >= at) ++*mark;
-  }
-  changed();
-  return at;
-}
-
-void ListView::setCell(int row, int column, std::string text) {
-  requireTextRows();
-  if (!isValidRow(row) || column < 0 || column >= columnTotal()) return;
-  cells_[static_cast<size_t>(row) * static_cast<size_t>(columnTotal()) + static_cast<size_t>(column)] = std::move(text);
-  changed();
-}
-
-void ListView::appendRow(std::string first, std::string second) {
-  requireTextRows();
-  const int width = columnTotal();
-  cells_.push_back(std::move(first));
-  if (width >= 2) cells_.push_back(std::move(second));
-  for (int c = 2; c < width; ++c) cells_.emplace_back();
-  changed();
-}
-
-void ListView::deleteRow(int row) {
-  requireTextRows();
-  if (!isValidRow(row)) return;
-  const auto width = static_cast<std::ptrdiff_t>(columnTotal());
-  cells_.erase(cells_.begin() + row * width, cells_.begin() + (row + 1) * width);
-  auto follow = [row](int& mark) {
-    if (mark == row) mark = -1;
-    else if (mark > row) --mark;
-  };
-  follow(selected_);
-  follow(focused_);
-  follow(hot_);
-  changed();
+  return rows_->cell(row, column);
 }
 
 void ListView::clear() {
-  cells_.clear();
-  held_ = nullptr;
+  rows_ = nullptr;
   selected_ = focused_ = hot_ = -1;
   changed();
 }
 
 void ListView::showRows(const ListRows& rows) {
-  cells_.clear();
-  held_ = &rows;
+  rows_ = &rows;
   selected_ = focused_ = hot_ = -1;
   changed();
 }

@@ -102,9 +102,9 @@ class ListRows {
   virtual std::string cell(int row, int column) const = 0;  // row and column within the list
 };
 
-// A list view in report mode: columns, rows, and the selected, focused and
-// hot (hover-highlighted) row, each -1 for none. The rows are either texts the
-// list holds itself (small lists filled cell by cell) or rows held elsewhere.
+// A list view in report mode: columns, the rows it shows, and the selected,
+// focused and hot (hover-highlighted) row, each -1 for none. The rows are held
+// elsewhere (see ListRows); the list reads their cells when asked for them.
 class ListView : public Control {
  public:
   explicit ListView(ControlId id) : Control(id, ControlKind::ListView) {}
@@ -117,24 +117,14 @@ class ListView : public Control {
   int rowCount() const;
   std::string cell(int row, int column) const;  // std::out_of_range outside the rows and columns
 
-  // Text rows. Each throws std::logic_error while the list shows rows held elsewhere.
-  // Inserts a row at index (clamped to the end) with its first cell; the other cells start empty.
-  // Like deleteRow, it keeps the selected, focused and hot marks on the rows they mark.
-  int insertRow(int index, std::string firstCell);
-  void setCell(int row, int column, std::string text);
-  // Appends a row with its cells in column order.
-  void appendRow(std::string first, std::string second);
-  void deleteRow(int row);
-  // Removes every row, lets go of rows held elsewhere and clears the marks.
-  void clear();
-
-  // Rows held elsewhere: the list shows rows from now on, as a new listing
-  // without marks. Their owner keeps them alive while they are shown and
-  // reports rows it appends through rowsAppended().
+  // Shows rows from now on, as a new listing without marks. Their owner keeps
+  // them alive while they are shown and reports rows it appends through rowsAppended().
   void showRows(const ListRows& rows);
   void rowsAppended();
-  // The rows held elsewhere tell their cells anew (in another language, say); same rows, same marks.
+  // The rows tell their cells anew (in another language, say); same rows, same marks.
   void rowTextsChanged();
+  // Lets go of the rows and clears the marks.
+  void clear();
 
   int selectedRow() const { return selected_; }
   int focusedRow() const { return focused_; }
@@ -146,10 +136,8 @@ class ListView : public Control {
 
  private:
   int columnTotal() const { return columns_.empty() ? 1 : static_cast<int>(columns_.size()); }
-  void requireTextRows() const;
   std::vector<ListViewColumn> columns_;
-  std::vector<std::string> cells_;   // text rows, row-major, columnTotal() cells a row
-  const ListRows* held_ = nullptr;   // rows held elsewhere, when shown
+  const ListRows* rows_ = nullptr;  // the rows shown, if any
   bool fullRowSelect_ = false;
   int selected_ = -1;
   int focused_ = -1;

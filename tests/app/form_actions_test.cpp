@@ -13,6 +13,7 @@
 
 #include "app/up_down_widget.h"
 #include "form_fixture.h"
+#include "support/text_rows.h"
 
 namespace qmoor {
 namespace {
@@ -105,10 +106,8 @@ TEST_F(FormActionsTest, AListViewClickSelectsTheRowUnderTheMouseOrNoneThenTellsT
   pairs.insertColumn("素材悪魔1", 120);
   pairs.insertColumn("素材悪魔2", 120);
   pairs.setFullRowSelect(true);
-  // Appending to a string rather than adding to a literal keeps GCC 12's -Wrestrict quiet at -O2.
-  for (int r = 0; r < 4; ++r) {
-    pairs.appendRow(std::string("a").append(std::to_string(r)), std::string("b").append(std::to_string(r)));
-  }
+  const testing::TextRows rows = testing::numberedRows(4);
+  pairs.showRows(rows);
   widget.syncDirty();
   auto* table = widgetOf<QTableView>(ControlId::MaterialPairView);
   auto centre = [&](int row) { return table->visualRect(table->model()->index(row, 1)).center(); };

@@ -11,6 +11,7 @@
 #include <QTableView>
 
 #include "form_fixture.h"
+#include "support/text_rows.h"
 
 namespace qmoor {
 namespace {
@@ -59,9 +60,10 @@ TEST_F(FormSyncTest, TheTableShowsTheListViewKeepingItsPlaceForTheSameRows) {
   pairs.insertColumn("素材悪魔1", 120);
   pairs.insertColumn("素材悪魔2", 90);
   pairs.setFullRowSelect(true);
+  testing::TextRows shown;
   auto fill = [&](int rows) {
-    pairs.clear();
-    for (int r = 0; r < rows; ++r) pairs.appendRow("a" + std::to_string(r), "b" + std::to_string(r));
+    shown = testing::numberedRows(rows);
+    pairs.showRows(shown);
   };
   fill(200);
   widget.syncDirty();

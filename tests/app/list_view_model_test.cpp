@@ -1,16 +1,18 @@
 // ListViewModel, watched by QAbstractItemModelTester through fills, edits and
-// clears of its list view.
+// clears of the rows its list view shows.
 #include <gtest/gtest.h>
 
 #include <QAbstractItemModelTester>
 
 #include "app/list_view_model.h"
+#include "support/text_rows.h"
 
 namespace qmoor {
 namespace {
 
 class ListViewModelTest : public ::testing::Test {
  protected:
+  testing::TextRows rows = testing::numberedRows(4);
   ListView source{ControlId::MaterialPairView};
   ListViewModel model{source};
   QAbstractItemModelTester tester{&model, QAbstractItemModelTester::FailureReportingMode::Fatal};
@@ -18,7 +20,7 @@ class ListViewModelTest : public ::testing::Test {
   void SetUp() override {
     source.insertColumn("素材悪魔1", 120);
     source.insertColumn("素材悪魔2", 90);
-    for (int r = 0; r < 4; ++r) source.appendRow("a" + std::to_string(r), "b" + std::to_string(r));
+    source.showRows(rows);
   }
   QString cell(int row, int column) const { return model.data(model.index(row, column)).toString(); }
 };
@@ -30,9 +32,10 @@ TEST_F(ListViewModelTest, ShowsTheCellsAndHeadersOfTheControlAfterEachRefresh) {
   ASSERT_EQ(model.columnCount(), 2);
   EXPECT_EQ(model.headerData(1, Qt::Horizontal).toString(), QStringLiteral("素材悪魔2"));
   EXPECT_EQ(cell(3, 1), "b3");
-  source.setCell(1, 1, "changed");
-  source.insertRow(0, "first");
-  source.deleteRow(4);
+  rows.rows[1][1] = "changed";
+  rows.rows.insert(rows.rows.begin(), std::vector<std::string>{"first"});
+  rows.rows.erase(rows.rows.begin() + 4);
+  source.showRows(rows);
   model.refresh();
   EXPECT_EQ(QStringList({cell(0, 0), cell(0, 1), cell(2, 1), cell(3, 0)}), QStringList({"first", "", "changed", "a2"}));
   source.clear();
@@ -42,8 +45,10 @@ TEST_F(ListViewModelTest, ShowsTheCellsAndHeadersOfTheControlAfterEachRefresh) {
 
 TEST_F(ListViewModelTest, KeepsItsShapeUntilTheRefreshButReadsNothingThatIsGone) {
   model.refresh();
+  testing::TextRows fewer;
+  fewer.rows = {{"x", "y"}};
   source.clear();  // an operation that shows a message box before the form is synced
-  source.appendRow("x", "y");
+  source.showRows(fewer);
   EXPECT_EQ(model.rowCount(), 4);
   EXPECT_EQ(cell(0, 1), "y");
   EXPECT_FALSE(model.data(model.index(3, 0)).isValid());
@@ -61,8 +66,10 @@ TEST_F(ListViewModelTest, TintsOnlyTheHotRow) {
 }
 
 TEST(ListViewModel, AReportWithoutColumnsShowsNoRows) {
+  testing::TextRows only;
+  only.rows = {{"only", ""}};
   ListView source{ControlId::StatsView};
-  source.appendRow("only", "");
+  source.showRows(only);
   ListViewModel model{source};
   EXPECT_EQ(model.rowCount(), 0);
 }

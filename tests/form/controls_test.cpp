@@ -7,6 +7,8 @@
 #include <utility>
 #include <vector>
 
+#include "support/text_rows.h"
+
 namespace qmoor {
 namespace {
 
@@ -56,13 +58,14 @@ TEST(ComboBoxModel, SelectionShowsItsTextAndEveryChangeIsReportedOnceWhenComplet
   EXPECT_EQ(combo.count(), 0);
 }
 
-// A list view with two columns and rows ("a0", "b0"), ("a1", "b1"), ...
+// A list view with two columns showing rows ("a0", "b0"), ("a1", "b1"), ...
 class ListViewModel : public ::testing::Test {
  protected:
   void fillRows(int rows) {
     view.insertColumn("素材悪魔1", 120);
     view.insertColumn("素材悪魔2", 100);
-    for (int r = 0; r < rows; ++r) view.appendRow("a" + std::to_string(r), "b" + std::to_string(r));
+    held = testing::numberedRows(rows);
+    view.showRows(held);
   }
   void markAll(int row) {
     view.setSelectedRow(row);
@@ -70,29 +73,28 @@ class ListViewModel : public ::testing::Test {
     view.setHotRow(row);
   }
   std::vector<int> marks() const { return {view.selectedRow(), view.focusedRow(), view.hotRow()}; }
+  testing::TextRows held;
   ListView view{ControlId::MaterialPairView};
 };
 
 TEST_F(ListViewModel, RowsAndCells) {
   fillRows(2);
   EXPECT_EQ(std::pair(view.columns()[1].header, view.columns()[1].width), std::pair(std::string("素材悪魔2"), 100));
-  EXPECT_EQ(view.insertRow(1, "mid"), 1);
-  EXPECT_EQ(view.insertRow(99, "end"), 3);
-  EXPECT_EQ(view.insertRow(-5, "top"), 0);
-  view.setCell(0, 1, "top2");
-  view.setCell(9, 0, "ignored");
-  view.setCell(0, 2, "ignored");
   Texts cells;
   for (int r = 0; r < view.rowCount(); ++r) cells.push_back(view.cell(r, 0) + "|" + view.cell(r, 1));
-  EXPECT_EQ(cells, (Texts{"top|top2", "a0|b0", "mid|", "a1|b1", "end|"}));
+  EXPECT_EQ(cells, (Texts{"a0|b0", "a1|b1"}));
   EXPECT_THROW(view.cell(0, 2), std::out_of_range);
   EXPECT_THROW(view.cell(1, -1), std::out_of_range);
-  EXPECT_THROW(view.cell(5, 0), std::out_of_range);
+  EXPECT_THROW(view.cell(2, 0), std::out_of_range);
   EXPECT_THROW(view.insertColumn("late", 10), std::logic_error);
+  // A list without columns shows the first cell of each row.
   ListView single(ControlId::StatsView);
-  single.appendRow("only", "dropped");
+  testing::TextRows only;
+  only.rows = {{"only", "dropped"}};
+  single.showRows(only);
   EXPECT_EQ(single.cell(0, 0), "only");
   EXPECT_EQ(single.rowCount(), 1);
+  EXPECT_THROW(single.cell(0, 1), std::out_of_range);
 }
 
 TEST_F(ListViewModel, MarksOutsideTheRowsBecomeNoneAndClearDropsRowsAndMarks) {
@@ -111,21 +113,16 @@ TEST_F(ListViewModel, MarksOutsideTheRowsBecomeNoneAndClearDropsRowsAndMarks) {
   EXPECT_TRUE(view.fullRowSelect());
 }
 
-// Deleting or inserting a row keeps every mark on the row it marked; a deleted row's mark is gone.
-TEST_F(ListViewModel, MarksFollowTheirRows) {
-  struct Case { bool insert; int row; int expected; };
-  for (const Case c : {Case{false, 0, 1}, Case{false, 2, -1}, Case{false, 3, 2}, Case{false, 9, 2}, Case{true, 0, 3},
-                       Case{true, 2, 3}, Case{true, 3, 2}, Case{true, 4, 2}}) {
-    view.clear();
-    for (int r = 0; r < 4; ++r) view.appendRow("a" + std::to_string(r), "");
-    markAll(2);
-    if (c.insert) view.insertRow(c.row, "new");
-    else view.deleteRow(c.row);
-    EXPECT_EQ(marks(), (std::vector<int>(3, c.expected))) << c.insert << " " << c.row;
-    if (c.expected >= 0) {
-      EXPECT_EQ(view.cell(c.expected, 0), "a2") << c.insert << " " << c.row;
-    }
-  }
+// Rows appended by their owner, or the same rows told anew, keep every mark on the row it marked.
+TEST_F(ListViewModel, MarksStayOnTheirRowsWhenRowsAreAppendedOrToldAnew) {
+  fillRows(4);
+  markAll(2);
+  held.rows.push_back({"a4", "b4"});
+  view.rowsAppended();
+  EXPECT_EQ(std::pair(marks(), view.rowCount()), std::pair(std::vector<int>(3, 2), 5));
+  held.rows[2][0] = "retold";
+  view.rowTextsChanged();
+  EXPECT_EQ(std::pair(marks(), view.cell(2, 0)), std::pair(std::vector<int>(3, 2), std::string("retold")));
 }
 
 // Rows held by their owner: numbers whose cells are made, and counted, when asked for.
@@ -147,27 +144,25 @@ struct ChangeCounter : ControlObserver {
 TEST_F(ListViewModel, HeldRowsAreReadWhenAskedAndLetGoByClear) {
   fillRows(3);
   markAll(1);
-  NumberRows held;
-  held.numbers = {7};
+  NumberRows numbers;
+  numbers.numbers = {7};
   ChangeCounter counter;
   view.setObserver(&counter);
-  view.showRows(held);  // a new listing: the texts and the marks are gone
+  view.showRows(numbers);  // a new listing: the marks are gone
   EXPECT_EQ(marks(), (std::vector<int>{-1, -1, -1}));
-  EXPECT_EQ(std::pair(view.rowCount(), held.made), std::pair(1, 0));
-  held.numbers.push_back(8);
+  EXPECT_EQ(std::pair(view.rowCount(), numbers.made), std::pair(1, 0));
+  numbers.numbers.push_back(8);
   view.rowsAppended();
   markAll(1);
   EXPECT_EQ(view.cell(1, 1), "8b");
-  EXPECT_EQ(held.made, 1);
+  EXPECT_EQ(numbers.made, 1);
   EXPECT_THROW(view.cell(2, 0), std::out_of_range);
   EXPECT_THROW(view.cell(0, 2), std::out_of_range);
-  EXPECT_THROW(view.appendRow("x", "y"), std::logic_error);
-  EXPECT_THROW(view.deleteRow(0), std::logic_error);
   EXPECT_EQ(std::pair(view.rowCount(), view.selectedRow()), std::pair(2, 1));
-  view.clear();  // back to texts of its own
-  view.appendRow("x", "y");
-  EXPECT_EQ(view.cell(0, 0) + view.cell(0, 1), "xy");
-  EXPECT_EQ(counter.changes, 7);  // show, append, three marks, clear, text row
+  view.clear();  // no rows until the next listing
+  EXPECT_EQ(view.rowCount(), 0);
+  EXPECT_THROW(view.cell(0, 0), std::out_of_range);
+  EXPECT_EQ(counter.changes, 6);  // show, append, three marks, clear
 }
 
 TEST(TabControlModel, InsertingKeepsTheSelectedTabAndIndexesOutsideTheItemsAreIgnored) {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "form/layout.h"
+#include "support/text_rows.h"
 
 namespace qmoor {
 namespace {
@@ -104,6 +105,7 @@ TEST(FormWiring, ObserverHearsEveryChangeAndOnlyEditsNotify) {
   } recorder;
   form.setObserver(&recorder);
   std::vector<ControlId> notified;
+  const testing::TextRows pairs = testing::numberedRows(1);
   for (const auto& model : form.controls()) {
     if (model->kind() == K::Edit) {
       form.edit(model->id()).setChangeHandler([&notified, id = model->id()] { notified.push_back(id); });
@@ -119,9 +121,11 @@ TEST(FormWiring, ObserverHearsEveryChangeAndOnlyEditsNotify) {
       {[&] { form.combo(C::RaceCombo).setText("x"); }, {C::RaceCombo}, {}},
       {[&] { form.list(C::DemonList).append("a"); }, {C::DemonList}, {}},
       {[&] { form.listView(C::MaterialPairView).insertColumn("h", 120); }, {C::MaterialPairView}, {}},
-      {[&] { form.listView(C::MaterialPairView).appendRow("a", "b"); }, {C::MaterialPairView}, {}},
+      {[&] { form.listView(C::MaterialPairView).showRows(pairs); }, {C::MaterialPairView}, {}},
       {[&] { form.listView(C::MaterialPairView).setHotRow(0); }, {C::MaterialPairView}, {}},
-      {[&] { form.listView(C::MaterialPairView).deleteRow(0); }, {C::MaterialPairView}, {}},
+      {[&] { form.listView(C::MaterialPairView).rowsAppended(); }, {C::MaterialPairView}, {}},
+      {[&] { form.listView(C::MaterialPairView).rowTextsChanged(); }, {C::MaterialPairView}, {}},
+      {[&] { form.listView(C::MaterialPairView).clear(); }, {C::MaterialPairView}, {}},
       {[&] { form.tabs().insertItem(0, ""); }, {C::TabBar}, {}},
       {[&] { form.tabs().setSelection(0); }, {C::TabBar}, {}},
       {[&] { form.edit(C::DetailNameEdit).setText("x"); }, {C::DetailNameEdit}, {C::DetailNameEdit}},
