@@ -618,8 +618,20 @@
         <translation>%1 cannot inherit %2.</translation>
     </message>
     <message>
-        <source>%1 を初期スキルに持つ素材の悪魔がいません。</source>
-        <translation>No demon a plan may start from has %1 as an innate skill.</translation>
+        <source>%1 を持つ悪魔も覚える悪魔もいません。</source>
+        <translation>No demon a plan may use has or learns %1.</translation>
+    </message>
+    <message>
+        <source>%1 が継承で覚えられるスキルの数を超えています。</source>
+        <translation>More skills than %1 can inherit.</translation>
+    </message>
+    <message>
+        <source>LV%1→LV%2: 習得 %3</source>
+        <translation>LV%1→LV%2: learns %3</translation>
+    </message>
+    <message>
+        <source>LV%1→LV%2</source>
+        <translation>LV%1→LV%2</translation>
     </message>
     <message>
         <source>%1 はレベル上限を超えています。</source>

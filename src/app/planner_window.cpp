@@ -223,8 +223,11 @@ void PlannerWindow::showPlans() {
   switch (answer.problem) {
     case PlanProblem::Cancelled: status_->setText(tr("検索を取り消しました。")); break;
     case PlanProblem::SkillNotObtainable: status_->setText(tr("%1 は %2 を継承できません。").arg(target, skill)); break;
-    case PlanProblem::SkillNotHeldAtStart:
-      status_->setText(tr("%1 を初期スキルに持つ素材の悪魔がいません。").arg(skill));
+    case PlanProblem::SkillHeldByNone:
+      status_->setText(tr("%1 を持つ悪魔も覚える悪魔もいません。").arg(skill));
+      break;
+    case PlanProblem::SkillsDoNotFit:
+      status_->setText(tr("%1 が継承で覚えられるスキルの数を超えています。").arg(target));
       break;
     case PlanProblem::TargetAboveLimit: status_->setText(tr("%1 はレベル上限を超えています。").arg(target)); break;
     default:
@@ -241,9 +244,11 @@ void PlannerWindow::addPlan(const Plan& plan, int number) {
                        .arg(plan.highestLevel)
                        .arg(plan.distinctDemons));
   if (plan.steps.empty()) {
-    addNode(item, plan, {asked_.target, std::nullopt});
+    addNode(item, plan, {asked_.target, std::nullopt, plan.targetMine, plan.targetLevel, plan.targetLearned});
   } else {
-    addNode(item, plan, {plan.steps.back().result, static_cast<int>(plan.steps.size()) - 1});
+    addNode(item, plan,
+            {plan.steps.back().result, static_cast<int>(plan.steps.size()) - 1, std::nullopt, plan.targetLevel,
+             plan.targetLearned});
   }
 }
 
@@ -252,6 +257,14 @@ void PlannerWindow::addPlan(const Plan& plan, int number) {
 QTreeWidgetItem* PlannerWindow::addNode(QTreeWidgetItem* parent, const Plan& plan, const PlanMaterial& material) {
   auto* item = new QTreeWidgetItem(parent);
   item->setData(0, DemonRole, demonData(material.demon));
+  // The demon levelled before it is used, and what it learns on the way.
+  const int start = material.mine ? asked_.mine[static_cast<std::size_t>(*material.mine)].level : level(material.demon);
+  if (material.level > start) {
+    auto* levelUp = new QTreeWidgetItem(item);
+    levelUp->setText(0, material.learned.empty()
+                            ? tr("LV%1→LV%2").arg(start).arg(material.level)
+                            : tr("LV%1→LV%2: 習得 %3").arg(start).arg(material.level).arg(skillNames(material.learned)));
+  }
   if (!material.step) {
     item->setText(0, tr("［素材］ %1").arg(demonEntryText(material.demon)));
     return item;

@@ -13,18 +13,18 @@
 namespace qmoor::query {
 namespace {
 
-constexpr OptionSpec Options[] = {{"skill", true, true}, {"limit", true}, {"curse"},
-                                  {"depth", true},       {"count", true}, {"owned", true}};
+constexpr OptionSpec Options[] = {{"skill", true, true}, {"limit", true}, {"curse"},         {"depth", true},
+                                  {"count", true},       {"owned", true}, {"no-levelling"}, {"exclude", true}};
 
 constexpr int MostPlans = 1000;
 
-std::vector<DemonRef> ownedDemons(const std::string& list) {
+std::vector<DemonRef> demonList(const std::string& list, const std::string& option) {
   std::vector<DemonRef> demons;
   std::size_t start = 0;
   while (start <= list.size()) {
     const std::size_t end = std::min(list.find(',', start), list.size());
     const std::string name = list.substr(start, end - start);
-    if (name.empty()) throw UsageError("--owned takes demon names separated by commas, with none empty");
+    if (name.empty()) throw UsageError("--" + option + " takes demon names separated by commas, with none empty");
     demons.push_back(resolveDemon(name));
     start = end + 1;
   }
@@ -42,7 +42,9 @@ PlanRequest requestFrom(const Arguments& arguments) {
   request.curse = arguments.has("curse");
   request.maxFusions = arguments.number("depth", 1, MostPlanFusions).value_or(request.maxFusions);
   request.planCount = arguments.number("count", 1, MostPlans).value_or(request.planCount);
-  if (const auto owned = arguments.value("owned")) request.owned = ownedDemons(*owned);
+  if (const auto owned = arguments.value("owned")) request.owned = demonList(*owned, "owned");
+  if (const auto excluded = arguments.value("exclude")) request.excluded = demonList(*excluded, "exclude");
+  request.levelling = !arguments.has("no-levelling");
   return request;
 }
 
@@ -63,9 +65,12 @@ std::string reasonText(const PlanRequest& request, const PlanAnswer& answer, con
     case PlanProblem::SkillNotObtainable:
       return context.language == Language::Japanese ? target + " は " + skill + " を継承できません"
                                                     : target + " cannot inherit " + skill;
-    case PlanProblem::SkillNotHeldAtStart:
-      return context.language == Language::Japanese ? skill + " を初期スキルに持つ素材の悪魔がいません"
-                                                    : "no demon a plan may start from has " + skill + " in its first list";
+    case PlanProblem::SkillHeldByNone:
+      return context.language == Language::Japanese ? skill + " を持つ悪魔も覚える悪魔もいません"
+                                                    : "no demon a plan may use has or learns " + skill;
+    case PlanProblem::SkillsDoNotFit:
+      return context.language == Language::Japanese ? target + " が継承で覚えられるスキルの数を超えています"
+                                                    : "more skills than " + target + " can inherit";
     case PlanProblem::TargetAboveLimit:
       return context.language == Language::Japanese ? target + " はレベル上限を超えています"
                                                     : target + " is above the level limit";
@@ -95,23 +100,35 @@ std::string skillList(const std::vector<int>& skills, Language language) {
   return text;
 }
 
-void writePlanTree(const Plan& plan, const QueryContext& context) {
+// "LV20→LV23: 習得 マハラギ" under a demon levelled before it is used.
+void writeLevelUp(int from, int to, const std::vector<int>& learned, int depth, const QueryContext& context) {
+  if (to <= from) return;
+  context.out << std::string(static_cast<std::size_t>(depth) * 2 + 2, ' ') << "LV" << from << "→LV" << to;
+  if (!learned.empty()) context.out << context.say(": 習得 ", ": learns ") << skillList(learned, context.language);
+  context.out << '\n';
+}
+
+void writePlanTree(const Plan& plan, const PlanRequest& request, const QueryContext& context) {
   const Language language = context.language;
   std::function<void(const PlanMaterial&, int)> write = [&](const PlanMaterial& material, int depth) {
     context.out << std::string(static_cast<std::size_t>(depth) * 2, ' ') << demonLabel(material.demon, language);
     if (!material.step) {
-      context.out << "  " << context.say("［素材］", "[base]") << '\n';
+      const int start = material.mine ? request.mine[static_cast<std::size_t>(*material.mine)].level : level(material.demon);
+      context.out << "  " << (material.mine ? context.say("［所持］", "[mine]") : context.say("［素材］", "[base]"))
+                  << '\n';
+      writeLevelUp(start, material.level, material.learned, depth, context);
       return;
     }
     const PlanStep& step = plan.steps[static_cast<std::size_t>(*material.step)];
     context.out << "  ← " << kindWord(step.kind, context);
     if (!step.inherited.empty()) context.out << context.say("　継承: ", ", inherits: ") << skillList(step.inherited, language);
     context.out << '\n';
+    writeLevelUp(level(material.demon), material.level, material.learned, depth, context);
     write(step.first, depth + 1);
     write(step.second, depth + 1);
   };
   const int last = static_cast<int>(plan.steps.size()) - 1;
-  write(last < 0 ? PlanMaterial{} : PlanMaterial{plan.steps.back().result, last}, 1);
+  write({plan.steps.back().result, last, std::nullopt, plan.targetLevel, plan.targetLearned}, 1);
 }
 
 void writeText(const PlanRequest& request, const PlanAnswer& answer, const QueryContext& context) {
@@ -130,9 +147,13 @@ void writeText(const PlanRequest& request, const PlanAnswer& answer, const Query
                               " demons")
                 << '\n';
     if (plan.steps.empty()) {
-      context.out << "  " << demonLabel(request.target, language) << "  " << context.say("［素材］", "[base]") << '\n';
+      const int start = plan.targetMine ? request.mine[static_cast<std::size_t>(*plan.targetMine)].level
+                                        : level(request.target);
+      context.out << "  " << demonLabel(request.target, language) << "  "
+                  << (plan.targetMine ? context.say("［所持］", "[mine]") : context.say("［素材］", "[base]")) << '\n';
+      writeLevelUp(start, plan.targetLevel, plan.targetLearned, 1, context);
     } else {
-      writePlanTree(plan, context);
+      writePlanTree(plan, request, context);
     }
   }
   if (answer.plans.empty()) {
@@ -151,6 +172,14 @@ void writeSkillNames(JsonWriter& json, const std::vector<int>& skills, Language 
   json.endArray();
 }
 
+void writeOptional(JsonWriter& json, std::optional<int> value) {
+  if (value) {
+    json.value(*value);
+  } else {
+    json.null();
+  }
+}
+
 void writeJson(const PlanRequest& request, const PlanAnswer& answer, const QueryContext& context) {
   const Language language = context.language;
   JsonWriter json(context.out);
@@ -163,12 +192,10 @@ void writeJson(const PlanRequest& request, const PlanAnswer& answer, const Query
       json.beginObject().key("materials").beginArray();
       for (const PlanMaterial& material : {step.first, step.second}) {
         writeRef(json.beginObject().key("demon"), material.demon, language);
-        json.key("step");
-        if (material.step) {
-          json.value(*material.step);
-        } else {
-          json.null();
-        }
+        writeOptional(json.key("step"), material.step);
+        writeOptional(json.key("mine"), material.mine);
+        json.key("level").value(material.level);
+        writeSkillNames(json.key("learned"), material.learned, language);
         json.endObject();
       }
       json.endArray();
@@ -178,7 +205,10 @@ void writeJson(const PlanRequest& request, const PlanAnswer& answer, const Query
       writeSkillNames(json.key("skills"), step.skills, language);
       json.endObject();
     }
-    json.endArray().endObject();
+    json.endArray();
+    json.key("target").beginObject().key("level").value(plan.targetLevel);
+    writeSkillNames(json.key("learned"), plan.targetLearned, language);
+    json.endObject().endObject();
   }
   json.endArray();
   if (answer.plans.empty()) {
@@ -202,14 +232,17 @@ void runPlan(const Arguments& arguments, const QueryContext& context) {
 
 extern const Verb PlanVerb{
     "plan",
-    "plan T --skill S... [--limit L] [--curse] [--depth D] [--count K] [--owned A,B,...]",
+    "plan T --skill S... [--limit L] [--curse] [--depth D] [--count K] [--owned A,B,...] [--no-levelling] "
+    "[--exclude A,B,...]",
     "the shortest fusion routes that bring the skills onto T",
     "  --skill S       a skill the target should hold (one to eight)\n"
     "  --limit L       every demon of a plan at most level L (default 99)\n"
     "  --curse         fuse by the CURSE chart\n"
     "  --depth D       at most D fusions (1..6, default 4)\n"
     "  --count K       at most K plans (default 10)\n"
-    "  --owned A,B,... only these demons may start a plan\n",
+    "  --owned A,B,... only these demons may be taken at base level\n"
+    "  --no-levelling  no demon is levelled up\n"
+    "  --exclude A,B,... demons a plan never uses\n",
     Options,
     1,
     1,
