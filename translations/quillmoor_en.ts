@@ -215,10 +215,6 @@
 <context>
     <name>DemonTexts</name>
     <message>
-        <source>Lv%1 %2 %3</source>
-        <translation>Lv%1 %2 %3</translation>
-    </message>
-    <message>
         <source>、</source>
         <translation>, </translation>
     </message>
@@ -472,6 +468,10 @@
 <context>
     <name>qmoor::FusionSimulatorWindow</name>
     <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
         <source>Lv</source>
         <translation>Lv</translation>
     </message>
@@ -482,18 +482,6 @@
     <message>
         <source>相手</source>
         <translation>Partner</translation>
-    </message>
-    <message>
-        <source>通常合体</source>
-        <translation>Normal fusion</translation>
-    </message>
-    <message>
-        <source>月齢合体</source>
-        <translation>Phase fusion</translation>
-    </message>
-    <message>
-        <source>精霊合体</source>
-        <translation>Element fusion</translation>
     </message>
     <message>
         <source>特殊合体の悪魔</source>
@@ -572,14 +560,6 @@
         <translation>Lv%1 %2 (%3)</translation>
     </message>
     <message>
-        <source>精霊合体: %1</source>
-        <translation>Element fusion: %1</translation>
-    </message>
-    <message>
-        <source>月齢合体: %1</source>
-        <translation>Phase fusion: %1</translation>
-    </message>
-    <message>
         <source>同じ悪魔どうしは合体できません</source>
         <translation>A demon cannot fuse with itself</translation>
     </message>
@@ -610,60 +590,8 @@
         <translation>Searching...</translation>
     </message>
     <message>
-        <source>検索を取り消しました。</source>
-        <translation>The search was cancelled.</translation>
-    </message>
-    <message>
-        <source>%1 は %2 を継承できません。</source>
-        <translation>%1 cannot inherit %2.</translation>
-    </message>
-    <message>
-        <source>%1 を持つ悪魔も覚える悪魔もいません。</source>
-        <translation>No demon a plan may use has or learns %1.</translation>
-    </message>
-    <message>
-        <source>%1 が継承で覚えられるスキルの数を超えています。</source>
-        <translation>More skills than %1 can inherit.</translation>
-    </message>
-    <message>
-        <source>LV%1→LV%2: 習得 %3</source>
-        <translation>LV%1→LV%2: learns %3</translation>
-    </message>
-    <message>
-        <source>LV%1→LV%2</source>
-        <translation>LV%1→LV%2</translation>
-    </message>
-    <message>
-        <source>%1 はレベル上限を超えています。</source>
-        <translation>%1 is above the level limit.</translation>
-    </message>
-    <message>
-        <source>合体%1回以内のプランはありません。</source>
-        <translation>No plan within %1 fusions.</translation>
-    </message>
-    <message>
         <source>プラン %1 件</source>
         <translation>%1 plans</translation>
-    </message>
-    <message>
-        <source>プラン%1: 合体%2回, 最高Lv%3, 悪魔%4体</source>
-        <translation>Plan %1: %2 fusions, highest Lv%3, %4 demons</translation>
-    </message>
-    <message>
-        <source>［素材］ %1</source>
-        <translation>[material] %1</translation>
-    </message>
-    <message>
-        <source>%1［素材］</source>
-        <translation>%1 [material]</translation>
-    </message>
-    <message>
-        <source>%1 ＋ %2 → %3</source>
-        <translation>%1 + %2 → %3</translation>
-    </message>
-    <message>
-        <source>&#x3000;継承: %1</source>
-        <translation>  Inherits: %1</translation>
     </message>
     <message>
         <source>スキル継承プランナー</source>

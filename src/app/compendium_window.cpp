@@ -48,8 +48,9 @@ constexpr int FirstMarkColumn = FirstResistanceColumn + ResistanceTotal;
 constexpr int InheritanceColumn = FirstMarkColumn + MarkTotal;
 constexpr int FirstSkillsColumn = InheritanceColumn + 1;
 
-// The compendium column a table column sorts by; none for the race.
+// The compendium column a table column sorts by; none for the race and the skill lists.
 std::optional<Column> compendiumColumn(int column) {
+  if (column >= FirstSkillsColumn) return std::nullopt;
   if (column == 0) return Column::Level;
   if (column == 1) return Column::Name;
   if (column == 2) return std::nullopt;
@@ -269,28 +270,17 @@ void CompendiumWindow::applyFilter() {
 
 void CompendiumWindow::showCount() { count_->setText(tr("%n体を表示", nullptr, static_cast<int>(shown_.size()))); }
 
+// The compendium model filters and sorts, by the names on screen.
 void CompendiumWindow::sortShown(int column, Qt::SortOrder order) {
   sortColumn_ = column;
   sortOrder_ = order;
-  shown_ = filterRows(filter());
+  const Language language = displayLanguage();
+  const DemonNameOf nameOf = [language](DemonRef demon) { return demonName(demon, language); };
+  shown_ = filterRows(filter(), nameOf);
   if (column < 0) return;
-  const bool descending = order == Qt::DescendingOrder;
-  if (column == 1 && displayLanguage() == Language::English) {
-    // English names sort as shown; stable, so the two Beelzebub keep race/slot order.
-    auto nameOf = [](int index) { return demonNameText(rowAt(index).demon); };
-    std::stable_sort(shown_.begin(), shown_.end(),
-                     [&](int a, int b) { return descending ? nameOf(b) < nameOf(a) : nameOf(a) < nameOf(b); });
-    return;
-  }
-  if (column < FirstSkillsColumn) {
-    shown_ = sortRows(std::move(shown_), SortKey{compendiumColumn(column), descending});
-    return;
-  }
-  // The skill lists sort by their text; stable, so equal rows keep race/slot order.
-  const bool first = column == FirstSkillsColumn;
-  auto textOf = [first](int index) { return skillsText(first ? rowAt(index).first : rowAt(index).second); };
-  std::stable_sort(shown_.begin(), shown_.end(),
-                   [&](int a, int b) { return descending ? textOf(b) < textOf(a) : textOf(a) < textOf(b); });
+  SortKey key{compendiumColumn(column), order == Qt::DescendingOrder};
+  if (column >= FirstSkillsColumn) key.skills = column == FirstSkillsColumn ? SkillList::First : SkillList::Second;
+  shown_ = sortRows(std::move(shown_), key, nameOf, [language](int skill) { return skillName(skill, language); });
 }
 
 void CompendiumWindow::clearFilter() {

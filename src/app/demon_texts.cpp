@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 
 #include "app/display_language.h"
+#include "data/skills.h"
 #include "data/compendium.h"
 #include "data/types.h"
 #include "names/names.h"
@@ -21,7 +22,7 @@ QString demonNameText(DemonRef demon) { return fromUtf8(demonName(demon, display
 QString raceText(Race race) { return fromUtf8(raceName(race, displayLanguage())); }
 
 QString skillText(int skill) {
-  if (skill <= 0 || skill >= SkillSentinel) return {};
+  if (skillEntry(skill) == SkillEntry::None) return {};
   return fromUtf8(skillName(skill, displayLanguage()));
 }
 
@@ -40,10 +41,12 @@ QString inheritanceText(std::string_view word) { return fromUtf8(inheritanceWord
 
 QString joinedNames(const QStringList& names) { return names.join(QCoreApplication::translate("DemonTexts", "、")); }
 
-QString demonEntryText(DemonRef demon) {
-  return QCoreApplication::translate("DemonTexts", "Lv%1 %2 %3")
-      .arg(level(demon))
-      .arg(raceText(demon.race), demonNameText(demon));
+QString demonEntryText(DemonRef demon) { return fromUtf8(demonLabel(demon, displayLanguage())); }
+
+QString fusionKindText(FusionKind kind) {
+  QString name = fromUtf8(fusionKindName(kind, displayLanguage()));
+  name[0] = name[0].toUpper();
+  return name;
 }
 
 }  // namespace qmoor

@@ -13,8 +13,10 @@ namespace qmoor {
 QString demonNameText(DemonRef demon);
 QString raceText(Race race);   // without the padding blanks
 QString skillText(int skill);  // empty for 0 and the sentinel
-// "Lv95 魔王 ベルゼブブ": level, race and name, as the demon pickers list them.
+// "LV95 魔王 ベルゼブブ": level, race and name, as the demon pickers list them.
 QString demonEntryText(DemonRef demon);
+// 通常合体, 月齢合体, 精霊合体 ("Normal fusion" ...), as a heading or a line begins.
+QString fusionKindText(FusionKind kind);
 // A compendium resistance cell (強 無 吸 反 弱, blank for none) and an
 // inheritance word, in the display language.
 QString resistanceCellText(std::string_view cell);

@@ -16,18 +16,18 @@
 #include <numeric>
 
 #include "app/demon_texts.h"
+#include "app/display_language.h"
 #include "app/report_table.h"
 #include "app/row_table_model.h"
 #include "app/searchable_combo.h"
 #include "data/compendium.h"
 #include "data/races.h"
 #include "data/recipes.h"
+#include "forward/partner_order.h"
 
 namespace qmoor {
 
 namespace {
-
-enum PartnerColumn { PartnerLevel, PartnerRace, PartnerName, NormalResult, PhaseResults, SpiritResult };
 
 QString entryOrBlank(const std::optional<DemonRef>& demon) { return demon ? demonEntryText(*demon) : QString(); }
 
@@ -41,25 +41,6 @@ QString phaseText(const std::vector<DemonRef>& demons) {
   return joinedNames(entries);
 }
 
-int levelOrNone(const std::optional<DemonRef>& demon) { return demon ? level(*demon) : -1; }
-
-// What a partner row sorts by in a column: a number, then a text.
-std::pair<int, QString> sortKey(const Partnership& row, int column) {
-  switch (column) {
-    case PartnerLevel:
-      return {level(row.partner), {}};
-    case PartnerRace:
-      return {row.partner.race, {}};
-    case PartnerName:
-      return {0, demonNameText(row.partner)};
-    case NormalResult:
-      return {levelOrNone(row.outcome.normal), {}};
-    case PhaseResults:
-      return {levelOrNone(firstOf(row.outcome.phase)), {}};
-    default:
-      return {levelOrNone(row.outcome.spirit), {}};
-  }
-}
 
 QString recipeText(DemonRef special) {
   const std::optional<RecipeLines> lines = recipeLines(special);
@@ -109,12 +90,13 @@ void FusionSimulatorWindow::build() {
                         partner),
           partnerColumn([] { return tr("相手"); }, [](const Partnership& p) { return demonNameText(p.partner); },
                         partner),
-          partnerColumn([] { return tr("通常合体"); },
+          partnerColumn([] { return fusionKindText(FusionKind::Normal); },
                         [](const Partnership& p) { return entryOrBlank(p.outcome.normal); },
                         [](const Partnership& p) { return p.outcome.normal; }),
-          partnerColumn([] { return tr("月齢合体"); }, [](const Partnership& p) { return phaseText(p.outcome.phase); },
+          partnerColumn([] { return fusionKindText(FusionKind::Phase); },
+                        [](const Partnership& p) { return phaseText(p.outcome.phase); },
                         [](const Partnership& p) { return firstOf(p.outcome.phase); }),
-          partnerColumn([] { return tr("精霊合体"); },
+          partnerColumn([] { return fusionKindText(FusionKind::Spirit); },
                         [](const Partnership& p) { return entryOrBlank(p.outcome.spirit); },
                         [](const Partnership& p) { return p.outcome.spirit; }),
       },
@@ -242,15 +224,14 @@ void FusionSimulatorWindow::listPartners() {
 void FusionSimulatorWindow::sortPartners(int column, Qt::SortOrder order) {
   sortColumn_ = column;
   sortOrder_ = order;
-  partnerOrder_.resize(partnerships_.size());
-  std::iota(partnerOrder_.begin(), partnerOrder_.end(), 0);
-  if (column < 0) return;
-  // Stable in both directions, so equal rows keep race/slot order.
-  std::stable_sort(partnerOrder_.begin(), partnerOrder_.end(), [&](int a, int b) {
-    const auto keyA = sortKey(partnerships_[static_cast<size_t>(a)], column);
-    const auto keyB = sortKey(partnerships_[static_cast<size_t>(b)], column);
-    return order == Qt::AscendingOrder ? keyA < keyB : keyB < keyA;
-  });
+  if (column < 0) {
+    partnerOrder_.resize(partnerships_.size());
+    std::iota(partnerOrder_.begin(), partnerOrder_.end(), 0);
+    return;
+  }
+  const Language language = displayLanguage();
+  partnerOrder_ = partnerOrder(partnerships_, static_cast<PartnerColumn>(column), order == Qt::DescendingOrder,
+                               [language](DemonRef demon) { return demonName(demon, language); });
 }
 
 void FusionSimulatorWindow::partnerRowSelected() {
@@ -285,15 +266,17 @@ void FusionSimulatorWindow::showResult() {
     return;
   }
   resultName_->setText(demonNameText(*result));
-  const QString kind = result == outcome_.normal   ? tr("通常合体")
-                       : result == outcome_.spirit ? tr("精霊合体")
-                                                   : tr("月齢合体");
+  const QString kind = fusionKindText(result == outcome_.normal   ? FusionKind::Normal
+                                      : result == outcome_.spirit ? FusionKind::Spirit
+                                                                  : FusionKind::Phase);
   resultDetail_->setText(tr("Lv%1　%2　（%3）").arg(level(*result)).arg(raceText(result->race), kind));
   QStringList others;
-  if (outcome_.spirit && outcome_.spirit != result) others << tr("精霊合体: %1").arg(demonEntryText(*outcome_.spirit));
+  if (outcome_.spirit && outcome_.spirit != result) {
+    others << tr("%1: %2").arg(fusionKindText(FusionKind::Spirit), demonEntryText(*outcome_.spirit));
+  }
   std::vector<DemonRef> phase = outcome_.phase;
   std::erase(phase, *result);
-  if (!phase.empty()) others << tr("月齢合体: %1").arg(phaseText(phase));
+  if (!phase.empty()) others << tr("%1: %2").arg(fusionKindText(FusionKind::Phase), phaseText(phase));
   otherResults_->setText(others.join('\n'));
 }
 

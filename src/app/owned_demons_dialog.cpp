@@ -12,6 +12,7 @@
 #include "app/tool_window.h"
 #include "data/compendium.h"
 #include "data/races.h"
+#include "planner/owned_demons.h"
 
 namespace qmoor {
 
@@ -53,24 +54,15 @@ std::vector<DemonRef> OwnedDemonsDialog::checked() const {
   return demons;
 }
 
-// Saved as "race/slot" texts; anything else in the settings is passed over.
 std::vector<DemonRef> OwnedDemonsDialog::load() {
-  std::vector<DemonRef> demons;
-  for (const QString& text : programSettings().value(SettingsKey).toStringList()) {
-    const QStringList parts = text.split(QLatin1Char('/'));
-    bool raceRead = false;
-    bool slotRead = false;
-    const DemonRef demon{parts.value(0).toInt(&raceRead), parts.value(1).toInt(&slotRead)};
-    if (parts.size() == 2 && raceRead && slotRead && isOccupied(demon) && std::ranges::find(demons, demon) == demons.end()) {
-      demons.push_back(demon);
-    }
-  }
-  return demons;
+  std::vector<std::string> entries;
+  for (const QString& text : programSettings().value(SettingsKey).toStringList()) entries.push_back(text.toStdString());
+  return ownedDemonsFrom(entries);
 }
 
 void OwnedDemonsDialog::save(const std::vector<DemonRef>& demons) {
   QStringList texts;
-  for (DemonRef demon : demons) texts << QStringLiteral("%1/%2").arg(demon.race).arg(demon.slot);
+  for (const std::string& entry : ownedDemonEntries(demons)) texts << QString::fromStdString(entry);
   programSettings().setValue(SettingsKey, texts);
 }
 

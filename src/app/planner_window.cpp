@@ -16,26 +16,21 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <algorithm>
-#include <functional>
 
 #include "app/demon_texts.h"
+#include "app/display_language.h"
 #include "app/owned_demons_dialog.h"
 #include "app/program_settings.h"
 #include "app/signal_blocking.h"
 #include "data/compendium.h"
 #include "data/races.h"
+#include "query/plan_text.h"
 
 namespace qmoor {
 
 namespace {
 
 const QString OwnedOnlyKey = QStringLiteral("planner/ownedOnly");
-
-QString skillNames(const std::vector<int>& skills) {
-  QStringList names;
-  for (int skill : skills) names << skillText(skill);
-  return names.join(QStringLiteral(", "));
-}
 
 }  // namespace
 
@@ -163,8 +158,7 @@ PlanRequest PlannerWindow::request() const {
   for (const QComboBox* combo : skills_) {
     const int choice = combo->currentIndex() - 1;
     if (choice < 0) continue;
-    const int skill = skillChoices_[static_cast<std::size_t>(choice)];
-    if (std::ranges::find(request.skills, skill) == request.skills.end()) request.skills.push_back(skill);
+    addWantedSkill(request, skillChoices_[static_cast<std::size_t>(choice)]);
   }
   request.levelLimit = limit_->value();
   request.curse = curse_->isChecked();
@@ -211,84 +205,29 @@ void PlannerWindow::showAnswer() {
   if (plans_->topLevelItemCount() > 0) plans_->setCurrentItem(plans_->topLevelItem(0));
 }
 
-// Fills the tree and the status line from the last answer, in the current language.
+// Fills the tree and the status line from the last answer, in the current
+// language: the same lines qmoor plan prints, each under the line one less deep.
 void PlannerWindow::showPlans() {
   plans_->clear();
   if (!answer_) return;
   const PlanAnswer& answer = *answer_;
-  for (std::size_t p = 0; p < answer.plans.size(); ++p) addPlan(answer.plans[p], static_cast<int>(p) + 1);
+  std::vector<QTreeWidgetItem*> parents;
+  for (const PlanLine& line : planLines(asked_, answer, displayLanguage())) {
+    parents.resize(static_cast<std::size_t>(line.depth));
+    auto* item = parents.empty() ? new QTreeWidgetItem(plans_) : new QTreeWidgetItem(parents.back());
+    item->setText(0, QString::fromStdString(line.text));
+    if (line.demon) item->setData(0, DemonRole, demonData(*line.demon));
+    parents.push_back(item);
+  }
   plans_->expandAll();
-  const QString target = demonEntryText(asked_.target);
-  const QString skill = skillText(answer.skill);
-  switch (answer.problem) {
-    case PlanProblem::Cancelled: status_->setText(tr("検索を取り消しました。")); break;
-    case PlanProblem::SkillNotObtainable: status_->setText(tr("%1 は %2 を継承できません。").arg(target, skill)); break;
-    case PlanProblem::SkillHeldByNone:
-      status_->setText(tr("%1 を持つ悪魔も覚える悪魔もいません。").arg(skill));
-      break;
-    case PlanProblem::SkillsDoNotFit:
-      status_->setText(tr("%1 が継承で覚えられるスキルの数を超えています。").arg(target));
-      break;
-    case PlanProblem::TargetAboveLimit: status_->setText(tr("%1 はレベル上限を超えています。").arg(target)); break;
-    default:
-      status_->setText(answer.plans.empty() ? tr("合体%1回以内のプランはありません。").arg(asked_.maxFusions)
-                                            : tr("プラン %1 件").arg(answer.plans.size()));
-  }
-}
-
-void PlannerWindow::addPlan(const Plan& plan, int number) {
-  auto* item = new QTreeWidgetItem(plans_);
-  item->setText(0, tr("プラン%1: 合体%2回, 最高Lv%3, 悪魔%4体")
-                       .arg(number)
-                       .arg(plan.steps.size())
-                       .arg(plan.highestLevel)
-                       .arg(plan.distinctDemons));
-  if (plan.steps.empty()) {
-    addNode(item, plan, {asked_.target, std::nullopt, plan.targetMine, plan.targetLevel, plan.targetLearned});
-  } else {
-    addNode(item, plan,
-            {plan.steps.back().result, static_cast<int>(plan.steps.size()) - 1, std::nullopt, plan.targetLevel,
-             plan.targetLearned});
-  }
-}
-
-// A demon of a plan: a line "A ＋ B → C　継承: x, y" for one made by a step,
-// with its materials below; a marked line for one taken as it is.
-QTreeWidgetItem* PlannerWindow::addNode(QTreeWidgetItem* parent, const Plan& plan, const PlanMaterial& material) {
-  auto* item = new QTreeWidgetItem(parent);
-  item->setData(0, DemonRole, demonData(material.demon));
-  // The demon levelled before it is used, and what it learns on the way.
-  const int start = material.mine ? asked_.mine[static_cast<std::size_t>(*material.mine)].level : level(material.demon);
-  if (material.level > start) {
-    auto* levelUp = new QTreeWidgetItem(item);
-    levelUp->setText(0, material.learned.empty()
-                            ? tr("LV%1→LV%2").arg(start).arg(material.level)
-                            : tr("LV%1→LV%2: 習得 %3").arg(start).arg(material.level).arg(skillNames(material.learned)));
-  }
-  if (!material.step) {
-    item->setText(0, tr("［素材］ %1").arg(demonEntryText(material.demon)));
-    return item;
-  }
-  const PlanStep& step = plan.steps[static_cast<std::size_t>(*material.step)];
-  auto name = [](const PlanMaterial& m) {
-    return m.step ? demonNameText(m.demon) : tr("%1［素材］").arg(demonNameText(m.demon));
-  };
-  QString line = tr("%1 ＋ %2 → %3").arg(name(step.first), name(step.second), demonNameText(step.result));
-  if (!step.inherited.empty()) line += tr("　継承: %1").arg(skillNames(step.inherited));
-  item->setText(0, line);
-  addNode(item, plan, step.first);
-  addNode(item, plan, step.second);
-  return item;
+  status_->setText(answer.plans.empty() || answer.problem != PlanProblem::None
+                       ? QString::fromStdString(noPlanText(asked_, answer, displayLanguage()))
+                       : tr("プラン %1 件").arg(answer.plans.size()));
 }
 
 QString PlannerWindow::plansText() const {
-  QString text;
-  std::function<void(const QTreeWidgetItem*, int)> write = [&](const QTreeWidgetItem* item, int depth) {
-    text += QString(depth * 2, QLatin1Char(' ')) + item->text(0) + QLatin1Char('\n');
-    for (int c = 0; c < item->childCount(); ++c) write(item->child(c), depth + 1);
-  };
-  for (int p = 0; p < plans_->topLevelItemCount(); ++p) write(plans_->topLevelItem(p), 0);
-  return text;
+  if (!answer_) return {};
+  return QString::fromStdString(planLinesText(planLines(asked_, *answer_, displayLanguage())));
 }
 
 void PlannerWindow::editOwned() {

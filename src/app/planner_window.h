@@ -1,8 +1,9 @@
 // PlannerWindow (スキル継承プランナー): the target, up to eight wanted
 // skills, a level limit, CURSE, the most fusions and 所持悪魔のみ; the search
 // runs on a worker thread with a progress bar and a cancel button, and the
-// plans come back as a tree, one line per fusion step with the demons taken
-// as they are marked, ready to copy as text. Any demon of the tree opens in a
+// plans come back as a tree, a line a demon, each made demon saying how it is
+// fused and what it inherits, the demons taken as they are marked; the same
+// lines as qmoor plan prints, ready to copy as text. Any demon of the tree opens in a
 // new query tab.
 #pragma once
 
@@ -22,7 +23,6 @@ class QProgressBar;
 class QPushButton;
 class QSpinBox;
 class QTreeWidget;
-class QTreeWidgetItem;
 
 namespace qmoor {
 
@@ -36,7 +36,8 @@ class PlannerWindow : public ToolWindow {
   // Starts a search for the request on the controls (nothing while one runs).
   void search();
   bool searching() const { return worker_ != nullptr; }
-  // The plans shown, as the indented text that コピー puts on the clipboard.
+  // The plans shown, as the indented text that コピー puts on the clipboard:
+  // the lines qmoor plan prints for them.
   QString plansText() const;
 
  protected:
@@ -49,8 +50,6 @@ class PlannerWindow : public ToolWindow {
   PlanRequest request() const;
   void showAnswer();
   void showPlans();
-  void addPlan(const Plan& plan, int number);
-  QTreeWidgetItem* addNode(QTreeWidgetItem* parent, const Plan& plan, const PlanMaterial& material);
   void editOwned();
   void setSearching(bool on);
 

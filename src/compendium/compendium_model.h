@@ -12,6 +12,7 @@
 
 #include "data/compendium.h"
 #include "data/compendium_grid.h"
+#include "data/skills.h"
 #include "data/types.h"
 
 namespace qmoor {
@@ -42,21 +43,26 @@ struct CompendiumRow {
 // All 183 demons in race/slot order; a row's index is its race-order position.
 const std::vector<CompendiumRow>& compendiumRows();
 
-// The name a caller shows for a demon (Japanese by default); sorting and the
-// name filter work on it so that other languages need no change here.
+// The name a caller shows for a demon or a skill (Japanese by default);
+// sorting and the name filter work on it so that other languages need no
+// change here.
 using DemonNameOf = std::function<std::string_view(DemonRef)>;
+using SkillNameOf = std::function<std::string_view(int)>;
 
-// A sort by the race or by any column: names and 継承 as UTF-8 text (by the
-// caller's names when given), resistances by grade, a mark carried after
-// one not carried, the rest by their figures.
+// A sort by the race, by any column or by a skill list: names and 継承 as
+// UTF-8 text (by the caller's names when given), resistances by grade, a mark
+// carried after one not carried, a skill list by the names of its skills in
+// turn, the rest by their figures.
 struct SortKey {
-  std::optional<Column> column{};  // none: race
+  std::optional<Column> column{};  // none: race, or the skill list below
   bool descending = false;
+  std::optional<SkillList> skills{};  // when given, sorts by this list and the column is not read
 };
 // The given rows reordered by the key; equal rows keep race/slot order in
 // both directions. Numbers that are no row index are dropped; an unknown
 // column leaves the order as given.
-std::vector<int> sortRows(std::vector<int> rows, SortKey key, const DemonNameOf& nameOf = {});
+std::vector<int> sortRows(std::vector<int> rows, SortKey key, const DemonNameOf& nameOf = {},
+                          const SkillNameOf& skillNameOf = {});
 
 struct ResistanceCondition {
   int resistance = 0;                                 // 0..9; any other matches no row

@@ -2,6 +2,8 @@
 #include <algorithm>
 
 #include "compendium/compendium_model.h"
+#include "data/ascii_case.h"
+#include "data/skills.h"
 
 namespace qmoor {
 namespace {
@@ -48,10 +50,6 @@ void sortByKeys(std::vector<int>& rows, const std::vector<Key>& keys, bool desce
   });
 }
 
-// ASCII letters only and independent of the locale, so that the bytes of
-// Japanese names never change.
-char lowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
 bool containsText(std::string_view name, std::string_view text) {
   return std::search(name.begin(), name.end(), text.begin(), text.end(),
                      [](char x, char y) { return lowerAscii(x) == lowerAscii(y); }) != name.end();
@@ -81,10 +79,19 @@ bool passes(const CompendiumRow& row, const CompendiumFilter& filter, const Demo
 
 }  // namespace
 
-std::vector<int> sortRows(std::vector<int> rows, SortKey key, const DemonNameOf& nameOf) {
+std::vector<int> sortRows(std::vector<int> rows, SortKey key, const DemonNameOf& nameOf,
+                          const SkillNameOf& skillNameOf) {
   std::erase_if(rows, [](int index) { return !isRowIndex(index); });
   const auto& all = compendiumRows();
-  if (!key.column) {
+  if (key.skills) {
+    std::vector<std::vector<std::string_view>> names(all.size());
+    for (std::size_t i = 0; i < all.size(); ++i) {
+      for (int skill : *key.skills == SkillList::First ? all[i].first : all[i].second) {
+        if (skill != 0) names[i].push_back(skillNameOf ? skillNameOf(skill) : skillName(skill));
+      }
+    }
+    sortByKeys(rows, names, key.descending);
+  } else if (!key.column) {
     std::vector<int> races(all.size());
     for (std::size_t i = 0; i < all.size(); ++i) races[i] = all[i].demon.race;
     sortByKeys(rows, races, key.descending);
@@ -114,7 +121,7 @@ std::vector<int> filterRows(const CompendiumFilter& filter, const DemonNameOf& n
 
 bool holdsAllSkills(const CompendiumRow& row, const std::vector<int>& skills, bool innateOnly) {
   return std::all_of(skills.begin(), skills.end(), [&](int skill) {
-    if (skill <= 0 || skill >= SkillSentinel) return false;
+    if (skillEntry(skill) == SkillEntry::None) return false;
     return holds(row.first, skill) || (!innateOnly && holds(row.second, skill));
   });
 }

@@ -21,9 +21,16 @@ std::string_view cell(Column column, DemonRef demon) {
 
 int level(DemonRef demon) { return Roster[demon.race][demon.slot].level; }
 
-char fusionKind(DemonRef demon) { return Roster[demon.race][demon.slot].kind; }
+DemonOrigin originOf(DemonRef demon) {
+  switch (Roster[demon.race][demon.slot].originMark) {
+    case 'x': return DemonOrigin::OneNamedMaterial;
+    case 'w': return DemonOrigin::TwoNamedMaterials;
+    case '1': return DemonOrigin::Spirit;
+    default: return DemonOrigin::Chart;
+  }
+}
 
-bool isSpecial(DemonRef demon) { return fusionKind(demon) != '0'; }
+bool isSpecial(DemonRef demon) { return originOf(demon) != DemonOrigin::Chart; }
 
 bool isOccupied(DemonRef demon) {
   return demon.race >= 0 && demon.race < RaceTotal && demon.slot >= 0 && demon.slot < RaceTable[demon.race].count;

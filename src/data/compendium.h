@@ -33,8 +33,11 @@ constexpr Column markColumn(int k) { return static_cast<Column>(static_cast<int>
 // Precondition for all: the demon is occupied (isOccupied).
 std::string_view cell(Column column, DemonRef demon);
 int level(DemonRef demon);
-char fusionKind(DemonRef demon);  // '0' normal, 'x' one named demon, 'w' two, '1' spirit
-bool isSpecial(DemonRef demon);   // every mark but '0'
+// How a demon is made: by the fusion chart, by a special recipe that names
+// one material demon or two, or as a spirit (精霊) of a spirit fusion.
+enum class DemonOrigin { Chart, OneNamedMaterial, TwoNamedMaterials, Spirit };
+DemonOrigin originOf(DemonRef demon);
+bool isSpecial(DemonRef demon);   // every origin but the chart
 bool isOccupied(DemonRef demon);  // race 0..31 and slot 0..raceCount-1; false for anything else
 
 // A stored one-based pair (race + 1, slot + 1); stored race 0 names no demon.

@@ -19,7 +19,10 @@ int raceOrderIndexOf(DemonRef demon);   // -1 when not listed
 
 // Result race of fusing races a and b by the chart of the CURSE setting, -1 for none.
 int fusionResult(Race a, Race b, bool curse);
-// 0 (to the next lower demon), 1 (to the next higher) or 9 (no spirit fusion), as stored.
+// Where a spirit fusion moves a demon of a race within its race, as stored.
+inline constexpr int SpiritStepsDown = 0;  // to the next lower demon
+inline constexpr int SpiritStepsUp = 1;    // to the next higher demon
+inline constexpr int NoSpiritFusion = 9;   // the race takes no spirit fusion
 int spiritDirection(Race race, int spirit);
 bool isNeutralPair(Race a, Race b);
 Race phaseFusionRace(Slot slotOfRace31);  // slot 0..8

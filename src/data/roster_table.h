@@ -1,5 +1,5 @@
 // The roster of the compendium, shared inside the data module: each demon's
-// name, level and fusion kind by race and slot, and the displayed level text.
+// name, level and origin mark by race and slot, and the displayed level text.
 #pragma once
 
 #include <array>
@@ -13,7 +13,7 @@ namespace qmoor {
 struct RosterEntry {
   std::string_view name;
   int level = 0;    // 1..95; 0 in an unoccupied slot
-  char kind = '0';  // '0' normal fusion, 'x' one named demon, 'w' two, '1' spirit
+  char originMark = '0';  // the compendium's mark, read through originOf: '0' chart, 'x' one named demon, 'w' two, '1' spirit
 };
 
 // Race-major, slots in descending level; slots past a race's count stay empty.

@@ -10,6 +10,7 @@
 namespace qmoor {
 
 inline constexpr int UnnamedSkill = 278;  // "？"; the catalogue of named skills ends below it
+inline constexpr int FirstEvolutionEntry = 287;
 
 // 1..277 skill names (empty where no demon holds the number), 278 "？" for
 // initial skills the compendium does not name, 279..286 unused, 287..310 the

@@ -37,6 +37,14 @@ constexpr auto HeldSkills = [] {
 
 }  // namespace
 
+SkillEntry skillEntry(int skill) {
+  if (skill <= 0 || skill >= SkillSentinel || SkillNames[skill].empty()) return SkillEntry::None;
+  if (skill == UnnamedSkill) return SkillEntry::Unnamed;
+  return skill >= FirstEvolutionEntry ? SkillEntry::Evolution : SkillEntry::Skill;
+}
+
+bool isSkill(int skill) { return skillEntry(skill) == SkillEntry::Skill; }
+
 std::string_view skillName(int skill) { return SkillNames[skill]; }
 
 std::array<int, 6> skillsOf(DemonRef demon, SkillList list) {
@@ -46,7 +54,7 @@ std::array<int, 6> skillsOf(DemonRef demon, SkillList list) {
 }
 
 bool holdsSkill(DemonRef demon, int skill) {
-  if (skill <= 0 || skill >= SkillSentinel || !isOccupied(demon)) return false;
+  if (skillEntry(skill) == SkillEntry::None || !isOccupied(demon)) return false;
   return HeldSkills[demon.race][demon.slot].contains(skill);
 }
 

@@ -18,6 +18,10 @@ inline constexpr Race SpiritRace = 29;  // 精霊
 inline constexpr Race MitamaRace = 30;  // 御魂
 inline constexpr Race PhaseRace = 31;   // 魔人: made at a moon phase
 
+// The three ways two demons fuse: by the chart of races, a demon with a
+// spirit (精霊), or at a moon phase into a demon of race 31.
+enum class FusionKind { Normal, Spirit, Phase };
+
 // A demon, zero-based. Tables store it one-based; read those through fromStored().
 struct DemonRef {
   Race race = 0;

@@ -17,7 +17,7 @@ bool CQmoorView::rebuildsOnToggle() const {
 
 bool CQmoorView::normalDemonChosen() const {
   const DemonRef demon{state_.currentRace, state_.currentSlot};
-  return state_.demonChosen && isOccupied(demon) && fusionKind(demon) == '0';
+  return state_.demonChosen && isOccupied(demon) && originOf(demon) == DemonOrigin::Chart;
 }
 
 // The race the race-pair list is built for: the current race, or for a

@@ -39,14 +39,14 @@ void CQmoorView::ShowRecipes() {
   form_.control(ControlId::OpenMaterial2Button).setEnabled(false);
   if (form_.check(ControlId::AutoLimitCheck).checked()) state_.LevelCap = level(target);
 
-  const char kind = fusionKind(target);
+  const DemonOrigin origin = originOf(target);
   if (race == PhaseRace) {
     state_.demonChosen = true;
     ListRacePairs(phaseFusionRace(target.slot));
     emptyMaterialPairView();
     ListAllMaterialPairs();
     if (auto lines = recipeLines(target)) showRecipeLines(recipes, *lines, language_);
-  } else if (kind == '0') {
+  } else if (origin == DemonOrigin::Chart) {
     recipes.setEnabled(false);
     state_.demonChosen = true;
     ListRacePairs(race);
@@ -60,11 +60,11 @@ void CQmoorView::ShowRecipes() {
     emptyMaterialList(2);
     emptyMaterialPairView();
     ListAllMaterialPairs();
-    if (kind == 'x') {
+    if (origin == DemonOrigin::OneNamedMaterial) {
       const DemonRef source = recipeSource(target);
       ShowMaterial1(source);
       presetMaterial(1, source);
-    } else if (kind == 'w') {
+    } else if (origin == DemonOrigin::TwoNamedMaterials) {
       const auto [first, second] = recipePair(target);
       ShowMaterial1(first);
       ShowMaterial2(second);
@@ -74,7 +74,7 @@ void CQmoorView::ShowRecipes() {
   }
 
   AppendSpiritLines();
-  if (spiritDirection(race, 0) != 9 && kind == '0') ListSpiritPairs();
+  if (spiritDirection(race, 0) != NoSpiritFusion && origin == DemonOrigin::Chart) ListSpiritPairs();
   ShowDemonDetail(target);
   ShowRequiredTotal();
 }

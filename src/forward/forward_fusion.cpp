@@ -164,10 +164,10 @@ class RacePairing {
 };
 
 bool names(DemonRef special, DemonRef material) {
-  switch (fusionKind(special)) {
-    case 'x':
+  switch (originOf(special)) {
+    case DemonOrigin::OneNamedMaterial:
       return recipeSource(special) == material;
-    case 'w': {
+    case DemonOrigin::TwoNamedMaterials: {
       const auto [first, second] = recipePair(special);
       return first == material || second == material;
     }

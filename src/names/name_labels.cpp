@@ -1,6 +1,7 @@
-// The five demon labels with names in the chosen language: Japanese hands over
+// The demon labels with names in the chosen language: Japanese hands over
 // to the compendium's labels, English builds the same shapes from its names.
 #include <initializer_list>
+#include <string>
 
 #include "data/compendium.h"
 #include "names/names.h"
@@ -17,6 +18,10 @@ std::string joined(std::initializer_list<std::string_view> pieces) {
 std::string_view levelText(DemonRef demon) { return cell(Column::Level, demon); }
 
 }  // namespace
+
+std::string demonLabel(DemonRef demon, Language language) {
+  return joined({"LV", std::to_string(level(demon)), " ", raceName(demon.race, language), " ", demonName(demon, language)});
+}
 
 std::string fullLabel(DemonRef demon, Language language) {
   if (language == Language::Japanese) return fullLabel(demon);

@@ -1,4 +1,5 @@
 // Finding a demon, race or skill by a name given in either language.
+#include "data/ascii_case.h"
 #include "data/compendium.h"
 #include "data/races.h"
 #include "names/names.h"
@@ -35,7 +36,7 @@ std::string foldName(std::string_view name) {
       folded += Latin1Folds[next - 0x80];
       ++i;
     } else {
-      folded += byte >= 'A' && byte <= 'Z' ? static_cast<char>(byte - 'A' + 'a') : static_cast<char>(byte);
+      folded += lowerAscii(static_cast<char>(byte));
     }
   }
   return folded;

@@ -47,6 +47,14 @@ std::string holderLabel(DemonRef demon, Language language);    // "LV" + Level +
 std::string raceLabel(DemonRef demon, Language language);      // "LV" + Level + " " + name
 std::string materialLabel(DemonRef demon, Language language);  // Level + " " + name
 std::string resultLabel(DemonRef demon, Language language);    // short race + " " + Level + " " + name
+// "LV95 魔王 ベルゼブブ": level, unpadded race and name, as the tools and qmoor list a demon.
+std::string demonLabel(DemonRef demon, Language language);
+
+// The three kinds of fusion: 通常合体, 月齢合体, 精霊合体 ("normal fusion" ...),
+// and in English the short form a table heading uses ("normal" ...); the
+// Japanese has no shorter form.
+std::string_view fusionKindName(FusionKind kind, Language language);
+std::string_view fusionKindHeading(FusionKind kind, Language language);
 
 // The order of the skill combos that Japanese sorts by kana: the kana order in
 // Japanese, alphabetical by English name in English. Position 0 is the sentinel.

@@ -45,7 +45,9 @@ struct PlanRequest {
   std::vector<DemonRef> excluded = {};  // demons a plan never uses
 };
 
-enum class FusionKind { Normal, Spirit, Phase };
+// Adds a wanted skill to the request unless it is wanted already, so the
+// skills keep the order they were chosen in and each counts once.
+void addWantedSkill(PlanRequest& request, int skill);
 
 struct PlanMaterial {
   DemonRef demon;

@@ -15,8 +15,6 @@
 namespace qmoor {
 namespace {
 
-bool isSelectableSkill(int skill) { return skill > 0 && skill < SkillNumberTotal && kindPositionOf(skill) > 0; }
-
 bool isFusable(DemonRef demon) { return isOccupied(demon) && (demon.race == PhaseRace || !isSpecial(demon)); }
 
 bool isExcluded(const PlanRequest& request, DemonRef demon) {
@@ -58,7 +56,7 @@ bool mineHoldsAll(const PlanRequest& request) {
 bool validMine(const MyDemon& mine) {
   if (!isOccupied(mine.demon) || mine.level < level(mine.demon) || mine.level > 99) return false;
   if (mine.skills.size() > static_cast<std::size_t>(HeldSkillLimit)) return false;
-  return std::ranges::all_of(mine.skills, isSelectableSkill);
+  return std::ranges::all_of(mine.skills, isSkill);
 }
 
 PlanAnswer problem(PlanProblem kind, int skill = 0) { return {{}, kind, skill}; }
@@ -69,7 +67,7 @@ std::optional<PlanAnswer> refusal(const PlanRequest& request) {
     return problem(PlanProblem::SkillCount);
   }
   for (int skill : request.skills) {
-    if (!isSelectableSkill(skill)) return problem(PlanProblem::UnknownSkill, skill);
+    if (!isSkill(skill)) return problem(PlanProblem::UnknownSkill, skill);
   }
   if (request.maxFusions < 1 || request.maxFusions > MostPlanFusions) return problem(PlanProblem::FusionLimit);
   if (request.planCount < 1) return problem(PlanProblem::PlanCountRange);
@@ -105,6 +103,10 @@ std::optional<PlanAnswer> plainReason(const PlanRequest& request) {
 
 }  // namespace
 
+void addWantedSkill(PlanRequest& request, int skill) {
+  if (std::ranges::find(request.skills, skill) == request.skills.end()) request.skills.push_back(skill);
+}
+
 bool refusesRequest(PlanProblem problem) {
   switch (problem) {
     case PlanProblem::TargetNotFusable:
@@ -127,7 +129,7 @@ std::vector<int> obtainableSkills(DemonRef target) {
   const PlanRequest anyStart{target, {}};
   const SkillBits own = detail::innateSkills(target) | learnable(anyStart, target, level(target));
   for (int skill = 1; skill < SkillNumberTotal; ++skill) {
-    if (!isSelectableSkill(skill)) continue;
+    if (!isSkill(skill)) continue;
     if (own.contains(skill) || (canInherit(target, skill) && heldBySome(anyStart, skill))) skills.push_back(skill);
   }
   return skills;

@@ -94,7 +94,6 @@
 #include <set>
 
 #include "data/compendium.h"
-#include "data/skill_catalogue.h"
 #include "data/skill_inheritance.h"
 #include "data/skill_learning.h"
 #include "data/skills.h"
@@ -155,10 +154,10 @@ const DemonSkillTables& demonSkillTables() {
       const DemonRef demon = demonAt(i);
       if (!isOccupied(demon)) continue;
       for (int skill : skillsOf(demon, SkillList::First)) {
-        if (skill != 0 && skill != UnnamedSkill) built.innate[i].add(skill);
+        if (isSkill(skill)) built.innate[i].add(skill);
       }
-      for (int skill = 1; skill < UnnamedSkill; ++skill) {
-        if (canInherit(demon, skill) && !built.innate[i].contains(skill)) built.receivable[i].add(skill);
+      for (int skill = 1; skill < SkillNumberTotal; ++skill) {
+        if (isSkill(skill) && canInherit(demon, skill) && !built.innate[i].contains(skill)) built.receivable[i].add(skill);
       }
     }
     return built;

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <numeric>
 
+#include "data/ascii_case.h"
 #include "query/text_width.h"
 
 namespace qmoor::query {
@@ -25,9 +26,7 @@ int editDistance(std::u32string_view a, std::u32string_view b) {
 
 std::u32string foldedCodePoints(std::string_view utf8) {
   std::u32string points = codePoints(utf8);
-  for (char32_t& c : points) {
-    if (c >= U'A' && c <= U'Z') c = c - U'A' + U'a';
-  }
+  for (char32_t& c : points) c = lowerAscii(c);
   return points;
 }
 

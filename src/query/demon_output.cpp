@@ -28,11 +28,6 @@ void writeRefs(JsonWriter& json, const std::vector<DemonRef>& demons, Language l
   json.endArray();
 }
 
-std::string demonLabel(DemonRef demon, Language language) {
-  return "LV" + std::to_string(level(demon)) + " " + std::string(raceName(demon.race, language)) + " " +
-         std::string(demonName(demon, language));
-}
-
 std::vector<TextTable::Column> demonColumns(const QueryContext& context) {
   return {{"LV", Align::Right}, {std::string(context.say("種族", "race"))}, {std::string(context.say("悪魔", "demon"))}};
 }

@@ -1,6 +1,6 @@
 // How a demon appears in qmoor's answers: REF in JSON
 // ({"race":r,"slot":s,"name":"…","level":n}) and, in text, the cells of a
-// table (level, race, name) or one label ("LV95 魔王 ベルゼブブ").
+// table (level, race, name); the one-line label is the names layer's demonLabel.
 #pragma once
 
 #include <optional>
@@ -18,7 +18,6 @@ void writeRef(JsonWriter& json, DemonRef demon, Language language);
 void writeRef(JsonWriter& json, const std::optional<DemonRef>& demon, Language language);  // null for none
 void writeRefs(JsonWriter& json, const std::vector<DemonRef>& demons, Language language);
 
-std::string demonLabel(DemonRef demon, Language language);
 // The three columns LV, race and name, headed in the chosen language.
 std::vector<TextTable::Column> demonColumns(const QueryContext& context);
 std::vector<std::string> demonCells(DemonRef demon, Language language);

@@ -2,14 +2,13 @@
 #include "query/name_lookup.h"
 
 #include <algorithm>
-#include <charconv>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "data/compendium.h"
 #include "data/races.h"
-#include "data/skill_catalogue.h"
+#include "data/race_slot_text.h"
 #include "data/skills.h"
 #include "names/names.h"
 #include "query/closest_names.h"
@@ -19,13 +18,6 @@ namespace qmoor::query {
 namespace {
 
 constexpr Language Languages[] = {Language::Japanese, Language::English};
-
-std::optional<int> wholeNumber(std::string_view text) {
-  int number = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
-  if (text.empty() || error != std::errc() || end != text.data() + text.size()) return std::nullopt;
-  return number;
-}
 
 std::vector<DemonRef> allDemons() {
   std::vector<DemonRef> demons;
@@ -56,15 +48,11 @@ template <class Candidates>
 }
 
 std::optional<DemonRef> byRaceAndSlot(std::string_view text) {
-  const std::size_t slash = text.find('/');
-  if (slash == std::string_view::npos) return std::nullopt;
-  const std::optional<int> race = wholeNumber(text.substr(0, slash));
-  const std::optional<int> slot = wholeNumber(text.substr(slash + 1));
-  if (!race || !slot) return std::nullopt;
-  if (!isOccupied({*race, *slot})) {
+  const std::optional<DemonRef> demon = raceSlotFrom(text);
+  if (demon && !isOccupied(*demon)) {
     throw UsageError("no demon at " + std::string(text) + "; races are 0 to 31 and slots count from 0 within a race");
   }
-  return DemonRef{*race, *slot};
+  return demon;
 }
 
 // "ベルゼブブ95": a name followed by the demon's level.
@@ -80,7 +68,8 @@ std::optional<DemonRef> byNameAndLevel(std::string_view text) {
 
 // The skills a demon can hold: named catalogue entries and evolution entries, not "？".
 bool isNamedSkill(int skill) {
-  return skill > 0 && skill < SkillSentinel && skill != UnnamedSkill && !skillName(skill).empty();
+  const SkillEntry entry = skillEntry(skill);
+  return entry == SkillEntry::Skill || entry == SkillEntry::Evolution;
 }
 
 }  // namespace

@@ -20,9 +20,9 @@ void writeText(DemonRef a, DemonRef b, const FusionOutcome& outcome, const Query
   };
   add(context.say("素材1", "material 1"), a);
   add(context.say("素材2", "material 2"), b);
-  if (outcome.normal) add(context.say("通常合体", "normal"), *outcome.normal);
-  for (const DemonRef demon : outcome.phase) add(context.say("月齢合体", "phase"), demon);
-  if (outcome.spirit) add(context.say("精霊合体", "spirit"), *outcome.spirit);
+  if (outcome.normal) add(fusionKindHeading(FusionKind::Normal, context.language), *outcome.normal);
+  for (const DemonRef demon : outcome.phase) add(fusionKindHeading(FusionKind::Phase, context.language), demon);
+  if (outcome.spirit) add(fusionKindHeading(FusionKind::Spirit, context.language), *outcome.spirit);
   if (!outcome.makesSomething()) {
     table.addRow({std::string(context.say("結果", "result")), "", "", std::string(context.say("なし", "none"))});
   }

@@ -43,9 +43,9 @@ void writeText(DemonRef material, const std::vector<Partnership>& partnerships, 
   const Language language = context.language;
   context.out << demonLabel(material, language) << "\n\n";
   std::vector<TextTable::Column> columns = demonColumns(context);
-  columns.push_back({std::string(context.say("通常合体", "normal"))});
-  columns.push_back({std::string(context.say("月齢合体", "phase"))});
-  columns.push_back({std::string(context.say("精霊合体", "spirit"))});
+  for (const FusionKind kind : {FusionKind::Normal, FusionKind::Phase, FusionKind::Spirit}) {
+    columns.push_back({std::string(fusionKindHeading(kind, language))});
+  }
   TextTable table(columns);
   for (const Partnership& p : partnerships) {
     std::vector<std::string> cells = demonCells(p.partner, language);

@@ -1,13 +1,13 @@
 // qmoor plan T --skill S...: the shortest fusion routes that bring the skills
 // onto T, as an indented tree per plan or one JSON document.
 #include <algorithm>
-#include <functional>
 #include <string>
 
 #include "data/compendium.h"
 #include "planner/plan.h"
 #include "query/demon_output.h"
 #include "query/name_lookup.h"
+#include "query/plan_text.h"
 #include "query/usage_error.h"
 
 namespace qmoor::query {
@@ -35,8 +35,7 @@ PlanRequest requestFrom(const Arguments& arguments) {
   PlanRequest request;
   request.target = resolveDemon(arguments.positionals()[0]);
   for (const std::string& text : arguments.values("skill")) {
-    const int skill = resolveSkill(text);
-    if (std::ranges::find(request.skills, skill) == request.skills.end()) request.skills.push_back(skill);
+    addWantedSkill(request, resolveSkill(text));
   }
   request.levelLimit = arguments.number("limit", 1, 99).value_or(request.levelLimit);
   request.curse = arguments.has("curse");
@@ -57,35 +56,6 @@ std::string refusalText(PlanProblem problem, int skill) {
   }
 }
 
-// The plain reason there is no plan, or "" when there is none to give.
-std::string reasonText(const PlanRequest& request, const PlanAnswer& answer, const QueryContext& context) {
-  const std::string target = demonLabel(request.target, context.language);
-  const std::string skill(skillName(answer.skill, context.language));
-  switch (answer.problem) {
-    case PlanProblem::SkillNotObtainable:
-      return context.language == Language::Japanese ? target + " は " + skill + " を継承できません"
-                                                    : target + " cannot inherit " + skill;
-    case PlanProblem::SkillHeldByNone:
-      return context.language == Language::Japanese ? skill + " を持つ悪魔も覚える悪魔もいません"
-                                                    : "no demon a plan may use has or learns " + skill;
-    case PlanProblem::SkillsDoNotFit:
-      return context.language == Language::Japanese ? target + " が継承で覚えられるスキルの数を超えています"
-                                                    : "more skills than " + target + " can inherit";
-    case PlanProblem::TargetAboveLimit:
-      return context.language == Language::Japanese ? target + " はレベル上限を超えています"
-                                                    : target + " is above the level limit";
-    default: return {};
-  }
-}
-
-std::string_view kindWord(FusionKind kind, const QueryContext& context) {
-  switch (kind) {
-    case FusionKind::Spirit: return context.say("精霊合体", "spirit fusion");
-    case FusionKind::Phase: return context.say("月齢合体", "phase fusion");
-    default: return context.say("通常合体", "normal fusion");
-  }
-}
-
 std::string_view kindKey(FusionKind kind) {
   switch (kind) {
     case FusionKind::Spirit: return "spirit";
@@ -94,76 +64,10 @@ std::string_view kindKey(FusionKind kind) {
   }
 }
 
-std::string skillList(const std::vector<int>& skills, Language language) {
-  std::string text;
-  for (int skill : skills) text += (text.empty() ? "" : ", ") + std::string(skillName(skill, language));
-  return text;
-}
-
-// "LV20→LV23: 習得 マハラギ" under a demon levelled before it is used.
-void writeLevelUp(int from, int to, const std::vector<int>& learned, int depth, const QueryContext& context) {
-  if (to <= from) return;
-  context.out << std::string(static_cast<std::size_t>(depth) * 2 + 2, ' ') << "LV" << from << "→LV" << to;
-  if (!learned.empty()) context.out << context.say(": 習得 ", ": learns ") << skillList(learned, context.language);
-  context.out << '\n';
-}
-
-void writePlanTree(const Plan& plan, const PlanRequest& request, const QueryContext& context) {
-  const Language language = context.language;
-  std::function<void(const PlanMaterial&, int)> write = [&](const PlanMaterial& material, int depth) {
-    context.out << std::string(static_cast<std::size_t>(depth) * 2, ' ') << demonLabel(material.demon, language);
-    if (!material.step) {
-      const int start = material.mine ? request.mine[static_cast<std::size_t>(*material.mine)].level : level(material.demon);
-      context.out << "  " << (material.mine ? context.say("［所持］", "[mine]") : context.say("［素材］", "[base]"))
-                  << '\n';
-      writeLevelUp(start, material.level, material.learned, depth, context);
-      return;
-    }
-    const PlanStep& step = plan.steps[static_cast<std::size_t>(*material.step)];
-    context.out << "  ← " << kindWord(step.kind, context);
-    if (!step.inherited.empty()) context.out << context.say("　継承: ", ", inherits: ") << skillList(step.inherited, language);
-    context.out << '\n';
-    writeLevelUp(level(material.demon), material.level, material.learned, depth, context);
-    write(step.first, depth + 1);
-    write(step.second, depth + 1);
-  };
-  const int last = static_cast<int>(plan.steps.size()) - 1;
-  write({plan.steps.back().result, last, std::nullopt, plan.targetLevel, plan.targetLearned}, 1);
-}
-
 void writeText(const PlanRequest& request, const PlanAnswer& answer, const QueryContext& context) {
-  const Language language = context.language;
-  context.out << context.say("対象: ", "target: ") << demonLabel(request.target, language)
-              << context.say("　スキル: ", "  skills: ") << skillList(request.skills, language) << '\n';
-  for (std::size_t p = 0; p < answer.plans.size(); ++p) {
-    const Plan& plan = answer.plans[p];
-    const std::string number = std::to_string(p + 1);
-    const std::string fusions = std::to_string(plan.steps.size());
-    const std::string highest = std::to_string(plan.highestLevel);
-    const std::string demons = std::to_string(plan.distinctDemons);
-    context.out << (language == Language::Japanese
-                        ? "プラン" + number + ": 合体" + fusions + "回, 最高LV" + highest + ", 悪魔" + demons + "体"
-                        : "plan " + number + ": " + fusions + " fusions, highest level " + highest + ", " + demons +
-                              " demons")
-                << '\n';
-    if (plan.steps.empty()) {
-      const int start = plan.targetMine ? request.mine[static_cast<std::size_t>(*plan.targetMine)].level
-                                        : level(request.target);
-      context.out << "  " << demonLabel(request.target, language) << "  "
-                  << (plan.targetMine ? context.say("［所持］", "[mine]") : context.say("［素材］", "[base]")) << '\n';
-      writeLevelUp(start, plan.targetLevel, plan.targetLearned, 1, context);
-    } else {
-      writePlanTree(plan, request, context);
-    }
-  }
-  if (answer.plans.empty()) {
-    const std::string reason = reasonText(request, answer, context);
-    const std::string depth = std::to_string(request.maxFusions);
-    context.out << (!reason.empty()                      ? reason
-                    : language == Language::Japanese ? "合体" + depth + "回以内のプランはありません"
-                                                     : "no plan within " + depth + " fusions")
-                << '\n';
-  }
+  context.out << planHeading(request, context.language) << '\n'
+              << planLinesText(planLines(request, answer, context.language));
+  if (answer.plans.empty()) context.out << noPlanText(request, answer, context.language) << '\n';
 }
 
 void writeSkillNames(JsonWriter& json, const std::vector<int>& skills, Language language) {
@@ -212,7 +116,8 @@ void writeJson(const PlanRequest& request, const PlanAnswer& answer, const Query
   }
   json.endArray();
   if (answer.plans.empty()) {
-    if (const std::string reason = reasonText(request, answer, context); !reason.empty()) json.key("reason").value(reason);
+    const std::string reason = planReasonText(request, answer, language);
+    if (!reason.empty()) json.key("reason").value(reason);
   }
   json.endObject();
 }

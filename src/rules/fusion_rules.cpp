@@ -1,5 +1,6 @@
 // The fusion rules: level brackets of normal fusion, spirit moves and the
 // filter tests on races and levels.
+#include "data/races.h"
 #include "rules/fusion_rules.h"
 
 #include "rules/rule_tables.h"
@@ -37,11 +38,11 @@ bool pairYieldsDemon(DemonRef target, int levelA, int levelB) {
 bool barredFromRacePairs(DemonRef target, bool curse) { return !curse && target == Sakahagi; }
 
 bool shiftsDown(Race race, int spirit, bool curse) {
-  return detail::ruleTables().spiritDirection[race][spirit] == (curse ? 1 : 0);
+  return detail::ruleTables().spiritDirection[race][spirit] == (curse ? SpiritStepsUp : SpiritStepsDown);
 }
 
 bool shiftsUp(Race race, int spirit, bool curse) {
-  return detail::ruleTables().spiritDirection[race][spirit] == (curse ? 0 : 1);
+  return detail::ruleTables().spiritDirection[race][spirit] == (curse ? SpiritStepsDown : SpiritStepsUp);
 }
 
 namespace detail {

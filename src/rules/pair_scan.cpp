@@ -2,6 +2,7 @@
 // a target, under filter settings resolved once per enumeration.
 #include "rules/pair_scan.h"
 
+#include "data/races.h"
 #include "rules/fusion_rules.h"
 #include "rules/spirit_moves.h"
 
@@ -115,7 +116,7 @@ bool PairScan::spiritPairAccepted(const SpiritSource& s) {
 }
 
 bool PairScan::listsSpiritLine(Race currentRace) {
-  if (currentRace < 0 || currentRace >= RaceTotal || t_.spiritDirection[currentRace][0] == 9) return false;
+  if (currentRace < 0 || currentRace >= RaceTotal || t_.spiritDirection[currentRace][0] == NoSpiritFusion) return false;
   if (filters_.neutral || !admitsSpiritPairs(filters_.materialRaceChoice, currentRace)) return false;
   if (target_ && !targetNormal_) return false;
   const int slot = target_ ? target_->slot : -1;

@@ -35,7 +35,7 @@ void deriveFusionLevels(RuleTables& t) {
 void collectSkills(RuleTables& t, DemonRef d) {
   for (SkillList list : {SkillList::First, SkillList::Second}) {
     for (int skill : skillsOf(d, list)) {
-      if (skill > 0 && skill < SkillSentinel) t.skills[d.race][d.slot].set(static_cast<std::size_t>(skill));
+      if (skillEntry(skill) != SkillEntry::None) t.skills[d.race][d.slot].set(static_cast<std::size_t>(skill));
     }
   }
 }

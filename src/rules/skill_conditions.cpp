@@ -5,10 +5,8 @@
 namespace qmoor {
 namespace {
 
-// Skill numbers outside the catalogue, like the sentinel, are held by no demon.
-bool eitherHolds(DemonRef a, DemonRef b, int skill) {
-  return skill > 0 && skill < SkillSentinel && (holdsSkill(a, skill) || holdsSkill(b, skill));
-}
+// Skill numbers that stand for nothing, like the sentinel, are held by no demon.
+bool eitherHolds(DemonRef a, DemonRef b, int skill) { return holdsSkill(a, skill) || holdsSkill(b, skill); }
 
 }  // namespace
 

@@ -1,6 +1,6 @@
 // The skill-route planner window offscreen: a search on the worker thread
-// filling the tree of plans, a demon of the tree opened in a new tab, the
-// copy text, names for screen readers, and the owned demons kept between runs.
+// filling the tree of plans with qmoor's lines, a demon of the tree opened in
+// a new tab, the copy text, names for screen readers, and the owned demons kept between runs.
 #include "app/planner_window.h"
 
 #include <gtest/gtest.h>
@@ -18,6 +18,7 @@
 #include "app/demon_texts.h"
 #include "app/owned_demons_dialog.h"
 #include "app/program_settings.h"
+#include "query/plan_text.h"
 
 namespace qmoor {
 namespace {
@@ -66,10 +67,13 @@ TEST_F(PlannerWindowTest, SearchFillsTheTreeWhoseDemonsOpenInNewTabs) {
   ASSERT_GT(plans->topLevelItemCount(), 0);
   QTreeWidgetItem* last = plans->topLevelItem(0)->child(0);
   ASSERT_NE(last, nullptr);
-  EXPECT_TRUE(last->text(0).contains(QStringLiteral("→ ") + demonNameText({0, 2}))) << last->text(0).toStdString();
+  EXPECT_TRUE(last->text(0).startsWith(demonEntryText({0, 2}) + QStringLiteral("  ← 通常合体")))
+      << last->text(0).toStdString();
   EXPECT_TRUE(last->text(0).contains(QStringLiteral("継承: ")) && last->text(0).contains(skillText(116)));
-  EXPECT_TRUE(window->plansText().contains(QStringLiteral("［素材］")));
-  EXPECT_TRUE(window->plansText().startsWith(plans->topLevelItem(0)->text(0)));
+  // The copy holds the lines qmoor plan prints for the same request.
+  PlanRequest request{{0, 2}, {116}};
+  EXPECT_EQ(window->plansText().toStdString(),
+            planLinesText(planLines(request, planRoutes(request), Language::Japanese)));
 
   plans->setCurrentItem(last);
   plans->actions().at(0)->trigger();  // 新しいタブで開く

@@ -29,6 +29,7 @@
 
 #include "app/compendium_window.h"
 #include "app/demon_texts.h"
+#include "app/display_language.h"
 #include "app/form_widget.h"
 #include "app/fusion_simulator_window.h"
 #include "app/main_frame.h"
@@ -308,6 +309,28 @@ TEST_F(ToolWindowsTest, TheCompendiumShowsAndCountsTheDemonsEachFilterLets) {
           << "column " << sorted.column << " row " << r;
     }
   }
+}
+
+// In English the name filter reads the English names, in either case, and the
+// name column sorts by them.
+TEST_F(ToolWindowsTest, InEnglishTheCompendiumFiltersAndSortsTheEnglishNames) {
+  struct JapaneseAgain {
+    ~JapaneseAgain() { applyDisplayLanguage(Language::Japanese); }
+  } japaneseAgain;
+  applyDisplayLanguage(Language::English);
+  MenuHarness harness;
+  CompendiumWindow* window = harness.tools->showCompendium();
+  auto* table = named<QTableView>(window, "Demons");
+  named<QLineEdit>(window, "Text in the name")->setText(QStringLiteral("pIX"));
+  table->horizontalHeader()->setSortIndicator(1, Qt::DescendingOrder);
+  QStringList expected;
+  for (int i = 0; i < DemonTotal; ++i) {
+    const QString name = demonNameText(raceOrderAt(i));
+    if (name.contains(QStringLiteral("pix"), Qt::CaseInsensitive)) expected << name;
+  }
+  std::sort(expected.begin(), expected.end(), std::greater<>());
+  ASSERT_GE(expected.size(), 2) << "Pixie and High Pixie";
+  EXPECT_EQ(column(table->model(), 1), expected);
 }
 
 TEST_F(ToolWindowsTest, ADemonOpensInANewTabOfTheMainWindowUntilTheTabsAreFull) {

@@ -11,23 +11,16 @@
 #include <string_view>
 #include <vector>
 
-#include "../data/all_demons.h"
 #include "compendium/compendium_model.h"
 #include "data/skills.h"
+#include "support/all_demons.h"
+#include "support/data_tables.h"
 
 namespace qmoor {
 namespace {
 
-using Fields = std::vector<std::string>;
-
-Fields split(const std::string& text, char separator) {
-  Fields parts;
-  std::string part;
-  std::istringstream stream(text);
-  while (std::getline(stream, part, separator)) parts.push_back(part);
-  if (!text.empty() && text.back() == separator) parts.emplace_back();
-  return parts;
-}
+using testing::Fields;
+using testing::split;
 
 constexpr std::size_t FirstMarkField = 21;
 constexpr std::size_t FirstListField = 32;

@@ -11,8 +11,8 @@
 #include <set>
 #include <string>
 
-#include "all_demons.h"
 #include "data/races.h"
+#include "support/all_demons.h"
 
 namespace qmoor {
 namespace {
@@ -105,17 +105,20 @@ TEST(LevelGrid, LevelsDescendStrictlyWithinEachRace) {
   }
 }
 
-TEST(FusionKindGrid, MarksSpecialDemons) {
-  std::map<char, int> counts;
+TEST(DemonOriginGrid, MarksSpecialDemons) {
+  std::map<DemonOrigin, int> counts;
   for (DemonRef demon : allDemons()) {
-    ++counts[fusionKind(demon)];
-    EXPECT_EQ(isSpecial(demon), fusionKind(demon) != '0') << describe(demon);
-    EXPECT_EQ(fusionKind(demon) == '1', demon.race == SpiritRace) << describe(demon);
+    ++counts[originOf(demon)];
+    EXPECT_EQ(isSpecial(demon), originOf(demon) != DemonOrigin::Chart) << describe(demon);
+    EXPECT_EQ(originOf(demon) == DemonOrigin::Spirit, demon.race == SpiritRace) << describe(demon);
     if (demon.race == PhaseRace) {
-      EXPECT_EQ(fusionKind(demon), '0') << describe(demon);
+      EXPECT_EQ(originOf(demon), DemonOrigin::Chart) << describe(demon);
     }
   }
-  EXPECT_EQ(counts, (std::map<char, int>{{'0', 141}, {'x', 22}, {'w', 16}, {'1', 4}}));
+  EXPECT_EQ(counts, (std::map<DemonOrigin, int>{{DemonOrigin::Chart, 141},
+                                                {DemonOrigin::OneNamedMaterial, 22},
+                                                {DemonOrigin::TwoNamedMaterials, 16},
+                                                {DemonOrigin::Spirit, 4}}));
 }
 
 TEST(Occupancy, FollowsTheRaceCountsAndRejectsOutOfRange) {

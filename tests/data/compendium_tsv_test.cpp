@@ -2,37 +2,22 @@
 // roster it was drawn up for and every text and skill generated from it.
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
-#include "all_demons.h"
 #include "data/compendium.h"
 #include "data/skills.h"
+#include "support/all_demons.h"
+#include "support/data_tables.h"
 
 namespace qmoor {
 namespace {
 
 using testing::allDemons;
 
-std::vector<std::string> split(const std::string& text, char separator) {
-  std::vector<std::string> parts;
-  std::string part;
-  std::istringstream stream(text);
-  while (std::getline(stream, part, separator)) parts.push_back(part);
-  if (!text.empty() && text.back() == separator) parts.emplace_back();
-  return parts;
-}
+using testing::split;
 
-std::vector<std::vector<std::string>> readTsv() {
-  std::ifstream file(QMOOR_SOURCE_DIR "/data/compendium.tsv");
-  std::vector<std::vector<std::string>> rows;
-  std::string line;
-  std::getline(file, line);  // header
-  while (std::getline(file, line)) rows.push_back(split(line, '\t'));
-  return rows;
-}
+std::vector<std::vector<std::string>> readTsv() { return testing::readDataTable("compendium.tsv").rows; }
 
 // Statistics are shown two characters wide; HP and MP unpadded.
 std::string statText(const std::string& value) { return value.size() == 1 ? " " + value : value; }

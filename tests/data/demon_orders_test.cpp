@@ -5,9 +5,9 @@
 #include <set>
 #include <vector>
 
-#include "all_demons.h"
 #include "data/compendium.h"
 #include "data/races.h"
+#include "support/all_demons.h"
 
 namespace qmoor {
 namespace {

@@ -6,7 +6,7 @@
 
 #include <set>
 
-#include "all_demons.h"
+#include "support/all_demons.h"
 
 namespace qmoor {
 namespace {

@@ -7,9 +7,9 @@
 #include <set>
 #include <string>
 
-#include "all_demons.h"
 #include "data/compendium.h"
 #include "data/races.h"
+#include "support/all_demons.h"
 
 namespace qmoor {
 namespace {
@@ -28,12 +28,12 @@ bool mentions(std::string_view line, DemonRef demon) {
 TEST(SpecialRecipes, NameOccupiedDemonsForEveryMarkedDemon) {
   for (DemonRef demon : allDemons()) {
     SCOPED_TRACE("demon " + describe(demon));
-    if (fusionKind(demon) == 'x') {
+    if (originOf(demon) == DemonOrigin::OneNamedMaterial) {
       const DemonRef source = recipeSource(demon);
       EXPECT_TRUE(isOccupied(source)) << describe(source);
       EXPECT_NE(source, demon);
     }
-    if (fusionKind(demon) == 'w') {
+    if (originOf(demon) == DemonOrigin::TwoNamedMaterials) {
       const auto [first, second] = recipePair(demon);
       EXPECT_TRUE(isOccupied(first)) << describe(first);
       EXPECT_TRUE(isOccupied(second)) << describe(second);
@@ -62,10 +62,10 @@ TEST(RecipeLines, BelongToSpecialAndPhaseDemonsOneGroupEach) {
 TEST(RecipeLines, NameTheMaterialsOfTheRecipe) {
   for (DemonRef demon : allDemons()) {
     SCOPED_TRACE("demon " + describe(demon));
-    const char kind = fusionKind(demon);
-    if (kind != 'x' && kind != 'w') continue;
+    const DemonOrigin origin = originOf(demon);
+    if (origin != DemonOrigin::OneNamedMaterial && origin != DemonOrigin::TwoNamedMaterials) continue;
     const RecipeLines lines = *recipeLines(demon);
-    if (kind == 'x') {
+    if (origin == DemonOrigin::OneNamedMaterial) {
       EXPECT_TRUE(mentions(lines[1], recipeSource(demon))) << lines[1];
       continue;
     }
@@ -81,10 +81,10 @@ TEST(RecipeLines, NameTheMaterialsOfTheRecipe) {
 TEST(RecipeLines, TwoStepEvolutionsPairTheChain) {
   int chains = 0;
   for (DemonRef demon : allDemons()) {
-    if (fusionKind(demon) != 'w' || (*recipeLines(demon))[0] != "変化") continue;
+    if (originOf(demon) != DemonOrigin::TwoNamedMaterials || (*recipeLines(demon))[0] != "変化") continue;
     ++chains;
     const auto [first, second] = recipePair(demon);
-    EXPECT_EQ(fusionKind(first), 'x') << describe(demon);
+    EXPECT_EQ(originOf(first), DemonOrigin::OneNamedMaterial) << describe(demon);
     EXPECT_EQ(recipeSource(first), second) << describe(demon);
   }
   EXPECT_EQ(chains, 3);

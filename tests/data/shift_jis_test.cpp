@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "all_demons.h"
 #include "data/compendium.h"
 #include "data/races.h"
 #include "data/recipes.h"
 #include "data/skills.h"
+#include "support/all_demons.h"
 
 namespace qmoor {
 namespace {

@@ -3,14 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <fstream>
 #include <set>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "data/skill_inheritance.h"
 #include "data/skills.h"
+#include "support/data_tables.h"
 
 namespace qmoor {
 namespace {
@@ -23,17 +22,16 @@ std::string markText(SkillInheritance rule) {
 }
 
 TEST(SkillInheritanceTsv, EveryRowMatchesTheCompiledTable) {
-  std::ifstream file(QMOOR_SOURCE_DIR "/data/skill-inheritance.tsv");
-  std::string line;
-  ASSERT_TRUE(std::getline(file, line));
+  const testing::DataTable table = testing::readDataTable("skill-inheritance.tsv");
+  ASSERT_FALSE(table.header.empty());
   std::set<int> listed;
-  while (std::getline(file, line)) {
-    std::istringstream fields(line);
-    std::string number, name, mark, inheritable;
-    std::getline(fields, number, '\t');
-    std::getline(fields, name, '\t');
-    std::getline(fields, mark, '\t');
-    std::getline(fields, inheritable, '\t');
+  for (testing::Fields fields : table.rows) {
+    fields.resize(std::max<std::size_t>(fields.size(), 4));
+    const std::string& number = fields[0];
+    const std::string& name = fields[1];
+    const std::string& mark = fields[2];
+    const std::string& inheritable = fields[3];
+    const std::string line = number + "\t" + name;
     const int skill = std::stoi(number);
     listed.insert(skill);
     EXPECT_EQ(skillName(skill), name) << line;

@@ -4,17 +4,16 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
 #include <map>
-#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "all_demons.h"
 #include "data/compendium.h"
 #include "data/skill_learning.h"
 #include "data/skills.h"
+#include "support/all_demons.h"
+#include "support/data_tables.h"
 
 namespace qmoor {
 namespace {
@@ -27,15 +26,11 @@ constexpr int FirstEvolutionEntry = 287;
 using LearnedList = std::vector<std::pair<int, int>>;  // skill, level
 
 std::map<std::pair<int, int>, LearnedList> readTsv() {
-  std::ifstream file(QMOOR_SOURCE_DIR "/data/skill-learning.tsv");
   std::map<std::pair<int, int>, LearnedList> byDemon;
-  std::string line;
-  std::getline(file, line);  // header
-  while (std::getline(file, line)) {
-    std::istringstream fields(line);
-    std::string race, slot, demon, number, skill, level;
-    for (std::string* field : {&race, &slot, &demon, &number, &skill, &level}) std::getline(fields, *field, '\t');
-    EXPECT_EQ(skillName(std::stoi(number)), skill) << line;
+  for (testing::Fields fields : testing::readDataTable("skill-learning.tsv").rows) {
+    fields.resize(std::max<std::size_t>(fields.size(), 6));
+    const std::string &race = fields[0], &slot = fields[1], &number = fields[3], &skill = fields[4], &level = fields[5];
+    EXPECT_EQ(skillName(std::stoi(number)), skill) << race << "/" << slot << " " << number;
     byDemon[{std::stoi(race), std::stoi(slot)}].emplace_back(std::stoi(number), std::stoi(level));
   }
   return byDemon;

@@ -9,9 +9,9 @@
 #include <set>
 #include <string>
 
-#include "all_demons.h"
 #include "data/compendium.h"
 #include "data/recipes.h"
+#include "support/all_demons.h"
 
 namespace qmoor {
 namespace {
@@ -106,13 +106,27 @@ TEST(SkillGrid, HeldNumbersAreTheCatalogueUnnamedAndEvolutionEntries) {
   EXPECT_EQ(held, expected);
 }
 
+// One rule says what a number stands for; the skill combos offer exactly the skills.
+TEST(SkillEntries, ClassifyEveryNumberAsTheListsHoldIt) {
+  const std::set<int> skills = selectableSkills();
+  for (int number = -1; number <= SkillNumberTotal; ++number) {
+    SCOPED_TRACE("number " + std::to_string(number));
+    const SkillEntry expected = skills.contains(number)                                          ? SkillEntry::Skill
+                                : number == UnnamedSkill                                         ? SkillEntry::Unnamed
+                                : number >= FirstEvolutionEntry && number <= LastEvolutionEntry ? SkillEntry::Evolution
+                                                                                                 : SkillEntry::None;
+    EXPECT_EQ(skillEntry(number), expected);
+    EXPECT_EQ(isSkill(number), kindPositionOf(number) > 0);
+  }
+}
+
 TEST(SkillGrid, EvolutionEntriesCloseTheSecondListOfTheDemonThatEvolves) {
   std::set<int> entries;
   for (DemonRef target : allDemons()) {
     const std::optional<RecipeLines> lines = recipeLines(target);
     if (!lines || (*lines)[0] != "変化") continue;
     SCOPED_TRACE("evolution into " + describe(target));
-    const DemonRef holder = fusionKind(target) == 'x' ? recipeSource(target) : recipePair(target).first;
+    const DemonRef holder = originOf(target) == DemonOrigin::OneNamedMaterial ? recipeSource(target) : recipePair(target).first;
     const std::array<int, 6> second = skillsOf(holder, SkillList::Second);
     const int entry = second[listLength(second) - 1];
     ASSERT_TRUE(entry >= FirstEvolutionEntry && entry <= LastEvolutionEntry) << "last entry " << entry;

@@ -19,11 +19,11 @@
 #include <utility>
 #include <vector>
 
-#include "../data/all_demons.h"
 #include "data/compendium.h"
 #include "data/races.h"
 #include "forward/forward_fusion.h"
 #include "rules/pair_enumeration.h"
+#include "support/all_demons.h"
 
 namespace qmoor {
 namespace {

@@ -4,8 +4,8 @@
 
 #include <vector>
 
-#include "../data/all_demons.h"
 #include "forward/forward_fusion.h"
+#include "support/all_demons.h"
 
 namespace qmoor {
 namespace {

@@ -5,15 +5,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
 #include <functional>
 #include <map>
 #include <set>
-#include <sstream>
 
 #include "data/compendium.h"
 #include "data/races.h"
 #include "data/skills.h"
+#include "support/data_tables.h"
 
 namespace qmoor {
 namespace {
@@ -23,18 +22,10 @@ struct Row {
 };
 
 std::vector<Row> tableRows() {
-  std::ifstream file(QMOOR_SOURCE_DIR "/data/names-en.tsv");
   std::vector<Row> rows;
-  std::string line;
-  std::getline(file, line);
-  while (std::getline(file, line)) {
-    std::istringstream cells(line);
-    Row row;
-    std::getline(cells, row.kind, '\t');
-    std::getline(cells, row.key, '\t');
-    std::getline(cells, row.ja, '\t');
-    std::getline(cells, row.en, '\t');
-    rows.push_back(row);
+  for (testing::Fields& cells : testing::readDataTable("names-en.tsv").rows) {
+    cells.resize(std::max<std::size_t>(cells.size(), 4));
+    rows.push_back({cells[0], cells[1], cells[2], cells[3]});
   }
   return rows;
 }

@@ -6,10 +6,8 @@
 #include <algorithm>
 #include <array>
 #include <bitset>
-#include <fstream>
 #include <map>
 #include <set>
-#include <sstream>
 #include <tuple>
 #include <vector>
 
@@ -18,32 +16,19 @@
 #include "data/skills.h"
 #include "forward/forward_fusion.h"
 #include "rules/fusion_rules.h"
+#include "support/data_tables.h"
 
 namespace qmoor::reference {
 namespace {
 
 using Skills = std::bitset<SkillNumberTotal>;
 
-std::vector<std::vector<std::string>> readTable(const std::string& name) {
-  std::vector<std::vector<std::string>> rows;
-  std::ifstream file(QMOOR_SOURCE_DIR "/data/" + name);
-  std::string line;
-  std::getline(file, line);
-  while (std::getline(file, line)) {
-    std::vector<std::string> fields;
-    std::istringstream cells(line);
-    for (std::string cell; std::getline(cells, cell, '\t');) fields.push_back(cell);
-    rows.push_back(fields);
-  }
-  return rows;
-}
-
 // Skill number -> the mark it needs ("none" for any demon), for inheritable skills only.
 const std::map<int, std::string>& inheritableSkills() {
   static const std::map<int, std::string> table = [] {
     std::map<int, std::string> marks;
-    for (const auto& row : readTable("skill-inheritance.tsv")) {
-      if (row.at(3) == "yes") marks[std::stoi(row.at(0))] = row.at(2);
+    for (const testing::Fields& fields : testing::readDataTable("skill-inheritance.tsv").rows) {
+      if (fields.size() > 3 && fields[3] == "yes") marks[std::stoi(fields[0])] = fields[2];
     }
     return marks;
   }();
@@ -54,8 +39,8 @@ const std::map<int, std::string>& inheritableSkills() {
 const std::map<std::pair<int, int>, std::vector<std::pair<int, int>>>& learnTable() {
   static const auto table = [] {
     std::map<std::pair<int, int>, std::vector<std::pair<int, int>>> learned;
-    for (const auto& row : readTable("skill-learning.tsv")) {
-      learned[{std::stoi(row.at(0)), std::stoi(row.at(1))}].push_back({std::stoi(row.at(5)), std::stoi(row.at(3))});
+    for (const testing::Fields& fields : testing::readDataTable("skill-learning.tsv").rows) {
+      learned[{std::stoi(fields.at(0)), std::stoi(fields.at(1))}].push_back({std::stoi(fields.at(5)), std::stoi(fields.at(3))});
     }
     return learned;
   }();

@@ -18,7 +18,7 @@ bool holds(DemonRef demon, int skill) {
   return false;
 }
 
-bool isNormal(DemonRef d) { return fusionKind(d) == '0'; }
+bool isNormal(DemonRef d) { return originOf(d) == DemonOrigin::Chart; }
 
 bool yields(DemonRef target, int levelA, int levelB) {
   if (target.race == PhaseRace) return true;
@@ -62,7 +62,7 @@ bool lineQualifies(Race a, Race b, DemonRef t, const FilterSettings& f) {
 }
 
 bool spiritLine(Race race, std::optional<DemonRef> target, const FilterSettings& f) {
-  if (spiritDirection(race, 0) == 9 || f.neutral || !spiritChoiceAdmits(f.materialRaceChoice, race)) return false;
+  if (spiritDirection(race, 0) == NoSpiritFusion || f.neutral || !spiritChoiceAdmits(f.materialRaceChoice, race)) return false;
   if (target) {
     for (const SpiritSource& s : spiritSourcesByMoves(*target, f.curse)) {
       if (spiritPairPasses(s, f)) return true;
@@ -164,7 +164,7 @@ FusionAnswer answer(DemonRef t, const FilterSettings& f, bool reverse) {
     const auto rows = materialPairs(line.first, line.second, t, f);
     out.materialPairs.insert(out.materialPairs.end(), rows.begin(), rows.end());
   }
-  if (spiritDirection(t.race, 0) != 9) {
+  if (spiritDirection(t.race, 0) != NoSpiritFusion) {
     const auto rows = spiritPairs(t, f);
     out.materialPairs.insert(out.materialPairs.end(), rows.begin(), rows.end());
   }

@@ -1,0 +1,121 @@
+// The words of a planner answer: see plan_text.h.
+#include "query/plan_text.h"
+
+#include <string_view>
+
+#include "data/compendium.h"
+
+namespace qmoor {
+namespace {
+
+std::string_view say(Language language, std::string_view japanese, std::string_view english) {
+  return language == Language::Japanese ? japanese : english;
+}
+
+std::string skillList(const std::vector<int>& skills, Language language) {
+  std::string text;
+  for (int skill : skills) text += (text.empty() ? "" : ", ") + std::string(skillName(skill, language));
+  return text;
+}
+
+std::string planTitle(const Plan& plan, std::size_t number, Language language) {
+  const std::string n = std::to_string(number);
+  const std::string fusions = std::to_string(plan.steps.size());
+  const std::string highest = std::to_string(plan.highestLevel);
+  const std::string demons = std::to_string(plan.distinctDemons);
+  return language == Language::Japanese
+             ? "プラン" + n + ": 合体" + fusions + "回, 最高LV" + highest + ", 悪魔" + demons + "体"
+             : "plan " + n + ": " + fusions + " fusions, highest level " + highest + ", " + demons + " demons";
+}
+
+// "LV20→LV23: 習得 マハラギ" under a demon levelled before it is used.
+void addLevelUp(std::vector<PlanLine>& lines, int from, const PlanMaterial& material, int depth, Language language) {
+  if (material.level <= from) return;
+  std::string text = "LV" + std::to_string(from) + "→LV" + std::to_string(material.level);
+  if (!material.learned.empty()) {
+    text += std::string(say(language, ": 習得 ", ": learns ")) + skillList(material.learned, language);
+  }
+  lines.push_back({depth + 1, text, std::nullopt});
+}
+
+// The demon and, for one a step makes, how it is fused and what it inherits,
+// then what it learns levelling up, then its two materials one level deeper.
+void addDemon(std::vector<PlanLine>& lines, const PlanRequest& request, const Plan& plan, const PlanMaterial& material,
+              int depth, Language language) {
+  std::string text = demonLabel(material.demon, language);
+  if (!material.step) {
+    const int start = material.mine ? request.mine[static_cast<std::size_t>(*material.mine)].level : level(material.demon);
+    const std::string_view mark = material.mine ? say(language, "［所持］", "[mine]") : say(language, "［素材］", "[base]");
+    lines.push_back({depth, text + "  " + std::string(mark), material.demon});
+    addLevelUp(lines, start, material, depth, language);
+    return;
+  }
+  const PlanStep& step = plan.steps[static_cast<std::size_t>(*material.step)];
+  text += "  ← " + std::string(fusionKindName(step.kind, language));
+  if (!step.inherited.empty()) {
+    text += std::string(say(language, "　継承: ", ", inherits: ")) + skillList(step.inherited, language);
+  }
+  lines.push_back({depth, text, material.demon});
+  addLevelUp(lines, level(material.demon), material, depth, language);
+  addDemon(lines, request, plan, step.first, depth + 1, language);
+  addDemon(lines, request, plan, step.second, depth + 1, language);
+}
+
+}  // namespace
+
+std::string planHeading(const PlanRequest& request, Language language) {
+  return std::string(say(language, "対象: ", "target: ")) + demonLabel(request.target, language) +
+         std::string(say(language, "　スキル: ", "  skills: ")) + skillList(request.skills, language);
+}
+
+std::vector<PlanLine> planLines(const PlanRequest& request, const PlanAnswer& answer, Language language) {
+  std::vector<PlanLine> lines;
+  for (std::size_t p = 0; p < answer.plans.size(); ++p) {
+    const Plan& plan = answer.plans[p];
+    lines.push_back({0, planTitle(plan, p + 1, language), std::nullopt});
+    const int last = static_cast<int>(plan.steps.size()) - 1;
+    const PlanMaterial top =
+        last < 0 ? PlanMaterial{request.target, std::nullopt, plan.targetMine, plan.targetLevel, plan.targetLearned}
+                 : PlanMaterial{plan.steps.back().result, last, std::nullopt, plan.targetLevel, plan.targetLearned};
+    addDemon(lines, request, plan, top, 1, language);
+  }
+  return lines;
+}
+
+std::string planLinesText(const std::vector<PlanLine>& lines) {
+  std::string text;
+  for (const PlanLine& line : lines) text += std::string(static_cast<std::size_t>(line.depth) * 2, ' ') + line.text + '\n';
+  return text;
+}
+
+std::string planReasonText(const PlanRequest& request, const PlanAnswer& answer, Language language) {
+  const std::string target = demonLabel(request.target, language);
+  const std::string skill(skillName(answer.skill, language));
+  switch (answer.problem) {
+    case PlanProblem::SkillNotObtainable:
+      return language == Language::Japanese ? target + " は " + skill + " を継承できません"
+                                            : target + " cannot inherit " + skill;
+    case PlanProblem::SkillHeldByNone:
+      return language == Language::Japanese ? skill + " を持つ悪魔も覚える悪魔もいません"
+                                            : "no demon a plan may use has or learns " + skill;
+    case PlanProblem::SkillsDoNotFit:
+      return language == Language::Japanese ? target + " が継承で覚えられるスキルの数を超えています"
+                                            : "more skills than " + target + " can inherit";
+    case PlanProblem::TargetAboveLimit:
+      return language == Language::Japanese ? target + " はレベル上限を超えています"
+                                            : target + " is above the level limit";
+    case PlanProblem::Cancelled:
+      return std::string(say(language, "検索を取り消しました", "the search was cancelled"));
+    default:
+      return {};
+  }
+}
+
+std::string noPlanText(const PlanRequest& request, const PlanAnswer& answer, Language language) {
+  if (std::string reason = planReasonText(request, answer, language); !reason.empty()) return reason;
+  const std::string depth = std::to_string(request.maxFusions);
+  return language == Language::Japanese ? "合体" + depth + "回以内のプランはありません"
+                                        : "no plan within " + depth + " fusions";
+}
+
+}  // namespace qmoor
