@@ -1,13 +1,14 @@
 // The skill-route planner held to the reference model: every plan it returns
-// is replayed step by step, and on small cases a brute force over every plan
-// of up to two fusions confirms that the first plan is the best one: fewest
-// fusions, then lowest highest level, then fewest distinct demons. How we
-// know it in general: the search proves, with a relaxation that can only
-// overestimate what a step passes on, that no plan has fewer fusions; its
-// exhaustive fallback leaves no filler choice out; the lowest level is the
-// lowest cap that still has a plan; and the fewest demons come from a pass
-// that drops a way only for one using a subset of its demons (see the
-// search's own notes). These cases check all of it against enumeration.
+// is replayed step by step (levels, what each demon learns, fusion at the
+// materials' levels, my demons), and on sampled requests a brute force over
+// every plan of up to two fusions, with levelling on and off, confirms the
+// fewest fusions and, with them, the lowest highest level. How we know it in
+// general: the search proves, with a relaxation that can only overestimate
+// what a step passes on, that no plan has fewer fusions; its exhaustive
+// fallback leaves no filler choice out; it tries every level pair that can
+// matter; and the lowest highest level is the lowest cap that still has a
+// plan (see the search's own notes). These cases check all of it against
+// enumeration.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -233,6 +234,18 @@ TEST(PlannerRequests, SkillsBeyondTheRoomLeftSayWhy) {
   EXPECT_EQ(planRoutes(request).problem, PlanProblem::SkillsDoNotFit);
   request.skills.pop_back();
   EXPECT_NE(planRoutes(request).problem, PlanProblem::SkillsDoNotFit);
+}
+
+// Every plan listed has the fewest fusions, so none holds a fusion it could
+// do without and none is another plus extra steps (the answer used to list
+// a plan 1 with a needless fusion added).
+TEST(PlannerRequests, EveryListedPlanHasTheFewestFusions) {
+  const PlanRequest request{{7, 8}, {1}};  // ピクシー, アギ
+  const PlanAnswer answer = planRoutes(request);
+  ASSERT_GT(answer.plans.size(), 1u);
+  EXPECT_EQ(reference::answerFault(request, answer), "");
+  for (const Plan& plan : answer.plans) EXPECT_EQ(plan.steps.size(), answer.plans[0].steps.size());
+  EXPECT_EQ(static_cast<int>(answer.plans[0].steps.size()), reference::bestWithinTwo(request)->first);
 }
 
 TEST(PlannerRequests, AnInnateSkillNeedsNoFusionUnlessTheTargetIsNotOwned) {
