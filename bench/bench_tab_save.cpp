@@ -5,8 +5,8 @@
 
 #include <filesystem>
 
+#include "files/file_io.h"
 #include "tabs/tab_codec.h"
-#include "tabs/tab_file_io.h"
 
 namespace {
 
@@ -17,10 +17,10 @@ void saveTabs(benchmark::State& state, bool inPlace) {
   fs::create_directories(folder);
   const std::string file = (folder / "tabs.qmf").string();
   const std::vector<std::uint8_t> bytes = qmoor::encodeTabs(std::vector<qmoor::TabState>(qmoor::MaxTabs));
-  if (!qmoor::saveIntoFile(file, bytes).empty()) state.SkipWithError("the scratch folder takes no file");
+  if (qmoor::writeFileSafely(file, bytes).failed()) state.SkipWithError("the scratch folder takes no file");
   if (inPlace) fs::create_hard_link(file, folder / "second-name.qmf");
   for (auto _ : state) {
-    if (!qmoor::saveIntoFile(file, bytes).empty()) state.SkipWithError("saving failed");
+    if (qmoor::writeFileSafely(file, bytes).failed()) state.SkipWithError("saving failed");
   }
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(bytes.size()));
   fs::remove_all(folder);

@@ -2,38 +2,44 @@
 // entered, must leave the view without a fault and with every invariant of
 // view_invariants.h intact (twins in step, selections within their lists,
 // every listed row a way of making the current demon).
-#include <unistd.h>
-
+#include <algorithm>
+#include <cerrno>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "view/view.h"
 #include "view_invariants.h"
 
 namespace {
 
-// Answers every open dialog with the one file the fuzzer writes.
-class FileHost : public qmoor::ViewHost {
+// Answers every open dialog with one file, whose bytes are the fuzzer's input.
+class BytesHost : public qmoor::ViewHost {
  public:
-  explicit FileHost(std::string path) : path_(std::move(path)) {}
-  ~FileHost() override { std::remove(path_.c_str()); }
-  FileHost(const FileHost&) = delete;
-  FileHost& operator=(const FileHost&) = delete;
   std::optional<std::string> askSavePath(const std::string&) override { return std::nullopt; }
-  std::optional<std::string> askLoadPath(const std::string&) override { return path_; }
+  std::optional<std::string> askLoadPath(const std::string&) override { return "fuzz.qmf"; }
+  qmoor::FileContents readFile(const std::string&, std::size_t maxBytes) override {
+    qmoor::FileContents contents;
+    contents.bytes.assign(bytes_.begin(), bytes_.begin() + static_cast<std::ptrdiff_t>(std::min(maxBytes, bytes_.size())));
+    contents.whole = bytes_.size() <= maxBytes;
+    return contents;
+  }
+  qmoor::FileError writeFile(const std::string&, std::span<const std::uint8_t>) override {
+    return {qmoor::FileErrorKind::CannotWrite, EROFS};
+  }
   void showMessage(const std::string&) override {}
   void setTitle(const std::string&) override {}
-  const std::string& path() const { return path_; }
+  void setBytes(const std::uint8_t* data, std::size_t size) { bytes_.assign(data, data + size); }
 
  private:
-  std::string path_;
+  std::vector<std::uint8_t> bytes_;
 };
 
-FileHost& host() {
-  static FileHost fileHost("/tmp/qmoor-fuzz-load-" + std::to_string(getpid()) + ".qmf");
-  return fileHost;
+BytesHost& host() {
+  static BytesHost bytesHost;
+  return bytesHost;
 }
 
 qmoor::CQmoorView& startedView() {
@@ -54,10 +60,7 @@ void check(qmoor::CQmoorView& view, const char* when) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   qmoor::CQmoorView& view = startedView();
-  std::FILE* file = std::fopen(host().path().c_str(), "wb");
-  if (!file) return 0;
-  std::fwrite(data, 1, size, file);
-  std::fclose(file);
+  host().setBytes(data, size);
   view.command(qmoor::CommandId::LoadTabs);
   check(view, "after loading");
   qmoor::TabControl& tabs = view.form().tabs();

@@ -10,6 +10,7 @@
 #include <iostream>
 
 #include "app/program_settings.h"
+#include "files/file_io.h"
 
 namespace qmoor {
 
@@ -67,8 +68,8 @@ void DialogHost::showMessage(const std::string& text) {
   else QMessageBox::warning(window_, caption, QString::fromStdString(text));
 }
 
-void DialogHost::rememberFolder(const std::string& folder) {
-  if (!unattended_) rememberTabsDialogFolder(QFile::decodeName(QByteArray::fromStdString(folder)));
+void DialogHost::rememberFolderOf(const std::string& path) {
+  if (!unattended_) rememberTabsDialogFolder(QFile::decodeName(QByteArray::fromStdString(folderOf(path))));
 }
 
 void DialogHost::setTitle(const std::string& title) {

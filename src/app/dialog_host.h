@@ -45,7 +45,7 @@ class DialogHost : public ScriptedHost {
   void setTitle(const std::string& title) override;
   // Remembered for the next dialog of this run and of later runs; an
   // unattended run leaves the user's settings alone.
-  void rememberFolder(const std::string& folder) override;
+  void rememberFolderOf(const std::string& path) override;
 
   void answerNextDialog(std::optional<std::string> path) override { answers_.push_back(std::move(path)); }
   std::string title() const override;

@@ -83,6 +83,7 @@ constexpr TextPair Texts[] = {
     {"入出力エラーが発生しました。", "An input/output error occurred."},
     {"ファイルまたは装置が使用中です。", "The file or device is busy."},
     {"実行中のプログラムのファイルです。", "It is the file of a running program."},
+    {"%1（エラー番号 %2）", "%1 (error %2)"},
     {"元の内容に戻せなかったため、ファイルが壊れているおそれがあります。",
      "Its old contents could not be put back, so the file may be damaged."},
     {"書き込みが禁止されています。", "The disk is write-protected."},
@@ -110,28 +111,6 @@ std::string_view uiText(std::string_view japanese, Language language) {
 }
 
 bool hasEnglishText(std::string_view japanese) { return find(japanese) != nullptr; }
-
-std::string reasonText(std::string_view reason, Language language) {
-  if (language == Language::Japanese) return std::string(reason);
-  constexpr std::string_view ErrorNumber = "（エラー番号 ";
-  std::string text;
-  std::size_t start = 0;
-  while (start <= reason.size()) {
-    const std::size_t end = std::min(reason.find('\n', start), reason.size());
-    const std::string_view line = reason.substr(start, end - start);
-    if (start > 0) text += '\n';
-    const std::size_t number = line.find(ErrorNumber);
-    if (number != std::string_view::npos && line.ends_with("）")) {
-      const std::string_view digits = line.substr(number + ErrorNumber.size());
-      text += std::string(line.substr(0, number)) + " (error " +
-              std::string(digits.substr(0, digits.size() - std::string_view("）").size())) + ")";
-    } else {
-      text += uiText(line, language);
-    }
-    start = end + 1;
-  }
-  return text;
-}
 
 std::string uiMessage(std::string_view japanesePattern, Language language, std::initializer_list<std::string_view> args) {
   const std::string_view pattern = uiText(japanesePattern, language);

@@ -20,10 +20,6 @@ bool hasEnglishText(std::string_view japanese);
 // language, with the arguments put in.
 std::string uiMessage(std::string_view japanesePattern, Language language, std::initializer_list<std::string_view> args);
 
-// Why a file could not be read or written, line by line in the language; the
-// system's own text with its error number keeps the text and gives the number.
-std::string reasonText(std::string_view reason, Language language);
-
 // A line of a special recipe's explanation, with its demon and race names and
 // its wording in the language.
 std::string recipeLineText(std::string_view line, Language language);

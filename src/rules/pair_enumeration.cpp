@@ -48,6 +48,11 @@ std::string racePairText(RacePair pair) {
   return text;
 }
 
+std::string racePairLine(RacePair pair, Language language) {
+  if (language == Language::Japanese) return racePairText(pair);
+  return std::string(raceName(pair.first, language)) + " x " + std::string(raceName(pair.second, language));
+}
+
 std::vector<RacePair> enumerateRacePairs(Race resultRace, Race currentRace, std::optional<DemonRef> target,
                                          const FilterSettings& filters, bool reverse) {
   if (target && !isOccupied(*target)) return {};

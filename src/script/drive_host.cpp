@@ -1,7 +1,17 @@
 // DriveHost: see drive_host.h.
 #include "script/drive_host.h"
 
+#include "files/file_io.h"
+
 namespace qmoor {
+
+FileContents ScriptedHost::readFile(const std::string& path, std::size_t maxBytes) {
+  return readFileUpTo(path, maxBytes);
+}
+
+FileError ScriptedHost::writeFile(const std::string& path, std::span<const std::uint8_t> bytes) {
+  return writeFileSafely(path, bytes);
+}
 
 std::optional<std::string> DriveHost::nextAnswer() {
   if (answers_.empty()) return std::nullopt;

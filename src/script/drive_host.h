@@ -12,9 +12,12 @@
 namespace qmoor {
 
 // What a script needs of a host besides the view's own requests: a way to
-// answer the next file dialog, and the window's title and messages.
+// answer the next file dialog, and the window's title and messages. Files are
+// read and written on disk.
 class ScriptedHost : public ViewHost {
  public:
+  FileContents readFile(const std::string& path, std::size_t maxBytes) override;
+  FileError writeFile(const std::string& path, std::span<const std::uint8_t> bytes) override;
   // The next file dialog returns path; none means the user cancels it.
   virtual void answerNextDialog(std::optional<std::string> path) = 0;
   virtual std::string title() const = 0;

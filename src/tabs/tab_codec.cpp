@@ -8,7 +8,6 @@
 #include "data/skills.h"
 #include "data/types.h"
 #include "tabs/limit_text.h"
-#include "tabs/tab_file_messages.h"
 #include "tabs/tab_sanitize.h"
 
 namespace qmoor {
@@ -16,53 +15,55 @@ namespace qmoor {
 namespace {
 
 constexpr std::uint8_t Reserved = 0xFF;
-constexpr int LevelOffset = 21;  // level byte of limitText; reserved bytes follow
+
+// The one-byte fields of a record; a selection reads 0xFF back as -1.
+struct ByteField {
+  tab_record::Offset offset;
+  int TabState::*member;
+  bool selection;
+};
+
+constexpr ByteField ByteFields[] = {
+    {tab_record::Race, &TabState::race, false},
+    {tab_record::Slot, &TabState::slot, false},
+    {tab_record::Reverse, &TabState::reverse, false},
+    {tab_record::Neutral, &TabState::neutral, false},
+    {tab_record::MaterialRaceSet, &TabState::materialRaceSet, false},
+    {tab_record::Skill1On, &TabState::skill1On, false},
+    {tab_record::Skill2On, &TabState::skill2On, false},
+    {tab_record::Skill1Index, &TabState::skill1Index, false},
+    {tab_record::Skill2Index, &TabState::skill2Index, false},
+    {tab_record::Curse, &TabState::curse, false},
+    {tab_record::AutoLimit, &TabState::autoLimit, false},
+    {tab_record::ManualLimit, &TabState::manualLimit, false},
+    {tab_record::MaterialSel1, &TabState::materialSel1, true},
+    {tab_record::MaterialSel2, &TabState::materialSel2, true},
+    {tab_record::MaterialRaceCombo, &TabState::materialRaceCombo, false},
+    {tab_record::RacePairIndex, &TabState::racePairIndex, true},
+    {tab_record::MaterialList1Index, &TabState::materialList1Index, true},
+    {tab_record::MaterialList2Index, &TabState::materialList2Index, true},
+    {tab_record::MaterialRaceChoice, &TabState::materialRaceChoice, false},
+};
 
 std::uint8_t lowByte(int value) { return static_cast<std::uint8_t>(value & 0xFF); }
 
-// 0xFF stands for -1 in the one-byte signed fields.
-int signedByte(std::uint8_t byte) { return byte == 0xFF ? -1 : byte; }
-
 void appendRecord(std::vector<std::uint8_t>& out, const TabState& tab) {
-  const int fields[] = {
-      tab.race,         tab.slot,        tab.reverse,      tab.neutral,      tab.materialRaceSet,
-      tab.skill1On,     tab.skill2On,    tab.skill1Index,  tab.skill2Index,  tab.curse,
-      tab.autoLimit,    tab.manualLimit, tab.materialSel1, tab.materialSel2, tab.materialRaceCombo,
-      tab.racePairIndex};
-  for (int value : fields) out.push_back(lowByte(value));
-  out.push_back(lowByte(tab.pickedRow));
-  out.push_back(lowByte(tab.pickedRow >> 8));
-  out.push_back(lowByte(tab.materialList1Index));
-  out.push_back(lowByte(tab.materialList2Index));
-  out.push_back(lowByte(tab.materialRaceChoice));
-  out.push_back(lowByte(limitTextValue(tab.limitText)));
-  out.insert(out.end(), TabFileRecordSize - LevelOffset - 1, Reserved);
+  const auto record = out.insert(out.end(), TabFileRecordSize, Reserved);
+  for (const ByteField& field : ByteFields) record[field.offset] = lowByte(tab.*field.member);
+  record[tab_record::PickedRowLow] = lowByte(tab.pickedRow);
+  record[tab_record::PickedRowHigh] = lowByte(tab.pickedRow >> 8);
+  record[tab_record::Level] = lowByte(limitTextValue(tab.limitText));
 }
 
 TabState readRecord(std::span<const std::uint8_t> r) {
   TabState tab;
-  tab.race = r[0];
-  tab.slot = r[1];
-  tab.reverse = r[2];
-  tab.neutral = r[3];
-  tab.materialRaceSet = r[4];
-  tab.skill1On = r[5];
-  tab.skill2On = r[6];
-  tab.skill1Index = r[7];
-  tab.skill2Index = r[8];
-  tab.curse = r[9];
-  tab.autoLimit = r[10];
-  tab.manualLimit = r[11];
-  tab.materialSel1 = signedByte(r[12]);
-  tab.materialSel2 = signedByte(r[13]);
-  tab.materialRaceCombo = r[14];
-  tab.racePairIndex = signedByte(r[15]);
-  const int row = r[16] | r[17] << 8;
+  for (const ByteField& field : ByteFields) {
+    const std::uint8_t byte = r[static_cast<std::size_t>(field.offset)];
+    tab.*field.member = field.selection && byte == 0xFF ? -1 : byte;
+  }
+  const int row = r[tab_record::PickedRowLow] | r[tab_record::PickedRowHigh] << 8;
   tab.pickedRow = row == 0xFFFF ? -1 : row;
-  tab.materialList1Index = signedByte(r[18]);
-  tab.materialList2Index = signedByte(r[19]);
-  tab.materialRaceChoice = r[20];
-  tab.limitText = std::to_string(r[LevelOffset]);
+  tab.limitText = std::to_string(r[tab_record::Level]);
   return tab;
 }
 
@@ -85,7 +86,6 @@ void convertShortHeaderRecord(TabState& tab) {
 TabDecodeResult finish(TabDecodeResult result, TabFileStatus status) {
   result.status = status;
   if (result.failed()) result.tabs.clear();
-  result.message = tabFileMessage(status, static_cast<int>(result.tabs.size()), result.announced);
   return result;
 }
 

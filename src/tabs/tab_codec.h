@@ -4,7 +4,6 @@
 
 #include <cstdint>
 #include <span>
-#include <string>
 #include <vector>
 
 #include "tabs/tab_state.h"
@@ -16,6 +15,37 @@ inline constexpr int TabFileLastShortHeaderVersion = 1600;  // up to it: 3-byte 
 inline constexpr int TabFileHeaderSize = 32;
 inline constexpr int TabFileShortHeaderSize = 3;
 inline constexpr int TabFileRecordSize = 32;
+
+// Where each field of a tab sits in its record, one byte each but pickedRow
+// (two, little-endian; 0xFFFF for none) and the level of limitText. The bytes
+// from FirstReserved on are reserved (0xFF). Selections store -1 as 0xFF.
+namespace tab_record {
+enum Offset : int {
+  Race = 0,
+  Slot = 1,
+  Reverse = 2,
+  Neutral = 3,
+  MaterialRaceSet = 4,
+  Skill1On = 5,
+  Skill2On = 6,
+  Skill1Index = 7,
+  Skill2Index = 8,
+  Curse = 9,
+  AutoLimit = 10,
+  ManualLimit = 11,
+  MaterialSel1 = 12,
+  MaterialSel2 = 13,
+  MaterialRaceCombo = 14,
+  RacePairIndex = 15,
+  PickedRowLow = 16,
+  PickedRowHigh = 17,
+  MaterialList1Index = 18,
+  MaterialList2Index = 19,
+  MaterialRaceChoice = 20,
+  Level = 21,
+  FirstReserved = 22,
+};
+}  // namespace tab_record
 
 enum class TabFileStatus {
   Complete,          // every announced tab was read
@@ -30,7 +60,6 @@ struct TabDecodeResult {
   int version = 0;             // as stored; 0 when the file is shorter than 3 bytes
   int announced = 0;           // number of tabs the header announces (last tab index + 1)
   std::vector<TabState> tabs;  // the records read, sanitized; empty on failure
-  std::string message;         // what went wrong, for the user; empty when Complete
 
   bool failed() const {
     return status == TabFileStatus::HeaderTooShort || status == TabFileStatus::NoCompleteRecord;

@@ -32,7 +32,7 @@ void CQmoorView::InitialUpdate() {
   spin.setRange(0, 99);
   spin.setPosition(state_.LevelCap);
 
-  form_.tabs().insertItem(0, "");
+  insertTab(0, {0, -1});
   form_.tabs().setSelection(0);
   for (ControlId button : {ControlId::MoveLeftButton, ControlId::MoveRightButton, ControlId::DeleteLeftButton,
                            ControlId::DeleteRightButton})

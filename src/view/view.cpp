@@ -49,7 +49,7 @@ ControlId checkBoxOfCaption(ControlId caption) {
 }  // namespace
 
 void CQmoorView::openListedDemon(const std::vector<DemonRef>& demons, int index) {
-  if (index >= 0 && static_cast<size_t>(index) < demons.size()) OpenInNewTab(demons[static_cast<size_t>(index)]);
+  if (index >= 0 && static_cast<size_t>(index) < demons.size()) InsertTabAfterCurrent(demons[static_cast<size_t>(index)]);
 }
 
 void CQmoorView::notify(ControlId id, Notification notification) {
@@ -123,19 +123,19 @@ void CQmoorView::notify(ControlId id, Notification notification) {
         if (row >= 0 && static_cast<size_t>(row) < results_.materialPairs.size()) {
           state_.pickedRow = row;
           const MaterialPair pair = results_.materialPairs[static_cast<size_t>(row)];
-          OpenInNewTab(pair.second);
-          OpenInNewTab(pair.first);
+          InsertTabAfterCurrent(pair.second);
+          InsertTabAfterCurrent(pair.first);
         }
       }
       break;
     case ControlId::OpenDetailButton:
-      if (click && state_.detailDemon) OpenInNewTab(*state_.detailDemon);
+      if (click && state_.detailDemon) InsertTabAfterCurrent(*state_.detailDemon);
       break;
     case ControlId::OpenMaterial1Button:
-      if (click && state_.panel1Demon) OpenInNewTab(*state_.panel1Demon);
+      if (click && state_.panel1Demon) InsertTabAfterCurrent(*state_.panel1Demon);
       break;
     case ControlId::OpenMaterial2Button:
-      if (click && state_.panel2Demon) OpenInNewTab(*state_.panel2Demon);
+      if (click && state_.panel2Demon) InsertTabAfterCurrent(*state_.panel2Demon);
       break;
     case ControlId::NeutralCheck:
     case ControlId::CurseCheck:

@@ -6,33 +6,33 @@
 // the control model take the change (a new selection, a toggled check, typed
 // text), then calls notify(); notify() runs the operation the control stands
 // for; the operation gathers its filter settings from the controls once,
-// calls the pure fusion engine (engine/pair_enumeration.h) and writes the
+// calls the pure fusion rules (rules/pair_enumeration.h) and writes the
 // answer back into the control models, which tell their observer (the
 // widgets) what to repaint.
 //
-// The operations are defined in the folder of the subsystem they belong to:
-// engine/ (recipes, result lists, options, level totals), panel/ (demon
-// selection, detail and material panels, skill search), tabs/ (tab bar and
-// the saved-tabs file).
+// The whole class lives in view/, one file a subsystem: demon_selection.cpp,
+// show_recipes.cpp, result_list_operations.cpp, fusion_options.cpp,
+// level_totals.cpp, detail_panels.cpp, skill_search.cpp, tab_bar.cpp,
+// tab_file.cpp, view_language.cpp, initial_update.cpp and view.cpp. It owns
+// its state in plain structs (WorkingState, ResultLists, TabTable) and
+// reaches files and dialogs only through its host (view_host.h).
 #pragma once
 
 #include <optional>
 #include <string>
 
+#include "data/skills.h"
 #include "data/types.h"
 #include "rules/filter_settings.h"
-#include "engine/result_lists.h"
+#include "view/result_lists.h"
 #include "form/form.h"
 #include "names/names.h"
-#include "panel/working_state.h"
-#include "tabs/tab_table.h"
+#include "view/working_state.h"
+#include "view/tab_table.h"
 #include "view/list_rows.h"
 #include "view/view_host.h"
 
 namespace qmoor {
-
-// A line of the race-pair list in the language; English names both races unpadded.
-std::string racePairLine(RacePair pair, Language language);
 
 class CQmoorView {
  public:
@@ -67,7 +67,7 @@ class CQmoorView {
   void SetLanguage(Language language);
 
  private:
-  // Demon selection (panel/demon_selection.cpp).
+  // Demon selection (demon_selection.cpp).
   void ChooseRace();
   void ChooseDemon();
   void ChooseFromLevelOrder();
@@ -76,13 +76,15 @@ class CQmoorView {
   bool chooseFromOrder(ControlId orderCombo, DemonRef (*orderAt)(int));
   void revertOrderCombo(ControlId orderCombo);
 
-  // Recipes, result lists, options and level totals (engine/).
+  // Recipes, result lists, options and level totals (show_recipes.cpp,
+  // result_list_operations.cpp, fusion_options.cpp, level_totals.cpp).
   void ShowRecipes();
+  void showRecipeLines(DemonRef demon);  // nothing for a demon without a special recipe
+  void showNoRecipeLine();
   void ListRacePairs(Race resultRace);
   void AppendSpiritLines();
   void ListAllMaterialPairs();
   void ListMaterialPairs(Race a, Race b);
-  void listMaterialPairs(Race a, Race b, const FilterSettings& filters);
   void ListSpiritPairs();
   void appendRowsFrom(size_t firstNewRow);
   void emptyMaterialPairView();
@@ -100,7 +102,7 @@ class CQmoorView {
   void ShowRequiredTotal();
   void UpdateTotalLevel();
 
-  // Detail and material panels, skill search (panel/).
+  // Detail and material panels, skill search (detail_panels.cpp, skill_search.cpp).
   void ShowDemonDetail(DemonRef demon);
   void ShowMaterial1(DemonRef demon);
   void ShowMaterial2(DemonRef demon);
@@ -119,12 +121,17 @@ class CQmoorView {
   void HolderChosen(int group, ControlId source);
   void openListedDemon(const std::vector<DemonRef>& demons, int index);
 
-  // Tab bar and saved tabs (tabs/).
+  // Tab bar and saved tabs (tab_bar.cpp, tab_file.cpp).
   void StoreTab();
   void storeInto(TabState& record);
   void RestoreTab();
   void RelabelCurrentTab(Race race, Slot slot);
-  void OpenInNewTab(DemonRef demon);
+  // Every change of a tab's label goes through these, which keep tabs_.labelled in step.
+  void insertTab(int position, DemonRef demon);
+  void relabelTab(int position, DemonRef demon);
+  void deleteTab(int position);
+  // The form's open buttons: a tab for demon right of the current one; nothing when full.
+  void InsertTabAfterCurrent(DemonRef demon);
   void MoveTabLeft();
   void MoveTabRight();
   void DeleteLeftTab();
@@ -137,9 +144,13 @@ class CQmoorView {
   bool roomForTab() const;
   void selectPickedRowInView();
 
-  // The form's texts in the view's language (view/view_language.cpp).
+  // The form's texts in the view's language (view_language.cpp).
   void showFixedTexts();
-  void retranslateShownTexts(Language previous);
+  // Shows every text the query put on screen again in the language, each
+  // made anew from what it stands for.
+  void showQueryAgain(Language previous);
+  std::vector<std::string> skillTexts(DemonRef demon, SkillList which) const;
+  std::vector<std::string> recipeListTexts() const;  // for results_.recipeOf
   std::string raceText(Race race) const;  // Japanese keeps the padding blanks
   std::string uiString(std::string_view japanese) const;
   std::string tabLabel(DemonRef demon) const;

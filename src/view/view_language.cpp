@@ -1,13 +1,11 @@
 // The view in a language: the fixed texts of the form (captions, column
 // headings, race, demon and skill combos) and the switch that shows the query
-// on screen again in the new language.
-#include <unordered_map>
-
+// on screen again in the new language, every text made anew from what it
+// stands for (the demons, races, skills, race pairs and recipe the view lists).
 #include "data/compendium.h"
 #include "data/races.h"
 #include "data/skills.h"
 #include "data/recipes.h"
-#include "engine/recipe_list_text.h"
 #include "form/layout.h"
 #include "names/ui_texts.h"
 #include "view/view.h"
@@ -38,99 +36,30 @@ void refill(ListBox& list, const std::vector<std::string>& texts) {
   list.setSelection(selection);
 }
 
-// Every text one kind of control can show, Japanese and English, both ways.
-class Vocabulary {
- public:
-  void add(std::string japanese, std::string english) {
-    toJapanese_.emplace(english, japanese);
-    toEnglish_.emplace(std::move(japanese), std::move(english));
-  }
-  // The text in the language; a text the vocabulary does not hold stays.
-  std::string translated(const std::string& text, Language language) const {
-    const auto& map = language == Language::English ? toEnglish_ : toJapanese_;
-    const auto found = map.find(text);
-    return found == map.end() ? text : found->second;
-  }
-
- private:
-  std::unordered_map<std::string, std::string> toEnglish_, toJapanese_;
-};
-
-// Built once on first use; Fill is a distinct lambda type for each vocabulary.
-template <typename Fill>
-const Vocabulary& vocabulary(Fill fill) {
-  static const Vocabulary built = [&] {
-    Vocabulary words;
-    fill(words);
-    return words;
-  }();
-  return built;
-}
-
-using LabelOf = std::string (*)(DemonRef, Language);
-
-// One label shape only: English full and holder labels read alike.
-template <LabelOf label>
-const Vocabulary& labelVocabulary() {
-  return vocabulary([](Vocabulary& words) {
-    for (int position = 0; position < DemonTotal; ++position) {
-      const DemonRef demon = raceOrderAt(position);
-      words.add(label(demon, Language::Japanese), label(demon, Language::English));
-    }
-  });
-}
-
-const Vocabulary& skillVocabulary() {
-  return vocabulary([](Vocabulary& words) {
-    for (int skill = 0; skill < SkillNumberTotal; ++skill)
-      words.add(std::string(skillName(skill, Language::Japanese)), std::string(skillName(skill, Language::English)));
-  });
-}
-
-const Vocabulary& raceVocabulary() {
-  return vocabulary([](Vocabulary& words) {
-    for (Race race = 0; race < RaceTotal; ++race)
-      words.add(std::string(raceName(race)), std::string(raceName(race, Language::English)));
-  });
-}
-
-const Vocabulary& racePairVocabulary() {
-  return vocabulary([](Vocabulary& words) {
-    for (Race a = 0; a < RaceTotal; ++a) {
-      for (Race b = 0; b < RaceTotal; ++b)
-        words.add(racePairLine({a, b}, Language::Japanese), racePairLine({a, b}, Language::English));
-    }
-  });
-}
-
-const Vocabulary& recipeVocabulary() {
-  return vocabulary([](Vocabulary& words) {
-    words.add(NoRecipeLine, std::string(uiText(NoRecipeLine, Language::English)));
-    for (int position = 0; position < DemonTotal; ++position) {
-      if (const auto lines = recipeLines(raceOrderAt(position))) {
-        for (std::string_view line : *lines) words.add(std::string(line), recipeLineText(line, Language::English));
-      }
-    }
-  });
-}
-
-// Shows the items of a list or combo box in the language, keeping the
-// selection and, for a combo box with none, its own text.
-void retranslateList(ListBox& list, const Vocabulary& words, Language language) {
-  std::vector<std::string> items;
-  for (const std::string& item : list.items()) items.push_back(words.translated(item, language));
+// Shows texts in a list box or combo box, keeping its selection and, for a
+// combo box with none, its own text.
+void showItems(ListBox& list, const std::vector<std::string>& texts) {
   auto* combo = list.kind() == ControlKind::ComboBox ? static_cast<ComboBox*>(&list) : nullptr;
-  const std::string text = combo ? words.translated(combo->text(), language) : std::string();
-  refill(list, items);
+  const std::string text = combo ? combo->text() : std::string();
+  refill(list, texts);
   if (combo && combo->selection() < 0) combo->setText(text);
 }
 
-}  // namespace
-
-std::string racePairLine(RacePair pair, Language language) {
-  if (language == Language::Japanese) return racePairText(pair);
-  return std::string(raceName(pair.first, language)) + " x " + std::string(raceName(pair.second, language));
+std::vector<DemonRef> demonsOf(Race race) {
+  std::vector<DemonRef> demons;
+  for (Slot slot = 0; slot < raceCount(race); ++slot) demons.push_back({race, slot});
+  return demons;
 }
+
+std::vector<std::string> labels(const std::vector<DemonRef>& demons, std::string (*label)(DemonRef, Language),
+                                Language language) {
+  std::vector<std::string> texts;
+  texts.reserve(demons.size());
+  for (const DemonRef& demon : demons) texts.push_back(label(demon, language));
+  return texts;
+}
+
+}  // namespace
 
 std::string CQmoorView::raceText(Race race) const {
   return std::string(language_ == Language::Japanese ? raceName(race) : raceName(race, language_));
@@ -193,50 +122,73 @@ void CQmoorView::showFixedTexts() {
   }
 }
 
+std::vector<std::string> CQmoorView::skillTexts(DemonRef demon, SkillList which) const {
+  std::vector<std::string> texts;
+  for (int skill : skillsOf(demon, which)) texts.push_back(std::string(skillName(skill, language_)));
+  return texts;
+}
+
 void CQmoorView::SetLanguage(Language language) {
   if (language == language_) return;
   const Language previous = language_;
   language_ = language;
   if (form_.tabs().labels().empty()) return;  // before the initial update, which shows the texts
   showFixedTexts();
-  retranslateShownTexts(previous);
+  showQueryAgain(previous);
 }
 
-void CQmoorView::retranslateShownTexts(Language previous) {
+void CQmoorView::showQueryAgain(Language previous) {
   const Language to = language_;
-  for (ControlId id : {ControlId::DemonList, ControlId::DemonCombo})
-    retranslateList(form_.list(id), labelVocabulary<raceLabel>(), to);
-  for (ControlId id :
-       {ControlId::MaterialList1, ControlId::MaterialList2, ControlId::Material1Combo, ControlId::Material2Combo})
-    retranslateList(form_.list(id), labelVocabulary<materialLabel>(), to);
-  for (ControlId id :
-       {ControlId::HolderList1, ControlId::HolderList2, ControlId::HolderCombo1, ControlId::HolderCombo2})
-    retranslateList(form_.list(id), labelVocabulary<holderLabel>(), to);
-  for (ControlId id : {ControlId::RacePairList, ControlId::RacePairCombo})
-    retranslateList(form_.list(id), racePairVocabulary(), to);
-  retranslateList(form_.list(ControlId::RecipeList), recipeVocabulary(), to);
-  for (ControlId id : {ControlId::DetailSkills1, ControlId::DetailSkills2, ControlId::Material1Skills1,
-                       ControlId::Material1Skills2, ControlId::Material2Skills1, ControlId::Material2Skills2})
-    retranslateList(form_.list(id), skillVocabulary(), to);
-  for (ControlId id : {ControlId::DetailRaceEdit, ControlId::Material1RaceEdit, ControlId::Material2RaceEdit}) {
-    Edit& edit = form_.edit(id);
-    edit.setText(raceVocabulary().translated(edit.text(), to));
+  // Each list that lists something shows it again, named in the language.
+  const auto showListed = [this](std::initializer_list<ControlId> ids, const std::vector<std::string>& texts) {
+    for (ControlId id : ids) {
+      if (form_.list(id).count() > 0) showItems(form_.list(id), texts);
+    }
+  };
+  showListed({ControlId::DemonList, ControlId::DemonCombo}, labels(demonsOf(state_.currentRace), raceLabel, to));
+  showListed({ControlId::MaterialList1, ControlId::Material1Combo},
+             labels(demonsOf(state_.materialRace1), materialLabel, to));
+  showListed({ControlId::MaterialList2, ControlId::Material2Combo},
+             labels(demonsOf(state_.materialRace2), materialLabel, to));
+  showListed({ControlId::HolderList1, ControlId::HolderCombo1}, labels(holders_[0], holderLabel, to));
+  showListed({ControlId::HolderList2, ControlId::HolderCombo2}, labels(holders_[1], holderLabel, to));
+  std::vector<std::string> racePairs;
+  for (const RacePair& pair : results_.racePairs) racePairs.push_back(racePairLine(pair, to));
+  showListed({ControlId::RacePairList, ControlId::RacePairCombo}, racePairs);
+  showListed({ControlId::RecipeList}, recipeListTexts());
+  for (auto [list, demon, which] :
+       {std::tuple{ControlId::DetailSkills1, state_.detailDemon, SkillList::First},
+        std::tuple{ControlId::DetailSkills2, state_.detailDemon, SkillList::Second},
+        std::tuple{ControlId::Material1Skills1, state_.panel1Demon, SkillList::First},
+        std::tuple{ControlId::Material1Skills2, state_.panel1Demon, SkillList::Second},
+        std::tuple{ControlId::Material2Skills1, state_.panel2Demon, SkillList::First},
+        std::tuple{ControlId::Material2Skills2, state_.panel2Demon, SkillList::Second}}) {
+    if (demon) showListed({list}, skillTexts(*demon, which));
   }
   for (ControlId id : {ControlId::MaterialPairView, ControlId::StatsView, ControlId::ResistanceView,
                        ControlId::MarksView, ControlId::InheritanceView})
     form_.listView(id).rowTextsChanged();  // their rows read the language when asked for a cell
 
-  // Names alone can be ambiguous (the two ベルゼブブ): they follow the demon shown.
-  const auto renamed = [&](const std::string& text, std::optional<DemonRef> shown) {
-    if (shown && text == demonName(*shown, previous)) return std::string(demonName(*shown, to));
-    const std::vector<DemonRef> named = demonsNamed(text);
-    return named.empty() ? text : std::string(demonName(named.front(), to));
-  };
-  Edit& name = form_.edit(ControlId::DetailNameEdit);
-  name.setText(renamed(name.text(), state_.detailDemon));
+  if (state_.detailDemon) {
+    form_.edit(ControlId::DetailRaceEdit).setText(raceText(state_.detailDemon->race));
+    form_.edit(ControlId::DetailNameEdit).setText(std::string(demonName(*state_.detailDemon, to)));
+  }
+  for (auto [edit, race] : {std::pair{ControlId::Material1RaceEdit, state_.materialRace1},
+                            std::pair{ControlId::Material2RaceEdit, state_.materialRace2}}) {
+    if (!form_.edit(edit).text().empty()) form_.edit(edit).setText(raceText(race));
+  }
+  // A material combo without a selection shows its panel's demon by name, or
+  // a name the user typed: either follows the demon it names (names alone can
+  // be ambiguous, as the two ベルゼブブ are, hence the panel's demon first).
   for (auto [combo, shown] : {std::pair{ControlId::Material1Combo, state_.panel1Demon},
                               std::pair{ControlId::Material2Combo, state_.panel2Demon}}) {
-    if (form_.combo(combo).selection() < 0) form_.combo(combo).setText(renamed(form_.combo(combo).text(), shown));
+    ComboBox& box = form_.combo(combo);
+    if (box.selection() >= 0) continue;
+    if (shown && box.text() == demonName(*shown, previous)) {
+      box.setText(std::string(demonName(*shown, to)));
+    } else if (const std::vector<DemonRef> named = demonsNamed(box.text()); !named.empty()) {
+      box.setText(std::string(demonName(named.front(), to)));
+    }
   }
   for (int g : {0, 1}) {
     ComboBox& holders = form_.combo(g == 0 ? ControlId::HolderCombo1 : ControlId::HolderCombo2);
@@ -244,13 +196,7 @@ void CQmoorView::retranslateShownTexts(Language previous) {
     if (holders.selection() < 0 && holders.text() == uiMessage("所持悪魔 ： %1体", previous, {count}))
       holders.setText(uiMessage("所持悪魔 ： %1体", to, {count}));
   }
-  TabControl& bar = form_.tabs();
-  for (int tab = 0; tab < bar.count(); ++tab) {
-    const TabState& record = tabs_.records[static_cast<std::size_t>(tab)];
-    const DemonRef shown = tab == tabs_.currentTab ? DemonRef{state_.currentRace, state_.currentSlot}
-                                                   : DemonRef{record.race, record.slot};
-    bar.setLabel(tab, renamed(bar.label(tab), isOccupied(shown) ? std::optional(shown) : std::nullopt));
-  }
+  for (int tab = 0; tab < form_.tabs().count(); ++tab) relabelTab(tab, tabs_.labelled[static_cast<std::size_t>(tab)]);
 }
 
 }  // namespace qmoor

@@ -71,7 +71,7 @@ TEST(TabsDialog, StartsInTheFolderOfTheLastFileUsedRememberedBetweenRuns) {
   }
   DialogHost unattended;
   unattended.setUnattended(true);
-  unattended.rememberFolder("/");
+  unattended.rememberFolderOf("/tabs.qmf");
   EXPECT_EQ(QFileInfo(tabsDialogFolder()), QFileInfo(folder.path())) << "an unattended run keeps the user's folder";
 
   folder.remove();

@@ -5,38 +5,14 @@
 #include <initializer_list>
 #include <vector>
 
+#include "tabs/tab_codec.h"
+
 namespace qmoor::tab_bytes {
 
 using Bytes = std::vector<std::uint8_t>;
 
-// Record offsets of the fields, named after them.
-namespace at {
-enum Offset : int {
-  Race = 0,
-  Slot = 1,
-  Reverse = 2,
-  Neutral = 3,
-  MaterialRaceSet = 4,
-  Skill1On = 5,
-  Skill2On = 6,
-  Skill1Index = 7,
-  Skill2Index = 8,
-  Curse = 9,
-  AutoLimit = 10,
-  ManualLimit = 11,
-  MaterialSel1 = 12,
-  MaterialSel2 = 13,
-  MaterialRaceCombo = 14,
-  RacePairIndex = 15,
-  PickedRowLow = 16,
-  PickedRowHigh = 17,
-  MaterialList1Index = 18,
-  MaterialList2Index = 19,
-  MaterialRaceChoice = 20,
-  Level = 21,
-  FirstReserved = 22,
-};
-}  // namespace at
+// Record offsets of the fields, as the codec names them.
+namespace at = tab_record;
 
 inline Bytes longHeader(int version, int lastTabByte) {
   Bytes b{static_cast<std::uint8_t>(version & 0xFF), static_cast<std::uint8_t>(version >> 8),

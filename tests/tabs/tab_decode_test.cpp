@@ -66,7 +66,7 @@ TEST(DecodeTabs, ReadsEveryFieldOfARecord) {
   EXPECT_EQ(read.tabs[0], expected);
   EXPECT_EQ(read.version, 1705);
   EXPECT_EQ(read.announced, 1);
-  EXPECT_TRUE(read.message.empty());
+  EXPECT_EQ(read.status, TabFileStatus::Complete);
 }
 
 TEST(DecodeTabs, NoSelectionBytesAreMinusOne) {

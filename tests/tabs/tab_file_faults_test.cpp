@@ -16,7 +16,6 @@ void expectFailure(const Bytes& file, TabFileStatus status) {
   EXPECT_TRUE(read.failed()) << file.size() << " bytes";
   EXPECT_EQ(read.status, status) << file.size() << " bytes";
   EXPECT_TRUE(read.tabs.empty()) << file.size() << " bytes";
-  EXPECT_FALSE(read.message.empty()) << file.size() << " bytes";
 }
 
 TEST(DamagedTabFile, ShorterThanItsHeader) {
@@ -38,7 +37,7 @@ TEST(DamagedTabFile, NoCompleteRecord) {
 }
 
 TEST(DamagedTabFile, FailureReasonsDiffer) {
-  EXPECT_NE(decodeTabs(Bytes{0xA9}).message, decodeTabs(longHeader(1705, 0)).message);
+  EXPECT_NE(decodeTabs(Bytes{0xA9}).status, decodeTabs(longHeader(1705, 0)).status);
 }
 
 TEST(DamagedTabFile, EndingInsideARecordKeepsTheCompleteOnes) {
@@ -50,7 +49,6 @@ TEST(DamagedTabFile, EndingInsideARecordKeepsTheCompleteOnes) {
   ASSERT_EQ(read.tabs.size(), 2u);
   EXPECT_EQ(read.tabs[1].race, 5);
   EXPECT_EQ(read.announced, 4);
-  EXPECT_NE(read.message.find("4個のタブのうち2個"), std::string::npos) << read.message;
 }
 
 TEST(DamagedTabFile, EndingBetweenRecordsIsTruncatedToo) {
@@ -72,7 +70,6 @@ TEST(DamagedTabFile, MoreThanMaxTabsAnnouncedKeepsTheFirstMaxTabs) {
   EXPECT_EQ(read.announced, 256);
   ASSERT_EQ(read.tabs.size(), static_cast<std::size_t>(MaxTabs));
   EXPECT_EQ(read.tabs[MaxTabs - 1].race, (MaxTabs - 1) % RaceTotal);
-  EXPECT_NE(read.message.find("256"), std::string::npos) << read.message;
 }
 
 TEST(DamagedTabFile, MaxTabsAnnouncedIsComplete) {

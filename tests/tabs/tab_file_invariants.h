@@ -50,14 +50,14 @@ inline std::string countViolation(const TabDecodeResult& r) {
   if (!within(read, 1, MaxTabs)) return "records read: " + std::to_string(read);
   switch (r.status) {
     case TabFileStatus::Complete:
-      if (read != r.announced || !r.message.empty()) return "complete file misreported";
+      if (read != r.announced) return "complete file misreported";
       break;
     case TabFileStatus::Truncated:
-      if (read >= std::min(r.announced, MaxTabs) || r.message.empty())
+      if (read >= std::min(r.announced, MaxTabs))
         return "truncated file misreported";
       break;
     case TabFileStatus::CutToMaxTabs:
-      if (read != MaxTabs || r.announced <= MaxTabs || r.message.empty())
+      if (read != MaxTabs || r.announced <= MaxTabs)
         return "cut file misreported";
       break;
     default:
@@ -71,7 +71,6 @@ inline std::string violation(std::span<const std::uint8_t> bytes) {
   const TabDecodeResult result = decodeTabs(bytes);
   if (result.failed()) {
     if (!result.tabs.empty()) return "failed decode returned records";
-    if (result.message.empty()) return "failed decode gave no reason";
     return {};
   }
   if (std::string problem = countViolation(result); !problem.empty()) return problem;

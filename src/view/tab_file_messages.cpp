@@ -1,5 +1,5 @@
 // Saved-tabs file messages: see tab_file_messages.h.
-#include "tabs/tab_file_messages.h"
+#include "view/tab_file_messages.h"
 
 #include "names/ui_texts.h"
 

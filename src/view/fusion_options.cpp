@@ -3,7 +3,6 @@
 // level cap and recompute.
 #include "data/compendium.h"
 #include "data/races.h"
-#include "engine/recipe_list_text.h"
 #include "tabs/limit_text.h"
 #include "view/view.h"
 
@@ -11,8 +10,7 @@ namespace qmoor {
 
 bool CQmoorView::rebuildsOnToggle() const {
   if (state_.currentRace == PhaseRace && state_.currentSlot >= 0) return true;
-  const ListBox& recipes = form_.list(ControlId::RecipeList);
-  return recipes.count() > 0 && recipes.item(0) == uiString(NoRecipeLine);
+  return form_.list(ControlId::RecipeList).count() > 0 && !results_.recipeOf;
 }
 
 bool CQmoorView::normalDemonChosen() const {

@@ -1,6 +1,6 @@
 // The tab bar on the view: opening, moving, deleting, closing and clearing
 // tabs, and what a tab brings back when it is entered again.
-#include "../view/view_fixture.h"
+#include "view_fixture.h"
 
 namespace qmoor::testing {
 namespace {

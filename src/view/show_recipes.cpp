@@ -4,7 +4,6 @@
 #include "data/compendium.h"
 #include "data/races.h"
 #include "data/recipes.h"
-#include "engine/recipe_list_text.h"
 #include "names/ui_texts.h"
 #include "view/view.h"
 
@@ -12,22 +11,41 @@ namespace qmoor {
 
 namespace {
 
-void showRecipeLines(ListBox& recipes, const RecipeLines& lines, Language language) {
-  recipes.setEnabled(true);
-  recipes.clear();
-  for (std::string_view line : lines) recipes.append(recipeLineText(line, language));
-}
+// The single line the recipe list shows when no special recipe is on show.
+constexpr std::string_view NoRecipeLine = "特殊合体情報　なし";
 
 }  // namespace
+
+std::vector<std::string> CQmoorView::recipeListTexts() const {
+  const std::optional<RecipeLines> lines = results_.recipeOf ? recipeLines(*results_.recipeOf) : std::nullopt;
+  if (!lines) return {uiString(NoRecipeLine)};
+  std::vector<std::string> texts;
+  for (std::string_view line : *lines) texts.push_back(recipeLineText(line, language_));
+  return texts;
+}
+
+void CQmoorView::showRecipeLines(DemonRef demon) {
+  if (!recipeLines(demon)) return;
+  results_.recipeOf = demon;
+  ListBox& recipes = form_.list(ControlId::RecipeList);
+  recipes.setEnabled(true);
+  recipes.clear();
+  for (const std::string& text : recipeListTexts()) recipes.append(text);
+}
+
+void CQmoorView::showNoRecipeLine() {
+  results_.recipeOf.reset();
+  ListBox& recipes = form_.list(ControlId::RecipeList);
+  recipes.clear();
+  recipes.append(uiString(NoRecipeLine));
+}
 
 void CQmoorView::ShowRecipes() {
   const DemonRef target{state_.currentRace, state_.currentSlot};
   if (!isOccupied(target)) return;
   const Race race = target.race;
 
-  ListBox& recipes = form_.list(ControlId::RecipeList);
-  recipes.clear();
-  recipes.append(uiString(NoRecipeLine));
+  showNoRecipeLine();
   form_.combo(ControlId::LevelOrderCombo).setSelection(levelOrderIndexOf(target));
   form_.combo(ControlId::RaceOrderCombo).setSelection(raceOrderIndexOf(target));
   results_.racePairs.clear();
@@ -45,15 +63,15 @@ void CQmoorView::ShowRecipes() {
     ListRacePairs(phaseFusionRace(target.slot));
     emptyMaterialPairView();
     ListAllMaterialPairs();
-    if (auto lines = recipeLines(target)) showRecipeLines(recipes, *lines, language_);
+    showRecipeLines(target);
   } else if (origin == DemonOrigin::Chart) {
-    recipes.setEnabled(false);
+    form_.list(ControlId::RecipeList).setEnabled(false);
     state_.demonChosen = true;
     ListRacePairs(race);
     emptyMaterialPairView();
     ListAllMaterialPairs();
   } else {
-    if (auto lines = recipeLines(target)) showRecipeLines(recipes, *lines, language_);
+    showRecipeLines(target);
     emptyRacePairList();
     emptyMaterialList(1);
     state_.materialPairPicked = false;

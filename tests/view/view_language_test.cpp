@@ -16,8 +16,8 @@
 #include "data/races.h"
 #include "data/recipes.h"
 #include "form/layout.h"
+#include "names/file_error_text.h"
 #include "names/ui_texts.h"
-#include "tabs/file_reasons.h"
 #include "script/drive_host.h"
 #include "script/script_runner.h"
 #include "view/view.h"
@@ -113,10 +113,37 @@ TEST(ViewLanguage, SavedFilesAreTheSameInEitherLanguage) {
 TEST(ViewLanguage, EveryReasonAFileCanFailForHasEnglish) {
   for (int error : {EPERM, EACCES, EROFS, ENOSPC, EDQUOT, EFBIG, EISDIR, ENOTDIR, ENOENT, ENAMETOOLONG, ELOOP, EIO,
                     EBUSY, ETXTBSY, EXDEV})
-    EXPECT_EQ(firstJapanese(reasonText(fileErrorReason(error), Language::English)), "") << fileErrorReason(error);
-  EXPECT_EQ(reasonText("Broken pipe（エラー番号 32）\n元の内容に戻せなかったため、ファイルが壊れているおそれがあります。",
-                       Language::English),
-            "Broken pipe (error 32)\nIts old contents could not be put back, so the file may be damaged.");
+    EXPECT_EQ(firstJapanese(fileErrorText(error, Language::English)), "") << fileErrorText(error, Language::Japanese);
+}
+
+// A host whose every write fails part way and cannot put the old bytes back.
+class WriteDamagingHost : public DriveHost {
+ public:
+  FileError writeFile(const std::string&, std::span<const std::uint8_t>) override {
+    return {FileErrorKind::CannotWriteOrRestore, EPIPE};
+  }
+};
+
+TEST(ViewLanguage, AFailedSaveSaysWhyAndThatTheFileMayBeDamagedInEitherLanguage) {
+  const struct {
+    Language language;
+    std::string message;
+  } cases[] = {
+      {Language::Japanese,
+       "「x.qmf」を保存できませんでした。\nBroken pipe（エラー番号 32）\n"
+       "元の内容に戻せなかったため、ファイルが壊れているおそれがあります。"},
+      {Language::English,
+       "Could not save \"x.qmf\".\nBroken pipe (error 32)\nIts old contents could not be put back, so the file may be damaged."},
+  };
+  for (const auto& c : cases) {
+    WriteDamagingHost host;
+    CQmoorView view(host);
+    view.SetLanguage(c.language);
+    view.InitialUpdate();
+    host.answerNextDialog("x.qmf");
+    view.command(CommandId::SaveTabs);
+    EXPECT_EQ(host.takeMessages(), std::vector<std::string>{c.message});
+  }
 }
 
 TEST(ViewLanguage, EveryCaptionOfTheFormAndEverySpecialRecipeLineHasEnglish) {

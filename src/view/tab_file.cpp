@@ -1,11 +1,13 @@
 // SAVE and LOAD: every tab's record written to the file the user chooses, and
 // all tabs replaced by those of a file. A load that fails changes nothing; a
 // save that fails leaves the previous file as it was.
+#include <filesystem>
+
 #include "data/compendium.h"
-#include "tabs/tab_codec.h"
+#include "names/file_error_text.h"
 #include "names/ui_texts.h"
-#include "tabs/tab_file_io.h"
-#include "tabs/tab_file_messages.h"
+#include "tabs/tab_codec.h"
+#include "view/tab_file_messages.h"
 #include "view/view.h"
 
 namespace qmoor {
@@ -18,6 +20,16 @@ constexpr std::size_t TabFileReadLimit = 64 * 1024;
 std::string decodedMessage(const TabDecodeResult& decoded, Language language) {
   return tabFileMessage(decoded.status, static_cast<int>(decoded.tabs.size()), decoded.announced, language);
 }
+
+// Why the host could not read or write the file, line by line.
+std::string fileErrorMessage(const FileError& error, Language language) {
+  std::string text = fileErrorText(error.number, language);
+  if (error.kind == FileErrorKind::CannotWriteOrRestore) text.append("\n").append(oldContentsLostText(language));
+  return text;
+}
+
+// The file name and extension without the folder.
+std::string fileNameOf(const std::string& path) { return std::filesystem::path(path).filename().string(); }
 
 }  // namespace
 
@@ -35,15 +47,14 @@ void CQmoorView::SaveTabs() {
     const std::string name = fileNameOf(*path);
     const std::vector<std::uint8_t> bytes =
         encodeTabs(std::span<const TabState>(tabs_.records.data(), static_cast<size_t>(tabs_.lastTab) + 1));
-    const std::string reason = saveIntoFile(*path, bytes);
-    if (!reason.empty()) {
+    if (const FileError error = host_.writeFile(*path, bytes); error.failed()) {
       host_.showMessage(
-          uiMessage("「%1」を保存できませんでした。\n%2", language_, {*path, reasonText(reason, language_)}));
+          uiMessage("「%1」を保存できませんでした。\n%2", language_, {*path, fileErrorMessage(error, language_)}));
       return;  // the command ends with the failure
     }
     tabs_.lastFileName = name;
     host_.setTitle(name);
-    host_.rememberFolder(folderOf(*path));
+    host_.rememberFolderOf(*path);
   }
   selectPickedRowInView();
 }
@@ -52,14 +63,13 @@ void CQmoorView::LoadTabs() {
   const std::optional<std::string> path = host_.askLoadPath(tabs_.lastFileName);
   if (!path) return;
   const std::string name = fileNameOf(*path);
-  std::string reason;
-  const std::optional<std::vector<std::uint8_t>> bytes = readFilePrefix(*path, TabFileReadLimit, reason);
-  if (!bytes) {
-    host_.showMessage(
-        uiMessage("「%1」を読み込めませんでした。\n%2", language_, {*path, reasonText(reason, language_)}));
+  const FileContents contents = host_.readFile(*path, TabFileReadLimit);
+  if (contents.error.failed()) {
+    host_.showMessage(uiMessage("「%1」を読み込めませんでした。\n%2", language_,
+                                {*path, fileErrorMessage(contents.error, language_)}));
     return;
   }
-  const TabDecodeResult decoded = decodeTabs(*bytes);
+  const TabDecodeResult decoded = decodeTabs(contents.bytes);
   if (decoded.failed()) {
     host_.showMessage(
         uiMessage("「%1」を読み込めませんでした。\n%2", language_, {*path, decodedMessage(decoded, language_)}));
@@ -68,7 +78,7 @@ void CQmoorView::LoadTabs() {
 
   tabs_.lastFileName = name;
   host_.setTitle(name);
-  host_.rememberFolder(folderOf(*path));
+  host_.rememberFolderOf(*path);
   ClearTabs();
   TabControl& bar = form_.tabs();
   for (size_t i = 0; i < decoded.tabs.size(); ++i) {
@@ -76,7 +86,7 @@ void CQmoorView::LoadTabs() {
     tabs_.records[i] = record;
     if (i == 0) continue;
     const DemonRef demon{record.race, record.slot};
-    bar.insertItem(static_cast<int>(i), tabLabel(demon));
+    insertTab(static_cast<int>(i), demon);
   }
   tabs_.lastTab = static_cast<int>(decoded.tabs.size()) - 1;
   tabs_.currentTab = 0;
@@ -85,7 +95,7 @@ void CQmoorView::LoadTabs() {
   updateTabButtons();
   StoreTab();
   selectPickedRowInView();
-  if (!decoded.message.empty())
+  if (decoded.status != TabFileStatus::Complete)
     host_.showMessage(uiMessage("「%1」: %2", language_, {*path, decodedMessage(decoded, language_)}));
 }
 

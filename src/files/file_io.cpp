@@ -1,15 +1,16 @@
-// Saved-tabs file input and output: see tab_file_io.h.
-#include "tabs/tab_file_io.h"
+// Whole files in and out: see file_io.h.
+#include "files/file_io.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/xattr.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <filesystem>
-
-#include "tabs/file_reasons.h"
+#include <optional>
+#include <vector>
 
 namespace qmoor {
 
@@ -151,45 +152,46 @@ Replaced replaceWhole(const std::string& target, const struct stat& info, std::s
   return Replaced::Done;
 }
 
+FileError cannotWrite(int error) { return {FileErrorKind::CannotWrite, error}; }
+
+FileError cannotRead(int error) { return {FileErrorKind::CannotRead, error}; }
+
 // Writes over the open file; a regular file gets its old bytes back when that fails.
-std::string writeInPlace(Descriptor& fd, const std::string& target, const struct stat& info,
-                         std::span<const std::uint8_t> bytes) {
+FileError writeInPlace(Descriptor& fd, const std::string& target, const struct stat& info,
+                       std::span<const std::uint8_t> bytes) {
   bool touched = false;
   if (!S_ISREG(info.st_mode)) {
     int error = writeAt(fd.get(), bytes, touched);
     if (!error) error = fd.close();
-    return error ? fileErrorReason(error) : std::string();
+    return error ? cannotWrite(error) : FileError{};
   }
   const std::optional<std::vector<std::uint8_t>> old = readWhole(target, info.st_size);
   int error = replaceContents(fd.get(), bytes, touched);
   if (!error) error = fd.close();
   if (!error) return {};
-  std::string reason = fileErrorReason(error);
-  if (!touched) return reason;
+  if (!touched) return cannotWrite(error);
   const Descriptor again(fd.valid() ? -1 : ::open(target.c_str(), O_WRONLY | O_CLOEXEC));
   const int restoreFd = fd.valid() ? fd.get() : again.get();
   bool retouched = false;
   if (!old || restoreFd < 0 || replaceContents(restoreFd, *old, retouched) != 0)
-    reason += "\n元の内容に戻せなかったため、ファイルが壊れているおそれがあります。";
-  return reason;
+    return {FileErrorKind::CannotWriteOrRestore, error};
+  return cannotWrite(error);
 }
 
 // A file that does not exist yet, created as opening it for writing would; a
 // failed write removes it again.
-std::string createAndWrite(const std::string& target, std::span<const std::uint8_t> bytes) {
+FileError createAndWrite(const std::string& target, std::span<const std::uint8_t> bytes) {
   Descriptor fd(::open(target.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
-  if (!fd.valid()) return fileErrorReason(errno);
+  if (!fd.valid()) return cannotWrite(errno);
   bool touched = false;
   int error = replaceContents(fd.get(), bytes, touched);
   if (!error) error = fd.close();
   if (!error) return {};
   ::unlink(target.c_str());
-  return fileErrorReason(error);
+  return cannotWrite(error);
 }
 
 }  // namespace
-
-std::string fileNameOf(const std::string& path) { return std::filesystem::path(path).filename().string(); }
 
 std::string folderOf(const std::string& path) {
   std::error_code error;
@@ -197,57 +199,61 @@ std::string folderOf(const std::string& path) {
   return (error ? std::filesystem::path(path) : absolute).parent_path().string();
 }
 
-std::string saveIntoFile(const std::string& path, std::span<const std::uint8_t> bytes) {
-  if (path.empty()) return fileErrorReason(ENOENT);
+FileError writeFileSafely(const std::string& path, std::span<const std::uint8_t> bytes) {
+  if (path.empty()) return cannotWrite(ENOENT);
   // The plain open decides what is refused; O_NONBLOCK keeps a pipe without a reader from hanging.
   Descriptor fd(::open(path.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC));
   const int openError = fd.valid() ? 0 : errno;
-  if (openError && openError != ENOENT) return fileErrorReason(openError);
+  if (openError && openError != ENOENT) return cannotWrite(openError);
   int error = 0;
   const std::optional<std::string> target = followLinks(path, error);
-  if (!target) return fileErrorReason(error);
+  if (!target) return cannotWrite(error);
   if (openError == ENOENT) return createAndWrite(*target, bytes);
 
   ::fcntl(fd.get(), F_SETFL, ::fcntl(fd.get(), F_GETFL) & ~O_NONBLOCK);
   struct stat info {};
-  if (::fstat(fd.get(), &info) != 0) return fileErrorReason(errno);
+  if (::fstat(fd.get(), &info) != 0) return cannotWrite(errno);
   if (S_ISREG(info.st_mode) && info.st_nlink == 1 && !carriesAttributes(fd.get())) {
     switch (replaceWhole(*target, info, bytes, error)) {
       case Replaced::Done: return {};
-      case Replaced::Failed: return fileErrorReason(error);
+      case Replaced::Failed: return cannotWrite(error);
       case Replaced::NotPossible: break;
     }
   }
   return writeInPlace(fd, *target, info, bytes);
 }
 
-std::optional<std::vector<std::uint8_t>> readFilePrefix(const std::string& path, std::size_t maxBytes,
-                                                        std::string& reason) {
+FileContents readFileUpTo(const std::string& path, std::size_t maxBytes) {
+  FileContents contents;
   const Descriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
   struct stat info {};
   if (!fd.valid() || ::fstat(fd.get(), &info) != 0) {
-    reason = fileErrorReason(errno);
-    return std::nullopt;
+    contents.error = cannotRead(errno);
+    return contents;
   }
   if (S_ISDIR(info.st_mode)) {
-    reason = fileErrorReason(EISDIR);
-    return std::nullopt;
+    contents.error = cannotRead(EISDIR);
+    return contents;
   }
   ::fcntl(fd.get(), F_SETFL, ::fcntl(fd.get(), F_GETFL) & ~O_NONBLOCK);
-  std::vector<std::uint8_t> bytes(maxBytes);
+  // One byte more than wanted tells whether the file goes on.
+  std::vector<std::uint8_t>& bytes = contents.bytes;
+  bytes.resize(maxBytes + 1);
   size_t done = 0;
   while (done < bytes.size()) {
     const ssize_t read = ::read(fd.get(), bytes.data() + done, bytes.size() - done);
     if (read < 0 && errno == EINTR) continue;
     if (read < 0) {
-      reason = fileErrorReason(errno);
-      return std::nullopt;
+      contents.error = cannotRead(errno);
+      bytes.clear();
+      return contents;
     }
     if (read == 0) break;
     done += static_cast<size_t>(read);
   }
-  bytes.resize(done);
-  return bytes;
+  contents.whole = done <= maxBytes;
+  bytes.resize(std::min(done, maxBytes));
+  return contents;
 }
 
 }  // namespace qmoor

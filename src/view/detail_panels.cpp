@@ -28,9 +28,9 @@ const MaterialControls& materialControls(int panel) {
   return panel == 1 ? first : second;
 }
 
-void fillSkillList(ListBox& list, DemonRef demon, SkillList which, Language language) {
+void fillList(ListBox& list, const std::vector<std::string>& texts) {
   list.clear();
-  for (int skill : skillsOf(demon, which)) list.append(std::string(skillName(skill, language)));
+  for (const std::string& text : texts) list.append(text);
 }
 
 }  // namespace
@@ -41,8 +41,8 @@ void CQmoorView::ShowDemonDetail(DemonRef demon) {
   form_.edit(ControlId::DetailLevelEdit).setText(std::string(cell(Column::Level, demon)));
   form_.edit(ControlId::DetailRaceEdit).setText(raceText(demon.race));
   form_.edit(ControlId::DetailNameEdit).setText(std::string(demonName(demon, language_)));
-  fillSkillList(form_.list(ControlId::DetailSkills1), demon, SkillList::First, language_);
-  fillSkillList(form_.list(ControlId::DetailSkills2), demon, SkillList::Second, language_);
+  fillList(form_.list(ControlId::DetailSkills1), skillTexts(demon, SkillList::First));
+  fillList(form_.list(ControlId::DetailSkills2), skillTexts(demon, SkillList::Second));
   const ControlId detailViews[] = {ControlId::StatsView, ControlId::ResistanceView, ControlId::MarksView,
                                    ControlId::InheritanceView};
   for (size_t i = 0; i < std::size(detailViews); ++i) {
@@ -59,8 +59,8 @@ void CQmoorView::showMaterial(int panel, DemonRef demon) {
   const MaterialControls& controls = materialControls(panel);
   (panel == 1 ? state_.panel1Demon : state_.panel2Demon) = demon;
   form_.combo(controls.combo).setText(std::string(demonName(demon, language_)));
-  fillSkillList(form_.list(controls.skills1), demon, SkillList::First, language_);
-  fillSkillList(form_.list(controls.skills2), demon, SkillList::Second, language_);
+  fillList(form_.list(controls.skills1), skillTexts(demon, SkillList::First));
+  fillList(form_.list(controls.skills2), skillTexts(demon, SkillList::Second));
   if (roomForTab()) form_.control(controls.openButton).setEnabled(true);
 }
 
@@ -148,7 +148,7 @@ void CQmoorView::PickMaterialPair() {
 void CQmoorView::MaterialDoubleClicked(int panel) {
   int& selection = panel == 1 ? state_.materialSel1 : state_.materialSel2;
   selection = form_.list(materialControls(panel).list).selection();
-  if (selection >= 0) OpenInNewTab({panel == 1 ? state_.materialRace1 : state_.materialRace2, selection});
+  if (selection >= 0) InsertTabAfterCurrent({panel == 1 ? state_.materialRace1 : state_.materialRace2, selection});
 }
 
 void CQmoorView::MaterialChosen(int panel, ControlId source) {

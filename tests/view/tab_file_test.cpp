@@ -3,10 +3,12 @@
 #include <filesystem>
 #include <fstream>
 #include <random>
+#include <set>
 
-#include "../view/view_fixture.h"
-#include "tabs/file_reasons.h"
+#include "names/file_error_text.h"
 #include "tabs/tab_codec.h"
+#include "view/tab_file_messages.h"
+#include "view_fixture.h"
 
 namespace qmoor::testing {
 namespace {
@@ -225,10 +227,10 @@ TEST_F(TabFile, MessagesNameThePathTheUserChoseAndTheReason) {
   const struct {
     std::string line, path, reason;
   } cases[] = {
-      {"load", path("sub") + "/", fileErrorReason(EISDIR)},
-      {"save", path("sub") + "/", fileErrorReason(EISDIR)},
-      {"load", path("missing.qmf"), fileErrorReason(ENOENT)},
-      {"save", path("no-such-folder") + "/x.qmf", fileErrorReason(ENOENT)},
+      {"load", path("sub") + "/", fileErrorText(EISDIR, Language::Japanese)},
+      {"save", path("sub") + "/", fileErrorText(EISDIR, Language::Japanese)},
+      {"load", path("missing.qmf"), fileErrorText(ENOENT, Language::Japanese)},
+      {"save", path("no-such-folder") + "/x.qmf", fileErrorText(ENOENT, Language::Japanese)},
   };
   for (const auto& c : cases) {
     run(c.line + " " + c.path);
@@ -237,6 +239,30 @@ TEST_F(TabFile, MessagesNameThePathTheUserChoseAndTheReason) {
     EXPECT_NE(shown[0].find("「" + c.path + "」"), std::string::npos) << shown[0];
     EXPECT_NE(shown[0].find(c.reason), std::string::npos) << shown[0];
   }
+}
+
+TEST(TabFileMessage, EveryDamageOfAFileHasItsOwnMessageWithItsCounts) {
+  const struct {
+    TabFileStatus status;
+    int read, announced;
+    std::string japanese, english;  // a part the message must hold; "" for no message at all
+  } cases[] = {
+      {TabFileStatus::Complete, 3, 3, "", ""},
+      {TabFileStatus::Truncated, 2, 4, "4個のタブのうち2個", "Read 2 of its 4 tabs"},
+      {TabFileStatus::CutToMaxTabs, MaxTabs, 256, "256個のタブ", "The file has 256 tabs"},
+      {TabFileStatus::HeaderTooShort, 0, 0, "ヘッダー", "header"},
+      {TabFileStatus::NoCompleteRecord, 0, 1, "タブの記録", "tab record"},
+  };
+  std::set<std::string> texts;
+  for (const auto& c : cases) {
+    for (auto [language, part] : {std::pair{Language::Japanese, c.japanese}, std::pair{Language::English, c.english}}) {
+      const std::string text = tabFileMessage(c.status, c.read, c.announced, language);
+      EXPECT_EQ(text.empty(), part.empty()) << text;
+      EXPECT_NE(text.find(part), std::string::npos) << text;
+      texts.insert(text);
+    }
+  }
+  EXPECT_EQ(texts.size(), 2 * std::size(cases) - 1) << "two kinds of damage share a message";
 }
 
 }  // namespace

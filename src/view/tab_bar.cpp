@@ -27,7 +27,22 @@ void CQmoorView::updateTabButtons() {
   form_.control(ControlId::OpenDetailButton).setEnabled(roomForTab());
 }
 
-void CQmoorView::RelabelCurrentTab(Race race, Slot slot) { form_.tabs().setLabel(tabs_.currentTab, tabLabel({race, slot})); }
+void CQmoorView::insertTab(int position, DemonRef demon) {
+  form_.tabs().insertItem(position, tabLabel(demon));
+  tabs_.labelled.insert(tabs_.labelled.begin() + position, demon);
+}
+
+void CQmoorView::relabelTab(int position, DemonRef demon) {
+  form_.tabs().setLabel(position, tabLabel(demon));
+  tabs_.labelled[static_cast<size_t>(position)] = demon;
+}
+
+void CQmoorView::deleteTab(int position) {
+  form_.tabs().deleteItem(position);
+  tabs_.labelled.erase(tabs_.labelled.begin() + position);
+}
+
+void CQmoorView::RelabelCurrentTab(Race race, Slot slot) { relabelTab(tabs_.currentTab, {race, slot}); }
 
 void CQmoorView::storeInto(TabState& record) {
   record.reverse = flag(form_.check(ControlId::ReverseCheck).checked());
@@ -137,13 +152,13 @@ void CQmoorView::RestoreTab() {
   updateTabButtons();
 }
 
-void CQmoorView::OpenInNewTab(DemonRef demon) {
+void CQmoorView::InsertTabAfterCurrent(DemonRef demon) {
   if (!isOccupied(demon) || !roomForTab()) return;
   tabs_.lastTab += 1;
   for (int i = tabs_.lastTab; i >= tabs_.currentTab + 2; --i)
     tabs_.records[static_cast<size_t>(i)] = tabs_.records[static_cast<size_t>(i - 1)];
   const int position = tabs_.currentTab + 1;
-  form_.tabs().insertItem(position, tabLabel(demon));
+  insertTab(position, demon);
   TabState fresh;
   fresh.race = demon.race;
   fresh.slot = demon.slot;
@@ -163,7 +178,7 @@ void CQmoorView::OpenInNewTab(DemonRef demon) {
 
 bool CQmoorView::openInNewTab(DemonRef demon) {
   if (!isOccupied(demon) || !roomForTab()) return false;
-  OpenInNewTab(demon);
+  InsertTabAfterCurrent(demon);
   return true;
 }
 
@@ -171,7 +186,7 @@ void CQmoorView::MoveTabLeft() {
   const int t = tabs_.currentTab;
   if (t == 0) return;
   const TabState& left = tabs_.records[static_cast<size_t>(t - 1)];
-  form_.tabs().setLabel(t, tabLabel({left.race, left.slot}));
+  relabelTab(t, {left.race, left.slot});
   tabs_.records[static_cast<size_t>(t)] = left;
   form_.tabs().setSelection(t - 1);
   tabs_.currentTab = t - 1;
@@ -183,7 +198,7 @@ void CQmoorView::MoveTabRight() {
   const int t = tabs_.currentTab;
   if (t == tabs_.lastTab) return;
   const TabState& right = tabs_.records[static_cast<size_t>(t + 1)];
-  form_.tabs().setLabel(t, tabLabel({right.race, right.slot}));
+  relabelTab(t, {right.race, right.slot});
   tabs_.records[static_cast<size_t>(t)] = right;
   form_.tabs().setSelection(t + 1);
   tabs_.currentTab = t + 1;
@@ -202,7 +217,7 @@ void removeRecord(TabTable& tabs, int index) {
 void CQmoorView::DeleteLeftTab() {
   const int t = tabs_.currentTab;
   if (t == 0) return;
-  form_.tabs().deleteItem(t - 1);
+  deleteTab(t - 1);
   removeRecord(tabs_, t - 1);
   tabs_.currentTab = t - 1;
   updateTabButtons();
@@ -211,7 +226,7 @@ void CQmoorView::DeleteLeftTab() {
 void CQmoorView::DeleteRightTab() {
   const int t = tabs_.currentTab;
   if (t == tabs_.lastTab) return;
-  form_.tabs().deleteItem(t + 1);
+  deleteTab(t + 1);
   removeRecord(tabs_, t + 1);
   updateTabButtons();
 }
@@ -223,13 +238,13 @@ void CQmoorView::CloseTab() {
     tabs_.currentTab = t + 1;
     RestoreTab();
     tabs_.currentTab = t;
-    form_.tabs().deleteItem(t);
+    deleteTab(t);
     removeRecord(tabs_, t);
     form_.tabs().setSelection(t);
   } else if (t > 0) {
     tabs_.currentTab = t - 1;
     RestoreTab();
-    form_.tabs().deleteItem(t);
+    deleteTab(t);
     tabs_.lastTab -= 1;
     form_.tabs().setSelection(t - 1);
   }
@@ -241,7 +256,7 @@ void CQmoorView::ClearTabs() {
   TabControl& bar = form_.tabs();
   for (int position = bar.count() - 1; position >= 1; --position) {
     bar.setSelection(0);
-    bar.deleteItem(position);
+    deleteTab(position);
   }
   bar.setSelection(0);
   tabs_.currentTab = 0;

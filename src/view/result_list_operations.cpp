@@ -67,9 +67,7 @@ void CQmoorView::ListAllMaterialPairs() {
   state_.materialPairPicked = false;
 }
 
-void CQmoorView::ListMaterialPairs(Race a, Race b) { listMaterialPairs(a, b, currentFilters()); }
-
-void CQmoorView::listMaterialPairs(Race a, Race b, const FilterSettings& filters) {
+void CQmoorView::ListMaterialPairs(Race a, Race b) {
   const bool demon = state_.currentSlot >= 0;
   if (a == SpiritRace || (b == SpiritRace && demon)) {
     ListSpiritPairs();
@@ -79,7 +77,7 @@ void CQmoorView::listMaterialPairs(Race a, Race b, const FilterSettings& filters
   const DemonRef target{state_.currentRace, state_.currentSlot};
   if (!demon || !isOccupied(target) || a < 0 || a >= RaceTotal || b < 0 || b >= RaceTotal) return;
   const size_t first = results_.materialPairs.size();
-  appendMaterialPairs(a, b, target, filters, results_.materialPairs);
+  appendMaterialPairs(a, b, target, currentFilters(), results_.materialPairs);
   appendRowsFrom(first);
 }
 

@@ -2,7 +2,6 @@
 // race-order list, and the material-race restriction.
 #include "data/compendium.h"
 #include "data/races.h"
-#include "engine/recipe_list_text.h"
 #include "view/view.h"
 
 namespace qmoor {
@@ -21,10 +20,8 @@ void CQmoorView::ChooseRace() {
   emptyMaterialPairView();
   for (ControlId edit : {ControlId::SelectedTotalEdit, ControlId::Material1RaceEdit, ControlId::Material2RaceEdit})
     form_.edit(edit).setText("");
-  ListBox& recipes = form_.list(ControlId::RecipeList);
-  recipes.clear();
-  recipes.append(uiString(NoRecipeLine));
-  recipes.setEnabled(false);
+  showNoRecipeLine();
+  form_.list(ControlId::RecipeList).setEnabled(false);
 
   state_.currentRace = race;
   state_.materialRace1 = 0;
