@@ -1,11 +1,25 @@
-// Timing of the skill-route planner: twenty requests of one to four skills
-// and at most four fusions, drawn once from a seeded shuffle of targets and
-// the skills each can get, so that they mix quick answers, long routes,
-// CURSE, a level limit of 70 and requests with no route within four fusions.
+// Timing of the skill-route planner, levelling on: twenty requests of one to
+// four skills and at most four fusions, drawn once from a seeded shuffle of
+// targets and the skills each can get, so that they mix quick answers, long
+// routes, CURSE, a level limit of 70 and requests with no route within four
+// fusions; the same with thirty demons of mine; and 600 seeded random
+// requests of one to four skills, each planned once, for the spread of times
+// (median, 90th percentile and highest; a request still running after the
+// cut-off is cancelled and counted at the cut-off).
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
+#include <random>
+#include <thread>
 #include <vector>
 
+#include "data/compendium.h"
+#include "data/races.h"
+#include "data/skills.h"
 #include "planner/plan.h"
 
 namespace qmoor {
@@ -45,12 +59,33 @@ const std::vector<Case>& cases() {
   return table;
 }
 
-void BM_Plan(benchmark::State& state, const Case& c) {
+// Thirty demons of mine, drawn once: each a few levels above its base level
+// holding its first list.
+const std::vector<MyDemon>& myDemons() {
+  static const std::vector<MyDemon> mine = [] {
+    std::mt19937 random(7);
+    std::vector<MyDemon> demons;
+    while (demons.size() < 30) {
+      const DemonRef demon{static_cast<Race>(random() % RaceTotal), static_cast<Slot>(random() % SlotsPerRace)};
+      if (!isOccupied(demon) || obtainableSkills(demon).empty()) continue;
+      std::vector<int> skills;
+      for (int skill : skillsOf(demon, SkillList::First)) {
+        if (skill != 0 && skill != 278) skills.push_back(skill);
+      }
+      demons.push_back({demon, std::min(99, level(demon) + static_cast<int>(random() % 6)), skills});
+    }
+    return demons;
+  }();
+  return mine;
+}
+
+void BM_Plan(benchmark::State& state, const Case& c, bool withMine) {
   PlanRequest request;
   request.target = c.target;
   request.skills = c.skills;
   request.levelLimit = c.levelLimit;
   request.curse = c.curse;
+  if (withMine) request.mine = myDemons();
   planRoutes(request);  // the fusion tables are built once per process
   std::size_t plans = 0;
   for (auto _ : state) {
@@ -62,10 +97,76 @@ void BM_Plan(benchmark::State& state, const Case& c) {
   state.SetItemsProcessed(state.iterations());
 }
 
+// 600 requests as a player might ask: a fusable target and one to four
+// skills it can end up with, CURSE one time in four, a level limit one time in three.
+std::vector<PlanRequest> sampledRequests() {
+  std::mt19937 random(2026);
+  std::vector<DemonRef> targets;
+  for (Race race = 0; race < RaceTotal; ++race) {
+    for (Slot slot = 0; slot < raceCount(race); ++slot) {
+      if (!obtainableSkills({race, slot}).empty()) targets.push_back({race, slot});
+    }
+  }
+  std::vector<PlanRequest> requests;
+  while (requests.size() < 600) {
+    PlanRequest request;
+    request.target = targets[random() % targets.size()];
+    std::vector<int> skills = obtainableSkills(request.target);
+    std::shuffle(skills.begin(), skills.end(), random);
+    skills.resize(std::min<std::size_t>(skills.size(), 1 + random() % 4));
+    request.skills = skills;
+    request.curse = random() % 4 == 0;
+    request.levelLimit = random() % 3 == 0 ? 30 + static_cast<int>(random() % 60) : 99;
+    requests.push_back(request);
+  }
+  return requests;
+}
+
+// Plans one request, cancelled once it has run for the cut-off; its time in ms.
+double timedPlan(const PlanRequest& request, std::chrono::milliseconds cutOff) {
+  std::atomic<bool> cancel{false};
+  std::mutex mutex;
+  std::condition_variable finished;
+  bool done = false;
+  std::thread watchdog([&] {
+    std::unique_lock lock(mutex);
+    if (!finished.wait_for(lock, cutOff, [&] { return done; })) cancel = true;
+  });
+  const auto start = std::chrono::steady_clock::now();
+  benchmark::DoNotOptimize(planRoutes(request, {&cancel, {}}));
+  const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+  {
+    std::lock_guard lock(mutex);
+    done = true;
+  }
+  finished.notify_one();
+  watchdog.join();
+  return ms;
+}
+
+void BM_PlanSampled(benchmark::State& state) {
+  const std::vector<PlanRequest> requests = sampledRequests();
+  planRoutes(requests.front());
+  std::vector<double> times;
+  for (auto _ : state) {
+    times.clear();
+    for (const PlanRequest& request : requests) times.push_back(timedPlan(request, std::chrono::seconds(10)));
+  }
+  std::ranges::sort(times);
+  state.counters["median_ms"] = times[times.size() / 2];
+  state.counters["p90_ms"] = times[times.size() * 9 / 10];
+  state.counters["highest_ms"] = times.back();
+  state.counters["cut_off"] = static_cast<double>(std::ranges::count_if(times, [](double t) { return t >= 10000; }));
+}
+
 const bool registered = [] {
   for (const Case& c : cases()) {
-    benchmark::RegisterBenchmark((std::string("BM_Plan/") + c.name).c_str(), BM_Plan, c)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark((std::string("BM_Plan/") + c.name).c_str(), BM_Plan, c, false)
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark((std::string("BM_PlanMine30/") + c.name).c_str(), BM_Plan, c, true)
+        ->Unit(benchmark::kMillisecond);
   }
+  benchmark::RegisterBenchmark("BM_PlanSampled600", BM_PlanSampled)->Iterations(1)->Unit(benchmark::kSecond);
   return true;
 }();
 

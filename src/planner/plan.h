@@ -3,9 +3,11 @@
 //
 // A request names the target, the wanted skills and the limits; the answer is
 // a list of plans, each a tree of fusion steps from demons taken at their base
-// level to the target, best first (fewest fusions, then the lowest highest
-// level, then the fewest distinct demons). planRoutes is pure and may run on
-// any thread; a cancel flag and a progress callback serve a caller that waits.
+// level or from my demons as they are, every demon levelled up as far as the
+// plan needs, to the target, best first: fewest fusions, then fewest demons
+// not already mine, lowest highest level, fewest levels gained and fewest
+// distinct demons. planRoutes is pure and may run on any thread; a cancel
+// flag and a progress callback serve a caller that waits.
 #pragma once
 
 #include <atomic>
@@ -21,6 +23,14 @@ namespace qmoor {
 inline constexpr int MostWantedSkills = 8;
 inline constexpr int MostPlanFusions = 6;
 inline constexpr int HeldSkillLimit = 8;
+inline constexpr int MostMyDemons = 256;
+
+// One of my demons as a plan may take it: its level and the skills it holds.
+struct MyDemon {
+  DemonRef demon;
+  int level = 0;
+  std::vector<int> skills;
+};
 
 struct PlanRequest {
   DemonRef target;
@@ -29,7 +39,11 @@ struct PlanRequest {
   bool curse = false;       // the fusion chart of the CURSE setting
   int maxFusions = 4;       // 1..MostPlanFusions
   int planCount = 10;       // at least 1
-  std::optional<std::vector<DemonRef>> owned = std::nullopt;  // when given, the only demons a plan may start from
+  std::optional<std::vector<DemonRef>> owned = std::nullopt;  // when given, the only demons taken at base level
+  std::vector<MyDemon> mine = {};     // my demons, which a plan may take as they are (each once)
+  bool onlyMine = false;              // no demon taken at its base level
+  bool levelling = true;              // demons may be levelled up to learn skills or meet a level window
+  std::vector<DemonRef> excluded = {};  // demons a plan never uses
 };
 
 // Adds a wanted skill to the request unless it is wanted already, so the
@@ -38,7 +52,10 @@ void addWantedSkill(PlanRequest& request, int skill);
 
 struct PlanMaterial {
   DemonRef demon;
-  std::optional<int> step;  // the earlier step that made it; none for a demon at its base level
+  std::optional<int> step;  // the earlier step that made it; none for a demon taken as it is
+  std::optional<int> mine;  // which of my demons it is, for a demon taken as it is
+  int level = 0;            // its level when fused
+  std::vector<int> learned; // what it learned by levelling to that level, in learning order
   friend bool operator==(const PlanMaterial&, const PlanMaterial&) = default;
 };
 
@@ -51,10 +68,17 @@ struct PlanStep {
   std::vector<int> skills;     // everything the result holds: its first list, then the inherited skills
 };
 
-// Steps run from the leaves to the target; the last step makes the target.
+// Steps run from the leaves to the target; the last step makes the target,
+// which is then levelled to targetLevel. With no steps, the target is taken
+// as it is (one of my demons when targetMine says so) and levelled.
 struct Plan {
   std::vector<PlanStep> steps;
-  int highestLevel = 0;
+  std::optional<int> targetMine;
+  int targetLevel = 0;
+  std::vector<int> targetLearned;  // what the target learns by that levelling
+  int notMine = 0;                 // demons taken at base level
+  int highestLevel = 0;            // the highest level any demon of the plan reaches
+  int levelsGained = 0;            // all the levels its demons gain
   int distinctDemons = 0;
 };
 
@@ -68,9 +92,12 @@ enum class PlanProblem {
   FusionLimit,         // most fusions outside 1..6
   PlanCountRange,      // plan count below 1
   LevelLimitRange,     // level limit outside 1..99
+  MyDemonInvalid,      // one of my demons is no demon, outside its levels or holds a skill it cannot (skill: its index)
+  TooManyOfMine,       // more of my demons than MostMyDemons
   // The request was taken; no plan exists for a plain reason.
   SkillNotObtainable,  // the target neither has the skill nor can inherit it (skill says which)
-  SkillNotHeldAtStart, // no demon a plan may start from holds the skill in its first list (skill says which)
+  SkillHeldByNone,     // no demon a plan may use holds or learns the skill (skill says which)
+  SkillsDoNotFit,      // the skills the target must inherit exceed the room its own skills leave
   TargetAboveLimit,    // the target itself is above the level limit
   Cancelled,           // the caller cancelled the search
 };
@@ -80,6 +107,9 @@ struct PlanAnswer {
   std::vector<Plan> plans;
   PlanProblem problem = PlanProblem::None;  // None with no plans: none within the most fusions
   int skill = 0;                            // the skill a problem concerns
+  // False when the first plan's levels gained and distinct demons are only
+  // the fewest among the plans found within the search's work allowance.
+  bool lastKeysProven = true;
 };
 
 struct PlanControl {
@@ -89,8 +119,8 @@ struct PlanControl {
 
 PlanAnswer planRoutes(const PlanRequest& request, const PlanControl& control = {});
 
-// The skills the target can end up with: its first list and every skill it
-// may inherit that some demon holds in its first list.
+// The skills the target can end up with: its first list, its second list and
+// every skill it may inherit that some demon holds in its first list or learns.
 std::vector<int> obtainableSkills(DemonRef target);
 
 }  // namespace qmoor

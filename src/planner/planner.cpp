@@ -1,10 +1,13 @@
 // planRoutes: checks a request, answers the plain cases at once and runs the
-// route search for one more fusion at a time until the plans asked for are in.
+// route search for one more fusion at a time until a number of fusions has
+// plans: only plans of the fewest fusions are listed, so none holds a fusion
+// it could do without and none is another plus extra steps.
 #include <algorithm>
 
 #include "data/compendium.h"
 #include "data/races.h"
 #include "data/skill_inheritance.h"
+#include "data/skill_learning.h"
 #include "data/skills.h"
 #include "planner/plan.h"
 #include "planner/route_search.h"
@@ -14,16 +17,46 @@ namespace {
 
 bool isFusable(DemonRef demon) { return isOccupied(demon) && (demon.race == PhaseRace || !isSpecial(demon)); }
 
-// Whether a demon the request lets a plan start from holds the skill in its first list.
-bool heldAtStart(const PlanRequest& request, int skill) {
+bool isExcluded(const PlanRequest& request, DemonRef demon) {
+  return std::ranges::find(request.excluded, demon) != request.excluded.end();
+}
+
+// What the demon learns by levelling within the request's limit, from the level it starts at.
+SkillBits learnable(const PlanRequest& request, DemonRef demon, int from) {
+  return request.levelling ? detail::learnableSkills(demon, from, request.levelLimit) : SkillBits{};
+}
+
+// Whether some demon a plan may use holds the skill in its first list or
+// learns it, or one of my demons holds it. A demon made by fusion brings its
+// first list too, so this asks nothing of where a plan starts.
+bool heldBySome(const PlanRequest& request, int skill) {
   for (Race race = 0; race < RaceTotal; ++race) {
     for (Slot slot = 0; slot < raceCount(race); ++slot) {
       const DemonRef demon{race, slot};
-      const bool owned = !request.owned || std::ranges::find(*request.owned, demon) != request.owned->end();
-      if (owned && level(demon) <= request.levelLimit && detail::innateSkills(demon).contains(skill)) return true;
+      if (level(demon) > request.levelLimit || isExcluded(request, demon)) continue;
+      if ((detail::innateSkills(demon) | learnable(request, demon, level(demon))).contains(skill)) return true;
     }
   }
-  return false;
+  return std::ranges::any_of(request.mine, [&](const MyDemon& mine) {
+    return !isExcluded(request, mine.demon) && mine.level <= request.levelLimit &&
+           std::ranges::find(mine.skills, skill) != mine.skills.end();
+  });
+}
+
+// Whether one of my demons is the target and could hold the wanted skills itself.
+bool mineHoldsAll(const PlanRequest& request) {
+  return std::ranges::any_of(request.mine, [&](const MyDemon& mine) {
+    if (!(mine.demon == request.target) || mine.level > request.levelLimit) return false;
+    SkillBits held = learnable(request, mine.demon, mine.level);
+    for (int skill : mine.skills) held.add(skill);
+    return std::ranges::all_of(request.skills, [&](int skill) { return held.contains(skill); });
+  });
+}
+
+bool validMine(const MyDemon& mine) {
+  if (!isOccupied(mine.demon) || mine.level < level(mine.demon) || mine.level > 99) return false;
+  if (mine.skills.size() > static_cast<std::size_t>(HeldSkillLimit)) return false;
+  return std::ranges::all_of(mine.skills, isSkill);
 }
 
 PlanAnswer problem(PlanProblem kind, int skill = 0) { return {{}, kind, skill}; }
@@ -39,6 +72,32 @@ std::optional<PlanAnswer> refusal(const PlanRequest& request) {
   if (request.maxFusions < 1 || request.maxFusions > MostPlanFusions) return problem(PlanProblem::FusionLimit);
   if (request.planCount < 1) return problem(PlanProblem::PlanCountRange);
   if (request.levelLimit < 1 || request.levelLimit > 99) return problem(PlanProblem::LevelLimitRange);
+  if (request.mine.size() > static_cast<std::size_t>(MostMyDemons)) return problem(PlanProblem::TooManyOfMine);
+  for (std::size_t k = 0; k < request.mine.size(); ++k) {
+    if (!validMine(request.mine[k])) return problem(PlanProblem::MyDemonInvalid, static_cast<int>(k));
+  }
+  return std::nullopt;
+}
+
+// The plain reasons no plan can exist, whatever the number of fusions.
+std::optional<PlanAnswer> plainReason(const PlanRequest& request) {
+  const DemonRef target = request.target;
+  const SkillBits innate = detail::innateSkills(target);
+  const SkillBits learns = learnable(request, target, level(target));
+  for (int skill : request.skills) {
+    if (!innate.contains(skill) && !learns.contains(skill) && !canInherit(target, skill)) {
+      return problem(PlanProblem::SkillNotObtainable, skill);
+    }
+  }
+  if (level(target) > request.levelLimit) return problem(PlanProblem::TargetAboveLimit);
+  for (int skill : request.skills) {
+    if (!innate.contains(skill) && !learns.contains(skill) && !heldBySome(request, skill)) {
+      return problem(PlanProblem::SkillHeldByNone, skill);
+    }
+  }
+  const auto mustInherit = std::ranges::count_if(
+      request.skills, [&](int skill) { return !innate.contains(skill) && !learns.contains(skill); });
+  if (mustInherit > HeldSkillLimit - innate.count() && !mineHoldsAll(request)) return problem(PlanProblem::SkillsDoNotFit);
   return std::nullopt;
 }
 
@@ -56,6 +115,8 @@ bool refusesRequest(PlanProblem problem) {
     case PlanProblem::FusionLimit:
     case PlanProblem::PlanCountRange:
     case PlanProblem::LevelLimitRange:
+    case PlanProblem::MyDemonInvalid:
+    case PlanProblem::TooManyOfMine:
       return true;
     default:
       return false;
@@ -65,47 +126,25 @@ bool refusesRequest(PlanProblem problem) {
 std::vector<int> obtainableSkills(DemonRef target) {
   std::vector<int> skills;
   if (!isFusable(target)) return skills;
-  const SkillBits innate = detail::innateSkills(target);
   const PlanRequest anyStart{target, {}};
+  const SkillBits own = detail::innateSkills(target) | learnable(anyStart, target, level(target));
   for (int skill = 1; skill < SkillNumberTotal; ++skill) {
     if (!isSkill(skill)) continue;
-    if (innate.contains(skill) || (canInherit(target, skill) && heldAtStart(anyStart, skill))) skills.push_back(skill);
+    if (own.contains(skill) || (canInherit(target, skill) && heldBySome(anyStart, skill))) skills.push_back(skill);
   }
   return skills;
 }
 
 PlanAnswer planRoutes(const PlanRequest& request, const PlanControl& control) {
   if (auto refused = refusal(request)) return *refused;
-  const SkillBits innate = detail::innateSkills(request.target);
-  for (int skill : request.skills) {
-    if (!innate.contains(skill) && !canInherit(request.target, skill)) {
-      return problem(PlanProblem::SkillNotObtainable, skill);
-    }
-  }
-  if (level(request.target) > request.levelLimit) return problem(PlanProblem::TargetAboveLimit);
-  for (int skill : request.skills) {
-    if (!innate.contains(skill) && !heldAtStart(request, skill)) return problem(PlanProblem::SkillNotHeldAtStart, skill);
-  }
-
-  const bool owned = !request.owned || std::ranges::find(*request.owned, request.target) != request.owned->end();
-  const bool holdsAll =
-      std::ranges::all_of(request.skills, [&](int skill) { return innate.contains(skill); });
-  PlanAnswer answer;
-  if (holdsAll && owned) {
-    answer.plans.push_back({{}, level(request.target), 1});
-    return answer;
-  }
+  if (auto reason = plainReason(request)) return *reason;
   detail::RouteSearch search(request, control);
-  for (int fusions = 1; fusions <= request.maxFusions; ++fusions) {
-    std::vector<Plan> plans = search.plansWith(fusions, !answer.plans.empty());
-    if (search.cancelled()) {
-      answer.problem = PlanProblem::Cancelled;
-      break;
-    }
-    for (Plan& plan : plans) {
-      if (static_cast<int>(answer.plans.size()) < request.planCount) answer.plans.push_back(std::move(plan));
-    }
-    if (static_cast<int>(answer.plans.size()) >= request.planCount) break;
+  PlanAnswer answer;
+  answer.plans = search.plansWithoutFusion();
+  for (int fusions = 1; answer.plans.empty() && fusions <= request.maxFusions; ++fusions) {
+    answer.plans = search.plansWith(fusions);
+    answer.lastKeysProven = search.lastKeysProven();
+    if (search.cancelled()) return problem(PlanProblem::Cancelled);
   }
   return answer;
 }

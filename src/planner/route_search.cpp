@@ -1,47 +1,101 @@
 // The exact route search.
 //
+// The model. A plan starts from demons taken at their base level holding
+// their first list, or from my demons as they are. Any demon may be levelled
+// up (never above the level cap), learning the skills of its second list at
+// their levels; one already holding 8 forgets one of the player's choosing,
+// and the player forgets skills the next step does not pass on, so a demon
+// levelled from level s to l holds, for its parent, every skill of
+// held ∪ learned(s, l] with min(8, |held ∪ learned|) skills in all. A fusion
+// uses the materials' current levels: a normal fusion makes its result only
+// when their sum falls in the result's level window. The result is made at
+// its base level with its first list and what it inherits; the target may be
+// levelled after it is made.
+//
 // Why the first plan is a shortest one. Plans are sought for 1, 2, 3, ...
 // fusions in turn. For each number the search tries every fusion that makes
-// a demon, every split of the fusions below it between its two materials and
-// every split of the wanted skills it must pass on, and drops a way of making
-// a demon only when another way with as many fusions is at least as good for
-// every step above it. That rests on two facts about a step A + B -> C:
+// a demon, every split of the fusions below it between its two materials,
+// every split of the wanted skills it must pass on and every level pair that
+// can matter, and drops a way of making a demon only when another way with
+// as many fusions is at least as good for every step above it. That rests on
+// three facts about a step A@a + B@b -> C:
 //   * What a step sees of a material is only (a) the material's skills that C
-//     may inherit (the pool is their union, C's own first list excepted, so
-//     other skills never matter), (b) how many skills it holds in all (the
-//     passing count ⌊(|A| + |B| + 2.7) / 3.7⌋) and (c) the highest level below.
+//     may inherit or that the material learns by levelling (the pool is the
+//     union of what C may inherit, C's own first list excepted; a skill the
+//     material already holds is not learned again, which changes its count),
+//     (b) how many skills it holds in all (the passing count
+//     ⌊(|A| + |B| + 2.7) / 3.7⌋), (c) the level it starts from, and (d) what
+//     its subtree costs: its highest level, the levels gained, the demons
+//     taken at base level, which of my demons it uses and which demons.
 //   * More never hurts: with pool P ⊆ P' and count n ≤ n', the number passed
 //     m = min(count, 8 − |innate C|, |P|) grows to m' ≥ m, and any inherited
 //     set I ⊆ P of size m extends to an I' ⊇ I of size m' inside P', so C
-//     holds a superset, with as many skills. By induction every later step
-//     and the target do at least as well.
+//     holds a superset, with as many skills; levelled alike, it still does.
+//     By induction every later step and the target do at least as well.
+//   * Levels matter only at a few points, though a higher level is no longer
+//     always better: it learns more but can push a level sum out of a window,
+//     and it raises the highest level and the levels gained. A material's
+//     skills change only at its learn levels, so for any levels (x, y) that
+//     make C, take x0 ≤ x and y0 ≤ y, the highest of its start and its learn
+//     levels not above each. If x0 + y0 reaches the window, (x0, y0) holds
+//     the same skills at lower levels. Otherwise the sum must be raised to
+//     the window's lowest sum w: the split of w that keeps the higher level
+//     lowest (one material at x0 or y0, or both near w / 2) costs exactly
+//     w − x0 − y0 ≤ x + y − x0 − y0 levels, reaches no higher level than
+//     (x, y) does, and holds at least the skills of (x0, y0). So the search
+//     tries only those level pairs and loses nothing; spirit and phase
+//     fusions ignore levels and try the learn levels alone. The target is
+//     levelled to the lowest level that learns the wanted skills it did not
+//     inherit, for each choice of which of them to learn.
 // Which fillers a step takes is the one choice that makes the search costly,
 // so each number of fusions is settled in up to three passes:
 //   1. Optimistic: each material shows its parent every filler it could have
-//      taken, more than it can hold, and ways showing the same wanted skills
-//      are joined into one that shows all their skills with the larger count.
-//      By the facts above this overestimates every real way, so when it finds
-//      no plan, none exists.
+//      taken, more than it can hold, and counts every skill it learns as new;
+//      ways showing the same wanted skills from the same start level are
+//      joined into one that shows all their skills with the larger count and
+//      the lower costs. By the facts above this overestimates every real way,
+//      so when it finds no plan, none exists.
 //   2. Canonical: one real choice (fillers the parent can take first); every
-//      plan it finds is real, found fast, compared by the wanted skills only.
-//   3. Every: when 1 finds a plan and 2 none, every choice of the fillers the
-//      parent can take is kept (the rest are interchangeable): exhaustive.
+//      plan it finds is real and found fast.
+//   3. Every: when 1 finds a plan and 2 none, every choice of the fillers
+//      that the parent can take or the demon would learn is kept (the rest
+//      are interchangeable): exhaustive.
 // So the first number with plans is the fewest fusions, for certain. The
 // pruning bounds (fusions to have a demon or to carry one wanted skill, and
-// the largest skill count after b fusions) come from the same rules with the
-// passing count or the pool left out, so they never exceed the truth. Among
-// the plans of the fewest fusions, the first also has the lowest highest
-// level and then the fewest distinct demons for certain (bestOfLength); the
-// plans after it are the best of those the passes kept, in that order.
+// the largest skill count after b fusions and levelling) come from the same
+// rules with the passing count, the pool or the level windows left out, so
+// they never overstate what a plan can do.
+//
+// The order among plans of the fewest fusions: fewest demons not already
+// mine, lowest highest level, fewest levels gained, fewest distinct demons.
+// Each of the first three is a budget that only grows along a plan (a count
+// of base-level starts and a sum of levels gained, each never less in a
+// subtree than in the whole, and the highest level, a maximum), so "is there
+// a plan within budget b" is answered by the same three passes with every
+// way that exceeds b dropped, and with the Every pass comparing ways also by
+// what they spend of each budget in force; a plan within b is one within any
+// larger b, so halving finds the least b of each key in turn, each under the
+// ones before it. The fewest distinct demons, under those three least
+// budgets, come from a last pass that also keeps every way not beaten in the
+// demons it uses: swapping a way for one that uses a subset of its demons
+// never adds a demon to the plan. So the first plan is the best in every
+// key; the plans after it are the others the passes found, in the same order.
+// The fewest fusions, the fewest demons not mine and the lowest highest level
+// are settled with no work allowance. The fewest levels gained and the
+// fewest distinct demons may need very many ways compared: those two steps
+// share a work allowance, and when it is spent the answer says so and their
+// values are the best among the plans found.
 #include "planner/route_search.h"
 
 #include <algorithm>
 #include <functional>
 #include <limits>
-#include <map>
+#include <optional>
+#include <set>
 
 #include "data/compendium.h"
 #include "data/skill_inheritance.h"
+#include "data/skill_learning.h"
 #include "data/skills.h"
 
 namespace qmoor::detail {
@@ -49,6 +103,7 @@ namespace {
 
 constexpr int Unreachable = 1000;
 constexpr int MostPassed = 5;  // ⌊(8 + 8 + 2.7) / 3.7⌋
+constexpr int Unbounded = std::numeric_limits<int>::max() / 4;
 
 // The fewest skills two materials must hold between them for `passed` skills to pass.
 int leastTotalFor(int passed) {
@@ -78,17 +133,17 @@ void forEachSubset(const std::vector<int>& items, int size, const std::function<
 
 SkillBits firstOf(const SkillBits& from, int count) { return from.lowest(count); }
 
+struct DemonSkillTables {
+  std::array<SkillBits, DemonIndexTotal> innate{};
+  std::array<SkillBits, DemonIndexTotal> receivable{};
+};
+
 }  // namespace
 
 int demonIndex(DemonRef demon) { return demon.race * SlotsPerRace + demon.slot; }
 DemonRef demonAt(int index) { return {index / SlotsPerRace, index % SlotsPerRace}; }
 
 namespace {
-
-struct DemonSkillTables {
-  std::array<SkillBits, DemonIndexTotal> innate{};
-  std::array<SkillBits, DemonIndexTotal> receivable{};
-};
 
 // Both tables for every demon, worked out once: they depend on the compendium alone.
 const DemonSkillTables& demonSkillTables() {
@@ -119,35 +174,65 @@ SkillBits receivableSkills(DemonRef demon) {
   return isOccupied(demon) ? demonSkillTables().receivable[demonIndex(demon)] : SkillBits{};
 }
 
+SkillBits learnableSkills(DemonRef demon, int from, int to) {
+  SkillBits learned;
+  if (!isOccupied(demon)) return learned;
+  for (const LearnedSkill& entry : learnedSkills(demon)) {
+    if (entry.level > from && entry.level <= to) learned.add(entry.skill);
+  }
+  return learned;
+}
+
 RouteSearch::RouteSearch(const PlanRequest& request, const PlanControl& control)
     : request_(request), control_(control), target_(demonIndex(request.target)) {
+  std::array<bool, DemonIndexTotal> excluded{};
+  for (DemonRef demon : request.excluded) {
+    if (isOccupied(demon)) excluded[demonIndex(demon)] = true;
+  }
   std::array<bool, DemonIndexTotal> owned{};
   if (request.owned) {
     for (DemonRef demon : *request.owned) {
       if (isOccupied(demon)) owned[demonIndex(demon)] = true;
     }
   }
-  std::array<bool, DemonIndexTotal> usable{};
-  leafNode_.fill(-1);
+  const int limit = request.levelLimit;
   for (int i = 0; i < DemonIndexTotal; ++i) {
     const DemonRef demon = demonAt(i);
-    if (!isOccupied(demon) || level(demon) > request.levelLimit) continue;
-    usable[i] = true;
+    if (!isOccupied(demon) || level(demon) > limit || excluded[i]) continue;
+    usable_[i] = true;
     level_[i] = level(demon);
     innate_[i] = innateSkills(demon);
     innateCount_[i] = innate_[i].count();
     receivable_[i] = receivableSkills(demon);
-    leaf_[i] = !request.owned || owned[i];
+    if (request.levelling) second_[i] = learnableSkills(demon, level_[i], limit);
+    if (!request.onlyMine && (!request.owned || owned[i])) {
+      startsOf_[i].push_back(static_cast<int>(starts_.size()));
+      starts_.push_back({i, level_[i], innate_[i], -1});
+    }
+  }
+  for (std::size_t k = 0; k < request.mine.size(); ++k) {
+    const MyDemon& mine = request.mine[k];
+    const int i = demonIndex(mine.demon);
+    if (!usable_[i] || mine.level > limit) continue;
+    SkillBits skills;
+    for (int skill : mine.skills) skills.add(skill);
+    startsOf_[i].push_back(static_cast<int>(starts_.size()));
+    starts_.push_back({i, mine.level, skills, static_cast<int>(k)});
+    withMine_ = true;
   }
   for (int i = 0; i < DemonIndexTotal; ++i) {
-    if (!usable[i]) continue;
-    for (const MaterialFusion& fusion : fusionsMaking(demonAt(i), request.curse)) {
-      if (usable[demonIndex(fusion.first)] && usable[demonIndex(fusion.second)]) fusions_[i].push_back(fusion);
+    if (!usable_[i]) continue;
+    for (MaterialFusion fusion : fusionsMaking(demonAt(i), request.curse)) {
+      const int a = demonIndex(fusion.first);
+      const int b = demonIndex(fusion.second);
+      fusion.highestSum = std::min(fusion.highestSum, 2 * limit);
+      if (usable_[a] && usable_[b] && level_[a] + level_[b] <= fusion.highestSum) fusions_[i].push_back(fusion);
     }
   }
   for (int skill : request.skills) {
-    if (!innate_[target_].contains(skill) && std::find(wanted_.begin(), wanted_.end(), skill) == wanted_.end()) {
-      wanted_.push_back(skill);
+    wanted_.add(skill);
+    if (!innate_[target_].contains(skill) && std::ranges::find(wantedList_, skill) == wantedList_.end()) {
+      wantedList_.push_back(skill);
     }
   }
   computeBounds();
@@ -159,13 +244,14 @@ RouteSearch::RouteSearch(const PlanRequest& request, const PlanControl& control)
 // reached by some relaxed tree, so it never undercuts the truth.
 void RouteSearch::computeBounds() {
   fusionsToMake_.fill(Unreachable);
-  fusionsToCarry_.assign(wanted_.size(), {});
+  fusionsToCarry_.assign(wantedList_.size(), {});
   for (auto& bound : fusionsToCarry_) bound.fill(Unreachable);
-  for (int i = 0; i < DemonIndexTotal; ++i) {
-    if (!leaf_[i]) continue;
-    fusionsToMake_[i] = 0;
-    for (std::size_t w = 0; w < wanted_.size(); ++w) {
-      if (innate_[i].contains(wanted_[w])) fusionsToCarry_[w][i] = 0;
+  for (const Start& start : starts_) {
+    fusionsToMake_[start.demon] = 0;
+    for (std::size_t w = 0; w < wantedList_.size(); ++w) {
+      if (start.skills.contains(wantedList_[w]) || second_[start.demon].contains(wantedList_[w])) {
+        fusionsToCarry_[w][start.demon] = 0;
+      }
     }
   }
   for (int round = 0; round < request_.maxFusions; ++round) {
@@ -175,11 +261,11 @@ void RouteSearch::computeBounds() {
         const int b = demonIndex(fusion.second);
         fusionsToMake_[i] = std::min(fusionsToMake_[i], 1 + fusionsToMake_[a] + fusionsToMake_[b]);
       }
-      for (std::size_t w = 0; w < wanted_.size(); ++w) {
+      for (std::size_t w = 0; w < wantedList_.size(); ++w) {
         int& bound = fusionsToCarry_[w][i];
-        if (innate_[i].contains(wanted_[w])) {
+        if (innate_[i].contains(wantedList_[w]) || second_[i].contains(wantedList_[w])) {
           bound = std::min(bound, fusionsToMake_[i]);
-        } else if (receivable_[i].contains(wanted_[w])) {
+        } else if (receivable_[i].contains(wantedList_[w])) {
           for (const MaterialFusion& fusion : fusions_[i]) {
             const int a = demonIndex(fusion.first);
             const int b = demonIndex(fusion.second);
@@ -192,12 +278,14 @@ void RouteSearch::computeBounds() {
   }
 }
 
-// The skill count of a demon made with b fusions is its first list plus what
-// passes, which the passing count of the largest materials bounds.
+// The skill count of a demon made with b fusions and levelled is its first
+// list plus what passes plus what it learns, which the passing count of the
+// largest materials and its second list bound.
 void RouteSearch::computeSizeBounds() {
   for (auto& sizes : largestSize_) sizes.fill(-1);
-  for (int i = 0; i < DemonIndexTotal; ++i) {
-    if (leaf_[i]) largestSize_[0][i] = innateCount_[i];
+  for (const Start& start : starts_) {
+    const int size = std::min(HeldSkillLimit, (start.skills | second_[start.demon]).count());
+    largestSize_[0][start.demon] = std::max(largestSize_[0][start.demon], size);
   }
   for (int fusions = 1; fusions <= request_.maxFusions; ++fusions) {
     for (int i = 0; i < DemonIndexTotal; ++i) {
@@ -209,7 +297,8 @@ void RouteSearch::computeSizeBounds() {
           const int sizeA = largestSize_[fusionsA][a];
           const int sizeB = largestSize_[fusions - 1 - fusionsA][b];
           if (sizeA < 0 || sizeB < 0) continue;
-          best = std::max(best, innateCount_[i] + std::min(passingCount(sizeA + sizeB), HeldSkillLimit - innateCount_[i]));
+          const int made = innateCount_[i] + std::min(passingCount(sizeA + sizeB), HeldSkillLimit - innateCount_[i]);
+          best = std::max(best, std::min(HeldSkillLimit, made + second_[i].count()));
         }
       }
       largestSize_[fusions][i] = best;
@@ -219,21 +308,31 @@ void RouteSearch::computeSizeBounds() {
 
 SkillBits RouteSearch::wantedBits(unsigned mask) const {
   SkillBits bits;
-  for (std::size_t w = 0; w < wanted_.size(); ++w) {
-    if (mask >> w & 1) bits.add(wanted_[w]);
+  for (std::size_t w = 0; w < wantedList_.size(); ++w) {
+    if (mask >> w & 1) bits.add(wantedList_[w]);
   }
   return bits;
 }
 
+SkillBits RouteSearch::learnedBetween(int demon, int from, int to) const {
+  if (!request_.levelling || to <= from) return {};
+  return learnableSkills(demonAt(demon), from, to);
+}
+
+// How many skills a way holds once it has learned `learned`: a skill it holds
+// already is not learned again. The optimistic pass counts every one as new.
+int RouteSearch::sizeAfter(const Option& option, const SkillBits& learned) const {
+  const int added = fillers_ == Fillers::Optimistic ? learned.count() : learned.without(option.visible).count();
+  return std::min(HeldSkillLimit, option.size + added);
+}
+
 bool RouteSearch::mayCarry(int demon, unsigned mask, int fusions) const {
   if (fusionsToMake_[demon] > fusions) return false;
-  for (std::size_t w = 0; w < wanted_.size(); ++w) {
+  for (std::size_t w = 0; w < wantedList_.size(); ++w) {
     if ((mask >> w & 1) && fusionsToCarry_[w][demon] > fusions) return false;
   }
   return true;
 }
-
-int RouteSearch::largestSize(int demon, int fusions) const { return largestSize_[fusions][demon]; }
 
 bool RouteSearch::spendWork(long units) {
   if (workLeft_ < 0) return true;
@@ -248,32 +347,35 @@ bool RouteSearch::stopRequested() {
 
 // Every step that makes `demon` with exactly `fusions` fusions in its tree,
 // passes on the wanted skills of `required` that it does not hold itself and
-// leaves it holding at least `leastSize` skills:
-// visit(pool, passed, count, highest level, demons used, kind, first node, second node).
+// leaves it holding at least `leastSize` skills when made.
 template <class Visit>
 void RouteSearch::combine(int demon, unsigned required, int fusions, int leastSize, Visit visit, const bool* done) {
   unsigned passMask = 0;
-  for (std::size_t w = 0; w < wanted_.size(); ++w) {
-    if ((required >> w & 1) && !innate_[demon].contains(wanted_[w])) passMask |= 1u << w;
+  for (std::size_t w = 0; w < wantedList_.size(); ++w) {
+    if ((required >> w & 1) && !innate_[demon].contains(wantedList_[w])) passMask |= 1u << w;
   }
   const SkillBits passed = wantedBits(passMask);
-  const int passCount = passed.count();
-  const int leastCount = std::max(passCount, leastSize - innateCount_[demon]);
+  const int leastCount = std::max(passed.count(), leastSize - innateCount_[demon]);
   if (!passed.isSubsetOf(receivable_[demon]) ||
       leastCount > std::min(MostPassed, HeldSkillLimit - innateCount_[demon])) {
     return;
   }
   const int leastTotal = leastTotalFor(leastCount);
-  if (level_[demon] > levelCap_) return;
+  if (level_[demon] > budget_.levelCap) return;
+  auto visitIfEnough = [&](const Made& made) {
+    if (made.count >= leastCount) visit(made);
+  };
   for (const MaterialFusion& fusion : fusions_[demon]) {
     if (stopRequested() || (done && *done) || workLeft_ == 0) return;
     const int a = demonIndex(fusion.first);
     const int b = demonIndex(fusion.second);
-    if (level_[a] > levelCap_ || level_[b] > levelCap_) continue;
+    if (level_[a] > budget_.levelCap || level_[b] > budget_.levelCap || fusion.lowestSum > 2 * budget_.levelCap) {
+      continue;
+    }
     for (int fusionsA = 0; fusionsA < fusions; ++fusionsA) {
       const int fusionsB = fusions - 1 - fusionsA;
-      const int sizeA = largestSize(a, fusionsA);
-      const int sizeB = largestSize(b, fusionsB);
+      const int sizeA = largestSize_[fusionsA][a];
+      const int sizeB = largestSize_[fusionsB][b];
       if (sizeA < 0 || sizeB < 0 || sizeA + sizeB < leastTotal) continue;
       for (unsigned maskA = passMask;; maskA = (maskA - 1) & passMask) {
         const unsigned maskB = passMask & ~maskA;
@@ -283,14 +385,8 @@ void RouteSearch::combine(int demon, unsigned required, int fusions, int leastSi
           for (const Option& x : waysA) {
             for (const Option& y : waysB) {
               if (!spendWork(1)) return;
-              if (x.size + y.size < leastTotal) continue;
-              const SkillBits pool = x.visible | y.visible;
-              const int count = std::min({passingCount(x.size + y.size), HeldSkillLimit - innateCount_[demon], pool.count()});
-              if (count < leastCount) continue;
-              DemonSet demons = x.demons | y.demons;
-              demons.set(static_cast<std::size_t>(demon));
-              visit(pool, passed, count, std::max({level_[demon], x.highestLevel, y.highestLevel}), demons, fusion.kind,
-                    x.node, y.node);
+              fuseAtLevels(demon, fusion, x, y, maskA, maskB, visitIfEnough);
+              if (done && *done) return;
             }
           }
         }
@@ -300,110 +396,443 @@ void RouteSearch::combine(int demon, unsigned required, int fusions, int leastSi
   }
 }
 
+// The fusion of two ways at every level pair that can matter (see the notes
+// above): each material at its start or one of its learn levels, the sum
+// raised to the window's lowest sum where it falls short.
+template <class Visit>
+void RouteSearch::fuseAtLevels(int demon, const MaterialFusion& fusion, const Option& x, const Option& y,
+                               unsigned maskA, unsigned maskB, Visit& visit) {
+  if (withMine_ && (x.mine & y.mine).any()) return;
+  const int notMine = x.notMine + y.notMine;
+  if (notMine > budget_.notMine) return;
+  const int a = demonIndex(fusion.first);
+  const int b = demonIndex(fusion.second);
+  const int cap = budget_.levelCap;
+  const SkillBits neededA = wantedBits(maskA);
+  const SkillBits neededB = wantedBits(maskB);
+  // What a fusion of these two ways is whatever the levels.
+  auto finishMade = [&](Made& made) {
+    made.passed = (neededA | neededB).without(innate_[demon]);
+    made.notMine = notMine;
+    made.mine = x.mine | y.mine;
+    made.demons = x.demons | y.demons;
+    made.demons.set(static_cast<std::size_t>(demon));
+    made.kind = fusion.kind;
+    made.first = x.node;
+    made.second = y.node;
+  };
+  // The optimistic pass joins every level pair into one fusion that shows
+  // all their skills with the largest count and the least cost.
+  const bool joinAll = fillers_ == Fillers::Optimistic;
+  std::optional<Made> joined;
+  SkillBits seenA;
+  SkillBits seenB;
+  const int room = HeldSkillLimit - innateCount_[demon];
+  auto tryLevels = [&](int levelA, int levelB) {
+    if (levelA > cap || levelB > cap) return;
+    const int gained = x.levelsGained + y.levelsGained + (levelA - x.start) + (levelB - y.start);
+    if (gained > budget_.levelsGained) return;
+    const SkillBits learnedA = learnedBetween(a, x.start, levelA);
+    const SkillBits learnedB = learnedBetween(b, y.start, levelB);
+    const SkillBits skillsA = x.visible | learnedA;
+    const SkillBits skillsB = y.visible | learnedB;
+    const int count = std::min(passingCount(sizeAfter(x, learnedA) + sizeAfter(y, learnedB)), room);
+    const int highest = std::max({x.highestLevel, y.highestLevel, levelA, levelB, level_[demon]});
+    if (joinAll) {
+      seenA = seenA | skillsA;
+      seenB = seenB | skillsB;
+      if (!joined) {
+        joined = Made{{}, {}, count, highest, gained, 0, {}, {}, FusionKind::Normal, 0, 0, 0, 0};
+      } else {
+        joined->count = std::max(joined->count, count);
+        joined->highestLevel = std::min(joined->highestLevel, highest);
+        joined->levelsGained = std::min(joined->levelsGained, gained);
+      }
+      return;
+    }
+    if (!neededA.isSubsetOf(skillsA) || !neededB.isSubsetOf(skillsB)) return;
+    Made made;
+    made.pool = (skillsA | skillsB) & receivable_[demon];
+    made.count = std::min(count, made.pool.count());
+    made.highestLevel = highest;
+    made.levelsGained = gained;
+    made.firstLevel = levelA;
+    made.secondLevel = levelB;
+    finishMade(made);
+    visit(made);
+  };
+  // The levels worth trying: the start and each learn level, or for the
+  // canonical pass, which only seeks good plans fast, those that learn a
+  // wanted skill.
+  auto stages = [&](int material, int start) {
+    std::vector<int> levels{start};
+    if (!request_.levelling) return levels;
+    for (const LearnedSkill& entry : learnedSkills(demonAt(material))) {
+      if (entry.level > start && entry.level <= cap &&
+          (fillers_ != Fillers::Canonical || wanted_.contains(entry.skill))) {
+        levels.push_back(entry.level);
+      }
+    }
+    return levels;
+  };
+  const std::vector<int> stagesA = stages(a, x.start);
+  const std::vector<int> stagesB = stages(b, y.start);
+  const int low = fusion.lowestSum;
+  std::vector<std::pair<int, int>> pairs;
+  for (int levelA : stagesA) {
+    for (int levelB : stagesB) {
+      const int sum = levelA + levelB;
+      if (sum > fusion.highestSum) continue;
+      if (sum >= low) {
+        pairs.push_back({levelA, levelB});
+      } else if (request_.levelling) {
+        const int upperHalf = (low + 1) / 2;
+        if (levelA >= upperHalf) {
+          pairs.push_back({levelA, low - levelA});
+        } else if (levelB >= upperHalf) {
+          pairs.push_back({low - levelB, levelB});
+        } else {
+          pairs.push_back({upperHalf, low - upperHalf});
+          if (low % 2 != 0) pairs.push_back({low - upperHalf, upperHalf});
+        }
+      }
+    }
+  }
+  // When only the level cap counts, as in the Every pass without a budget
+  // of levels gained, higher levels hold more and cost nothing: a pair that
+  // another pair reaches or passes on both sides adds nothing.
+  if (fillers_ == Fillers::Every && budget_.levelsGained >= Unbounded) {
+    std::erase_if(pairs, [&](const std::pair<int, int>& pair) {
+      return std::ranges::any_of(pairs, [&](const std::pair<int, int>& other) {
+        return other != pair && other.first >= pair.first && other.second >= pair.second && other.first <= cap &&
+               other.second <= cap;
+      });
+    });
+  }
+  for (const auto& [levelA, levelB] : pairs) tryLevels(levelA, levelB);
+  if (joined && neededA.isSubsetOf(seenA) && neededB.isSubsetOf(seenB)) {
+    joined->pool = (seenA | seenB) & receivable_[demon];
+    joined->count = std::min(joined->count, joined->pool.count());
+    joined->firstLevel = x.start;
+    joined->secondLevel = y.start;
+    finishMade(*joined);
+    visit(*joined);
+  }
+}
+
 const std::vector<RouteSearch::Option>& RouteSearch::solve(int demon, unsigned required, int fusions, int leastSize,
                                                            int parent) {
-  // A fused demon always holds its first list, a leaf exactly that.
-  leastSize = leastSize <= innateCount_[demon] ? 0 : leastSize;
+  // A wanted skill the demon learns may come from levelling, which its
+  // parent chooses and checks; a fused demon always holds its first list.
+  for (std::size_t w = 0; w < wantedList_.size(); ++w) {
+    if (second_[demon].contains(wantedList_[w])) required &= ~(1u << w);
+  }
+  leastSize = std::max(0, leastSize - second_[demon].count());
+  leastSize = leastSize <= innateCount_[demon] ? 0 : std::min(leastSize, HeldSkillLimit + 1);
   const std::uint64_t key =
-      (((static_cast<std::uint64_t>(demon) * 256 + required) * 8 + fusions) * (HeldSkillLimit + 1) + leastSize) *
+      (((static_cast<std::uint64_t>(demon) * 256 + required) * 8 + fusions) * (HeldSkillLimit + 2) + leastSize) *
           DemonIndexTotal +
       parent;
-  auto& memo = memo_[static_cast<std::size_t>(fillers_)][levelCap_];
+  auto& memo = *memoNow_;
   if (const auto found = memo.find(key); found != memo.end()) return found->second;
   std::vector<Option> options;
+  const SkillBits relevant = receivable_[parent] | second_[demon];
   if (fusions == 0) {
-    if (leaf_[demon] && leastSize == 0 && wantedBits(required).isSubsetOf(innate_[demon])) {
-      if (leafNode_[demon] < 0) {
-        leafNode_[demon] = static_cast<int>(nodes_.size());
-        nodes_.push_back({demon, -1, -1, FusionKind::Normal, {}});
+    for (int s : startsOf_[demon]) {
+      Start& start = starts_[static_cast<std::size_t>(s)];
+      const int notMine = start.mine < 0 ? 1 : 0;
+      if (start.level > budget_.levelCap || notMine > budget_.notMine) continue;
+      if (start.node < 0) {
+        start.node = static_cast<int>(nodes_.size());
+        nodes_.push_back({demon, -1, -1, FusionKind::Normal, {}, 0, 0, s});
       }
-      DemonSet demons;
-      demons.set(static_cast<std::size_t>(demon));
-      options.push_back({innate_[demon] & receivable_[parent], innateCount_[demon], level_[demon], demons, leafNode_[demon]});
+      Option option{start.skills & relevant, start.skills.count(), start.level, start.level, 0, notMine, {}, {}, start.node, 0};
+      if (start.mine >= 0) option.mine.set(static_cast<std::size_t>(start.mine));
+      option.demons.set(static_cast<std::size_t>(demon));
+      options.push_back(option);
     }
-  } else if (leastSize <= HeldSkillLimit &&
-             !(fillers_ == Fillers::CanonicalLean && required == 0 && leastSize == 0 && leaf_[demon])) {
-    combine(demon, required, fusions, leastSize,
-            [&](const SkillBits& pool, const SkillBits& passed, int count, int highestLevel, const DemonSet& demons,
-                FusionKind kind, int first, int second) {
-              addOption(options, demon, pool, passed, count, parent, highestLevel, demons, kind, first, second);
-            },
-            nullptr);
+  } else if (leastSize <= HeldSkillLimit) {
+    for (const Made& made : fusionsOf(demon, required, fusions, leastSize)) addOption(options, demon, parent, made);
   }
   return memo.emplace(key, std::move(options)).first->second;
 }
 
+// The fusions that make a demon do not depend on the parent that will use
+// it, only the fillers it keeps do, so they are gathered once per pass.
+const std::vector<RouteSearch::Made>& RouteSearch::fusionsOf(int demon, unsigned required, int fusions, int leastSize) {
+  const std::uint64_t key = ((static_cast<std::uint64_t>(demon) * 256 + required) * 8 + fusions) * (HeldSkillLimit + 2) +
+                            static_cast<std::uint64_t>(leastSize);
+  auto& memo = *madeNow_;
+  if (const auto found = memo.find(key); found != memo.end()) return found->second;
+  std::vector<Made> made;
+  combine(demon, required, fusions, leastSize, [&](const Made& one) { made.push_back(one); }, nullptr);
+  return memo.emplace(key, std::move(made)).first->second;
+}
+
+// Whether `big` serves every step above as well as `small` does.
+bool RouteSearch::covers(const Option& big, const Option& small, const SkillBits& compared) const {
+  // Holding fewer of the skills it will learn leaves more to learn.
+  if (small.size > big.size || small.start != big.start || small.unlearned > big.unlearned ||
+      !(small.visible & compared).isSubsetOf(big.visible)) {
+    return false;
+  }
+  const bool canonical = fillers_ == Fillers::Canonical;
+  if (withMine_ && (big.mine & ~small.mine).any()) return false;
+  if (big.notMine > small.notMine && budget_.notMine < DemonIndexTotal) return false;
+  if (big.levelsGained > small.levelsGained && budget_.levelsGained < Unbounded) return false;
+  if (fillers_ == Fillers::FewestDemons) return (big.demons & ~small.demons).none();
+  // The Every pass answers whether a plan fits the level cap, which each way
+  // meets already; the canonical pass keeps the lower way to find good plans.
+  return !canonical || big.highestLevel <= small.highestLevel;
+}
+
 // The ways of making `demon` at one step, seen from its parent: the wanted
-// skills it must pass, plus fillers; fillers the parent may take are kept
-// in every combination that fits, the others are interchangeable.
-void RouteSearch::addOption(std::vector<Option>& options, int demon, const SkillBits& pool, const SkillBits& passed,
-                            int taken, int parent, int highestLevel, const DemonSet& demons, FusionKind kind, int first,
-                            int second) {
-  const int room = taken - passed.count();
-  const SkillBits rest = pool.without(passed);
+// skills it must pass, plus fillers. Fillers the parent may take are kept in
+// every combination that fits. Of the others, one the demon would learn
+// anyway is worth less than one it would not (levelled past its learn level
+// the demon gains nothing), and of two it would learn, the one learned later
+// is worth more; so those are taken last, latest learned first, and the rest
+// are interchangeable.
+void RouteSearch::addOption(std::vector<Option>& options, int demon, int parent, const Made& made) {
+  const int room = made.count - made.passed.count();
+  const SkillBits relevant = receivable_[parent] | second_[demon];
+  const SkillBits rest = made.pool.without(made.passed);
   const SkillBits useful = rest & receivable_[parent];
-  // The canonical searches only need sound plans fast, so they compare ways
-  // by the wanted skills they show; the others compare every shown skill.
-  const bool wantedOnly = fillers_ == Fillers::Canonical || fillers_ == Fillers::CanonicalLean;
-  const SkillBits compared = wantedOnly ? wantedBits((1u << wanted_.size()) - 1) : receivable_[parent];
-  // The fewest-demons pass runs under the lowest level cap that has a plan,
-  // so every plan it finds reaches that cap and levels below it do not matter;
-  // what matters instead is that the way which stays uses no other demon.
-  const bool byDemons = fillers_ == Fillers::FewestDemons;
-  // A plan holding this way holds the target and the parent as well.
-  DemonSet inPlan = demons;
-  inPlan.set(static_cast<std::size_t>(target_));
-  inPlan.set(static_cast<std::size_t>(parent));
-  if (byDemons && static_cast<int>(inPlan.count()) >= fewestDemonsKnown_) return;
-  auto covers = [&](const Option& big, const Option& small) {
-    return (small.visible & compared).isSubsetOf(big.visible) && small.size <= big.size &&
-           (byDemons ? (big.demons & ~small.demons).none() : small.highestLevel >= big.highestLevel);
+  const SkillBits plain = rest.without(relevant);
+  std::vector<int> learnedLater = (rest & second_[demon]).without(useful).list();
+  std::ranges::sort(learnedLater, std::greater{}, [&](int skill) { return learnLevel(demonAt(demon), skill); });
+  // The best `count` fillers that the parent cannot take.
+  auto others = [&](int count) {
+    SkillBits chosen = firstOf(plain, count);
+    for (std::size_t i = 0; chosen.count() < count && i < learnedLater.size(); ++i) chosen.add(learnedLater[i]);
+    return chosen;
   };
+  const SkillBits compared = (fillers_ == Fillers::Canonical ? wanted_ : receivable_[parent]) | second_[demon];
+  const bool byDemons = fillers_ == Fillers::FewestDemons;
+  if (byDemons) {
+    // A plan holding this way holds the target and the parent as well.
+    DemonSet inPlan = made.demons;
+    inPlan.set(static_cast<std::size_t>(target_));
+    inPlan.set(static_cast<std::size_t>(parent));
+    if (static_cast<int>(inPlan.count()) >= fewestDemonsKnown_) return;
+  }
   auto keep = [&](const SkillBits& inherited) {
-    const SkillBits shown = fillers_ == Fillers::Optimistic ? inherited | useful : inherited;
-    const Option option{(innate_[demon] | shown) & receivable_[parent], innateCount_[demon] + taken, highestLevel, demons,
-                        0};
+    const SkillBits shown = fillers_ == Fillers::Optimistic ? inherited | (rest & relevant) : inherited;
+    Option option{(innate_[demon] | shown) & relevant, innateCount_[demon] + made.count, level_[demon],
+                  made.highestLevel, made.levelsGained, made.notMine, made.mine, made.demons, 0, 0};
     if (fillers_ == Fillers::Optimistic) {
       // Joining two ways into one that shows both's skills, holds the larger
-      // count and the lower level overestimates both, as this pass may.
-      const SkillBits wanted = wantedBits((1u << wanted_.size()) - 1);
+      // count and spends the least of each overestimates both, as this pass may.
       for (Option& other : options) {
-        if ((other.visible & wanted) == (option.visible & wanted)) {
+        if ((other.visible & wanted_) == (option.visible & wanted_)) {
           other.visible = other.visible | option.visible;
           other.size = std::max(other.size, option.size);
           other.highestLevel = std::min(other.highestLevel, option.highestLevel);
+          other.levelsGained = std::min(other.levelsGained, option.levelsGained);
+          other.notMine = std::min(other.notMine, option.notMine);
+          other.mine &= option.mine;
+          other.unlearned = other.size - (other.visible & second_[demon]).count();
           return;
         }
       }
     }
-    if (!spendWork(static_cast<long>(options.size()))) return;
+    option.unlearned = option.size - (option.visible & second_[demon]).count();
+    if (!spendWork(static_cast<long>(options.size()) + 1)) return;
     for (const Option& other : options) {
-      if (covers(other, option)) return;
+      if (covers(other, option, compared)) return;
     }
-    std::erase_if(options, [&](const Option& other) { return covers(option, other); });
+    std::erase_if(options, [&](const Option& other) { return covers(option, other, compared); });
     options.push_back(option);
     options.back().node = static_cast<int>(nodes_.size());
-    nodes_.push_back({demon, first, second, kind, inherited});
+    nodes_.push_back({demon, made.first, made.second, made.kind, inherited, made.firstLevel, made.secondLevel, -1});
   };
-  if ((fillers_ == Fillers::Every || byDemons) && useful.count() > room) {
-    forEachSubset(useful.list(), room, [&](const SkillBits& chosen) { keep(passed | chosen); });
+  const int most = std::min(room, useful.count());
+  if (fillers_ == Fillers::Every || byDemons) {
+    // Fewer of the fillers the parent may take matters only when the demon would learn one of them.
+    const int least = (useful & second_[demon]).empty() ? most : std::max(0, room - (rest.count() - useful.count()));
+    const std::vector<int> choices = useful.list();
+    for (int taken = least; taken <= most; ++taken) {
+      forEachSubset(choices, taken, [&](const SkillBits& chosen) { keep(made.passed | chosen | others(room - taken)); });
+    }
   } else {
-    const SkillBits chosen = firstOf(useful, room);
-    keep(passed | chosen | firstOf(rest.without(useful), room - chosen.count()));
+    keep(made.passed | firstOf(useful, most) | others(room - most));
   }
 }
 
-Plan RouteSearch::writePlan(const Finished& finished) const {
-  Plan plan;
-  plan.highestLevel = finished.highestLevel;
-  plan.distinctDemons = finished.distinctDemons;
-  std::function<PlanMaterial(int)> write = [&](int n) -> PlanMaterial {
-    const Node& node = nodes_[n];
-    const DemonRef demon = demonAt(node.demon);
-    if (node.first < 0) return {demon, std::nullopt};
+std::vector<RouteSearch::Finished> RouteSearch::finish(Fillers fillers, int fusions, const Budget& budget) {
+  fillers_ = fillers;
+  budget_ = budget;
+  const auto passKey = std::tuple_cat(std::tuple(static_cast<int>(fillers)), budget.key());
+  memoNow_ = &memo_[passKey];
+  madeNow_ = &made_[passKey];
+  std::vector<Finished> finished;
+  bool done = false;
+  // The target learns, after it is made, the wanted skills of its second
+  // list up to some level; each such level leaves the rest to inheritance.
+  std::vector<int> levels{level_[target_]};
+  for (std::size_t w = 0; w < wantedList_.size(); ++w) {
+    for (const LearnedSkill& entry : learnedSkills(request_.target)) {
+      if (entry.skill == wantedList_[w] && request_.levelling && entry.level <= budget.levelCap) {
+        levels.push_back(entry.level);
+      }
+    }
+  }
+  std::ranges::sort(levels);
+  levels.erase(std::unique(levels.begin(), levels.end()), levels.end());
+  for (int learnUpTo : levels) {
+    const SkillBits learned = learnedBetween(target_, level_[target_], learnUpTo);
+    unsigned required = 0;
+    for (std::size_t w = 0; w < wantedList_.size(); ++w) {
+      if (!learned.contains(wantedList_[w])) required |= 1u << w;
+    }
+    combine(target_, required, fusions, 0,
+            [&](const Made& made) {
+              const SkillBits inherited = made.passed | firstOf(made.pool.without(made.passed), made.count - made.passed.count());
+              // The level the target must reach to learn what it did not inherit.
+              int targetLevel = level_[target_];
+              for (const LearnedSkill& entry : learnedSkills(request_.target)) {
+                if (wanted_.contains(entry.skill) && !innate_[target_].contains(entry.skill) &&
+                    !inherited.contains(entry.skill)) {
+                  targetLevel = std::max(targetLevel, entry.level);
+                }
+              }
+              const int gained = made.levelsGained + targetLevel - level_[target_];
+              if (targetLevel > budget.levelCap || gained > budget.levelsGained) return;
+              const int node = static_cast<int>(nodes_.size());
+              nodes_.push_back({target_, made.first, made.second, made.kind, inherited, made.firstLevel,
+                                made.secondLevel, -1});
+              finished.push_back({node, targetLevel, made.notMine, std::max(made.highestLevel, targetLevel), gained,
+                                  static_cast<int>(made.demons.count())});
+              if (fillers == Fillers::FewestDemons) {
+                fewestDemonsKnown_ = std::min(fewestDemonsKnown_, static_cast<int>(made.demons.count()));
+              }
+              done = fillers == Fillers::Optimistic;
+            },
+            &done);
+    if (done || stopRequested()) break;
+  }
+  return finished;
+}
+
+// A plan of `fusions` steps within the budget exists only if the optimistic
+// search finds one. The canonical search then finds real plans fast; only
+// when it finds none where the optimistic one did does the search try every
+// filler choice.
+std::vector<RouteSearch::Finished> RouteSearch::plansUnder(int fusions, const Budget& budget) {
+  if (finish(Fillers::Optimistic, fusions, budget).empty()) return {};
+  std::vector<Finished> finished = finish(Fillers::Canonical, fusions, budget);
+  return finished.empty() ? finish(Fillers::Every, fusions, budget) : finished;
+}
+
+// Adds to the plans found of the fewest fusions the best of them for certain:
+// the least budget of each key in turn by halving, under the ones before it,
+// then the fewest distinct demons (see the notes at the top).
+std::vector<RouteSearch::Finished> RouteSearch::bestOfLength(int fusions, std::vector<Finished> found) {
+  Budget budget{request_.levelLimit, DemonIndexTotal, Unbounded};
+  auto within = [&](const Finished& f) {
+    return f.notMine <= budget.notMine && f.highestLevel <= budget.levelCap && f.levelsGained <= budget.levelsGained;
+  };
+  // The least value of one key among the plans within the budget, found by
+  // halving between `lowest` and the best value found so far.
+  auto settle = [&](int lowest, int Budget::*key, int Finished::*value) {
+    int best = Unbounded;
+    for (const Finished& f : found) {
+      if (within(f)) best = std::min(best, f.*value);
+    }
+    while (lowest < best && !stopRequested() && workLeft_ != 0) {
+      const int middle = lowest + (best - lowest) / 2;
+      Budget trial = budget;
+      trial.*key = middle;
+      std::vector<Finished> under = plansUnder(fusions, trial);
+      if (workLeft_ == 0) break;
+      if (under.empty()) {
+        lowest = middle + 1;
+      } else {
+        best = middle;
+        found.insert(found.end(), under.begin(), under.end());
+      }
+    }
+    budget.*key = best;
+  };
+  if (withMine_) settle(0, &Budget::notMine, &Finished::notMine);
+  settle(level_[target_], &Budget::levelCap, &Finished::highestLevel);
+  // The last two keys may need very many ways compared; they get a work
+  // allowance, and once it is spent the plans found so far stand unproven.
+  workLeft_ = RefinementWork;
+  settle(0, &Budget::levelsGained, &Finished::levelsGained);
+  if (stopRequested()) return found;
+  constexpr int FewestInAnyFusion = 3;
+  fewestDemonsKnown_ = std::numeric_limits<int>::max();
+  for (const Finished& f : found) {
+    if (within(f)) fewestDemonsKnown_ = std::min(fewestDemonsKnown_, f.distinctDemons);
+  }
+  if (fewestDemonsKnown_ > FewestInAnyFusion && workLeft_ != 0) {
+    std::vector<Finished> fewest = finish(Fillers::FewestDemons, fusions, budget);
+    found.insert(found.end(), fewest.begin(), fewest.end());
+  }
+  lastKeysProven_ = workLeft_ != 0;
+  workLeft_ = -1;
+  return found;
+}
+
+std::vector<Plan> RouteSearch::plansWith(int fusions) {
+  if (control_.progress) control_.progress(fusions);
+  std::vector<Finished> finished = plansUnder(fusions, {request_.levelLimit, DemonIndexTotal, Unbounded});
+  if (!finished.empty()) finished = bestOfLength(fusions, std::move(finished));
+  return writePlans(std::move(finished));
+}
+
+std::vector<Plan> RouteSearch::exhaustivePlansWith(int fusions) {
+  return writePlans(finish(Fillers::Every, fusions, {request_.levelLimit, DemonIndexTotal, Unbounded}));
+}
+
+std::vector<Plan> RouteSearch::plansWithoutFusion() const {
+  std::vector<Plan> plans;
+  for (int s : startsOf_[target_]) {
+    const Start& start = starts_[static_cast<std::size_t>(s)];
+    Plan plan;
+    plan.targetLevel = start.level;
+    for (const LearnedSkill& entry : learnedSkills(request_.target)) {
+      if (wanted_.contains(entry.skill) && !start.skills.contains(entry.skill)) {
+        plan.targetLevel = std::max(plan.targetLevel, entry.level);
+      }
+    }
+    const SkillBits learned = learnedBetween(target_, start.level, plan.targetLevel);
+    if (plan.targetLevel > request_.levelLimit || !wanted_.isSubsetOf(start.skills | learned)) continue;
+    if (start.mine >= 0) plan.targetMine = start.mine;
+    for (const LearnedSkill& entry : learnedSkills(request_.target)) {
+      if (learned.contains(entry.skill) && !start.skills.contains(entry.skill)) plan.targetLearned.push_back(entry.skill);
+    }
+    plan.notMine = start.mine < 0 ? 1 : 0;
+    plan.highestLevel = plan.targetLevel;
+    plan.levelsGained = plan.targetLevel - start.level;
+    plan.distinctDemons = 1;
+    plans.push_back(std::move(plan));
+  }
+  std::ranges::stable_sort(plans, {}, [](const Plan& plan) {
+    return std::tuple(plan.notMine, plan.highestLevel, plan.levelsGained);
+  });
+  if (static_cast<int>(plans.size()) > request_.planCount) plans.resize(static_cast<std::size_t>(request_.planCount));
+  return plans;
+}
+
+// A material as the step using it sees it: taken as it is or made by an
+// earlier step, and what it learns on the way to the level it is fused at.
+PlanMaterial RouteSearch::writeMaterial(Plan& plan, int n, int usedLevel) const {
+  const Node& node = nodes_[static_cast<std::size_t>(n)];
+  const DemonRef demon = demonAt(node.demon);
+  PlanMaterial material{demon, std::nullopt, std::nullopt, usedLevel, {}};
+  SkillBits held;
+  int start = level_[node.demon];
+  if (node.first < 0) {
+    const Start& from = starts_[static_cast<std::size_t>(node.start)];
+    if (from.mine >= 0) material.mine = from.mine;
+    held = from.skills;
+    start = from.level;
+  } else {
     PlanStep step;
-    step.first = write(node.first);
-    step.second = write(node.second);
+    step.first = writeMaterial(plan, node.first, node.firstLevel);
+    step.second = writeMaterial(plan, node.second, node.secondLevel);
     step.result = demon;
     step.kind = node.kind;
     step.inherited = node.inherited.list();
@@ -411,128 +840,46 @@ Plan RouteSearch::writePlan(const Finished& finished) const {
       if (innate_[node.demon].contains(skill)) step.skills.push_back(skill);
     }
     step.skills.insert(step.skills.end(), step.inherited.begin(), step.inherited.end());
+    held = innate_[node.demon] | node.inherited;
     plan.steps.push_back(std::move(step));
-    return {demon, static_cast<int>(plan.steps.size()) - 1};
-  };
-  write(finished.node);
-  return plan;
-}
-
-std::vector<RouteSearch::Finished> RouteSearch::finish(Fillers fillers, int fusions, int levelCap) {
-  fillers_ = fillers;
-  levelCap_ = levelCap;
-  std::vector<Finished> finished;
-  const unsigned all = (1u << wanted_.size()) - 1;
-  bool done = false;
-  combine(target_, all, fusions, 0,
-          [&](const SkillBits& pool, const SkillBits& passed, int count, int highestLevel, const DemonSet& demons,
-              FusionKind kind, int first, int second) {
-            const SkillBits inherited = passed | firstOf(pool.without(passed), count - passed.count());
-            const int node = static_cast<int>(nodes_.size());
-            nodes_.push_back({target_, first, second, kind, inherited});
-            finished.push_back({node, highestLevel, static_cast<int>(demons.count())});
-            if (fillers == Fillers::FewestDemons) {
-              fewestDemonsKnown_ = std::min(fewestDemonsKnown_, static_cast<int>(demons.count()));
-            }
-            done = fillers == Fillers::Optimistic;
-          },
-          &done);
-  return finished;
-}
-
-std::vector<Plan> RouteSearch::plansWith(int fusions, bool longer) {
-  if (control_.progress) control_.progress(fusions);
-  const int limit = request_.levelLimit;
-  std::vector<Finished> finished;
-  if (longer) {
-    finished = finish(Fillers::CanonicalLean, fusions, limit);
-  } else {
-    finished = plansUnder(fusions, limit);
-    if (!finished.empty()) finished = bestOfLength(fusions, std::move(finished));
+    material.step = static_cast<int>(plan.steps.size()) - 1;
   }
-  return writePlans(std::move(finished));
-}
-
-// A plan of `fusions` steps exists only if the optimistic search finds one.
-// The canonical search then finds real plans fast; only when it finds none
-// where the optimistic one did does the search try every filler choice.
-std::vector<RouteSearch::Finished> RouteSearch::plansUnder(int fusions, int levelCap) {
-  if (finish(Fillers::Optimistic, fusions, levelCap).empty()) return {};
-  std::vector<Finished> finished = finish(Fillers::Canonical, fusions, levelCap);
-  return finished.empty() ? finish(Fillers::Every, fusions, levelCap) : finished;
-}
-
-// Adds to the plans found of the fewest fusions the best of them for certain.
-// The lowest highest level is the lowest level cap under which a plan exists,
-// found by halving among the levels of the demons between the target's level
-// and the best level found. Under that cap, the fewest distinct demons come
-// from the pass that keeps every way not beaten in skills shown, skill count
-// and the demons it uses: swapping a way for one that uses a subset of its
-// demons never adds a demon to the plan. Three demons is the least any
-// fusion takes (two different materials and a result unlike both). That pass
-// may keep very many ways, so it has a fixed allowance of work; when it runs
-// out, its plans found so far still count, but the fewest is then not proved.
-std::vector<RouteSearch::Finished> RouteSearch::bestOfLength(int fusions, std::vector<Finished> found) {
-  int lowest = std::ranges::min(found, {}, &Finished::highestLevel).highestLevel;
-  std::vector<int> caps;
-  for (int i = 0; i < DemonIndexTotal; ++i) {
-    if (level_[i] >= level_[target_] && level_[i] < lowest) caps.push_back(level_[i]);
-  }
-  std::ranges::sort(caps);
-  caps.erase(std::unique(caps.begin(), caps.end()), caps.end());
-  std::size_t below = 0;
-  std::size_t above = caps.size();
-  std::vector<Finished> atLowest;
-  while (below < above && !stopRequested()) {
-    const std::size_t middle = (below + above) / 2;
-    std::vector<Finished> under = plansUnder(fusions, caps[middle]);
-    if (!under.empty()) {
-      lowest = caps[middle];
-      atLowest = std::move(under);
-      above = middle;
-    } else {
-      below = middle + 1;
+  for (const LearnedSkill& entry : learnedSkills(demon)) {
+    if (entry.level > start && entry.level <= usedLevel && !held.contains(entry.skill)) {
+      material.learned.push_back(entry.skill);
     }
   }
-  // The plans under the lowest cap reach it, since no lower cap has any.
-  found.insert(found.end(), atLowest.begin(), atLowest.end());
-  constexpr int FewestInAnyFusion = 3;
-  fewestDemonsKnown_ = std::numeric_limits<int>::max();
-  for (const Finished& f : found) {
-    if (f.highestLevel == lowest) fewestDemonsKnown_ = std::min(fewestDemonsKnown_, f.distinctDemons);
-  }
-  if (fewestDemonsKnown_ > FewestInAnyFusion) {
-    workLeft_ = FewestDemonsWork;
-    std::vector<Finished> fewest = finish(Fillers::FewestDemons, fusions, lowest);
-    found.insert(found.end(), fewest.begin(), fewest.end());
-    workLeft_ = -1;
-  }
-  return found;
+  return material;
 }
 
-std::vector<Plan> RouteSearch::exhaustivePlansWith(int fusions) {
-  return writePlans(finish(Fillers::Every, fusions, request_.levelLimit));
+Plan RouteSearch::writePlan(const Finished& finished) const {
+  Plan plan;
+  const PlanMaterial target = writeMaterial(plan, finished.node, finished.targetLevel);
+  plan.targetLevel = target.level;
+  plan.targetLearned = target.learned;
+  plan.notMine = finished.notMine;
+  plan.highestLevel = finished.highestLevel;
+  plan.levelsGained = finished.levelsGained;
+  plan.distinctDemons = finished.distinctDemons;
+  return plan;
 }
 
 // The plans best first, one of each shape, as many as were asked for.
 std::vector<Plan> RouteSearch::writePlans(std::vector<Finished> finished) const {
-  std::stable_sort(finished.begin(), finished.end(), [](const Finished& x, const Finished& y) {
-    return std::tie(x.highestLevel, x.distinctDemons) < std::tie(y.highestLevel, y.distinctDemons);
-  });
+  std::ranges::stable_sort(finished, {}, &Finished::rank);
   std::vector<Plan> plans;
-  std::map<std::vector<int>, bool> seen;
+  std::set<std::vector<int>> seen;
   for (const Finished& candidate : finished) {
     if (static_cast<int>(plans.size()) >= request_.planCount) break;
     Plan plan = writePlan(candidate);
     std::vector<int> shape;
     for (const PlanStep& step : plan.steps) {
       for (const PlanMaterial& material : {step.first, step.second}) {
-        shape.push_back(demonIndex(material.demon));
-        shape.push_back(material.step.value_or(-1));
+        shape.insert(shape.end(), {demonIndex(material.demon), material.step.value_or(-1), material.mine.value_or(-1)});
       }
       shape.push_back(demonIndex(step.result));
     }
-    if (seen.emplace(shape, true).second) plans.push_back(std::move(plan));
+    if (seen.insert(shape).second) plans.push_back(std::move(plan));
   }
   return plans;
 }

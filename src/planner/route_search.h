@@ -7,6 +7,7 @@
 #include <bitset>
 #include <cstdint>
 #include <map>
+#include <tuple>
 #include <unordered_map>
 #include <vector>
 
@@ -17,109 +18,175 @@
 
 namespace qmoor::detail {
 
-// The work the fewest-demons pass may do, in ways combined or compared: about 20 ms.
-inline constexpr long FewestDemonsWork = 3'000'000;
 inline constexpr int DemonIndexTotal = RaceTotal * SlotsPerRace;  // race * 10 + slot
+// The work the fewest-levels-gained and fewest-demons steps may do together: about 20 ms.
+inline constexpr long RefinementWork = 3'000'000;
 using DemonSet = std::bitset<DemonIndexTotal>;
+using MineSet = std::bitset<MostMyDemons>;
 
 class RouteSearch {
  public:
   // The request has been checked: a fusable target within the limit, 1..8
-  // selectable wanted skills, each one the target has or can inherit.
+  // selectable wanted skills, each one the target has, learns or can inherit,
+  // and my demons valid.
   RouteSearch(const PlanRequest& request, const PlanControl& control);
 
-  // The plans of exactly `fusions` steps, best first; empty when there is
-  // none. Once a shorter plan is known, `longer` skips plans that fuse a
-  // demon which could simply be taken as it is, carrying nothing and adding
-  // no needed skill count.
-  std::vector<Plan> plansWith(int fusions, bool longer);
+  // The plans that take the target as it is, levelled; best first.
+  std::vector<Plan> plansWithoutFusion() const;
+  // The plans of exactly `fusions` steps, best first; empty when there is none.
+  std::vector<Plan> plansWith(int fusions);
   // The same plans found by trying every filler choice alone, without the
   // faster passes: slower, and there to check them.
   std::vector<Plan> exhaustivePlansWith(int fusions);
   bool cancelled() const { return cancelled_; }
+  // Whether the fewest levels gained and the fewest distinct demons of the
+  // last plansWith were settled within their work allowance.
+  bool lastKeysProven() const { return lastKeysProven_; }
 
  private:
-  // A way of making one demon inside a plan, as its parent step sees it: the
-  // skills it holds that the parent could inherit, how many it holds in all,
-  // the highest level in its subtree and the demons its subtree uses.
+  // A demon a plan may take as it is: at its base level with its first list,
+  // or one of my demons.
+  struct Start {
+    int demon = 0;
+    int level = 0;
+    SkillBits skills;
+    int mine = -1;  // which of my demons, -1 for one taken at base level
+    int node = -1;  // its node once made
+  };
+  // A way of making one demon inside a plan, as its parent step sees it
+  // before the parent levels it: the skills it holds that the parent could
+  // inherit or that it could learn, how many it holds in all, the level it
+  // starts from, and what its subtree costs.
   struct Option {
     SkillBits visible;
     int size = 0;
+    int start = 0;
     int highestLevel = 0;
+    int levelsGained = 0;
+    int notMine = 0;
+    MineSet mine;
     DemonSet demons;
     int node = 0;
+    int unlearned = 0;  // skills held outside its second list (compared, not shown)
   };
-  // One demon of a plan tree: a leaf, or a fusion of two earlier nodes.
+  // One demon of a plan tree: a start, or a fusion of two earlier nodes
+  // levelled to the given levels.
   struct Node {
     int demon = 0;
     int first = -1;
     int second = -1;
     FusionKind kind = FusionKind::Normal;
     SkillBits inherited;
+    int firstLevel = 0;
+    int secondLevel = 0;
+    int start = -1;  // the start it is, for a leaf
+  };
+  // A fusion of two ways at chosen levels, before the result's fillers are chosen.
+  struct Made {
+    SkillBits pool;
+    SkillBits passed;
+    int count = 0;
+    int highestLevel = 0;
+    int levelsGained = 0;
+    int notMine = 0;
+    MineSet mine;
+    DemonSet demons;
+    FusionKind kind = FusionKind::Normal;
+    int first = 0;
+    int second = 0;
+    int firstLevel = 0;
+    int secondLevel = 0;
   };
   // A finished plan before it is written out.
   struct Finished {
     int node = 0;
+    int targetLevel = 0;
+    int notMine = 0;
     int highestLevel = 0;
+    int levelsGained = 0;
     int distinctDemons = 0;
+    auto rank() const { return std::tuple(notMine, highestLevel, levelsGained, distinctDemons); }
   };
   // How a step's fillers are chosen. Optimistic lets a material show its
   // parent every filler it could have taken (more than it can hold, so it
   // proves only that no plan exists); Canonical takes one choice, those the
-  // parent can take first; Every keeps each choice that could matter; Fewest
-  // demons does the same and also keeps a way that uses fewer demons.
-  enum class Fillers { Optimistic, Canonical, Every, CanonicalLean, FewestDemons };
-  // The plans of `fusions` steps found with the given fillers, every demon at most `levelCap`.
-  std::vector<Finished> finish(Fillers fillers, int fusions, int levelCap);
+  // parent can take first; Every keeps each choice that could matter;
+  // FewestDemons does the same and also keeps a way that uses fewer demons.
+  enum class Fillers { Optimistic, Canonical, Every, FewestDemons };
+  // What a pass lets a plan spend: every level at most levelCap, at most
+  // notMine demons taken at base level, at most levelsGained levels gained.
+  struct Budget {
+    int levelCap = 99;
+    int notMine = DemonIndexTotal;
+    int levelsGained = 99 * 64;
+    auto key() const { return std::tuple(levelCap, notMine, levelsGained); }
+  };
+
+  std::vector<Finished> finish(Fillers fillers, int fusions, const Budget& budget);
   template <class Visit>
   void combine(int demon, unsigned required, int fusions, int leastSize, Visit visit, const bool* done);
+  template <class Visit>
+  void fuseAtLevels(int demon, const MaterialFusion& fusion, const Option& x, const Option& y, unsigned maskA,
+                    unsigned maskB, Visit& visit);
   const std::vector<Option>& solve(int demon, unsigned required, int fusions, int leastSize, int parent);
-  void addOption(std::vector<Option>& options, int demon, const SkillBits& pool, const SkillBits& passed, int taken,
-                 int parent, int highestLevel, const DemonSet& demons, FusionKind kind, int first, int second);
-  std::vector<Finished> plansUnder(int fusions, int levelCap);  // none when no plan exists
+  const std::vector<Made>& fusionsOf(int demon, unsigned required, int fusions, int leastSize);
+  void addOption(std::vector<Option>& options, int demon, int parent, const Made& made);
+  bool covers(const Option& big, const Option& small, const SkillBits& compared) const;
+  std::vector<Finished> plansUnder(int fusions, const Budget& budget);  // none when no plan exists
   std::vector<Finished> bestOfLength(int fusions, std::vector<Finished> found);
   SkillBits wantedBits(unsigned mask) const;
+  SkillBits learnedBetween(int demon, int from, int to) const;  // learn level in (from, to]
+  int sizeAfter(const Option& option, const SkillBits& learned) const;
   bool mayCarry(int demon, unsigned mask, int fusions) const;
-  int largestSize(int demon, int fusions) const;
   bool stopRequested();
-  bool spendWork(long units);  // false once the pass's allowance is spent
+  bool spendWork(long units);  // false once the allowance is spent
   Plan writePlan(const Finished& finished) const;
   std::vector<Plan> writePlans(std::vector<Finished> finished) const;
+  PlanMaterial writeMaterial(Plan& plan, int node, int level) const;
   void computeBounds();
   void computeSizeBounds();
 
   PlanRequest request_;
   PlanControl control_;
   int target_ = 0;
-  std::vector<int> wanted_;  // the wanted skills the target must inherit
+  SkillBits wanted_;             // the whole request
+  std::vector<int> wantedList_;  // the wanted skills the target does not hold innately, one bit each in masks
   std::array<SkillBits, DemonIndexTotal> innate_{};
   std::array<int, DemonIndexTotal> innateCount_{};
   std::array<SkillBits, DemonIndexTotal> receivable_{};  // inheritable by the demon, its own skills excepted
+  std::array<SkillBits, DemonIndexTotal> second_{};      // what it learns by levelling, up to the limit
   std::array<int, DemonIndexTotal> level_{};
-  std::array<bool, DemonIndexTotal> leaf_{};      // may start a plan
-  std::array<int, DemonIndexTotal> leafNode_{};   // its node once made, else -1
+  std::array<bool, DemonIndexTotal> usable_{};
+  std::vector<Start> starts_;
+  std::array<std::vector<int>, DemonIndexTotal> startsOf_;
   std::array<std::vector<MaterialFusion>, DemonIndexTotal> fusions_;
   // Lower bounds on the fusions needed: to have the demon at all, and to have it holding each wanted skill.
   std::array<int, DemonIndexTotal> fusionsToMake_{};
   std::vector<std::array<int, DemonIndexTotal>> fusionsToCarry_;
-  // Upper bounds on the skills a demon holds when made with exactly b fusions (-1: it cannot be).
+  // Upper bounds on the skills a demon holds, levelled, when made with exactly b fusions (-1: it cannot be).
   std::array<std::array<int, DemonIndexTotal>, MostPlanFusions + 1> largestSize_{};
   Fillers fillers_ = Fillers::Canonical;
-  int levelCap_ = 99;
-  // The ways found so far, by filler choice and level cap.
-  std::array<std::map<int, std::unordered_map<std::uint64_t, std::vector<Option>>>, 5> memo_;
+  Budget budget_;
+  bool withMine_ = false;
+  // The ways found so far, by filler choice and budget.
+  std::map<std::tuple<int, int, int, int>, std::unordered_map<std::uint64_t, std::vector<Option>>> memo_;
+  std::unordered_map<std::uint64_t, std::vector<Option>>* memoNow_ = nullptr;
+  std::map<std::tuple<int, int, int, int>, std::unordered_map<std::uint64_t, std::vector<Made>>> made_;
+  std::unordered_map<std::uint64_t, std::vector<Made>>* madeNow_ = nullptr;
   std::vector<Node> nodes_;
   bool cancelled_ = false;
-  // The fewest-demons pass: the fewest distinct demons of a plan known at the
-  // lowest level (a way that cannot beat it is dropped), and the work it may
-  // still do (-1 outside the pass, 0 once spent).
+  // The fewest distinct demons of a plan known in the fewest-demons pass: a way that cannot beat it is dropped.
   int fewestDemonsKnown_ = 0;
+  // The work the last two keys may still do, in ways combined or compared
+  // (-1 outside those steps, 0 once spent), and whether it sufficed.
   long workLeft_ = -1;
+  bool lastKeysProven_ = true;
 };
 
 int demonIndex(DemonRef demon);
 DemonRef demonAt(int index);
 SkillBits innateSkills(DemonRef demon);    // the first list, "？" left out
 SkillBits receivableSkills(DemonRef demon);  // what it may inherit, its first list excepted
+SkillBits learnableSkills(DemonRef demon, int from, int to);  // what it learns levelling from `from` to `to`
 
 }  // namespace qmoor::detail

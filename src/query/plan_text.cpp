@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "query/demon_output.h"
+#include "data/compendium.h"
 
 namespace qmoor {
 namespace {
@@ -29,13 +30,26 @@ std::string planTitle(const Plan& plan, std::size_t number, Language language) {
                    counted(demons, "demon", "demons");
 }
 
+// "LV20→LV23: 習得 マハラギ" under a demon levelled before it is used.
+void addLevelUp(std::vector<PlanLine>& lines, int from, const PlanMaterial& material, int depth, Language language) {
+  if (material.level <= from) return;
+  std::string text = "LV" + std::to_string(from) + "→LV" + std::to_string(material.level);
+  if (!material.learned.empty()) {
+    text += std::string(say(language, ": 習得 ", ": learns ")) + skillListText(material.learned, language);
+  }
+  lines.push_back({depth + 1, text, std::nullopt});
+}
+
 // The demon and, for one a step makes, how it is fused and what it inherits,
-// then its two materials one level deeper.
-void addDemon(std::vector<PlanLine>& lines, const Plan& plan, const PlanMaterial& material, int depth,
-              Language language) {
+// then what it learns levelling up, then its two materials one level deeper.
+void addDemon(std::vector<PlanLine>& lines, const PlanRequest& request, const Plan& plan, const PlanMaterial& material,
+              int depth, Language language) {
   std::string text = demonLabel(material.demon, language);
   if (!material.step) {
-    lines.push_back({depth, text + "  " + std::string(say(language, "［素材］", "[base]")), material.demon});
+    const int start = material.mine ? request.mine[static_cast<std::size_t>(*material.mine)].level : level(material.demon);
+    const std::string_view mark = material.mine ? say(language, "［所持］", "[mine]") : say(language, "［素材］", "[base]");
+    lines.push_back({depth, text + "  " + std::string(mark), material.demon});
+    addLevelUp(lines, start, material, depth, language);
     return;
   }
   const PlanStep& step = plan.steps[static_cast<std::size_t>(*material.step)];
@@ -44,8 +58,9 @@ void addDemon(std::vector<PlanLine>& lines, const Plan& plan, const PlanMaterial
     text += std::string(say(language, "　継承: ", ", inherits: ")) + query::skillListText(step.inherited, language);
   }
   lines.push_back({depth, text, material.demon, step.inherited});
-  addDemon(lines, plan, step.first, depth + 1, language);
-  addDemon(lines, plan, step.second, depth + 1, language);
+  addLevelUp(lines, level(material.demon), material, depth, language);
+  addDemon(lines, request, plan, step.first, depth + 1, language);
+  addDemon(lines, request, plan, step.second, depth + 1, language);
 }
 
 }  // namespace
@@ -61,9 +76,10 @@ std::vector<PlanLine> planLines(const PlanRequest& request, const PlanAnswer& an
     const Plan& plan = answer.plans[p];
     lines.push_back({0, planTitle(plan, p + 1, language), std::nullopt});
     const int last = static_cast<int>(plan.steps.size()) - 1;
-    const PlanMaterial top = last < 0 ? PlanMaterial{request.target, std::nullopt}
-                                      : PlanMaterial{plan.steps.back().result, last};
-    addDemon(lines, plan, top, 1, language);
+    const PlanMaterial top =
+        last < 0 ? PlanMaterial{request.target, std::nullopt, plan.targetMine, plan.targetLevel, plan.targetLearned}
+                 : PlanMaterial{plan.steps.back().result, last, std::nullopt, plan.targetLevel, plan.targetLearned};
+    addDemon(lines, request, plan, top, 1, language);
   }
   return lines;
 }
@@ -81,9 +97,12 @@ std::string planReasonText(const PlanRequest& request, const PlanAnswer& answer,
     case PlanProblem::SkillNotObtainable:
       return language == Language::Japanese ? target + " は " + skill + " を継承できません"
                                             : target + " cannot inherit " + skill;
-    case PlanProblem::SkillNotHeldAtStart:
-      return language == Language::Japanese ? skill + " を初期スキルに持つ素材の悪魔がいません"
-                                            : "no demon a plan may start from has " + skill + " in its first list";
+    case PlanProblem::SkillHeldByNone:
+      return language == Language::Japanese ? skill + " を持つ悪魔も覚える悪魔もいません"
+                                            : "no demon a plan may use has or learns " + skill;
+    case PlanProblem::SkillsDoNotFit:
+      return language == Language::Japanese ? target + " が継承で覚えられるスキルの数を超えています"
+                                            : "more skills than " + target + " can inherit";
     case PlanProblem::TargetAboveLimit:
       return language == Language::Japanese ? target + " はレベル上限を超えています"
                                             : target + " is above the level limit";

@@ -14,13 +14,13 @@
 namespace qmoor::query {
 namespace {
 
-constexpr OptionSpec Options[] = {{"skill", true, true}, {"limit", true}, {"curse"},
-                                  {"depth", true},       {"count", true}, {"owned", true}};
+constexpr OptionSpec Options[] = {{"skill", true, true}, {"limit", true}, {"curse"},         {"depth", true},
+                                  {"count", true},       {"owned", true}, {"no-levelling"}, {"exclude", true}};
 
 constexpr int MostPlans = 1000;
 
 // Names separated by commas (full-width too), blanks around each allowed.
-std::vector<DemonRef> ownedDemons(const std::string& typed) {
+std::vector<DemonRef> demonList(const std::string& typed, const std::string& option) {
   const std::string list = plainTyping(typed);
   std::vector<DemonRef> demons;
   std::size_t start = 0;
@@ -28,8 +28,8 @@ std::vector<DemonRef> ownedDemons(const std::string& typed) {
     const std::size_t end = std::min(list.find(',', start), list.size());
     const std::string name = list.substr(start, end - start);
     if (plainTyping(name).empty())
-      throw UsageError("--owned には悪魔の名前をカンマで区切って指定してください（空の名前は不可）",
-                       "--owned takes demon names separated by commas, with none empty");
+      throw UsageError("--" + option + " には悪魔の名前をカンマで区切って指定してください（空の名前は不可）",
+                       "--" + option + " takes demon names separated by commas, with none empty");
     demons.push_back(resolveDemon(name));
     start = end + 1;
   }
@@ -46,7 +46,9 @@ PlanRequest requestFrom(const Arguments& arguments) {
   request.curse = arguments.has("curse");
   request.maxFusions = arguments.number("depth", 1, MostPlanFusions).value_or(request.maxFusions);
   request.planCount = arguments.number("count", 1, MostPlans).value_or(request.planCount);
-  if (const auto owned = arguments.value("owned")) request.owned = ownedDemons(*owned);
+  if (const auto owned = arguments.value("owned")) request.owned = demonList(*owned, "owned");
+  if (const auto excluded = arguments.value("exclude")) request.excluded = demonList(*excluded, "exclude");
+  request.levelling = !arguments.has("no-levelling");
   return request;
 }
 
@@ -75,6 +77,14 @@ void writeSkillNames(JsonWriter& json, const std::vector<int>& skills, Language 
   json.endArray();
 }
 
+void writeOptional(JsonWriter& json, std::optional<int> value) {
+  if (value) {
+    json.value(*value);
+  } else {
+    json.null();
+  }
+}
+
 void writeJson(const PlanRequest& request, const PlanAnswer& answer, const QueryContext& context) {
   const Language language = context.language;
   JsonWriter json(context.out);
@@ -87,12 +97,10 @@ void writeJson(const PlanRequest& request, const PlanAnswer& answer, const Query
       json.beginObject().key("materials").beginArray();
       for (const PlanMaterial& material : {step.first, step.second}) {
         writeRef(json.beginObject().key("demon"), material.demon, language);
-        json.key("step");
-        if (material.step) {
-          json.value(*material.step);
-        } else {
-          json.null();
-        }
+        writeOptional(json.key("step"), material.step);
+        writeOptional(json.key("mine"), material.mine);
+        json.key("level").value(material.level);
+        writeSkillNames(json.key("learned"), material.learned, language);
         json.endObject();
       }
       json.endArray();
@@ -102,7 +110,10 @@ void writeJson(const PlanRequest& request, const PlanAnswer& answer, const Query
       writeSkillNames(json.key("skills"), step.skills, language);
       json.endObject();
     }
-    json.endArray().endObject();
+    json.endArray();
+    json.key("target").beginObject().key("level").value(plan.targetLevel);
+    writeSkillNames(json.key("learned"), plan.targetLearned, language);
+    json.endObject().endObject();
   }
   json.endArray();
   if (answer.plans.empty()) {
@@ -127,14 +138,17 @@ void runPlan(const Arguments& arguments, const QueryContext& context) {
 
 extern const Verb PlanVerb{
     "plan",
-    "plan T --skill S... [--limit L] [--curse] [--depth D] [--count K] [--owned A,B,...]",
+    "plan T --skill S... [--limit L] [--curse] [--depth D] [--count K] [--owned A,B,...] [--no-levelling] "
+    "[--exclude A,B,...]",
     "the shortest fusion routes that bring the skills onto T",
     "  --skill S       a skill the target should hold (one to eight)\n"
     "  --limit L       every demon of a plan at most level L (default 99)\n"
     "  --curse         fuse by the CURSE chart\n"
     "  --depth D       at most D fusions (1..6, default 4)\n"
     "  --count K       at most K plans (default 10)\n"
-    "  --owned A,B,... only these demons may start a plan\n",
+    "  --owned A,B,... only these demons may be taken at base level\n"
+    "  --no-levelling  no demon is levelled up\n"
+    "  --exclude A,B,... demons a plan never uses\n",
     Options,
     1,
     1,

@@ -75,8 +75,10 @@ TEST_F(PlannerWindowTest, SearchFillsTheTreeWhoseDemonsOpenInNewTabs) {
   ASSERT_GT(plans->topLevelItemCount(), 0);
   QTreeWidgetItem* last = plans->topLevelItem(0)->child(0);
   ASSERT_NE(last, nullptr);
-  EXPECT_TRUE(last->text(0).startsWith(demonEntryText({0, 2}) + QStringLiteral("  ← 通常合体")))
+  // ミトラ levelled to 81 learns it: one spirit fusion.
+  EXPECT_TRUE(last->text(0).startsWith(demonEntryText({0, 2}) + QStringLiteral("  ← 精霊合体")))
       << last->text(0).toStdString();
+  EXPECT_TRUE(window->plansText().contains(QStringLiteral("LV78→LV81: 習得 ")));
   EXPECT_TRUE(last->text(0).contains(QStringLiteral("継承: ")) && last->text(0).contains(skillText(116)));
   // The copy holds the lines qmoor plan prints for the same request.
   PlanRequest request{{0, 2}, {116}};

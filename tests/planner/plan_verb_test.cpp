@@ -38,6 +38,9 @@ std::vector<Plan> plansOf(const nlohmann::json& document) {
         const auto& material = json.at("materials").at(static_cast<std::size_t>(m));
         materials[m]->demon = demonOf(material.at("demon"));
         if (!material.at("step").is_null()) materials[m]->step = material.at("step").get<int>();
+        if (!material.at("mine").is_null()) materials[m]->mine = material.at("mine").get<int>();
+        materials[m]->level = material.at("level").get<int>();
+        materials[m]->learned = skillsOf(material.at("learned"));
       }
       step.result = demonOf(json.at("result"));
       const std::string kind = json.at("kind");
@@ -46,15 +49,22 @@ std::vector<Plan> plansOf(const nlohmann::json& document) {
       step.skills = skillsOf(json.at("skills"));
       plan.steps.push_back(step);
     }
-    // The document carries neither figure; they follow from the steps.
-    std::set<std::pair<int, int>> demons;
+    plan.targetLevel = entry.at("target").at("level").get<int>();
+    plan.targetLearned = skillsOf(entry.at("target").at("learned"));
+    // The document carries none of the figures; they follow from the steps.
+    std::set<std::pair<int, int>> demons{{document.at("target").at("race").get<int>(), document.at("target").at("slot").get<int>()}};
+    plan.highestLevel = plan.targetLevel;
+    plan.levelsGained = plan.targetLevel - level(demonOf(document.at("target")));
     for (const PlanStep& step : plan.steps) {
-      for (DemonRef demon : {step.first.demon, step.second.demon, step.result}) {
-        demons.insert({demon.race, demon.slot});
-        plan.highestLevel = std::max(plan.highestLevel, level(demon));
+      for (const PlanMaterial& material : {step.first, step.second}) {
+        demons.insert({material.demon.race, material.demon.slot});
+        plan.highestLevel = std::max(plan.highestLevel, material.level);
+        plan.levelsGained += material.level - level(material.demon);
+        plan.notMine += material.step ? 0 : 1;
       }
     }
     plan.distinctDemons = static_cast<int>(demons.size());
+    if (plan.steps.empty()) plan.notMine = 1;
     EXPECT_EQ(entry.at("fusions").get<std::size_t>(), plan.steps.size());
     plans.push_back(plan);
   }

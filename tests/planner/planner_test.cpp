@@ -1,13 +1,14 @@
 // The skill-route planner held to the reference model: every plan it returns
-// is replayed step by step, and on small cases a brute force over every plan
-// of up to two fusions confirms that the first plan is the best one: fewest
-// fusions, then lowest highest level, then fewest distinct demons. How we
-// know it in general: the search proves, with a relaxation that can only
-// overestimate what a step passes on, that no plan has fewer fusions; its
-// exhaustive fallback leaves no filler choice out; the lowest level is the
-// lowest cap that still has a plan; and the fewest demons come from a pass
-// that drops a way only for one using a subset of its demons (see the
-// search's own notes). These cases check all of it against enumeration.
+// is replayed step by step (levels, what each demon learns, fusion at the
+// materials' levels, my demons), and on sampled requests a brute force over
+// every plan of up to two fusions, with levelling on and off, confirms the
+// fewest fusions and, with them, the lowest highest level. How we know it in
+// general: the search proves, with a relaxation that can only overestimate
+// what a step passes on, that no plan has fewer fusions; its exhaustive
+// fallback leaves no filler choice out; it tries every level pair that can
+// matter; and the lowest highest level is the lowest cap that still has a
+// plan (see the search's own notes). These cases check all of it against
+// enumeration.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -19,6 +20,7 @@
 
 #include "data/compendium.h"
 #include "data/races.h"
+#include "planner/skill_bits.h"
 #include "planner/plan.h"
 #include "planner/route_search.h"
 #include "reference_planner.h"
@@ -30,7 +32,8 @@ std::string describe(const PlanRequest& request) {
   std::ostringstream text;
   text << cell(Column::Name, request.target) << " " << request.target.race << "/" << request.target.slot << " skills";
   for (int skill : request.skills) text << " " << skill;
-  text << " limit " << request.levelLimit << (request.curse ? " curse" : "") << " depth " << request.maxFusions;
+  text << " limit " << request.levelLimit << (request.curse ? " curse" : "") << " depth " << request.maxFusions
+       << (request.levelling ? "" : " no levelling");
   if (request.owned) text << " owned " << request.owned->size();
   return text.str();
 }
@@ -70,20 +73,30 @@ std::vector<PlanRequest> sampleRequests(unsigned seed, int total, int mostSkills
 TEST(PlannerAgainstBruteForce, FirstPlanIsTheBestUpToTwoFusions) {
   int found[3] = {0, 0, 0};
   int none = 0;
-  for (const PlanRequest& request : sampleRequests(11, 24, 2, 2)) {
+  int levelled = 0;
+  std::vector<PlanRequest> requests = sampleRequests(11, 24, 2, 2);
+  for (std::size_t i = 0; i < 6; ++i) {
+    PlanRequest plain = requests[i];
+    plain.levelling = false;
+    requests.push_back(plain);
+  }
+  for (const PlanRequest& request : requests) {
     const PlanAnswer answer = planRoutes(request);
     EXPECT_EQ(reference::answerFault(request, answer), "") << describe(request);
-    const std::optional<reference::PlanRank> best = reference::bestWithinTwo(request);
+    const std::optional<std::pair<int, int>> best = reference::bestWithinTwo(request);
     if (!best) {
       EXPECT_TRUE(answer.plans.empty()) << describe(request);
       ++none;
       continue;
     }
     ASSERT_FALSE(answer.plans.empty()) << describe(request);
-    EXPECT_EQ(reference::rankOf(answer.plans[0]), *best) << describe(request);
-    ++found[std::get<0>(*best)];
+    const Plan& first = answer.plans[0];
+    EXPECT_EQ(std::pair(static_cast<int>(first.steps.size()), first.highestLevel), *best) << describe(request);
+    ++found[best->first];
+    levelled += first.levelsGained > 0 ? 1 : 0;
   }
   // The sample reaches every case worth checking.
+  EXPECT_GT(levelled, 0);
   EXPECT_GT(found[1], 0);
   EXPECT_GT(found[2], 0);
   EXPECT_GT(none, 0);
@@ -157,9 +170,11 @@ TEST(PlannerRequests, ImpossibleAndRefusedRequestsSayWhy) {
       {"unique skill", {odin, {80}}, PlanProblem::SkillNotObtainable, 80},
       {"missing mark", {pixie, {43, 116}}, PlanProblem::SkillNotObtainable, 116},
       {"target above the limit", {odin, {116}, 50}, PlanProblem::TargetAboveLimit, 0},
-      {"skill in no first list", {{18, 3}, {190}}, PlanProblem::SkillNotHeldAtStart, 190},
       {"no owned demon holds the skill", {odin, {116}, 99, false, 4, 10, std::vector<DemonRef>{pixie}},
-       PlanProblem::SkillNotHeldAtStart, 116},
+       PlanProblem::None, 0},
+      {"skill no demon within the limit holds or learns", {pixie, {232}, 30}, PlanProblem::SkillHeldByNone, 232},
+      {"skill learned only by levelling, levelling off", {{0, 0}, {232}, 99, false, 4, 10, std::nullopt, {}, false, false},
+       PlanProblem::SkillHeldByNone, 232},
       {"owned list without the materials", {odin, {116}, 99, false, 4, 10, std::vector<DemonRef>{{12, 0}, pixie}},
        PlanProblem::None, 0},
       {"special target", {{0, 3}, {1}}, PlanProblem::TargetNotFusable, 0},
@@ -172,6 +187,10 @@ TEST(PlannerRequests, ImpossibleAndRefusedRequestsSayWhy) {
       {"unnamed skill", {odin, {278}}, PlanProblem::UnknownSkill, 278},
       {"seven fusions", {odin, {116}, 99, false, 7}, PlanProblem::FusionLimit, 0},
       {"no plan asked for", {odin, {116}, 99, false, 4, 0}, PlanProblem::PlanCountRange, 0},
+      {"my demon below its base level", {odin, {116}, 99, false, 4, 10, std::nullopt, {{odin, 60, {}}}},
+       PlanProblem::MyDemonInvalid, 0},
+      {"my demon with an unknown skill", {odin, {116}, 99, false, 4, 10, std::nullopt, {{pixie, 2, {}}, {pixie, 5, {113}}}},
+       PlanProblem::MyDemonInvalid, 1},
   };
   for (const Case& c : cases) {
     const PlanAnswer answer = planRoutes(c.request);
@@ -179,6 +198,54 @@ TEST(PlannerRequests, ImpossibleAndRefusedRequestsSayWhy) {
     EXPECT_EQ(answer.problem, c.problem) << c.name;
     EXPECT_EQ(answer.skill, c.skill) << c.name;
   }
+}
+
+// A demon made from owned demons brings its own first list: the check
+// before the search asks that some demon hold or learn the skill, not that
+// a starting one does.
+TEST(PlannerRequests, OwnedDemonsMayMakeTheDemonThatHoldsTheSkill) {
+  const std::vector<PlanRequest> requests{
+      // ハイピクシー + ミズチ make ディース, which holds マカジャマ; ディース + ラケシス make ヨモツイクサ.
+      {{14, 5}, {36}, 99, false, 2, 10, std::vector<DemonRef>{{7, 6}, {11, 3}, {15, 2}}},
+      // リリム + チン make イヌガミ, which holds ファイアブレス.
+      {{8, 8}, {77}, 99, false, 4, 10, std::vector<DemonRef>{{8, 9}, {18, 5}, {10, 5}}},
+  };
+  for (const PlanRequest& request : requests) {
+    const PlanAnswer answer = planRoutes(request);
+    EXPECT_EQ(answer.problem, PlanProblem::None) << describe(request);
+    EXPECT_FALSE(answer.plans.empty()) << describe(request);
+    EXPECT_EQ(reference::answerFault(request, answer), "") << describe(request);
+  }
+}
+
+// More wanted skills to inherit than the target's first list leaves room
+// for is a reason of its own, not "no plan within N fusions".
+TEST(PlannerRequests, SkillsBeyondTheRoomLeftSayWhy) {
+  const DemonRef trumpeter{31, 0};  // five skills of its own: room for three
+  std::vector<int> toInherit;
+  for (int skill : obtainableSkills(trumpeter)) {
+    if (!detail::innateSkills(trumpeter).contains(skill) &&
+        !detail::learnableSkills(trumpeter, level(trumpeter), 99).contains(skill) && toInherit.size() < 4) {
+      toInherit.push_back(skill);
+    }
+  }
+  ASSERT_EQ(toInherit.size(), 4u);
+  PlanRequest request{trumpeter, toInherit};
+  EXPECT_EQ(planRoutes(request).problem, PlanProblem::SkillsDoNotFit);
+  request.skills.pop_back();
+  EXPECT_NE(planRoutes(request).problem, PlanProblem::SkillsDoNotFit);
+}
+
+// Every plan listed has the fewest fusions, so none holds a fusion it could
+// do without and none is another plus extra steps (the answer used to list
+// a plan 1 with a needless fusion added).
+TEST(PlannerRequests, EveryListedPlanHasTheFewestFusions) {
+  const PlanRequest request{{7, 8}, {1}};  // ピクシー, アギ
+  const PlanAnswer answer = planRoutes(request);
+  ASSERT_GT(answer.plans.size(), 1u);
+  EXPECT_EQ(reference::answerFault(request, answer), "");
+  for (const Plan& plan : answer.plans) EXPECT_EQ(plan.steps.size(), answer.plans[0].steps.size());
+  EXPECT_EQ(static_cast<int>(answer.plans[0].steps.size()), reference::bestWithinTwo(request)->first);
 }
 
 TEST(PlannerRequests, AnInnateSkillNeedsNoFusionUnlessTheTargetIsNotOwned) {
@@ -190,6 +257,38 @@ TEST(PlannerRequests, AnInnateSkillNeedsNoFusionUnlessTheTargetIsNotOwned) {
   const PlanAnswer owned = planRoutes(request);
   EXPECT_EQ(reference::answerFault(request, owned), "");
   for (const Plan& plan : owned.plans) EXPECT_FALSE(plan.steps.empty());
+}
+
+// My demons start plans as they are, each at most once; with only mine,
+// nothing is taken at base level. Demons excluded appear nowhere.
+TEST(PlannerWithMyDemons, PlansUseMyDemonsAsTheyAreAndOnlyWhatIsAllowed) {
+  const DemonRef pixie{7, 8};
+  const DemonRef jackLantern{7, 5};  // holds アギ from the start
+  const DemonRef aeros{29, 2};
+  std::vector<MyDemon> mine{{jackLantern, 25, {1, 4}}, {aeros, 11, {}}, {pixie, 10, {1}}, {{7, 7}, 9, {7}}};
+  struct Case {
+    const char* name;
+    PlanRequest request;
+    int fusions;
+    int notMine;
+  };
+  const std::vector<Case> cases{
+      {"my Pixie already holds アギ", {pixie, {1}, 99, false, 4, 4, std::nullopt, mine}, 0, 0},
+      {"only mine, ブフ to inherit", {pixie, {7}, 99, false, 4, 4, std::nullopt, mine, true}, -1, 0},
+      {"mine beside base-level demons", {{7, 7}, {1}, 99, false, 4, 4, std::nullopt, mine}, 1, 0},
+      {"excluded demons", {pixie, {1}, 99, false, 4, 4, std::nullopt, {}, false, true, {jackLantern, {21, 0}, {14, 8}}}, -1, -1},
+  };
+  for (const Case& c : cases) {
+    const PlanAnswer answer = planRoutes(c.request);
+    ASSERT_FALSE(answer.plans.empty()) << c.name;
+    EXPECT_EQ(reference::answerFault(c.request, answer), "") << c.name;
+    if (c.fusions >= 0) {
+      EXPECT_EQ(static_cast<int>(answer.plans[0].steps.size()), c.fusions) << c.name;
+    }
+    if (c.notMine >= 0) {
+      EXPECT_EQ(answer.plans[0].notMine, c.notMine) << c.name;
+    }
+  }
 }
 
 TEST(PlannerRequests, ACancelledSearchStopsWithoutPlans) {

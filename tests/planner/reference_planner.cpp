@@ -1,4 +1,5 @@
-// The reference model: marks and inheritability read from the data file,
+// The reference model: marks, inheritability and learn levels read from the
+// data files, normal fusion read from the level rule, spirit and phase
 // fusions asked of forward fusion, every inherited set tried.
 #include "reference_planner.h"
 
@@ -11,8 +12,10 @@
 #include <vector>
 
 #include "data/compendium.h"
+#include "data/races.h"
 #include "data/skills.h"
 #include "forward/forward_fusion.h"
+#include "rules/fusion_rules.h"
 #include "support/data_tables.h"
 
 namespace qmoor::reference {
@@ -32,6 +35,33 @@ const std::map<int, std::string>& inheritableSkills() {
   return table;
 }
 
+// (race, slot) -> (learn level, skill), in learning order.
+const std::map<std::pair<int, int>, std::vector<std::pair<int, int>>>& learnTable() {
+  static const auto table = [] {
+    std::map<std::pair<int, int>, std::vector<std::pair<int, int>>> learned;
+    for (const testing::Fields& fields : testing::readDataTable("skill-learning.tsv").rows) {
+      learned[{std::stoi(fields.at(0)), std::stoi(fields.at(1))}].push_back({std::stoi(fields.at(5)), std::stoi(fields.at(3))});
+    }
+    return learned;
+  }();
+  return table;
+}
+
+const std::vector<std::pair<int, int>>& learnList(DemonRef demon) {
+  static const std::vector<std::pair<int, int>> none;
+  const auto found = learnTable().find({demon.race, demon.slot});
+  return found == learnTable().end() ? none : found->second;
+}
+
+// The skills learned levelling from `from` to `to`, in learning order.
+std::vector<int> learnedBetween(DemonRef demon, int from, int to) {
+  std::vector<int> skills;
+  for (const auto& [level, skill] : learnList(demon)) {
+    if (level > from && level <= to) skills.push_back(skill);
+  }
+  return skills;
+}
+
 bool demonHasMark(DemonRef demon, const std::string& mark) {
   if (mark == "none") return true;
   for (int k = 0; k < 10; ++k) {
@@ -40,22 +70,18 @@ bool demonHasMark(DemonRef demon, const std::string& mark) {
   return false;
 }
 
-// A demon at its base level holds its first list; "？" is no skill.
-Skills readInnate(DemonRef demon) {
-  Skills skills;
-  for (int skill : skillsOf(demon, SkillList::First)) {
-    if (skill != 0 && skillName(skill) != "？") skills.set(static_cast<std::size_t>(skill));
-  }
-  return skills;
-}
-
 using DemonSkills = std::array<std::array<Skills, SlotsPerRace>, RaceTotal>;
 
+// A demon at its base level holds its first list; "？" is no skill.
 const Skills& innate(DemonRef demon) {
   static const DemonSkills table = [] {
     DemonSkills skills{};
     for (Race race = 0; race < RaceTotal; ++race) {
-      for (Slot slot = 0; slot < SlotsPerRace; ++slot) skills[race][slot] = readInnate({race, slot});
+      for (Slot slot = 0; slot < SlotsPerRace; ++slot) {
+        for (int skill : skillsOf({race, slot}, SkillList::First)) {
+          if (skill != 0 && skillName(skill) != "？") skills[race][slot].set(static_cast<std::size_t>(skill));
+        }
+      }
     }
     return skills;
   }();
@@ -72,9 +98,8 @@ const Skills& receivable(DemonRef demon) {
     for (Race race = 0; race < RaceTotal; ++race) {
       for (Slot slot = 0; slot < SlotsPerRace; ++slot) {
         if (!isOccupied({race, slot})) continue;
-        Skills& kept = skills[race][slot];
         for (const auto& [skill, mark] : inheritableSkills()) {
-          if (demonHasMark({race, slot}, mark)) kept.set(static_cast<std::size_t>(skill));
+          if (demonHasMark({race, slot}, mark)) skills[race][slot].set(static_cast<std::size_t>(skill));
         }
       }
     }
@@ -83,48 +108,50 @@ const Skills& receivable(DemonRef demon) {
   return table[demon.race][demon.slot];
 }
 
-Skills pool(DemonRef result, const Skills& a, const Skills& b) { return (a | b) & ~innate(result) & receivable(result); }
+// A demon as a step uses it: what it can hold and how many skills it holds.
+struct Held {
+  Skills skills;
+  int count = 0;
+};
 
-int passedCount(DemonRef result, const Skills& a, const Skills& b) {
-  const int fromCount = passing(static_cast<int>(a.count() + b.count()));
+// Levelled from `from` to `to`: what it held and learned, at most 8 at once
+// (the player forgets what the next step does not take).
+Held levelled(DemonRef demon, const Skills& held, int from, int to) {
+  Skills skills = held;
+  for (int skill : learnedBetween(demon, from, to)) skills.set(static_cast<std::size_t>(skill));
+  return {skills, std::min(8, static_cast<int>(skills.count()))};
+}
+
+Skills pool(DemonRef result, const Held& a, const Held& b) {
+  return (a.skills | b.skills) & ~innate(result) & receivable(result);
+}
+
+int passedCount(DemonRef result, const Held& a, const Held& b) {
   const int room = 8 - static_cast<int>(innate(result).count());
-  return std::min({fromCount, room, static_cast<int>(pool(result, a, b).count())});
+  return std::min({passing(a.count + b.count), room, static_cast<int>(pool(result, a, b).count())});
 }
 
-bool makes(DemonRef a, DemonRef b, DemonRef result, FusionKind kind, bool curse) {
-  if (a == result || b == result) return false;
-  const FusionOutcome outcome = fuse(a, b, curse);
-  switch (kind) {
-    case FusionKind::Normal: return outcome.normal == result;
-    case FusionKind::Spirit: return outcome.spirit == result;
-    case FusionKind::Phase: return std::ranges::find(outcome.phase, result) != outcome.phase.end();
-  }
-  return false;
+bool excluded(const PlanRequest& request, DemonRef demon) {
+  return std::ranges::find(request.excluded, demon) != request.excluded.end();
 }
 
-bool mayStart(const PlanRequest& request, DemonRef demon) {
-  return level(demon) <= request.levelLimit &&
+bool mayTakeAtBase(const PlanRequest& request, DemonRef demon) {
+  return !request.onlyMine && level(demon) <= request.levelLimit && !excluded(request, demon) &&
          (!request.owned || std::ranges::find(*request.owned, demon) != request.owned->end());
 }
 
-Skills wanted(const PlanRequest& request) {
-  Skills skills;
-  for (int skill : request.skills) skills.set(static_cast<std::size_t>(skill));
-  return skills;
+Skills bitsOf(const std::vector<int>& skills) {
+  Skills bits;
+  for (int skill : skills) bits.set(static_cast<std::size_t>(skill));
+  return bits;
 }
 
 std::string describe(DemonRef demon) {
   return std::string(cell(Column::Name, demon)) + "(" + std::to_string(demon.race) + "/" + std::to_string(demon.slot) + ")";
 }
 
-// Whether the result can come out holding every skill of the goal.
-bool reaches(DemonRef result, const Skills& a, const Skills& b, const Skills& goal) {
-  const Skills needed = goal & ~innate(result);
-  return (needed & ~pool(result, a, b)).none() && static_cast<int>(needed.count()) <= passedCount(result, a, b);
-}
-
-// Every skill set the result can hold after fusing materials that hold a and b.
-std::vector<Skills> outcomes(DemonRef result, const Skills& a, const Skills& b) {
+// Every skill set the result can hold after fusing the two materials.
+std::vector<Skills> outcomes(DemonRef result, const Held& a, const Held& b) {
   const Skills candidates = pool(result, a, b);
   const int count = passedCount(result, a, b);
   std::vector<int> members;
@@ -144,44 +171,218 @@ std::vector<Skills> outcomes(DemonRef result, const Skills& a, const Skills& b) 
   return sets;
 }
 
+// The fusion of two materials at their levels makes the result.
+bool makes(DemonRef a, int levelA, DemonRef b, int levelB, DemonRef result, FusionKind kind, bool curse) {
+  if (a == result || b == result) return false;
+  switch (kind) {
+    case FusionKind::Normal: return normalAt(a, levelA, b, levelB, curse) == result;
+    case FusionKind::Spirit: return fuse(a, b, curse).spirit == result;
+    case FusionKind::Phase: {
+      const std::vector<DemonRef> phase = fuse(a, b, curse).phase;
+      return std::ranges::find(phase, result) != phase.end();
+    }
+  }
+  return false;
+}
+
 }  // namespace
+
+namespace {
+
+// The normal demon of the race a level sum makes: the one with the lowest
+// level L for which 2L − 2 reaches the sum, special demons stepped over;
+// above the highest, the highest.
+std::optional<DemonRef> normalInRace(int race, int sum, bool curse) {
+  std::optional<DemonRef> made;
+  for (Slot slot = raceCount(race) - 1; slot >= 0 && !made; --slot) {
+    const DemonRef demon{race, slot};
+    if (!isSpecial(demon) && (2 * level(demon) - 2 >= sum || slot == 0)) made = demon;
+  }
+  if (made && barredFromRacePairs(*made, curse)) return std::nullopt;
+  return made;
+}
+
+int chartRace(DemonRef a, DemonRef b, bool curse) {
+  if (a.race == b.race || !isOccupied(a) || !isOccupied(b)) return -1;
+  const int race = fusionResult(std::min(a.race, b.race), std::max(a.race, b.race), curse);
+  return race < 0 || race >= RaceTotal || race == PhaseRace ? -1 : race;
+}
+
+// One way of making a demon: two materials, the kind, and the level sums that make it.
+struct Recipe {
+  DemonRef a;
+  DemonRef b;
+  FusionKind kind;
+  int lowest;
+  int highest;
+};
+
+// Every recipe of every demon, from every pair of demons and every level sum.
+const std::map<std::pair<int, int>, std::vector<Recipe>>& recipesByResult(bool curse) {
+  static const auto build = [](bool cursed) {
+    std::vector<DemonRef> all;
+    for (Race race = 0; race < RaceTotal; ++race) {
+      for (Slot slot = 0; slot < SlotsPerRace; ++slot) {
+        if (isOccupied({race, slot})) all.push_back({race, slot});
+      }
+    }
+    std::map<std::pair<int, int>, std::vector<Recipe>> recipes;
+    for (std::size_t i = 0; i < all.size(); ++i) {
+      for (std::size_t j = i + 1; j < all.size(); ++j) {
+        const DemonRef a = all[i];
+        const DemonRef b = all[j];
+        const FusionOutcome outcome = fuse(a, b, cursed);
+        for (DemonRef phase : outcome.phase) recipes[{phase.race, phase.slot}].push_back({a, b, FusionKind::Phase, 0, 198});
+        if (outcome.spirit) recipes[{outcome.spirit->race, outcome.spirit->slot}].push_back({a, b, FusionKind::Spirit, 0, 198});
+        const int race = chartRace(a, b, cursed);
+        if (race < 0) continue;
+        std::optional<DemonRef> current;
+        int from = 0;
+        for (int sum = level(a) + level(b); sum <= 199; ++sum) {
+          const std::optional<DemonRef> made = sum <= 198 ? normalInRace(race, sum, cursed) : std::nullopt;
+          if (made == current) continue;
+          if (current && !(*current == a) && !(*current == b)) {
+            recipes[{current->race, current->slot}].push_back({a, b, FusionKind::Normal, from, sum - 1});
+          }
+          current = made;
+          from = sum;
+        }
+      }
+    }
+    return recipes;
+  };
+  static const std::array<std::map<std::pair<int, int>, std::vector<Recipe>>, 2> charts{build(false), build(true)};
+  return charts[curse ? 1 : 0];
+}
+
+const std::vector<Recipe>& recipesOf(DemonRef demon, bool curse) {
+  static const std::vector<Recipe> none;
+  const auto& all = recipesByResult(curse);
+  const auto found = all.find({demon.race, demon.slot});
+  return found == all.end() ? none : found->second;
+}
+
+// The level pairs worth trying for a fusion under level cap h: a material's
+// skills change only at its learn levels, and for a level x of the first,
+// the highest level the sum and the cap allow the second holds the most.
+// For each learn stage s of the first, its lowest level that can still
+// reach the window with the second at the cap is max(s, lowest − h); any
+// other level of that stage holds no more and leaves the second less room.
+std::vector<std::pair<int, int>> levelPairs(const PlanRequest& request, const Recipe& recipe, int startA, int startB,
+                                            int h) {
+  std::vector<std::pair<int, int>> pairs;
+  if (startA > h || startB > h) return pairs;
+  if (!request.levelling) {
+    const int sum = startA + startB;
+    if (sum >= recipe.lowest && sum <= recipe.highest) pairs.push_back({startA, startB});
+    return pairs;
+  }
+  std::vector<int> stages{startA};
+  for (const auto& [learnAt, skill] : learnList(recipe.a)) {
+    if (learnAt > startA && learnAt <= h) stages.push_back(learnAt);
+  }
+  for (int stage : stages) {
+    const int x = std::max(stage, recipe.lowest - h);
+    const int y = std::min(h, recipe.highest - x);
+    if (x <= h && y >= startB && x + y >= recipe.lowest) pairs.push_back({x, y});
+  }
+  return pairs;
+}
+
+}  // namespace
+
+std::optional<DemonRef> normalAt(DemonRef a, int levelA, DemonRef b, int levelB, bool curse) {
+  const int race = chartRace(a, b, curse);
+  if (race < 0) return std::nullopt;
+  const std::optional<DemonRef> made = normalInRace(race, levelA + levelB, curse);
+  if (!made || *made == a || *made == b) return std::nullopt;
+  return made;
+}
 
 std::string planFault(const PlanRequest& request, const Plan& plan) {
   const std::size_t total = plan.steps.size();
   std::vector<Skills> held(total);
   std::vector<int> uses(total, 0);
+  std::set<int> minesUsed;
   std::set<std::pair<int, int>> demons;
   int highest = 0;
-  auto visit = [&](DemonRef demon) {
+  int gained = 0;
+  int notMine = 0;
+  // A demon taken as it is: one of my demons (each once) or one at base level.
+  auto takeAsItIs = [&](DemonRef demon, std::optional<int> mine, Skills& skills, int& start) -> std::string {
+    if (excluded(request, demon)) return describe(demon) + " is excluded";
+    if (mine) {
+      if (*mine < 0 || static_cast<std::size_t>(*mine) >= request.mine.size()) return "no such demon of mine";
+      const MyDemon& entry = request.mine[static_cast<std::size_t>(*mine)];
+      if (!(entry.demon == demon)) return "my demon " + std::to_string(*mine) + " is not " + describe(demon);
+      if (!minesUsed.insert(*mine).second) return "my demon " + std::to_string(*mine) + " used twice";
+      skills = bitsOf(entry.skills);
+      start = entry.level;
+      return {};
+    }
+    if (!mayTakeAtBase(request, demon)) return describe(demon) + " may not be taken at base level";
+    ++notMine;
+    skills = innate(demon);
+    start = level(demon);
+    return {};
+  };
+  // Levels a demon from its start to `to` and checks what the plan says it learned.
+  auto levelUp = [&](DemonRef demon, const Skills& skills, int start, int to, const std::vector<int>& learned,
+                     Held& out) -> std::string {
+    if (to < start || to > request.levelLimit) return describe(demon) + " at level " + std::to_string(to);
+    if (!request.levelling && to != start) return describe(demon) + " levelled with levelling off";
+    std::vector<int> expected;
+    for (int skill : learnedBetween(demon, start, to)) {
+      if (!skills.test(static_cast<std::size_t>(skill))) expected.push_back(skill);
+    }
+    if (expected != learned) return describe(demon) + " learns other skills";
+    out = levelled(demon, skills, start, to);
+    highest = std::max(highest, to);
+    gained += to - start;
     demons.insert({demon.race, demon.slot});
-    highest = std::max(highest, level(demon));
+    return {};
   };
   if (static_cast<int>(total) > request.maxFusions) return "more fusions than allowed";
+  Skills targetSkills;
+  int targetStart = level(request.target);
   if (total == 0) {
-    visit(request.target);
-    if (!mayStart(request, request.target)) return "target cannot be taken as it is";
-    if ((wanted(request) & ~innate(request.target)).any()) return "target lacks a wanted skill";
+    if (std::string fault = takeAsItIs(request.target, plan.targetMine, targetSkills, targetStart); !fault.empty()) {
+      return fault;
+    }
   }
   for (std::size_t i = 0; i < total; ++i) {
     const PlanStep& step = plan.steps[i];
     const std::string where = "step " + std::to_string(i) + " (" + describe(step.result) + "): ";
-    std::vector<Skills> materialSkills;
+    std::vector<Held> materials;
     for (const PlanMaterial& material : {step.first, step.second}) {
-      visit(material.demon);
+      Skills skills;
+      int start = 0;
       if (material.step) {
         if (*material.step < 0 || static_cast<std::size_t>(*material.step) >= i) return where + "material made later";
-        if (!(plan.steps[static_cast<std::size_t>(*material.step)].result == material.demon)) return where + "material is not what its step made";
-        ++uses[static_cast<std::size_t>(*material.step)];
-        materialSkills.push_back(held[static_cast<std::size_t>(*material.step)]);
-      } else {
-        if (!mayStart(request, material.demon)) return where + describe(material.demon) + " may not start a plan";
-        materialSkills.push_back(innate(material.demon));
+        const std::size_t made = static_cast<std::size_t>(*material.step);
+        if (!(plan.steps[made].result == material.demon)) return where + "material is not what its step made";
+        if (material.mine) return where + "a made demon is not one of mine";
+        ++uses[made];
+        skills = held[made];
+        start = level(material.demon);
+      } else if (std::string fault = takeAsItIs(material.demon, material.mine, skills, start); !fault.empty()) {
+        return where + fault;
       }
+      Held levelledMaterial;
+      if (std::string fault = levelUp(material.demon, skills, start, material.level, material.learned, levelledMaterial);
+          !fault.empty()) {
+        return where + fault;
+      }
+      materials.push_back(levelledMaterial);
     }
-    visit(step.result);
+    demons.insert({step.result.race, step.result.slot});
+    if (excluded(request, step.result)) return where + "result is excluded";
     if (level(step.result) > request.levelLimit) return where + "result above the limit";
-    if (!makes(step.first.demon, step.second.demon, step.result, step.kind, request.curse)) return where + "materials do not make it";
-    const Skills candidates = pool(step.result, materialSkills[0], materialSkills[1]);
+    if (!makes(step.first.demon, step.first.level, step.second.demon, step.second.level, step.result, step.kind,
+               request.curse)) {
+      return where + "materials at those levels do not make it";
+    }
+    const Skills candidates = pool(step.result, materials[0], materials[1]);
     Skills inherited;
     for (int skill : step.inherited) {
       if (!candidates.test(static_cast<std::size_t>(skill)) || inherited.test(static_cast<std::size_t>(skill))) {
@@ -189,23 +390,32 @@ std::string planFault(const PlanRequest& request, const Plan& plan) {
       }
       inherited.set(static_cast<std::size_t>(skill));
     }
-    const int expected = passedCount(step.result, materialSkills[0], materialSkills[1]);
+    const int expected = passedCount(step.result, materials[0], materials[1]);
     if (static_cast<int>(inherited.count()) != expected) {
       return where + "inherits " + std::to_string(inherited.count()) + " skills, the rules pass " + std::to_string(expected);
     }
     held[i] = innate(step.result) | inherited;
-    Skills listed;
-    for (int skill : step.skills) listed.set(static_cast<std::size_t>(skill));
-    if (listed != held[i] || step.skills.size() != held[i].count()) return where + "skill list differs from what it holds";
+    if (bitsOf(step.skills) != held[i] || step.skills.size() != held[i].count()) {
+      return where + "skill list differs from what it holds";
+    }
   }
   if (total > 0) {
     if (!(plan.steps.back().result == request.target)) return "last step does not make the target";
+    if (plan.targetMine) return "a made target is not one of mine";
     for (std::size_t i = 0; i + 1 < total; ++i) {
       if (uses[i] != 1) return "step " + std::to_string(i) + " is used " + std::to_string(uses[i]) + " times";
     }
-    if ((wanted(request) & ~held.back()).any()) return "target lacks a wanted skill";
+    targetSkills = held.back();
   }
+  Held finalHeld;
+  if (std::string fault = levelUp(request.target, targetSkills, targetStart, plan.targetLevel, plan.targetLearned, finalHeld);
+      !fault.empty()) {
+    return "target: " + fault;
+  }
+  if ((bitsOf(request.skills) & ~finalHeld.skills).any()) return "target lacks a wanted skill";
   if (plan.highestLevel != highest) return "highest level " + std::to_string(plan.highestLevel) + ", not " + std::to_string(highest);
+  if (plan.levelsGained != gained) return "levels gained " + std::to_string(plan.levelsGained) + ", not " + std::to_string(gained);
+  if (plan.notMine != notMine) return "demons not mine miscounted";
   if (plan.distinctDemons != static_cast<int>(demons.size())) return "distinct demons miscounted";
   return {};
 }
@@ -216,16 +426,15 @@ std::string answerFault(const PlanRequest& request, const PlanAnswer& answer) {
   for (std::size_t p = 0; p < answer.plans.size(); ++p) {
     const Plan& plan = answer.plans[p];
     if (std::string fault = planFault(request, plan); !fault.empty()) return "plan " + std::to_string(p) + ": " + fault;
-    if (p > 0) {
-      const Plan& before = answer.plans[p - 1];
-      if (rankOf(before) > rankOf(plan)) {
-        return "plan " + std::to_string(p) + " out of order";
-      }
+    if (p > 0 && plan.steps.size() != answer.plans[0].steps.size()) {
+      return "plan " + std::to_string(p) + " has more fusions than the first";
     }
-    std::vector<int> shape;
+    if (p > 0 && rankOf(answer.plans[p - 1]) > rankOf(plan)) return "plan " + std::to_string(p) + " out of order";
+    std::vector<int> shape{plan.targetMine.value_or(-1)};
     for (const PlanStep& step : plan.steps) {
       for (const PlanMaterial& material : {step.first, step.second}) {
-        shape.insert(shape.end(), {material.demon.race, material.demon.slot, material.step.value_or(-1)});
+        shape.insert(shape.end(), {material.demon.race, material.demon.slot, material.step.value_or(-1),
+                                   material.mine.value_or(-1)});
       }
       shape.insert(shape.end(), {step.result.race, step.result.slot});
     }
@@ -235,72 +444,83 @@ std::string answerFault(const PlanRequest& request, const PlanAnswer& answer) {
 }
 
 PlanRank rankOf(const Plan& plan) {
-  return {static_cast<int>(plan.steps.size()), plan.highestLevel, plan.distinctDemons};
+  return {static_cast<int>(plan.steps.size()), plan.notMine, plan.highestLevel, plan.levelsGained, plan.distinctDemons};
 }
 
-std::optional<PlanRank> bestWithinTwo(const PlanRequest& request) {
+namespace {
+
+// Whether some plan of exactly `fusions` (0..2) fusions from demons at base
+// level keeps every level at most h.
+bool existsWithin(const PlanRequest& request, int fusions, int h) {
   const DemonRef target = request.target;
-  const Skills goal = wanted(request);
-  if (mayStart(request, target) && (goal & ~innate(target)).none()) return PlanRank{0, level(target), 1};
-  // The pairs making each demon, from forward fusion over every pair, once per chart.
-  using Makers = std::map<std::pair<int, int>, std::vector<std::pair<DemonRef, DemonRef>>>;
-  static const std::array<Makers, 2> byChart = [] {
-    std::vector<DemonRef> all;
-    for (Race race = 0; race < RaceTotal; ++race) {
-      for (Slot slot = 0; slot < SlotsPerRace; ++slot) {
-        if (isOccupied({race, slot})) all.push_back({race, slot});
+  const Skills wanted = bitsOf(request.skills);
+  // The target learns, after it is made, what its second list gives up to h.
+  const Skills goal = wanted & ~levelled(target, innate(target), level(target), request.levelling ? h : level(target)).skills;
+  auto startAt = [&](DemonRef demon, int to) {
+    return levelled(demon, innate(demon), level(demon), request.levelling ? to : level(demon));
+  };
+  auto reaches = [&](const Held& a, const Held& b) {
+    const Skills needed = goal;
+    return (needed & ~pool(target, a, b)).none() && static_cast<int>(needed.count()) <= passedCount(target, a, b);
+  };
+  auto usable = [&](DemonRef demon) { return level(demon) <= h && !excluded(request, demon); };
+  if (fusions == 0) return mayTakeAtBase(request, target) && level(target) <= h && goal.none();
+  if (!usable(target)) return false;
+  for (const Recipe& recipe : recipesOf(target, request.curse)) {
+    if (!usable(recipe.a) || !usable(recipe.b)) continue;
+    if (fusions == 1) {
+      if (!mayTakeAtBase(request, recipe.a) || !mayTakeAtBase(request, recipe.b)) continue;
+      for (const auto& [x, y] : levelPairs(request, recipe, level(recipe.a), level(recipe.b), h)) {
+        if (reaches(startAt(recipe.a, x), startAt(recipe.b, y))) return true;
       }
+      continue;
     }
-    std::array<Makers, 2> charts;
-    for (bool curse : {false, true}) {
-      for (std::size_t i = 0; i < all.size(); ++i) {
-        for (std::size_t j = i + 1; j < all.size(); ++j) {
-          const FusionOutcome outcome = fuse(all[i], all[j], curse);
-          std::vector<DemonRef> results(outcome.phase);
-          if (outcome.normal) results.push_back(*outcome.normal);
-          if (outcome.spirit) results.push_back(*outcome.spirit);
-          for (DemonRef result : results) {
-            if (!(result == all[i]) && !(result == all[j])) charts[curse][{result.race, result.slot}].push_back({all[i], all[j]});
+    for (const bool firstMade : {true, false}) {
+      const DemonRef made = firstMade ? recipe.a : recipe.b;
+      const DemonRef other = firstMade ? recipe.b : recipe.a;
+      if (!mayTakeAtBase(request, other)) continue;
+      // What the material taken as it is cannot give, the made one must hold.
+      const Skills fromMade = goal & ~startAt(other, h).skills;
+      if ((fromMade & ~(startAt(made, h).skills | receivable(made))).any()) continue;
+      const Recipe top = firstMade ? recipe : Recipe{recipe.b, recipe.a, recipe.kind, recipe.lowest, recipe.highest};
+      for (const Recipe& below : recipesOf(made, request.curse)) {
+        if (!usable(below.a) || !usable(below.b) || !mayTakeAtBase(request, below.a) ||
+            !mayTakeAtBase(request, below.b)) {
+          continue;
+        }
+        const Skills inheritedNeed = fromMade & ~startAt(made, h).skills;
+        if ((inheritedNeed & ~(startAt(below.a, h).skills | startAt(below.b, h).skills)).any()) continue;
+        for (const auto& [x, y] : levelPairs(request, below, level(below.a), level(below.b), h)) {
+          for (const Skills& middle : outcomes(made, startAt(below.a, x), startAt(below.b, y))) {
+            for (const auto& [m, o] : levelPairs(request, top, level(made), level(other), h)) {
+              if (reaches(levelled(made, middle, level(made), m), startAt(other, o))) return true;
+            }
           }
         }
       }
     }
-    return charts;
-  }();
-  auto pairsMaking = [&](DemonRef demon) {
-    std::vector<std::pair<DemonRef, DemonRef>> pairs;
-    if (level(demon) > request.levelLimit || !byChart[request.curse].contains({demon.race, demon.slot})) return pairs;
-    for (const auto& [a, b] : byChart[request.curse].at({demon.race, demon.slot})) {
-      if (level(a) <= request.levelLimit && level(b) <= request.levelLimit) pairs.push_back({a, b});
-    }
-    return pairs;
-  };
-  std::optional<PlanRank> best;
-  auto offer = [&](std::initializer_list<DemonRef> demons) {
-    std::set<std::pair<int, int>> distinct;
-    int highest = 0;
-    for (DemonRef demon : demons) {
-      distinct.insert({demon.race, demon.slot});
-      highest = std::max(highest, level(demon));
-    }
-    const PlanRank rank{static_cast<int>(demons.size() / 2), highest, static_cast<int>(distinct.size())};
-    if (!best || rank < *best) best = rank;
-  };
-  for (const auto& [a, b] : pairsMaking(target)) {
-    if (mayStart(request, a) && mayStart(request, b)) {
-      if (reaches(target, innate(a), innate(b), goal)) offer({target, a, b});
-    }
-    for (const auto& [made, other] : {std::pair{a, b}, std::pair{b, a}}) {
-      if (!mayStart(request, other)) continue;
-      for (const auto& [x, y] : pairsMaking(made)) {
-        if (!mayStart(request, x) || !mayStart(request, y)) continue;
-        for (const Skills& middle : outcomes(made, innate(x), innate(y))) {
-          if (reaches(target, middle, innate(other), goal)) offer({target, made, other, x, y});
-        }
+  }
+  return false;
+}
+
+}  // namespace
+
+std::optional<std::pair<int, int>> bestWithinTwo(const PlanRequest& request) {
+  for (int fusions = 0; fusions <= std::min(2, request.maxFusions); ++fusions) {
+    if (!existsWithin(request, fusions, request.levelLimit)) continue;
+    int low = level(request.target);
+    int high = request.levelLimit;
+    while (low < high) {
+      const int middle = (low + high) / 2;
+      if (existsWithin(request, fusions, middle)) {
+        high = middle;
+      } else {
+        low = middle + 1;
       }
     }
+    return std::pair{fusions, low};
   }
-  return best;
+  return std::nullopt;
 }
 
 }  // namespace qmoor::reference

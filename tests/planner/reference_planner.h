@@ -1,6 +1,7 @@
-// A literal reading of the inheritance rules, kept apart from the planner:
-// a replay that checks every step of a plan, and a brute force over every
-// plan of up to two fusions that finds the shortest.
+// A literal reading of the inheritance and levelling rules, kept apart from
+// the planner: a replay that checks every step of a plan, and a brute force
+// over every plan of up to two fusions that finds the fewest fusions and the
+// lowest highest level.
 #pragma once
 
 #include <optional>
@@ -13,14 +14,21 @@ namespace qmoor::reference {
 
 // Empty when the plan follows the rules and answers the request, else what is wrong.
 std::string planFault(const PlanRequest& request, const Plan& plan);
-// Empty when every plan is sound, the plans are in order and no two are alike.
+// Empty when every plan is sound, all have as many fusions, the plans are in
+// order and no two are alike.
 std::string answerFault(const PlanRequest& request, const PlanAnswer& answer);
 
-// How plans rank: fewest fusions, then lowest highest level, then fewest distinct demons.
-using PlanRank = std::tuple<int, int, int>;
+// How plans rank: fewest fusions, fewest demons not mine, lowest highest
+// level, fewest levels gained, fewest distinct demons.
+using PlanRank = std::tuple<int, int, int, int, int>;
 PlanRank rankOf(const Plan& plan);
 
-// The best rank of any plan tree of at most two fusions, or none when there is none.
-std::optional<PlanRank> bestWithinTwo(const PlanRequest& request);
+// The fewest fusions and, with them, the lowest highest level of any plan
+// of at most two fusions from demons at base level, or none when there is none.
+std::optional<std::pair<int, int>> bestWithinTwo(const PlanRequest& request);
+
+// What a normal fusion of the two demons at those levels makes, read from
+// the level rule directly.
+std::optional<DemonRef> normalAt(DemonRef a, int levelA, DemonRef b, int levelB, bool curse);
 
 }  // namespace qmoor::reference
