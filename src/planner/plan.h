@@ -17,6 +17,7 @@
 
 #include "data/types.h"
 #include "forward/forward_fusion.h"
+#include "stock/my_demon.h"
 
 namespace qmoor {
 
@@ -24,13 +25,6 @@ inline constexpr int MostWantedSkills = 8;
 inline constexpr int MostPlanFusions = 6;
 inline constexpr int HeldSkillLimit = 8;
 inline constexpr int MostMyDemons = 256;
-
-// One of my demons as a plan may take it: its level and the skills it holds.
-struct MyDemon {
-  DemonRef demon;
-  int level = 0;
-  std::vector<int> skills;
-};
 
 struct PlanRequest {
   DemonRef target;
