@@ -72,7 +72,7 @@ const std::vector<MyDemon>& myDemons() {
       for (int skill : skillsOf(demon, SkillList::First)) {
         if (skill != 0 && skill != 278) skills.push_back(skill);
       }
-      demons.push_back({demon, std::min(99, level(demon) + static_cast<int>(random() % 6)), skills});
+      demons.push_back({demon, std::min(99, level(demon) + static_cast<int>(random() % 6)), skills, {}});
     }
     return demons;
   }();

@@ -35,7 +35,7 @@ void addLevelUp(std::vector<PlanLine>& lines, int from, const PlanMaterial& mate
   if (material.level <= from) return;
   std::string text = "LV" + std::to_string(from) + "→LV" + std::to_string(material.level);
   if (!material.learned.empty()) {
-    text += std::string(say(language, ": 習得 ", ": learns ")) + skillListText(material.learned, language);
+    text += std::string(say(language, ": 習得 ", ": learns ")) + query::skillListText(material.learned, language);
   }
   lines.push_back({depth + 1, text, std::nullopt});
 }

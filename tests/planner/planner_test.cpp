@@ -187,9 +187,10 @@ TEST(PlannerRequests, ImpossibleAndRefusedRequestsSayWhy) {
       {"unnamed skill", {odin, {278}}, PlanProblem::UnknownSkill, 278},
       {"seven fusions", {odin, {116}, 99, false, 7}, PlanProblem::FusionLimit, 0},
       {"no plan asked for", {odin, {116}, 99, false, 4, 0}, PlanProblem::PlanCountRange, 0},
-      {"my demon below its base level", {odin, {116}, 99, false, 4, 10, std::nullopt, {{odin, 60, {}}}},
+      {"my demon below its base level", {odin, {116}, 99, false, 4, 10, std::nullopt, {{odin, 60, {}, {}}}},
        PlanProblem::MyDemonInvalid, 0},
-      {"my demon with an unknown skill", {odin, {116}, 99, false, 4, 10, std::nullopt, {{pixie, 2, {}}, {pixie, 5, {113}}}},
+      {"my demon with an unknown skill",
+       {odin, {116}, 99, false, 4, 10, std::nullopt, {{pixie, 2, {}, {}}, {pixie, 5, {113}, {}}}},
        PlanProblem::MyDemonInvalid, 1},
   };
   for (const Case& c : cases) {
@@ -265,7 +266,7 @@ TEST(PlannerWithMyDemons, PlansUseMyDemonsAsTheyAreAndOnlyWhatIsAllowed) {
   const DemonRef pixie{7, 8};
   const DemonRef jackLantern{7, 5};  // holds アギ from the start
   const DemonRef aeros{29, 2};
-  std::vector<MyDemon> mine{{jackLantern, 25, {1, 4}}, {aeros, 11, {}}, {pixie, 10, {1}}, {{7, 7}, 9, {7}}};
+  std::vector<MyDemon> mine{{jackLantern, 25, {1, 4}, {}}, {aeros, 11, {}, {}}, {pixie, 10, {1}, {}}, {{7, 7}, 9, {7}, {}}};
   struct Case {
     const char* name;
     PlanRequest request;
