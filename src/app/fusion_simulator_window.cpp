@@ -320,7 +320,7 @@ void FusionSimulatorWindow::retranslate() {
   partnerLevel_->setAccessibleName(tr("相手のレベル"));
   partnerMineLabel_->setText(tr("所持悪魔から(&Z):"));
   partnerMine_->setAccessibleName(tr("相手を所持悪魔から"));
-  inherits_->setAccessibleName(tr("継承"));
+  inherits_->setAccessibleDescription(tr("継承"));  // read as its text, which changes
   myFusionsLabel_->setText(tr("所持悪魔どうしの合体(&T):"));
   myFusionTable_->setAccessibleName(tr("所持悪魔どうしの合体"));
   partnersLabel_->setText(tr("相手と合体結果(&P):"));

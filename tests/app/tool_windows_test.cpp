@@ -135,11 +135,11 @@ TEST_F(ToolWindowsTest, TheMenuOpensOneWindowOfEachThatRemembersItsPlace) {
             << window->windowTitle().toStdString() << ": " << control->metaObject()->className();
       }
 
-  simulator->resize(640, 480);
+  simulator->resize(720, 560);
   simulator->close();
   delete simulator;
   FusionSimulatorWindow* again = harness.tools->showFusionSimulator();
-  EXPECT_EQ(again->size(), QSize(640, 480));
+  EXPECT_EQ(again->size(), QSize(720, 560));
   ASSERT_TRUE(QTest::qWaitForWindowActive(again));
   QTest::keyClick(again, Qt::Key_Escape);
   EXPECT_FALSE(again->isVisible());

@@ -107,11 +107,11 @@ TEST(MyDemonsQuery, LevelsAndFilesItCannotTakeExitTwo) {
       {{"fuse", "ピクシー@1", "7/7"}, "from its base level 2 to 99"},
       {{"fuse", "7/8", "7/7@100"}, "7/7@100"},
       {{"partners", "ピクシー@", "--mine-only"}, "whole number"},
-      {{"mine", "--mine", data + "missing.json"}, "を読めません: ファイルまたはフォルダーが見つかりません。"},
+      {{"mine", "--mine", data + "missing.json", "--lang", "ja"}, "を読めません: ファイルまたはフォルダーが見つかりません。"},
       {{"mine", "--mine", data + "missing.json", "--lang", "en"}, "cannot read the file of my demons"},
-      {{"mine", "--mine", data}, "を読めません"},
+      {{"mine", "--mine", data, "--lang", "ja"}, "を読めません"},
       {{"mine", "--mine", data + "not-json.json", "--lang", "en"}, "line 3 of the file of my demons"},
-      {{"mine", "--mine", data + "other-format.json"}, "は所持悪魔のファイル（quillmoor-demons）ではありません"},
+      {{"mine", "--mine", data + "other-format.json", "--lang", "ja"}, "は所持悪魔のファイル（quillmoor-demons）ではありません"},
       {{"partners", "7/8", "--mine-only", "--mine", data + "version-2.json", "--lang", "en"}, "is of version 2"},
   };
   for (const auto& c : cases) {
