@@ -13,9 +13,9 @@ Usage: python3 scripts/gen_compendium_grid.py [TSV [OUTPUT]]
 
 import csv
 import sys
-from pathlib import Path
 
-ROOT = Path(__file__).resolve().parent.parent
+from generated_table import run
+
 RACES = 32
 SLOTS = 10
 DEMONS = 183
@@ -132,14 +132,7 @@ inline constexpr SkillLists SkillGrid[RaceTotal][SlotsPerRace] = {{
 
 
 def main():
-    tsv = Path(sys.argv[1]) if len(sys.argv) > 1 else ROOT / "data" / "compendium.tsv"
-    output = Path(sys.argv[2]) if len(sys.argv) > 2 else ROOT / "src" / "data" / "compendium_grid.generated.h"
-    demons = read_rows(tsv)
-    try:
-        tsv_name = tsv.resolve().relative_to(ROOT).as_posix()
-    except ValueError:
-        tsv_name = tsv.name
-    output.write_text(generate(demons, tsv_name), encoding="utf-8")
+    run("data/compendium.tsv", "src/data/compendium_grid.generated.h", read_rows, generate)
 
 
 if __name__ == "__main__":

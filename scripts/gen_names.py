@@ -14,9 +14,9 @@ Usage: python3 scripts/gen_names.py [TSV [OUTPUT]]
 
 import csv
 import sys
-from pathlib import Path
 
-ROOT = Path(__file__).resolve().parent.parent
+from generated_table import run
+
 RACES = 32
 SLOTS = 10
 SKILL_NUMBERS = 312
@@ -146,14 +146,7 @@ inline constexpr NamePair SkillNamePairs[SkillNumberTotal] = {{
 
 
 def main():
-    tsv = Path(sys.argv[1]) if len(sys.argv) > 1 else ROOT / "data" / "names-en.tsv"
-    output = Path(sys.argv[2]) if len(sys.argv) > 2 else ROOT / "src" / "names" / "names_table.generated.h"
-    tables = read_rows(tsv)
-    try:
-        tsv_name = tsv.resolve().relative_to(ROOT).as_posix()
-    except ValueError:
-        tsv_name = tsv.name
-    output.write_text(generate(tables, tsv_name), encoding="utf-8")
+    run("data/names-en.tsv", "src/names/names_table.generated.h", read_rows, generate)
 
 
 if __name__ == "__main__":

@@ -13,9 +13,9 @@ Usage: python3 scripts/gen_skill_inheritance.py [TSV [OUTPUT]]
 
 import csv
 import sys
-from pathlib import Path
 
-ROOT = Path(__file__).resolve().parent.parent
+from generated_table import run
+
 HEADER = ["number", "name", "mark", "inheritable", "confidence"]
 MARKS = ["口", "羽", "目", "突", "咬", "爪", "針", "武", "乙", "会"]
 CONFIDENCE = {"high", "medium", "medium-low"}
@@ -92,14 +92,7 @@ inline constexpr std::array<InheritanceRow, SelectableSkillTotal> InheritanceRow
 
 
 def main():
-    tsv = Path(sys.argv[1]) if len(sys.argv) > 1 else ROOT / "data" / "skill-inheritance.tsv"
-    output = Path(sys.argv[2]) if len(sys.argv) > 2 else ROOT / "src" / "data" / "skill_inheritance.generated.h"
-    skills = read_rows(tsv)
-    try:
-        tsv_name = tsv.resolve().relative_to(ROOT).as_posix()
-    except ValueError:
-        tsv_name = tsv.name
-    output.write_text(generate(skills, tsv_name), encoding="utf-8")
+    run("data/skill-inheritance.tsv", "src/data/skill_inheritance.generated.h", read_rows, generate)
 
 
 if __name__ == "__main__":

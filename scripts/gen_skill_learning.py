@@ -13,9 +13,9 @@ Usage: python3 scripts/gen_skill_learning.py [TSV [OUTPUT]]
 
 import csv
 import sys
-from pathlib import Path
 
-ROOT = Path(__file__).resolve().parent.parent
+from generated_table import run
+
 HEADER = ["race", "slot", "demon", "skill_number", "skill", "level", "confidence"]
 CONFIDENCE = {"high", "medium", "low"}
 RACES = 32
@@ -99,14 +99,7 @@ inline constexpr std::array<LearningRow, {len(learned)}> LearningRows{{{{
 
 
 def main():
-    tsv = Path(sys.argv[1]) if len(sys.argv) > 1 else ROOT / "data" / "skill-learning.tsv"
-    output = Path(sys.argv[2]) if len(sys.argv) > 2 else ROOT / "src" / "data" / "skill_learning.generated.h"
-    learned = read_rows(tsv)
-    try:
-        tsv_name = tsv.resolve().relative_to(ROOT).as_posix()
-    except ValueError:
-        tsv_name = tsv.name
-    output.write_text(generate(learned, tsv_name), encoding="utf-8")
+    run("data/skill-learning.tsv", "src/data/skill_learning.generated.h", read_rows, generate)
 
 
 if __name__ == "__main__":

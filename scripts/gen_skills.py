@@ -15,9 +15,9 @@ Usage: python3 scripts/gen_skills.py [TSV [OUTPUT]]
 import csv
 import re
 import sys
-from pathlib import Path
 
-ROOT = Path(__file__).resolve().parent.parent
+from generated_table import run
+
 HEADER = ["number", "name_ja", "name_en", "kind", "element", "cost", "target", "power",
           "description_ja", "description_en", "confidence"]
 KINDS = ["attack", "ailment", "recovery", "support", "field", "passive", "talk"]
@@ -124,14 +124,7 @@ inline constexpr std::array<SkillDetails, SelectableSkillTotal> SkillTable{{{{
 
 
 def main():
-    tsv = Path(sys.argv[1]) if len(sys.argv) > 1 else ROOT / "data" / "skills.tsv"
-    output = Path(sys.argv[2]) if len(sys.argv) > 2 else ROOT / "src" / "data" / "skill_table.generated.h"
-    skills = read_rows(tsv)
-    try:
-        tsv_name = tsv.resolve().relative_to(ROOT).as_posix()
-    except ValueError:
-        tsv_name = tsv.name
-    output.write_text(generate(skills, tsv_name), encoding="utf-8")
+    run("data/skills.tsv", "src/data/skill_table.generated.h", read_rows, generate)
 
 
 if __name__ == "__main__":
