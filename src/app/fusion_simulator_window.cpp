@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QSpinBox>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -165,6 +166,9 @@ void FusionSimulatorWindow::build() {
       {}, this);
 
   pages_ = new QTabWidget(this);
+  // The page row is the stop on the way through the window; the page widget
+  // around it is a frame, not a control of its own.
+  pages_->setFocusPolicy(Qt::NoFocus);
   pairPage_ = new QWidget(pages_);
   minePage_ = new QWidget(pages_);
   pages_->addTab(pairPage_, QString());
@@ -311,7 +315,7 @@ void FusionSimulatorWindow::retranslate() {
   curse_->setAccessibleName(tr("CURSE"));
   pages_->setTabText(0, tr("合体(&F)"));
   pages_->setTabText(1, tr("所持悪魔の合体(&W)"));
-  pages_->setAccessibleName(tr("合体シミュレーターのページ"));
+  pages_->tabBar()->setAccessibleName(tr("合体シミュレーターのページ"));
   materialLevelLabel_->setText(tr("Lv(&L):"));
   materialLevel_->setAccessibleName(tr("素材のレベル"));
   materialMineLabel_->setText(tr("所持悪魔から(&Y):"));

@@ -16,7 +16,7 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QSpinBox>
-#include <QTabWidget>
+#include <QTabBar>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -236,7 +236,7 @@ TEST_F(MyDemonsWindowTest, TheSimulatorFusesAtLevelsAndFromMyDemons) {
   EXPECT_EQ(result->text(), demonNameText(*fuseAtLevels({Pixie, 2}, {Mizuchi, 38}, false).normal));
   EXPECT_EQ(named<QComboBox>(window, QStringLiteral("素材を所持悪魔から"))->currentIndex(), 0);
 
-  named<QTabWidget>(window, QStringLiteral("合体シミュレーターのページ"))->setCurrentIndex(1);
+  named<QTabBar>(window, QStringLiteral("合体シミュレーターのページ"))->setCurrentIndex(1);
   auto* table = named<QTableView>(window, QStringLiteral("所持悪魔どうしの合体"));
   const std::vector<MyFusion> fusions = fusionsAmong(store.demons(), false);
   ASSERT_EQ(fusions.size(), 1u);
