@@ -254,23 +254,31 @@ void RouteSearch::computeBounds() {
       }
     }
   }
-  for (int round = 0; round < request_.maxFusions; ++round) {
+  // A round that lowers no bound leaves them all where the next rounds would too.
+  bool lowered = true;
+  for (int round = 0; round < request_.maxFusions && lowered; ++round) {
+    lowered = false;
+    auto lower = [&lowered](int& bound, int value) {
+      if (value < bound) {
+        bound = value;
+        lowered = true;
+      }
+    };
     for (int i = 0; i < DemonIndexTotal; ++i) {
       for (const MaterialFusion& fusion : fusions_[i]) {
         const int a = demonIndex(fusion.first);
         const int b = demonIndex(fusion.second);
-        fusionsToMake_[i] = std::min(fusionsToMake_[i], 1 + fusionsToMake_[a] + fusionsToMake_[b]);
+        lower(fusionsToMake_[i], 1 + fusionsToMake_[a] + fusionsToMake_[b]);
       }
       for (std::size_t w = 0; w < wantedList_.size(); ++w) {
         int& bound = fusionsToCarry_[w][i];
         if (innate_[i].contains(wantedList_[w]) || second_[i].contains(wantedList_[w])) {
-          bound = std::min(bound, fusionsToMake_[i]);
+          lower(bound, fusionsToMake_[i]);
         } else if (receivable_[i].contains(wantedList_[w])) {
           for (const MaterialFusion& fusion : fusions_[i]) {
             const int a = demonIndex(fusion.first);
             const int b = demonIndex(fusion.second);
-            bound = std::min({bound, 1 + fusionsToCarry_[w][a] + fusionsToMake_[b],
-                              1 + fusionsToMake_[a] + fusionsToCarry_[w][b]});
+            lower(bound, 1 + std::min(fusionsToCarry_[w][a] + fusionsToMake_[b], fusionsToMake_[a] + fusionsToCarry_[w][b]));
           }
         }
       }
@@ -289,19 +297,25 @@ void RouteSearch::computeSizeBounds() {
   }
   for (int fusions = 1; fusions <= request_.maxFusions; ++fusions) {
     for (int i = 0; i < DemonIndexTotal; ++i) {
-      int best = -1;
+      const int learns = second_[i].count();
+      auto sizeFrom = [&](int materialsTotal) {
+        const int made = innateCount_[i] + std::min(passingCount(materialsTotal), HeldSkillLimit - innateCount_[i]);
+        return std::min(HeldSkillLimit, made + learns);
+      };
+      // The largest materials' total that can raise the size further: beyond it the scan may stop.
+      const int enough = leastTotalFor(std::min(MostPassed, HeldSkillLimit - innateCount_[i]));
+      int bestTotal = -1;
       for (const MaterialFusion& fusion : fusions_[i]) {
         const int a = demonIndex(fusion.first);
         const int b = demonIndex(fusion.second);
         for (int fusionsA = 0; fusionsA < fusions; ++fusionsA) {
           const int sizeA = largestSize_[fusionsA][a];
           const int sizeB = largestSize_[fusions - 1 - fusionsA][b];
-          if (sizeA < 0 || sizeB < 0) continue;
-          const int made = innateCount_[i] + std::min(passingCount(sizeA + sizeB), HeldSkillLimit - innateCount_[i]);
-          best = std::max(best, std::min(HeldSkillLimit, made + second_[i].count()));
+          if (sizeA >= 0 && sizeB >= 0) bestTotal = std::max(bestTotal, sizeA + sizeB);
         }
+        if (bestTotal >= enough) break;
       }
-      largestSize_[fusions][i] = best;
+      largestSize_[fusions][i] = bestTotal < 0 ? -1 : sizeFrom(bestTotal);
     }
   }
 }
