@@ -48,19 +48,24 @@
 //     levelled to the lowest level that learns the wanted skills it did not
 //     inherit, for each choice of which of them to learn.
 // Which fillers a step takes is the one choice that makes the search costly,
-// so each number of fusions is settled in up to three passes:
+// so each number of fusions is settled in up to four passes:
 //   1. Optimistic: each material shows its parent every filler it could have
 //      taken, more than it can hold, and counts every skill it learns as new;
 //      ways showing the same wanted skills from the same start level are
 //      joined into one that shows all their skills with the larger count and
 //      the lower costs. By the facts above this overestimates every real way,
 //      so when it finds no plan, none exists.
-//   2. Canonical: one real choice (fillers the parent can take first); every
-//      plan it finds is real and found fast.
-//   3. Every: when 1 finds a plan and 2 none, every choice of the fillers
-//      that the parent can take or the demon would learn is kept (the rest
-//      are interchangeable): exhaustive.
-// So the first number with plans is the fewest fusions, for certain. The
+//   2. Canonical: one real choice (fillers the parent can take first),
+//      levelling only to learn wanted skills or to meet a window; every plan
+//      it finds is real and found fast.
+//   3. Varied: when 2 finds none, a few more real choices: every learn
+//      level, and for each number of fillers the parent can take, one such
+//      choice; still every plan it finds is real.
+//   4. Every: when 1 finds a plan and 2 and 3 none, every choice of the
+//      fillers that the parent can take or the demon would learn is kept (the
+//      rest are interchangeable): exhaustive.
+// A plan found by 2 or 3 answers "is there a plan" yes; only 1 or 4 answer
+// no. So the first number with plans is the fewest fusions, for certain. The
 // pruning bounds (fusions to have a demon or to carry one wanted skill, and
 // the largest skill count after b fusions and levelling) come from the same
 // rules with the passing count, the pool or the level windows left out, so
@@ -590,13 +595,13 @@ bool RouteSearch::covers(const Option& big, const Option& small, const SkillBits
       !(small.visible & compared).isSubsetOf(big.visible)) {
     return false;
   }
-  const bool canonical = fillers_ == Fillers::Canonical;
+  const bool canonical = fillers_ == Fillers::Canonical || fillers_ == Fillers::Varied;
   if (withMine_ && (big.mine & ~small.mine).any()) return false;
   if (big.notMine > small.notMine && budget_.notMine < DemonIndexTotal) return false;
   if (big.levelsGained > small.levelsGained && budget_.levelsGained < Unbounded) return false;
   if (fillers_ == Fillers::FewestDemons) return (big.demons & ~small.demons).none();
   // The Every pass answers whether a plan fits the level cap, which each way
-  // meets already; the canonical pass keeps the lower way to find good plans.
+  // meets already; the canonical and varied passes keep the lower way to find good plans.
   return !canonical || big.highestLevel <= small.highestLevel;
 }
 
@@ -621,7 +626,8 @@ void RouteSearch::addOption(std::vector<Option>& options, int demon, int parent,
     for (std::size_t i = 0; chosen.count() < count && i < learnedLater.size(); ++i) chosen.add(learnedLater[i]);
     return chosen;
   };
-  const SkillBits compared = (fillers_ == Fillers::Canonical ? wanted_ : receivable_[parent]) | second_[demon];
+  const bool oneEach = fillers_ == Fillers::Canonical || fillers_ == Fillers::Varied;
+  const SkillBits compared = (oneEach ? wanted_ : receivable_[parent]) | second_[demon];
   const bool byDemons = fillers_ == Fillers::FewestDemons;
   if (byDemons) {
     // A plan holding this way holds the target and the parent as well.
@@ -661,13 +667,15 @@ void RouteSearch::addOption(std::vector<Option>& options, int demon, int parent,
     nodes_.push_back({demon, made.first, made.second, made.kind, inherited, made.firstLevel, made.secondLevel, -1});
   };
   const int most = std::min(room, useful.count());
+  // Fewer of the fillers the parent may take matters only when the demon would learn one of them.
+  const int least = (useful & second_[demon]).empty() ? most : std::max(0, room - (rest.count() - useful.count()));
   if (fillers_ == Fillers::Every || byDemons) {
-    // Fewer of the fillers the parent may take matters only when the demon would learn one of them.
-    const int least = (useful & second_[demon]).empty() ? most : std::max(0, room - (rest.count() - useful.count()));
     const std::vector<int> choices = useful.list();
     for (int taken = least; taken <= most; ++taken) {
       forEachSubset(choices, taken, [&](const SkillBits& chosen) { keep(made.passed | chosen | others(room - taken)); });
     }
+  } else if (fillers_ == Fillers::Varied) {
+    for (int taken = least; taken <= most; ++taken) keep(made.passed | firstOf(useful, taken) | others(room - taken));
   } else {
     keep(made.passed | firstOf(useful, most) | others(room - most));
   }
@@ -729,12 +737,13 @@ std::vector<RouteSearch::Finished> RouteSearch::finish(Fillers fillers, int fusi
 }
 
 // A plan of `fusions` steps within the budget exists only if the optimistic
-// search finds one. The canonical search then finds real plans fast; only
-// when it finds none where the optimistic one did does the search try every
-// filler choice.
+// search finds one. The canonical search then finds real plans fast, the
+// varied one those that need other fillers or levels; only when both find
+// none where the optimistic one did does the search try every filler choice.
 std::vector<RouteSearch::Finished> RouteSearch::plansUnder(int fusions, const Budget& budget) {
   if (finish(Fillers::Optimistic, fusions, budget).empty()) return {};
   std::vector<Finished> finished = finish(Fillers::Canonical, fusions, budget);
+  if (finished.empty()) finished = finish(Fillers::Varied, fusions, budget);
   return finished.empty() ? finish(Fillers::Every, fusions, budget) : finished;
 }
 

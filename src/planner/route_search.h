@@ -110,9 +110,10 @@ class RouteSearch {
   // How a step's fillers are chosen. Optimistic lets a material show its
   // parent every filler it could have taken (more than it can hold, so it
   // proves only that no plan exists); Canonical takes one choice, those the
-  // parent can take first; Every keeps each choice that could matter;
+  // parent can take first; Varied one for each number of those and every
+  // learn level; Every keeps each choice that could matter;
   // FewestDemons does the same and also keeps a way that uses fewer demons.
-  enum class Fillers { Optimistic, Canonical, Every, FewestDemons };
+  enum class Fillers { Optimistic, Canonical, Varied, Every, FewestDemons };
   // What a pass lets a plan spend: every level at most levelCap, at most
   // notMine demons taken at base level, at most levelsGained levels gained.
   struct Budget {
