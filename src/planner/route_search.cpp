@@ -571,7 +571,10 @@ const std::vector<RouteSearch::Option>& RouteSearch::solve(int demon, unsigned r
       options.push_back(option);
     }
   } else if (leastSize <= HeldSkillLimit) {
-    for (const Made& made : fusionsOf(demon, required, fusions, leastSize)) addOption(options, demon, parent, made);
+    for (const Made& made : fusionsOf(demon, required, fusions, leastSize)) {
+      if (stopRequested()) break;
+      addOption(options, demon, parent, made);
+    }
   }
   return memo.emplace(key, std::move(options)).first->second;
 }
@@ -672,7 +675,10 @@ void RouteSearch::addOption(std::vector<Option>& options, int demon, int parent,
   if (fillers_ == Fillers::Every || byDemons) {
     const std::vector<int> choices = useful.list();
     for (int taken = least; taken <= most; ++taken) {
-      forEachSubset(choices, taken, [&](const SkillBits& chosen) { keep(made.passed | chosen | others(room - taken)); });
+      forEachSubset(choices, taken, [&](const SkillBits& chosen) {
+        // A demon with many fillers to choose from has very many choices: a cancel must not wait for them all.
+        if (!stopRequested()) keep(made.passed | chosen | others(room - taken));
+      });
     }
   } else if (fillers_ == Fillers::Varied) {
     for (int taken = least; taken <= most; ++taken) keep(made.passed | firstOf(useful, taken) | others(room - taken));
