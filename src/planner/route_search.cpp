@@ -58,9 +58,9 @@
 //   2. Canonical: one real choice (fillers the parent can take first),
 //      levelling only to learn wanted skills or to meet a window; every plan
 //      it finds is real and found fast.
-//   3. Varied: when 2 finds none, a few more real choices: every learn
-//      level, and for each number of fillers the parent can take, one such
-//      choice; still every plan it finds is real.
+//   3. Varied: when 2 finds none, the same choice of fillers with every
+//      learn level tried (a demon levelled to learn skills nobody wants holds
+//      more, and so passes on more); every plan it finds is real.
 //   4. Every: when 1 finds a plan and 2 and 3 none, every choice of the
 //      fillers that the parent can take or the demon would learn is kept (the
 //      rest are interchangeable): exhaustive.
@@ -554,7 +554,7 @@ const std::vector<RouteSearch::Option>& RouteSearch::solve(int demon, unsigned r
       parent;
   auto& memo = *memoNow_;
   if (const auto found = memo.find(key); found != memo.end()) return found->second;
-  std::vector<Option> options;
+  Ways ways;
   const SkillBits relevant = receivable_[parent] | second_[demon];
   if (fusions == 0) {
     for (int s : startsOf_[demon]) {
@@ -568,15 +568,15 @@ const std::vector<RouteSearch::Option>& RouteSearch::solve(int demon, unsigned r
       Option option{start.skills & relevant, start.skills.count(), start.level, start.level, 0, notMine, {}, {}, start.node, 0};
       if (start.mine >= 0) option.mine.set(static_cast<std::size_t>(start.mine));
       option.demons.set(static_cast<std::size_t>(demon));
-      options.push_back(option);
+      ways.options.push_back(option);
     }
   } else if (leastSize <= HeldSkillLimit) {
     for (const Made& made : fusionsOf(demon, required, fusions, leastSize)) {
-      if (stopRequested()) break;
-      addOption(options, demon, parent, made);
+      if (stopRequested() || workLeft_ == 0) break;
+      addOption(ways, demon, parent, made);
     }
   }
-  return memo.emplace(key, std::move(options)).first->second;
+  return memo.emplace(key, fusions == 0 ? std::move(ways.options) : ways.kept()).first->second;
 }
 
 // The fusions that make a demon do not depend on the parent that will use
@@ -608,6 +608,49 @@ bool RouteSearch::covers(const Option& big, const Option& small, const SkillBits
   return !canonical || big.highestLevel <= small.highestLevel;
 }
 
+// Adds the way unless another covers it, and drops those it covers; false
+// when it is covered or the work allowance is spent.
+bool RouteSearch::offer(Ways& ways, const Option& option, const SkillBits& compared) {
+  if (workLeft_ == 0) return false;
+  const SkillBits shown = option.visible & compared;
+  const auto count = static_cast<std::size_t>(shown.count());
+  std::vector<int>& same = ways.byShown[shown.hash() ^ static_cast<std::uint64_t>(option.start)];
+  long compares = 0;
+  auto coveredBy = [&](int i) {
+    ++compares;
+    return !ways.dropped[static_cast<std::size_t>(i)] && covers(ways.options[static_cast<std::size_t>(i)], option, compared);
+  };
+  bool covered = std::ranges::any_of(same, coveredBy);
+  for (std::size_t c = count + 1; !covered && c < ways.byCount.size(); ++c) {
+    covered = std::ranges::any_of(ways.byCount[c], coveredBy);
+  }
+  if (!spendWork(compares + 1) || covered) return false;
+  compares = 0;
+  auto dropIfCovered = [&](int i) {
+    ++compares;
+    const auto at = static_cast<std::size_t>(i);
+    if (!ways.dropped[at] && covers(option, ways.options[at], compared)) ways.dropped[at] = true;
+  };
+  std::ranges::for_each(same, dropIfCovered);
+  for (std::size_t c = 0; c < std::min(count, ways.byCount.size()); ++c) std::ranges::for_each(ways.byCount[c], dropIfCovered);
+  spendWork(compares);
+  const int index = static_cast<int>(ways.options.size());
+  ways.options.push_back(option);
+  ways.dropped.push_back(false);
+  if (ways.byCount.size() <= count) ways.byCount.resize(count + 1);
+  ways.byCount[count].push_back(index);
+  same.push_back(index);
+  return true;
+}
+
+std::vector<RouteSearch::Option> RouteSearch::Ways::kept() const {
+  std::vector<Option> alive;
+  for (std::size_t i = 0; i < options.size(); ++i) {
+    if (!dropped[i]) alive.push_back(options[i]);
+  }
+  return alive;
+}
+
 // The ways of making `demon` at one step, seen from its parent: the wanted
 // skills it must pass, plus fillers. Fillers the parent may take are kept in
 // every combination that fits. Of the others, one the demon would learn
@@ -615,7 +658,7 @@ bool RouteSearch::covers(const Option& big, const Option& small, const SkillBits
 // the demon gains nothing), and of two it would learn, the one learned later
 // is worth more; so those are taken last, latest learned first, and the rest
 // are interchangeable.
-void RouteSearch::addOption(std::vector<Option>& options, int demon, int parent, const Made& made) {
+void RouteSearch::addOption(Ways& ways, int demon, int parent, const Made& made) {
   const int room = made.count - made.passed.count();
   const SkillBits relevant = receivable_[parent] | second_[demon];
   const SkillBits rest = made.pool.without(made.passed);
@@ -646,8 +689,9 @@ void RouteSearch::addOption(std::vector<Option>& options, int demon, int parent,
     if (fillers_ == Fillers::Optimistic) {
       // Joining two ways into one that shows both's skills, holds the larger
       // count and spends the least of each overestimates both, as this pass may.
-      for (Option& other : options) {
-        if ((other.visible & wanted_) == (option.visible & wanted_)) {
+      for (std::size_t i = 0; i < ways.options.size(); ++i) {
+        Option& other = ways.options[i];
+        if (!ways.dropped[i] && (other.visible & wanted_) == (option.visible & wanted_)) {
           other.visible = other.visible | option.visible;
           other.size = std::max(other.size, option.size);
           other.highestLevel = std::min(other.highestLevel, option.highestLevel);
@@ -660,19 +704,14 @@ void RouteSearch::addOption(std::vector<Option>& options, int demon, int parent,
       }
     }
     option.unlearned = option.size - (option.visible & second_[demon]).count();
-    if (!spendWork(static_cast<long>(options.size()) + 1)) return;
-    for (const Option& other : options) {
-      if (covers(other, option, compared)) return;
-    }
-    std::erase_if(options, [&](const Option& other) { return covers(option, other, compared); });
-    options.push_back(option);
-    options.back().node = static_cast<int>(nodes_.size());
+    if (!offer(ways, option, compared)) return;
+    ways.options.back().node = static_cast<int>(nodes_.size());
     nodes_.push_back({demon, made.first, made.second, made.kind, inherited, made.firstLevel, made.secondLevel, -1});
   };
   const int most = std::min(room, useful.count());
-  // Fewer of the fillers the parent may take matters only when the demon would learn one of them.
-  const int least = (useful & second_[demon]).empty() ? most : std::max(0, room - (rest.count() - useful.count()));
   if (fillers_ == Fillers::Every || byDemons) {
+    // Fewer of the fillers the parent may take matters only when the demon would learn one of them.
+    const int least = (useful & second_[demon]).empty() ? most : std::max(0, room - (rest.count() - useful.count()));
     const std::vector<int> choices = useful.list();
     for (int taken = least; taken <= most; ++taken) {
       forEachSubset(choices, taken, [&](const SkillBits& chosen) {
@@ -680,8 +719,6 @@ void RouteSearch::addOption(std::vector<Option>& options, int demon, int parent,
         if (!stopRequested()) keep(made.passed | chosen | others(room - taken));
       });
     }
-  } else if (fillers_ == Fillers::Varied) {
-    for (int taken = least; taken <= most; ++taken) keep(made.passed | firstOf(useful, taken) | others(room - taken));
   } else {
     keep(made.passed | firstOf(useful, most) | others(room - most));
   }

@@ -19,8 +19,9 @@
 namespace qmoor::detail {
 
 inline constexpr int DemonIndexTotal = RaceTotal * SlotsPerRace;  // race * 10 + slot
-// The work the fewest-levels-gained and fewest-demons steps may do together: about 20 ms.
-inline constexpr long RefinementWork = 3'000'000;
+// The work the fewest-levels-gained and fewest-demons steps may do together, in ways
+// compared and fusions tried: a few tens of milliseconds.
+inline constexpr long RefinementWork = 1'000'000;
 using DemonSet = std::bitset<DemonIndexTotal>;
 using MineSet = std::bitset<MostMyDemons>;
 
@@ -110,8 +111,8 @@ class RouteSearch {
   // How a step's fillers are chosen. Optimistic lets a material show its
   // parent every filler it could have taken (more than it can hold, so it
   // proves only that no plan exists); Canonical takes one choice, those the
-  // parent can take first; Varied one for each number of those and every
-  // learn level; Every keeps each choice that could matter;
+  // parent can take first; Varied the same with every learn level tried;
+  // Every keeps each choice that could matter;
   // FewestDemons does the same and also keeps a way that uses fewer demons.
   enum class Fillers { Optimistic, Canonical, Varied, Every, FewestDemons };
   // What a pass lets a plan spend: every level at most levelCap, at most
@@ -131,7 +132,19 @@ class RouteSearch {
                     unsigned maskB, Visit& visit);
   const std::vector<Option>& solve(int demon, unsigned required, int fusions, int leastSize, int parent);
   const std::vector<Made>& fusionsOf(int demon, unsigned required, int fusions, int leastSize);
-  void addOption(std::vector<Option>& options, int demon, int parent, const Made& made);
+  // The ways of making one demon for one parent while they are gathered:
+  // each kept only while no other covers it, found by the skills compared
+  // (a way can cover only one that shows no skill it lacks), so a new way
+  // meets only those that could cover it or that it could cover.
+  struct Ways {
+    std::vector<Option> options;
+    std::vector<bool> dropped;
+    std::vector<std::vector<int>> byCount;                          // by how many compared skills they show
+    std::unordered_map<std::uint64_t, std::vector<int>> byShown;  // by the compared skills they show and their start
+    std::vector<Option> kept() const;
+  };
+  void addOption(Ways& ways, int demon, int parent, const Made& made);
+  bool offer(Ways& ways, const Option& option, const SkillBits& compared);
   bool covers(const Option& big, const Option& small, const SkillBits& compared) const;
   std::vector<Finished> plansUnder(int fusions, const Budget& budget);  // none when no plan exists
   std::vector<Finished> bestOfLength(int fusions, std::vector<Finished> found);

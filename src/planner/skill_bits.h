@@ -50,6 +50,11 @@ class SkillBits {
     }
     return skills;
   }
+  constexpr std::uint64_t hash() const {
+    std::uint64_t value = 0;
+    for (std::uint64_t word : words_) value = (value ^ word) * 0x100000001b3ULL + (value >> 29);
+    return value;
+  }
   friend constexpr bool operator==(const SkillBits&, const SkillBits&) = default;
 
  private:
