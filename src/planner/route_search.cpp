@@ -86,10 +86,14 @@
 // never adds a demon to the plan. So the first plan is the best in every
 // key; the plans after it are the others the passes found, in the same order.
 // The fewest fusions, the fewest demons not mine and the lowest highest level
-// are settled with no work allowance. The fewest levels gained and the
-// fewest distinct demons may need very many ways compared: those two steps
-// share a work allowance, and when it is spent the answer says so and their
-// values are the best among the plans found.
+// are settled with no work allowance: most answers take a few milliseconds,
+// but where the optimistic pass cannot rule a budget out and no real plan
+// fits it, only the exhaustive pass can say no, and that may take seconds
+// (the search stops at once when cancelled). The fewest levels gained and
+// the fewest distinct demons need that "no" far more often, under budgets
+// that keep many more ways apart: those two steps share a work allowance,
+// and when it is spent the answer says so and their values are the best
+// among the plans found.
 #include "planner/route_search.h"
 
 #include <algorithm>
