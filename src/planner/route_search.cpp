@@ -692,10 +692,15 @@ void RouteSearch::addOption(Ways& ways, int demon, int parent, const Made& made)
                   made.highestLevel, made.levelsGained, made.notMine, made.mine, made.demons, 0, 0};
     if (fillers_ == Fillers::Optimistic) {
       // Joining two ways into one that shows both's skills, holds the larger
-      // count and spends the least of each overestimates both, as this pass may.
+      // count and spends the least of each overestimates both, as this pass
+      // may. Under a budget of demons not mine, only ways that take as many
+      // are joined: a join of a cheap way and a rich one would be both, and
+      // could not rule that budget out.
+      const bool byNotMine = budget_.notMine < DemonIndexTotal;
       for (std::size_t i = 0; i < ways.options.size(); ++i) {
         Option& other = ways.options[i];
-        if (!ways.dropped[i] && (other.visible & wanted_) == (option.visible & wanted_)) {
+        if (!ways.dropped[i] && (other.visible & wanted_) == (option.visible & wanted_) &&
+            (!byNotMine || other.notMine == option.notMine)) {
           other.visible = other.visible | option.visible;
           other.size = std::max(other.size, option.size);
           other.highestLevel = std::min(other.highestLevel, option.highestLevel);
