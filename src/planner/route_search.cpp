@@ -246,6 +246,9 @@ RouteSearch::RouteSearch(const PlanRequest& request, const PlanControl& control)
   }
   computeBounds();
   computeSizeBounds();
+  for (int i = 0; i < DemonIndexTotal; ++i) {
+    for (int fusions = 0; fusions <= MostPlanFusions; ++fusions) carriable_[i][fusions] = carriable(i, fusions);
+  }
 }
 
 // Lower bounds by relaxation, improved round by round: after r rounds every
@@ -349,12 +352,15 @@ int RouteSearch::sizeAfter(const Option& option, const SkillBits& learned) const
   return std::min(HeldSkillLimit, option.size + added);
 }
 
-bool RouteSearch::mayCarry(int demon, unsigned mask, int fusions) const {
-  if (fusionsToMake_[demon] > fusions) return false;
+// The wanted skills (as mask bits) the demon can hold with `fusions` fusions
+// in its tree, by the bounds; none when it cannot be had at all.
+unsigned RouteSearch::carriable(int demon, int fusions) const {
+  if (fusionsToMake_[demon] > fusions) return 0;
+  unsigned mask = 0;
   for (std::size_t w = 0; w < wantedList_.size(); ++w) {
-    if ((mask >> w & 1) && fusionsToCarry_[w][demon] > fusions) return false;
+    if (fusionsToCarry_[w][demon] <= fusions) mask |= 1u << w;
   }
-  return true;
+  return mask;
 }
 
 bool RouteSearch::spendWork(long units) {
@@ -400,20 +406,26 @@ void RouteSearch::combine(int demon, unsigned required, int fusions, int leastSi
       const int sizeA = largestSize_[fusionsA][a];
       const int sizeB = largestSize_[fusionsB][b];
       if (sizeA < 0 || sizeB < 0 || sizeA + sizeB < leastTotal) continue;
-      for (unsigned maskA = passMask;; maskA = (maskA - 1) & passMask) {
+      if (fusionsToMake_[a] > fusionsA || fusionsToMake_[b] > fusionsB) continue;
+      // Each split of the skills to pass between the materials that both
+      // can carry: what b cannot carry must come from a, the rest either way.
+      const unsigned carryA = carriable_[a][fusionsA] & passMask;
+      const unsigned fromA = passMask & ~carriable_[b][fusionsB];
+      if ((fromA & ~carryA) != 0) continue;
+      const unsigned eitherWay = carryA & ~fromA;
+      for (unsigned extra = eitherWay;; extra = (extra - 1) & eitherWay) {
+        const unsigned maskA = fromA | extra;
         const unsigned maskB = passMask & ~maskA;
-        if (mayCarry(a, maskA, fusionsA) && mayCarry(b, maskB, fusionsB)) {
-          const std::vector<Option>& waysA = solve(a, maskA, fusionsA, leastTotal - sizeB, demon);
-          const std::vector<Option>& waysB = waysA.empty() ? waysA : solve(b, maskB, fusionsB, leastTotal - sizeA, demon);
-          for (const Option& x : waysA) {
-            for (const Option& y : waysB) {
-              if (!spendWork(1)) return;
-              fuseAtLevels(demon, fusion, x, y, maskA, maskB, visitIfEnough);
-              if (done && *done) return;
-            }
+        const std::vector<Option>& waysA = solve(a, maskA, fusionsA, leastTotal - sizeB, demon);
+        const std::vector<Option>& waysB = waysA.empty() ? waysA : solve(b, maskB, fusionsB, leastTotal - sizeA, demon);
+        for (const Option& x : waysA) {
+          for (const Option& y : waysB) {
+            if (!spendWork(1)) return;
+            fuseAtLevels(demon, fusion, x, y, maskA, maskB, visitIfEnough);
+            if (done && *done) return;
           }
         }
-        if (maskA == 0) break;
+        if (extra == 0) break;
       }
     }
   }

@@ -151,7 +151,7 @@ class RouteSearch {
   SkillBits wantedBits(unsigned mask) const;
   SkillBits learnedBetween(int demon, int from, int to) const;  // learn level in (from, to]
   int sizeAfter(const Option& option, const SkillBits& learned) const;
-  bool mayCarry(int demon, unsigned mask, int fusions) const;
+  unsigned carriable(int demon, int fusions) const;
   bool stopRequested();
   bool spendWork(long units);  // false once the allowance is spent
   Plan writePlan(const Finished& finished) const;
@@ -177,6 +177,8 @@ class RouteSearch {
   // Lower bounds on the fusions needed: to have the demon at all, and to have it holding each wanted skill.
   std::array<int, DemonIndexTotal> fusionsToMake_{};
   std::vector<std::array<int, DemonIndexTotal>> fusionsToCarry_;
+  // The same as mask bits: the wanted skills each demon can carry with at most f fusions.
+  std::array<std::array<unsigned, MostPlanFusions + 1>, DemonIndexTotal> carriable_{};
   // Upper bounds on the skills a demon holds, levelled, when made with exactly b fusions (-1: it cannot be).
   std::array<std::array<int, DemonIndexTotal>, MostPlanFusions + 1> largestSize_{};
   Fillers fillers_ = Fillers::Canonical;
