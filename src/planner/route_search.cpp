@@ -142,9 +142,16 @@ void forEachSubset(const std::vector<int>& items, int size, const std::function<
 
 SkillBits firstOf(const SkillBits& from, int count) { return from.lowest(count); }
 
+// A level of a demon's second list and the skills learned on reaching it.
+struct LearnStep {
+  int level = 0;
+  SkillBits skills;
+};
+
 struct DemonSkillTables {
   std::array<SkillBits, DemonIndexTotal> innate{};
   std::array<SkillBits, DemonIndexTotal> receivable{};
+  std::array<std::vector<LearnStep>, DemonIndexTotal> learning{};  // ascending levels
 };
 
 }  // namespace
@@ -167,6 +174,13 @@ const DemonSkillTables& demonSkillTables() {
       for (int skill = 1; skill < SkillNumberTotal; ++skill) {
         if (isSkill(skill) && canInherit(demon, skill) && !built.innate[i].contains(skill)) built.receivable[i].add(skill);
       }
+      std::vector<LearnStep>& steps = built.learning[i];
+      for (const LearnedSkill& entry : learnedSkills(demon)) {
+        auto at = std::ranges::find(steps, entry.level, &LearnStep::level);
+        if (at == steps.end()) at = steps.insert(steps.end(), {entry.level, {}});
+        at->skills.add(entry.skill);
+      }
+      std::ranges::sort(steps, {}, &LearnStep::level);
     }
     return built;
   }();
@@ -183,13 +197,21 @@ SkillBits receivableSkills(DemonRef demon) {
   return isOccupied(demon) ? demonSkillTables().receivable[demonIndex(demon)] : SkillBits{};
 }
 
-SkillBits learnableSkills(DemonRef demon, int from, int to) {
+namespace {
+
+SkillBits learnedIn(int demon, int from, int to) {
   SkillBits learned;
-  if (!isOccupied(demon)) return learned;
-  for (const LearnedSkill& entry : learnedSkills(demon)) {
-    if (entry.level > from && entry.level <= to) learned.add(entry.skill);
+  for (const LearnStep& step : demonSkillTables().learning[static_cast<std::size_t>(demon)]) {
+    if (step.level > to) break;
+    if (step.level > from) learned = learned | step.skills;
   }
   return learned;
+}
+
+}  // namespace
+
+SkillBits learnableSkills(DemonRef demon, int from, int to) {
+  return isOccupied(demon) ? learnedIn(demonIndex(demon), from, to) : SkillBits{};
 }
 
 RouteSearch::RouteSearch(const PlanRequest& request, const PlanControl& control)
@@ -342,7 +364,7 @@ SkillBits RouteSearch::wantedBits(unsigned mask) const {
 
 SkillBits RouteSearch::learnedBetween(int demon, int from, int to) const {
   if (!request_.levelling || to <= from) return {};
-  return learnableSkills(demonAt(demon), from, to);
+  return learnedIn(demon, from, to);
 }
 
 // How many skills a way holds once it has learned `learned`: a skill it holds
@@ -502,10 +524,10 @@ void RouteSearch::fuseAtLevels(int demon, const MaterialFusion& fusion, const Op
   auto stages = [&](int material, int start) {
     std::vector<int> levels{start};
     if (!request_.levelling) return levels;
-    for (const LearnedSkill& entry : learnedSkills(demonAt(material))) {
-      if (entry.level > start && entry.level <= cap &&
-          (fillers_ != Fillers::Canonical || wanted_.contains(entry.skill))) {
-        levels.push_back(entry.level);
+    for (const LearnStep& step : demonSkillTables().learning[static_cast<std::size_t>(material)]) {
+      if (step.level > cap) break;
+      if (step.level > start && (fillers_ != Fillers::Canonical || !(step.skills & wanted_).empty())) {
+        levels.push_back(step.level);
       }
     }
     return levels;

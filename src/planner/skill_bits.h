@@ -17,10 +17,15 @@ class SkillBits {
   constexpr bool contains(int skill) const { return (words_[skill / 64] >> (skill % 64)) & 1; }
   constexpr int count() const {
     int total = 0;
-    for (std::uint64_t word : words_) total += std::popcount(word);
+    for (std::uint64_t word : words_) total += bitsIn(word);
     return total;
   }
-  constexpr bool empty() const { return count() == 0; }
+  constexpr bool empty() const {
+    for (std::uint64_t word : words_) {
+      if (word != 0) return false;
+    }
+    return true;
+  }
   constexpr bool isSubsetOf(const SkillBits& other) const {
     for (std::size_t i = 0; i < Words; ++i) {
       if (words_[i] & ~other.words_[i]) return false;
@@ -59,6 +64,14 @@ class SkillBits {
 
  private:
   static constexpr std::size_t Words = (SkillNumberTotal + 63) / 64;
+  // The bits set in a word, counted in place: the search counts sets very
+  // often, and a build for any x86-64 would call a library routine for each.
+  static constexpr int bitsIn(std::uint64_t word) {
+    word -= (word >> 1) & 0x5555555555555555ULL;
+    word = (word & 0x3333333333333333ULL) + ((word >> 2) & 0x3333333333333333ULL);
+    word = (word + (word >> 4)) & 0x0f0f0f0f0f0f0f0fULL;
+    return static_cast<int>((word * 0x0101010101010101ULL) >> 56);
+  }
   template <class Op>
   constexpr SkillBits combine(const SkillBits& other, Op op) const {
     SkillBits result;
