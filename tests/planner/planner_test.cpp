@@ -127,6 +127,7 @@ TEST(PlannerAgainstBruteForce, NoLowerLevelLimitKeepsAPlanOfTheFewestFusions) {
       {{16, 2}, {50, 102, 16}, 70},  // タオティエ, four fusions
       {{18, 3}, {237}},              // three fusions
       {{31, 5}, {7, 24, 4}, 70},
+      {{7, 2}, {148, 266, 56, 152}},  // セタンタ: plans only where a material levels past what is wanted
   };
   for (PlanRequest request : requests) {
     const PlanAnswer answer = planRoutes(request);
