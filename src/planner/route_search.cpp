@@ -485,15 +485,32 @@ void RouteSearch::fuseAtLevels(int demon, const MaterialFusion& fusion, const Op
   SkillBits seenA;
   SkillBits seenB;
   const int room = HeldSkillLimit - innateCount_[demon];
+  // What each material shows and holds at a level, worked out once a level:
+  // the level pairs below share their levels.
+  struct AtLevel {
+    int level = 0;
+    SkillBits skills;
+    int size = 0;
+  };
+  std::vector<AtLevel> knownA;
+  std::vector<AtLevel> knownB;
+  auto atLevel = [&](std::vector<AtLevel>& known, int material, const Option& way, int level) {
+    for (const AtLevel& seen : known) {
+      if (seen.level == level) return seen;
+    }
+    const SkillBits learned = learnedBetween(material, way.start, level);
+    known.push_back({level, way.visible | learned, sizeAfter(way, learned)});
+    return known.back();
+  };
   auto tryLevels = [&](int levelA, int levelB) {
     if (levelA > cap || levelB > cap) return;
     const int gained = x.levelsGained + y.levelsGained + (levelA - x.start) + (levelB - y.start);
     if (gained > budget_.levelsGained) return;
-    const SkillBits learnedA = learnedBetween(a, x.start, levelA);
-    const SkillBits learnedB = learnedBetween(b, y.start, levelB);
-    const SkillBits skillsA = x.visible | learnedA;
-    const SkillBits skillsB = y.visible | learnedB;
-    const int count = std::min(passingCount(sizeAfter(x, learnedA) + sizeAfter(y, learnedB)), room);
+    const AtLevel atA = atLevel(knownA, a, x, levelA);
+    const AtLevel atB = atLevel(knownB, b, y, levelB);
+    const SkillBits& skillsA = atA.skills;
+    const SkillBits& skillsB = atB.skills;
+    const int count = std::min(passingCount(atA.size + atB.size), room);
     const int highest = std::max({x.highestLevel, y.highestLevel, levelA, levelB, level_[demon]});
     if (joinAll) {
       seenA = seenA | skillsA;
