@@ -21,6 +21,7 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolTip>
 #include <set>
 
 #include "app/compendium_window.h"
@@ -240,6 +241,10 @@ TEST_F(SkillAndChartWindows, TheCompendiumShowsLearnLevelsAndDescribesSkills) {
   const QString facts = cellReads(table, 0, learned, QAccessible::Description);
   EXPECT_TRUE(facts.startsWith("マハンマオン\n" + skillToolTip(31))) << facts.toStdString();
   EXPECT_EQ(table->model()->index(0, learned).data(Qt::ToolTipRole).toString(), facts);
+  table->setCurrentIndex(table->model()->index(0, learned));
+  QTest::keyClick(table, Qt::Key_F1, Qt::ShiftModifier);
+  EXPECT_TRUE(QToolTip::isVisible() && QToolTip::text() == facts) << "Shift+F1 shows the current cell's facts";
+  QToolTip::hideText();
 }
 
 // The form's skill lists and skill combos describe each skill the same way.
