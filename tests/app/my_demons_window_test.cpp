@@ -130,7 +130,8 @@ TEST_F(MyDemonsWindowTest, AddsEditsMovesAndRemovesSavingEachChange) {
     level->setValue(38);
     EXPECT_NE(fifth->findText(skillText(116)), -1);
     // Each slot, offered anew at the new level, describes its skill.
-    EXPECT_EQ(named<QComboBox>(dialog, QStringLiteral("スキル 7"))->accessibleDescription(), skillToolTip(116));
+    auto* seventh = named<QComboBox>(dialog, QStringLiteral("スキル 7"));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(seventh)->text(QAccessible::Description), skillToolTip(116));
     EXPECT_EQ(dialog->entry(), (MyDemon{Mizuchi, 38, {8, 11, 66, 69, 51, 142, 116}, {}}));
     dialog->accept();
   });
@@ -245,7 +246,7 @@ TEST_F(MyDemonsWindowTest, TheSimulatorFusesAtLevelsAndFromMyDemons) {
   const QString inheritable = skillsToolTip(inheritance(store.demons()[0].skills, store.demons()[1].skills, made).pool);
   ASSERT_FALSE(inheritable.isEmpty());
   EXPECT_EQ(inherits->toolTip(), inheritable);
-  EXPECT_EQ(inherits->accessibleDescription(), inheritable);
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(inherits)->text(QAccessible::Description), inheritable);
   QTest::keyClick(inherits, Qt::Key_F1, Qt::ShiftModifier);
   EXPECT_TRUE(QToolTip::isVisible() && QToolTip::text() == inheritable) << "Shift+F1 shows the facts";
   QToolTip::hideText();
