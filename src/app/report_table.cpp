@@ -22,8 +22,8 @@ namespace {
 constexpr int RowPadding = 6;
 
 // How far shaping may move a text's width from the sum of its characters'
-// advances, a character, as a share of the font's line height: kerning and
-// ligatures move it by a few hundredths.
+// advances, for each character, as a share of the font's line height: far
+// more than kerning or a ligature ever moves it.
 constexpr qreal ShapingSlack = 0.25;
 
 // Tab into a table makes its first row current without showing it chosen;
@@ -67,11 +67,12 @@ QTableView* makeReportTable(QAbstractItemModel* model, QWidget* parent) {
   return table;
 }
 
-// A cell needs its text's width, rounded up, the style's margin on each side
-// of it, as the item delegate measures it, and the grid's line. Laying out a long text costs
-// far more than adding up its characters' advances, which shaping (kerning,
-// ligatures) changes by less than a slack a character: only the texts whose
-// sum with that slack could still beat the widest so far are laid out.
+// A cell needs its text's width rounded up, the style's margin on each side
+// of it (as the item delegate measures it) and the grid's line. Laying out a
+// long text costs far more than adding up its characters' advances, which
+// shaping (kerning, ligatures) changes by less than a slack a character: only
+// the texts whose sum with that slack could still beat the widest so far are
+// laid out.
 void fitColumnsToEveryRow(QTableView* table, int first, int end) {
   const QAbstractItemModel* model = table->model();
   const QFontMetricsF metrics(table->font());
