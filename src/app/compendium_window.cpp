@@ -270,7 +270,7 @@ void CompendiumWindow::fitColumnsToEveryDemon() {
   shown_.resize(compendiumRows().size());
   std::iota(shown_.begin(), shown_.end(), 0);
   tableModel_->refresh();
-  table_->resizeColumnsToContents();
+  fitColumnsToEveryRow(table_, 0, tableModel_->columnCount());
   applyFilter();
 }
 

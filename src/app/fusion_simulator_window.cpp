@@ -26,6 +26,7 @@
 #include "app/row_table_model.h"
 #include "app/searchable_combo.h"
 #include "app/signal_blocking.h"
+#include "app/skill_texts.h"
 #include "data/compendium.h"
 #include "data/races.h"
 #include "data/recipes.h"
@@ -132,38 +133,39 @@ void FusionSimulatorWindow::build() {
       },
       {}, this);
 
+  // The fusion and result of a shown row of the table of my fusions.
+  auto at = [this](int row) {
+    const auto [fusion, result] = myFusionRows_[static_cast<std::size_t>(row)];
+    const MyFusion& f = myFusions_[static_cast<std::size_t>(fusion)];
+    return std::pair<const MyFusion&, const MyFusionResult&>(f, f.results[static_cast<std::size_t>(result)]);
+  };
   // A column of the table of my fusions, read from the fusion and result of the shown row.
-  auto fusionColumn = [this](std::function<QString()> heading, auto text, auto demon,
-                             Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter) {
-    auto at = [this](int row) {
-      const auto [fusion, result] = myFusionRows_[static_cast<std::size_t>(row)];
-      const MyFusion& f = myFusions_[static_cast<std::size_t>(fusion)];
-      return std::pair<const MyFusion&, const MyFusionResult&>(f, f.results[static_cast<std::size_t>(result)]);
-    };
+  auto fusionColumn = [at](std::function<QString()> heading, auto text, auto demon,
+                           Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter) {
     return TableColumn{std::move(heading), [=](int r) { return QVariant(text(at(r).first, at(r).second)); },
                        [=](int r) { return std::optional<DemonRef>(demon(at(r).first, at(r).second)); }, alignment};
   };
   auto entryOf = [this](int index) -> const MyDemon& { return myDemons_->demons()[static_cast<std::size_t>(index)]; };
   auto materialText = [entryOf](int index) { return atLevelText(entryOf(index).demon, entryOf(index).level); };
-  myFusionModel_ = new RowTableModel(
-      [this] { return static_cast<int>(myFusionRows_.size()); },
-      {
-          fusionColumn([] { return tr("素材1"); }, [=](const MyFusion& f, const MyFusionResult&) { return materialText(f.first); },
-                       [=](const MyFusion& f, const MyFusionResult&) { return entryOf(f.first).demon; }),
-          fusionColumn([] { return tr("素材2"); }, [=](const MyFusion& f, const MyFusionResult&) { return materialText(f.second); },
-                       [=](const MyFusion& f, const MyFusionResult&) { return entryOf(f.second).demon; }),
-          fusionColumn([] { return tr("合体"); }, [](const MyFusion&, const MyFusionResult& r) { return fusionKindText(r.kind); },
-                       [](const MyFusion&, const MyFusionResult& r) { return r.result; }),
-          fusionColumn([] { return tr("結果"); }, [](const MyFusion&, const MyFusionResult& r) { return demonEntryText(r.result); },
-                       [](const MyFusion&, const MyFusionResult& r) { return r.result; }),
-          fusionColumn([] { return tr("継承数"); },
-                       [](const MyFusion&, const MyFusionResult& r) { return QString::number(r.inheritance.count); },
-                       [](const MyFusion&, const MyFusionResult& r) { return r.result; }, Qt::AlignRight | Qt::AlignVCenter),
-          fusionColumn([] { return tr("継承できるスキル"); },
-                       [](const MyFusion&, const MyFusionResult& r) { return skillNamesText(r.inheritance.pool); },
-                       [](const MyFusion&, const MyFusionResult& r) { return r.result; }),
-      },
-      {}, this);
+  std::vector<TableColumn> fusionColumns{
+    fusionColumn([] { return tr("素材1"); }, [=](const MyFusion& f, const MyFusionResult&) { return materialText(f.first); },
+                 [=](const MyFusion& f, const MyFusionResult&) { return entryOf(f.first).demon; }),
+    fusionColumn([] { return tr("素材2"); }, [=](const MyFusion& f, const MyFusionResult&) { return materialText(f.second); },
+                 [=](const MyFusion& f, const MyFusionResult&) { return entryOf(f.second).demon; }),
+    fusionColumn([] { return tr("合体"); }, [](const MyFusion&, const MyFusionResult& r) { return fusionKindText(r.kind); },
+                 [](const MyFusion&, const MyFusionResult& r) { return r.result; }),
+    fusionColumn([] { return tr("結果"); }, [](const MyFusion&, const MyFusionResult& r) { return demonEntryText(r.result); },
+                 [](const MyFusion&, const MyFusionResult& r) { return r.result; }),
+    fusionColumn([] { return tr("継承数"); },
+                 [](const MyFusion&, const MyFusionResult& r) { return QString::number(r.inheritance.count); },
+                 [](const MyFusion&, const MyFusionResult& r) { return r.result; }, Qt::AlignRight | Qt::AlignVCenter),
+    fusionColumn([] { return tr("継承できるスキル"); },
+                 [](const MyFusion&, const MyFusionResult& r) { return skillNamesText(r.inheritance.pool); },
+                 [](const MyFusion&, const MyFusionResult& r) { return r.result; }),
+  };
+  fusionColumns.back().description = [at](int r) { return skillsToolTip(at(r).second.inheritance.pool); };
+  myFusionModel_ = new RowTableModel([this] { return static_cast<int>(myFusionRows_.size()); },
+                                     std::move(fusionColumns), {}, this);
 
   pages_ = new QTabWidget(this);
   // The page row is the stop on the way through the window; the page widget
@@ -231,6 +233,10 @@ void FusionSimulatorWindow::build() {
   otherResults_->setWordWrap(true);
   inherits_ = new QLabel(resultBox_);
   inherits_->setWordWrap(true);
+  // Tab reaches what the result inherits, and Shift+F1 there tells each skill's facts.
+  inherits_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  inherits_->setFocusPolicy(Qt::StrongFocus);
+  showToolTipsOnRequest(inherits_);
   openResult_ = new QPushButton(resultBox_);
   auto* resultLayout = new QGridLayout(resultBox_);
   resultLayout->addWidget(resultName_, 0, 0);
@@ -272,6 +278,7 @@ void FusionSimulatorWindow::build() {
   offerDemonsOf(partnerTable_);
   offerDemonsOf(specialTable_);
   offerDemonsOf(myFusionTable_);
+  showToolTipsOnRequest(myFusionTable_);
 }
 
 void FusionSimulatorWindow::connectActions() {
@@ -324,7 +331,6 @@ void FusionSimulatorWindow::retranslate() {
   partnerLevel_->setAccessibleName(tr("相手のレベル"));
   partnerMineLabel_->setText(tr("所持悪魔から(&Z):"));
   partnerMine_->setAccessibleName(tr("相手を所持悪魔から"));
-  inherits_->setAccessibleDescription(tr("継承"));  // read as its text, which changes
   myFusionsLabel_->setText(tr("所持悪魔どうしの合体(&T):"));
   myFusionTable_->setAccessibleName(tr("所持悪魔どうしの合体"));
   partnersLabel_->setText(tr("相手と合体結果(&P):"));
@@ -456,6 +462,14 @@ void FusionSimulatorWindow::partnerRowSelected() {
   partner_->setCurrentIndex(levelOrderIndexOf(partner));
 }
 
+// The facts of the skills the result can inherit, as the label's tooltip and
+// description; without any, the description says what the label is for.
+void FusionSimulatorWindow::describeInheritance(const std::vector<int>& pool) {
+  const QString facts = skillsToolTip(pool);
+  inherits_->setToolTip(facts);
+  inherits_->setAccessibleDescription(facts.isEmpty() ? tr("継承") : facts);
+}
+
 std::optional<DemonRef> FusionSimulatorWindow::shownResult() const {
   if (outcome_.normal) return outcome_.normal;
   if (outcome_.spirit) return outcome_.spirit;
@@ -480,11 +494,13 @@ void FusionSimulatorWindow::showResult() {
     resultDetail_->clear();
     otherResults_->clear();
     inherits_->clear();
+    describeInheritance({});
     return;
   }
   const Inheritance inherited = inheritance(skillsOf(materialMine_, *material, materialLevel_->value()),
                                             skillsOf(partnerMine_, *partner, partnerLevel_->value()), *result);
   inherits_->setText(tr("継承: %1 個（継承できるスキル: %2）").arg(inherited.count).arg(skillNamesText(inherited.pool)));
+  describeInheritance(inherited.pool);
   resultName_->setText(demonNameText(*result));
   const QString kind = fusionKindText(result == outcome_.normal   ? FusionKind::Normal
                                       : result == outcome_.spirit ? FusionKind::Spirit

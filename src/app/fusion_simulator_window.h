@@ -48,6 +48,7 @@ class FusionSimulatorWindow : public ToolWindow {
   void listMyFusions();
   void listPartners();
   void showResult();
+  void describeInheritance(const std::vector<int>& pool);
   void partnerRowSelected();
   void sortPartners(int column, Qt::SortOrder order);
   std::optional<DemonRef> chosen(const QComboBox* combo) const;

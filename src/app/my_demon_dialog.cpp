@@ -14,6 +14,7 @@
 #include "app/row_table_model.h"
 #include "app/searchable_combo.h"
 #include "app/signal_blocking.h"
+#include "app/skill_texts.h"
 #include "data/compendium.h"
 #include "data/races.h"
 #include "stock/holding_rule.h"
@@ -41,6 +42,7 @@ MyDemonDialog::MyDemonDialog(const MyDemon& entry, QWidget* parent) : QDialog(pa
   layout->addWidget(skillsLabel_, 2, 0);
   for (std::size_t i = 0; i < skills_.size(); ++i) {
     skills_[i] = new QComboBox(this);
+    followCurrentItemTip(skills_[i]);
     layout->addWidget(skills_[i], 2 + static_cast<int>(i) / 2, 1 + static_cast<int>(i) % 2 * 2, 1, 2);
   }
   skillsLabel_->setBuddy(skills_[0]);
@@ -127,6 +129,7 @@ void MyDemonDialog::offerSkills(const std::vector<int>& skills) {
     for (int skill : offered_) combo->addItem(skillText(skill));
     const auto found = slot < skills.size() ? std::ranges::find(offered_, skills[slot]) : offered_.end();
     SignalBlocking(combo)->setCurrentIndex(found == offered_.end() ? 0 : static_cast<int>(found - offered_.begin()) + 1);
+    describeSkillItems(combo, [this](int item) { return item > 0 ? offered_[static_cast<std::size_t>(item - 1)] : 0; });
     combo->setEnabled(index >= 0);
   }
 }

@@ -14,6 +14,7 @@
 #include "app/my_demons_store.h"
 #include "app/report_table.h"
 #include "app/row_table_model.h"
+#include "app/skill_texts.h"
 #include "data/compendium.h"
 #include "data/skills.h"
 #include "stock/holding_rule.h"
@@ -74,7 +75,8 @@ void MyDemonsWindow::build() {
            demonOf},
           {[] { return tr("悪魔"); }, [=](int r) { return QVariant(named(entryAt(r)) ? demonNameText(entryAt(r).demon) : QString()); },
            demonOf},
-          {[] { return tr("スキル"); }, [=](int r) { return QVariant(skillsText(entryAt(r).skills)); }, demonOf},
+          {[] { return tr("スキル"); }, [=](int r) { return QVariant(skillsText(entryAt(r).skills)); }, demonOf,
+           Qt::AlignLeft | Qt::AlignVCenter, [=](int r) { return skillsToolTip(entryAt(r).skills); }},
           {[] { return tr("問題"); }, [=](int r) { return QVariant(entryProblemText(entryAt(r))); }, demonOf},
       },
       {}, this);
@@ -101,6 +103,7 @@ void MyDemonsWindow::build() {
   layout->addLayout(buttons);
   layout->addWidget(status_);
   offerDemonsOf(table_);
+  showToolTipsOnRequest(table_);
 }
 
 void MyDemonsWindow::connectActions() {

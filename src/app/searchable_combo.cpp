@@ -23,10 +23,17 @@ int entryNamed(const QComboBox& combo, const QString& typed) {
   return -1;
 }
 
+// The room the box asks for, in average characters: enough for a skill or a
+// demon with its level and race. The layouts stretch the boxes beyond it, and
+// sizing by the entries would measure all of them (hundreds) on first show.
+constexpr int RoomInCharacters = 16;
+
 }  // namespace
 
 QComboBox* makeSearchableCombo(QAbstractItemModel* entries, QWidget* parent) {
   auto* combo = new QComboBox(parent);
+  combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  combo->setMinimumContentsLength(RoomInCharacters);
   combo->setEditable(true);
   combo->setInsertPolicy(QComboBox::NoInsert);
   combo->setModel(entries);

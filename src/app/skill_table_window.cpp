@@ -2,15 +2,12 @@
 #include "app/skill_table_window.h"
 
 #include <QComboBox>
-#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSet>
 #include <QSplitter>
-#include <QStyle>
 #include <QTableView>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -227,20 +224,8 @@ void SkillTableWindow::retranslate() {
 }
 
 // Each column as wide as its widest text over every skill, so that whatever a
-// filter shows fits. Most columns repeat a few words, so each distinct text
-// is measured once instead of laying out every cell; the help text takes the
-// room that is left.
-void SkillTableWindow::fitColumnsToEverySkill() {
-  const QFontMetrics metrics = table_->fontMetrics();
-  const int margin = 2 * (table_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, table_) + 1);
-  for (int c = NumberColumn; c < DescriptionColumn; ++c) {
-    QSet<QString> texts;
-    for (int r = 0; r < skillModel_->rowCount(); ++r) texts.insert(skillModel_->index(r, c).data().toString());
-    int widest = table_->horizontalHeader()->sectionSizeHint(c);
-    for (const QString& text : texts) widest = std::max(widest, metrics.horizontalAdvance(text) + margin);
-    table_->setColumnWidth(c, widest);
-  }
-}
+// filter shows fits; the help text takes the room that is left.
+void SkillTableWindow::fitColumnsToEverySkill() { fitColumnsToEveryRow(table_, NumberColumn, DescriptionColumn); }
 
 SkillFilter SkillTableWindow::filter() const {
   SkillFilter conditions;

@@ -17,25 +17,31 @@ namespace {
 
 QString fromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
-// Shows the current item's tooltip on Shift+F1.
+// Shows on Shift+F1 the tooltip of the view's current item, or of a widget
+// that is no view, under it.
 class ToolTipKey : public QObject {
  public:
-  explicit ToolTipKey(QAbstractItemView* view) : QObject(view), view_(view) {}
+  explicit ToolTipKey(QWidget* widget) : QObject(widget), widget_(widget) { widget->installEventFilter(this); }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (watched != view_ || event->type() != QEvent::KeyPress) return false;
+    if (watched != widget_ || event->type() != QEvent::KeyPress) return false;
     if (!static_cast<QKeyEvent*>(event)->matches(QKeySequence::WhatsThis)) return false;
-    const QModelIndex current = view_->currentIndex();
-    const QString tip = current.data(Qt::ToolTipRole).toString();
+    QWidget* area = widget_;
+    QRect place = widget_->rect();
+    QString tip = widget_->toolTip();
+    if (auto* view = qobject_cast<QAbstractItemView*>(widget_)) {
+      area = view->viewport();
+      place = view->visualRect(view->currentIndex());
+      tip = view->currentIndex().data(Qt::ToolTipRole).toString();
+    }
     if (tip.isEmpty()) return false;
-    const QRect cell = view_->visualRect(current);
-    QToolTip::showText(view_->viewport()->mapToGlobal(cell.bottomLeft()), tip, view_->viewport(), cell);
+    QToolTip::showText(area->mapToGlobal(place.bottomLeft()), tip, area, place);
     return true;
   }
 
  private:
-  QAbstractItemView* view_;
+  QWidget* widget_;
 };
 
 }  // namespace
@@ -96,6 +102,6 @@ void followCurrentItemTip(QComboBox* combo) {
   QObject::connect(combo, &QComboBox::currentIndexChanged, combo, [combo] { showCurrentItemTip(combo); });
 }
 
-void showToolTipsOnRequest(QAbstractItemView* view) { view->installEventFilter(new ToolTipKey(view)); }
+void showToolTipsOnRequest(QWidget* widget) { new ToolTipKey(widget); }
 
 }  // namespace qmoor

@@ -13,8 +13,8 @@
 #include "data/skill_inheritance.h"
 
 class QAbstractItemModel;
-class QAbstractItemView;
 class QComboBox;
+class QWidget;
 
 namespace qmoor {
 
@@ -44,8 +44,9 @@ void describeSkillItems(QAbstractItemModel* model, const std::function<int(int i
 void showCurrentItemTip(QComboBox* combo);
 void followCurrentItemTip(QComboBox* combo);
 
-// Shift+F1 on an item of the view shows the current item's tooltip where the
-// item is, so that a keyboard user reaches what a mouse user hovers.
-void showToolTipsOnRequest(QAbstractItemView* view);
+// Shift+F1 on a view shows its current item's tooltip where the item is, and
+// on any other widget the widget's own tooltip under it, so that a keyboard
+// user reaches what a mouse user hovers.
+void showToolTipsOnRequest(QWidget* widget);
 
 }  // namespace qmoor

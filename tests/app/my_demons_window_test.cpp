@@ -21,6 +21,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
 #include <functional>
 
 #include "app/demon_texts.h"
@@ -28,9 +29,11 @@
 #include "app/my_demon_dialog.h"
 #include "app/my_demons_store.h"
 #include "app/program_settings.h"
+#include "app/skill_texts.h"
 #include "data/compendium.h"
 #include "data/races.h"
 #include "forward/forward_fusion.h"
+#include "forward/inheritance.h"
 #include "cli/demons_file_reading.h"
 
 namespace qmoor {
@@ -126,6 +129,9 @@ TEST_F(MyDemonsWindowTest, AddsEditsMovesAndRemovesSavingEachChange) {
     EXPECT_EQ(fifth->findText(skillText(116)), -1);  // フォッグブレス: learned at 38, no 口 to inherit it
     level->setValue(38);
     EXPECT_NE(fifth->findText(skillText(116)), -1);
+    // Each slot, offered anew at the new level, describes its skill.
+    auto* seventh = named<QComboBox>(dialog, QStringLiteral("スキル 7"));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(seventh)->text(QAccessible::Description), skillToolTip(116));
     EXPECT_EQ(dialog->entry(), (MyDemon{Mizuchi, 38, {8, 11, 66, 69, 51, 142, 116}, {}}));
     dialog->accept();
   });
@@ -143,8 +149,12 @@ TEST_F(MyDemonsWindowTest, AddsEditsMovesAndRemovesSavingEachChange) {
     dialog->accept();
   });
   EXPECT_EQ(saved()[0], (MyDemon{Pixie, 20, {43, 13, 253, 61, 53, 85}, {}}));
-  const auto* table = named<QTableView>(window, QStringLiteral("所持悪魔の一覧"));
+  auto* table = named<QTableView>(window, QStringLiteral("所持悪魔の一覧"));
   EXPECT_EQ(table->model()->index(0, 2).data().toString(), demonNameText(Pixie));
+  const QString facts = skillsToolTip(saved()[0].skills);
+  EXPECT_EQ(table->model()->index(0, 3).data(Qt::ToolTipRole).toString(), facts);
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(table)->tableInterface()->cellAt(0, 3)->text(QAccessible::Description),
+            facts);
 
   named<QPushButton>(window, QStringLiteral("削除"))->click();
   EXPECT_EQ(saved().size(), 1u);
@@ -221,17 +231,25 @@ TEST_F(MyDemonsWindowTest, TheSimulatorFusesAtLevelsAndFromMyDemons) {
   EXPECT_EQ(materialLevel->value(), 20);
   named<QComboBox>(window, QStringLiteral("相手を所持悪魔から"))->setCurrentIndex(2);
   EXPECT_EQ(named<QSpinBox>(window, QStringLiteral("相手のレベル"))->value(), 38);
-  // The answers read as their texts; their descriptions say what they are.
-  const auto described = [window](const QString& description) -> const QLabel* {
-    for (const QLabel* label : window->findChildren<QLabel*>())
-      if (label->accessibleDescription() == description) return label;
-    return nullptr;
-  };
-  const QLabel* result = described(QStringLiteral("合体結果"));
-  const QLabel* inherits = described(QStringLiteral("継承"));
+  // The answers read as their texts; the result's description says what it
+  // is, and what it inherits tells each skill's facts.
+  const QLabel* result = nullptr;
+  QLabel* inherits = nullptr;
+  for (QLabel* label : window->findChildren<QLabel*>()) {
+    if (label->accessibleDescription() == QStringLiteral("合体結果")) result = label;
+    if (label->text().startsWith(QStringLiteral("継承:"))) inherits = label;
+  }
   ASSERT_TRUE(result && inherits);
-  EXPECT_EQ(result->text(), demonNameText(*fuseAtLevels({Pixie, 20}, {Mizuchi, 38}, false).normal));
+  const DemonRef made = *fuseAtLevels({Pixie, 20}, {Mizuchi, 38}, false).normal;
+  EXPECT_EQ(result->text(), demonNameText(made));
   EXPECT_TRUE(inherits->text().contains(QStringLiteral("3")));
+  const QString inheritable = skillsToolTip(inheritance(store.demons()[0].skills, store.demons()[1].skills, made).pool);
+  ASSERT_FALSE(inheritable.isEmpty());
+  EXPECT_EQ(inherits->toolTip(), inheritable);
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(inherits)->text(QAccessible::Description), inheritable);
+  QTest::keyClick(inherits, Qt::Key_F1, Qt::ShiftModifier);
+  EXPECT_TRUE(QToolTip::isVisible() && QToolTip::text() == inheritable) << "Shift+F1 shows the facts";
+  QToolTip::hideText();
   materialLevel->setValue(2);
   EXPECT_EQ(result->text(), demonNameText(*fuseAtLevels({Pixie, 2}, {Mizuchi, 38}, false).normal));
   EXPECT_EQ(named<QComboBox>(window, QStringLiteral("素材を所持悪魔から"))->currentIndex(), 0);
@@ -243,6 +261,8 @@ TEST_F(MyDemonsWindowTest, TheSimulatorFusesAtLevelsAndFromMyDemons) {
   ASSERT_EQ(table->model()->rowCount(), static_cast<int>(fusions[0].results.size()));
   EXPECT_EQ(table->model()->index(0, 3).data().toString(), demonEntryText(fusions[0].results[0].result));
   EXPECT_EQ(table->model()->index(0, 4).data().toString(), QString::number(fusions[0].results[0].inheritance.count));
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(table)->tableInterface()->cellAt(0, 5)->text(QAccessible::Description),
+            skillsToolTip(fusions[0].results[0].inheritance.pool));
   ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
   const QRect cell = table->visualRect(table->model()->index(0, 3));
   QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, cell.center());  // the row is picked first

@@ -21,6 +21,7 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolTip>
 #include <set>
 
 #include "app/compendium_window.h"
@@ -240,6 +241,36 @@ TEST_F(SkillAndChartWindows, TheCompendiumShowsLearnLevelsAndDescribesSkills) {
   const QString facts = cellReads(table, 0, learned, QAccessible::Description);
   EXPECT_TRUE(facts.startsWith("マハンマオン\n" + skillToolTip(31))) << facts.toStdString();
   EXPECT_EQ(table->model()->index(0, learned).data(Qt::ToolTipRole).toString(), facts);
+  table->setCurrentIndex(table->model()->index(0, learned));
+  QTest::keyClick(table, Qt::Key_F1, Qt::ShiftModifier);
+  EXPECT_TRUE(QToolTip::isVisible() && QToolTip::text() == facts) << "Shift+F1 shows the current cell's facts";
+  QToolTip::hideText();
+}
+
+// The long tables fit their columns by measuring each distinct text once; each
+// column comes out as wide as measuring every cell makes it, in both languages
+// (all but a last column stretched to the table's edge).
+TEST_F(SkillAndChartWindows, TheLongTablesColumnsFitEveryCell) {
+  const std::vector<QTableView*> tables{named<QTableView>(tools->showSkillTable(), "スキルの一覧"),
+                                        named<QTableView>(tools->showCompendium(), "悪魔の一覧")};
+  for (Language language : {Language::Japanese, Language::English}) {
+    applyDisplayLanguage(language);
+    QApplication::processEvents();
+    for (QTableView* table : tables) {
+      int measured = table->model()->columnCount();
+      while (table->isColumnHidden(measured - 1)) --measured;
+      if (table->horizontalHeader()->stretchLastSection()) --measured;
+      std::vector<int> widths;
+      for (int c = 0; c < measured; ++c) widths.push_back(table->columnWidth(c));
+      table->resizeColumnsToContents();
+      for (int c = 0; c < measured; ++c)
+        EXPECT_EQ(widths[static_cast<size_t>(c)], table->columnWidth(c)) << static_cast<int>(language) << " "
+                                                                         << table->accessibleName().toStdString()
+                                                                         << " column " << c;
+    }
+  }
+  applyDisplayLanguage(Language::Japanese);
+  QApplication::processEvents();
 }
 
 // The form's skill lists and skill combos describe each skill the same way.
