@@ -126,16 +126,15 @@ bool refusesRequest(PlanProblem problem) {
 std::vector<int> obtainableSkills(DemonRef target) {
   std::vector<int> skills;
   if (!isFusable(target)) return skills;
-  const PlanRequest anyStart{target, {}};
   // What some demon holds or learns is the same for every target: asked once
   // for each skill and kept, as the planner window asks this of every demon.
   static const std::vector<bool> heldByAny = [] {
-    const PlanRequest anyStart{};
+    const PlanRequest anyStart;
     std::vector<bool> held(SkillNumberTotal);
     for (int skill = 1; skill < SkillNumberTotal; ++skill) held[static_cast<std::size_t>(skill)] = heldBySome(anyStart, skill);
     return held;
   }();
-  const SkillBits own = detail::innateSkills(target) | learnable(anyStart, target, level(target));
+  const SkillBits own = detail::innateSkills(target) | detail::learnableSkills(target, level(target), MaxLevel);
   for (int skill = 1; skill < SkillNumberTotal; ++skill) {
     if (!isSkill(skill)) continue;
     if (own.contains(skill) || (canInherit(target, skill) && heldByAny[static_cast<std::size_t>(skill)])) {

@@ -54,8 +54,13 @@ std::string_view fusionKindKey(FusionKind kind) {
 std::string skillListText(const std::vector<int>& skills, Language language) {
   std::string text;
   for (const int skill : skills) {
-    const bool named = skillEntry(skill) != SkillEntry::None;
-    text += (text.empty() ? "" : ", ") + (named ? std::string(skillName(skill, language)) : "#" + std::to_string(skill));
+    if (!text.empty()) text += ", ";
+    if (skillEntry(skill) != SkillEntry::None) {
+      text += skillName(skill, language);
+    } else {
+      text += '#';
+      text += std::to_string(skill);
+    }
   }
   return text;
 }
