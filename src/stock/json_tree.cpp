@@ -5,6 +5,8 @@
 #include <charconv>
 #include <cstdint>
 
+#include "names/utf8.h"
+
 namespace qmoor {
 namespace {
 
@@ -96,24 +98,6 @@ class Reader {
     return true;
   }
 
-  static void appendUtf8(std::string& out, std::uint32_t code) {
-    if (code < 0x80) {
-      out += static_cast<char>(code);
-    } else if (code < 0x800) {
-      out += static_cast<char>(0xC0 | (code >> 6));
-      out += static_cast<char>(0x80 | (code & 0x3F));
-    } else if (code < 0x10000) {
-      out += static_cast<char>(0xE0 | (code >> 12));
-      out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-      out += static_cast<char>(0x80 | (code & 0x3F));
-    } else {
-      out += static_cast<char>(0xF0 | (code >> 18));
-      out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-      out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-      out += static_cast<char>(0x80 | (code & 0x3F));
-    }
-  }
-
   // A \u escape, joining a surrogate pair; a lone surrogate becomes U+FFFD.
   bool readUnicodeEscape(std::string& out) {
     std::uint32_t code = 0;
@@ -124,12 +108,12 @@ class Reader {
       std::uint32_t low = 0;
       if (!readHex4(low)) return false;
       if (low >= 0xDC00 && low < 0xE000) {
-        appendUtf8(out, 0x10000 + ((code - 0xD800) << 10) + (low - 0xDC00));
+        appendUtf8(0x10000 + ((code - 0xD800) << 10) + (low - 0xDC00), out);
         return true;
       }
       at_ = back;
     }
-    appendUtf8(out, code >= 0xD800 && code < 0xE000 ? 0xFFFD : code);
+    appendUtf8(code >= 0xD800 && code < 0xE000 ? 0xFFFD : code, out);
     return true;
   }
 

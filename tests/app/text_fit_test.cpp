@@ -32,6 +32,7 @@
 #include "app/my_demons_window.h"
 #include "app/planner_window.h"
 #include "app/qmoor_app.h"
+#include "app/screen_fit.h"
 #include "data/races.h"
 #include "script/script_runner.h"
 
@@ -213,8 +214,15 @@ TEST(TextFit, TheWindowsOfMyDemonsShowTheirTextsWhole) {
     dialog.show();
     QApplication::processEvents();
     for (QWidget* window : std::initializer_list<QWidget*>{simulator, planner, mine, &dialog}) {
-      // A 1920×1080 screen at this scale; the offscreen screen is smaller than any in use.
-      const QSizeF fullHd = QSizeF(1920, 1080) / window->devicePixelRatioF();
+      // Fitted as it would be on a 1920×1080 screen at this scale, whatever
+      // the screen the test runs on.
+      const QSize fullHd = (QSizeF(1920, 1080) / window->devicePixelRatioF()).toSize();
+      const QRect client = window->geometry();
+      const QRect framed = window->frameGeometry();
+      const QMargins frameMargins(client.left() - framed.left(), client.top() - framed.top(),
+                                  framed.right() - client.right(), framed.bottom() - client.bottom());
+      window->resize(fittedClient(client, frameMargins, QRect(QPoint(0, 0), fullHd)).size());
+      QApplication::processEvents();
       const QRect frame = window->frameGeometry();
       EXPECT_TRUE(frame.width() <= fullHd.width() && frame.height() <= fullHd.height())
           << window->metaObject()->className() << " " << frame.width() << "x" << frame.height();
