@@ -382,7 +382,7 @@ void PlannerWindow::showPlans() {
 
 QString PlannerWindow::plansText() const {
   if (!answer_) return {};
-  return QString::fromStdString(planLinesText(planLines(asked_, *answer_, displayLanguage())));
+  return QString::fromStdString(planAnswerText(asked_, *answer_, displayLanguage()));
 }
 
 void PlannerWindow::setSearching(bool on) {

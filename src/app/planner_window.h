@@ -50,8 +50,8 @@ class PlannerWindow : public ToolWindow {
   // Starts a search for the request on the controls (nothing while one runs).
   void search();
   bool searching() const { return worker_ != nullptr; }
-  // The plans shown, as the indented text that コピー puts on the clipboard:
-  // the lines qmoor plan prints for them.
+  // The answer shown, as the text that コピー puts on the clipboard: what
+  // qmoor plan prints for the same request.
   QString plansText() const;
 
  protected:

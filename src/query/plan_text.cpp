@@ -131,4 +131,10 @@ std::string noPlanText(const PlanRequest& request, const PlanAnswer& answer, Lan
                                         : "no plan within " + counted(depth, "fusion", "fusions");
 }
 
+std::string planAnswerText(const PlanRequest& request, const PlanAnswer& answer, Language language) {
+  std::string text = planHeading(request, language) + '\n' + planLinesText(planLines(request, answer, language));
+  if (answer.plans.empty()) text += noPlanText(request, answer, language) + '\n';
+  return text;
+}
+
 }  // namespace qmoor

@@ -36,5 +36,8 @@ std::string planReasonText(const PlanRequest& request, const PlanAnswer& answer,
 // What to say for an answer without plans: the plain reason, or that none
 // exists within the most fusions asked for.
 std::string noPlanText(const PlanRequest& request, const PlanAnswer& answer, Language language);
+// The whole answer as qmoor prints it and the planner window copies it: the
+// heading, the plans' lines, and for an answer without plans what to say.
+std::string planAnswerText(const PlanRequest& request, const PlanAnswer& answer, Language language);
 
 }  // namespace qmoor

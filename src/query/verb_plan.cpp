@@ -98,9 +98,7 @@ UsageError refusal(const PlanRequest& request, const PlanAnswer& answer) {
 }
 
 void writeText(const PlanRequest& request, const PlanAnswer& answer, const QueryContext& context) {
-  context.out << planHeading(request, context.language) << '\n'
-              << planLinesText(planLines(request, answer, context.language));
-  if (answer.plans.empty()) context.out << noPlanText(request, answer, context.language) << '\n';
+  context.out << planAnswerText(request, answer, context.language);
 }
 
 void writeSkillNames(JsonWriter& json, const std::vector<int>& skills, Language language) {

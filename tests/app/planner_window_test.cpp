@@ -82,10 +82,9 @@ TEST_F(PlannerWindowTest, SearchFillsTheTreeWhoseDemonsOpenInNewTabs) {
       << last->text(0).toStdString();
   EXPECT_TRUE(window->plansText().contains(QStringLiteral("LV78→LV81: 習得 ")));
   EXPECT_TRUE(last->text(0).contains(QStringLiteral("継承: ")) && last->text(0).contains(skillText(116)));
-  // The copy holds the lines qmoor plan prints for the same request.
+  // The copy holds what qmoor plan prints for the same request.
   PlanRequest request{{0, 2}, {116}};
-  EXPECT_EQ(window->plansText().toStdString(),
-            planLinesText(planLines(request, planRoutes(request), Language::Japanese)));
+  EXPECT_EQ(window->plansText().toStdString(), planAnswerText(request, planRoutes(request), Language::Japanese));
 
   plans->setCurrentItem(last);
   plans->actions().at(0)->trigger();  // 新しいタブで開く
@@ -182,7 +181,7 @@ TEST_F(PlannerWindowTest, MyDemonsLevellingAndExcludedDemonsReachThePlanner) {
   PlanRequest mine{{6, 3}, {116, 61}};
   mine.mine = myDemons->demons();
   mine.onlyMine = true;
-  EXPECT_EQ(window->plansText().toStdString(), planLinesText(planLines(mine, planRoutes(mine), Language::Japanese)));
+  EXPECT_EQ(window->plansText().toStdString(), planAnswerText(mine, planRoutes(mine), Language::Japanese));
   EXPECT_TRUE(window->plansText().contains(QStringLiteral("LV3 妖精 ピクシー  ［所持］\n      LV3→LV7: 習得 ラクンダ")))
       << window->plansText().toStdString();
 
@@ -201,8 +200,7 @@ TEST_F(PlannerWindowTest, MyDemonsLevellingAndExcludedDemonsReachThePlanner) {
   levelless.maxFusions = 2;
   levelless.levelling = false;
   levelless.excluded = {{12, 1}};
-  const std::string expected = planLinesText(planLines(levelless, planRoutes(levelless), Language::Japanese));
-  EXPECT_EQ(window->plansText().toStdString(), expected);
+  EXPECT_EQ(window->plansText().toStdString(), planAnswerText(levelless, planRoutes(levelless), Language::Japanese));
   EXPECT_FALSE(window->plansText().isEmpty() || window->plansText().contains(demonNameText({12, 1})));
 
   PlannerWindow again(myDemons.get(), [] {}, [](DemonRef) { return true; }, &owner);
