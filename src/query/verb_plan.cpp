@@ -177,31 +177,33 @@ extern const Verb PlanVerb{
     "plan T --skill S... [--limit L] [--curse] [--depth D] [--count K] [--owned A,B,...] [--use-mine | --only-mine] "
     "[--no-levelling] [--exclude A,B,...]",
     "the shortest fusion routes that bring the skills onto T",
-    "  --skill S         a skill the target should hold (one to eight)\n"
-    "  --limit L         every demon of a plan at most level L (default 99)\n"
-    "  --curse           fuse by the CURSE chart\n"
-    "  --depth D         at most D fusions (1..6, default 4)\n"
-    "  --count K         at most K plans (default 10)\n"
-    "  --owned A,B,...   only these demons may be taken at base level\n"
-    "  --use-mine        my demons may be taken too, each once, as they are (entries with a problem left out)\n"
-    "  --only-mine       only my demons may be taken, each once, as they are\n"
-    "  --no-levelling    no demon is levelled up\n"
-    "  --exclude A,B,... demons a plan never uses\n",
+    "  --skill S       a skill the target should hold (one to eight)\n"
+    "  --limit L       every demon of a plan at most level L (default 99)\n"
+    "  --curse         fuse by the CURSE chart\n"
+    "  --depth D       at most D fusions (1..6, default 4)\n"
+    "  --count K       at most K plans (default 10)\n"
+    "  --owned A,B,... only these demons may be taken at base level\n"
+    "  --use-mine      my demons may be taken too, each once, as they are (entries with a problem left out)\n"
+    "  --only-mine     only my demons may be taken, each once, as they are\n"
+    "  --no-levelling  no demon is levelled up\n"
+    "  --exclude A,B,...\n"
+    "                  demons a plan never uses\n",
     Options,
     1,
     1,
     runPlan,
     "スキルを T に継承させる最短の合体ルート",
-    "  --skill S         対象に持たせるスキル（1～8個）\n"
-    "  --limit L         プランのすべての悪魔をレベル L 以下に（既定 99）\n"
-    "  --curse           CURSE の合体表で合体する\n"
-    "  --depth D         合体は D 回まで（1～6、既定 4）\n"
-    "  --count K         プランは K 個まで（既定 10）\n"
-    "  --owned A,B,...   初期レベルで使う悪魔をこれらに限る\n"
-    "  --use-mine        所持悪魔もそのままの姿で使う（各1回。問題のある項目は除く）\n"
-    "  --only-mine       所持悪魔だけをそのままの姿で使う（各1回）\n"
-    "  --no-levelling    悪魔のレベルを上げない\n"
-    "  --exclude A,B,... プランのどこにも使わない悪魔\n",
+    "  --skill S       対象に持たせるスキル（1～8個）\n"
+    "  --limit L       プランのすべての悪魔をレベル L 以下に（既定 99）\n"
+    "  --curse         CURSE の合体表で合体する\n"
+    "  --depth D       合体は D 回まで（1～6、既定 4）\n"
+    "  --count K       プランは K 個まで（既定 10）\n"
+    "  --owned A,B,... 初期レベルで使う悪魔をこれらに限る\n"
+    "  --use-mine      所持悪魔もそのままの姿で使う（各1回。問題のある項目は除く）\n"
+    "  --only-mine     所持悪魔だけをそのままの姿で使う（各1回）\n"
+    "  --no-levelling  悪魔のレベルを上げない\n"
+    "  --exclude A,B,...\n"
+    "                  プランのどこにも使わない悪魔\n",
 };
 
 }  // namespace qmoor::query
