@@ -50,10 +50,8 @@ QVariantList packedDemons(const std::vector<DemonRef>& demons) {
 std::vector<DemonRef> unpackedDemons(const QVariantList& packed) {
   std::vector<DemonRef> demons;
   for (const QVariant& value : packed) {
-    bool number = false;
-    const int n = value.toInt(&number);
-    const DemonRef demon{n / SlotsPerRace, n % SlotsPerRace};
-    if (number && n >= 0 && isOccupied(demon) && std::ranges::find(demons, demon) == demons.end()) demons.push_back(demon);
+    const std::optional<DemonRef> demon = demonFromData(value);
+    if (demon && isOccupied(*demon) && std::ranges::find(demons, *demon) == demons.end()) demons.push_back(*demon);
   }
   return demons;
 }
