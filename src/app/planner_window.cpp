@@ -24,6 +24,7 @@
 #include "app/display_language.h"
 #include "app/my_demons_store.h"
 #include "app/program_settings.h"
+#include "app/searchable_combo.h"
 #include "app/signal_blocking.h"
 #include "app/skill_texts.h"
 #include "data/compendium.h"
@@ -79,6 +80,7 @@ PlannerWindow::~PlannerWindow() {
 void PlannerWindow::build() {
   targetLabel_ = new QLabel(this);
   target_ = new QComboBox(this);
+  askRoomForNames(target_);
   for (int position = 0; position < DemonTotal; ++position) {
     const DemonRef demon = levelOrderAt(position);
     if (obtainableSkills(demon).empty()) continue;
@@ -91,6 +93,7 @@ void PlannerWindow::build() {
   auto* skillGrid = new QGridLayout;
   for (int k = 0; k < SkillComboTotal; ++k) {
     skills_[static_cast<std::size_t>(k)] = new QComboBox(this);
+    askRoomForNames(skills_[static_cast<std::size_t>(k)], RoomForASkill);
     followCurrentItemTip(skills_[static_cast<std::size_t>(k)]);
     skillGrid->addWidget(skills_[static_cast<std::size_t>(k)], k / 4, k % 4);
   }
@@ -129,6 +132,7 @@ void PlannerWindow::build() {
 
   excludeLabel_ = new QLabel(this);
   excludeChoice_ = new QComboBox(this);
+  askRoomForNames(excludeChoice_);
   for (int position = 0; position < DemonTotal; ++position) {
     excludeChoices_.push_back(levelOrderAt(position));
     excludeChoice_->addItem(demonEntryText(excludeChoices_.back()));
