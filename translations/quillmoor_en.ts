@@ -1000,19 +1000,19 @@ Changes are not saved to the file; “Save over the file” replaces it.</transl
     </message>
     <message>
         <source>所持悪魔のみ(&amp;O)</source>
-        <translation>&amp;Owned demons only</translation>
+        <translation>&amp;Only my demons</translation>
     </message>
     <message>
         <source>所持悪魔のみ</source>
-        <translation>Owned demons only</translation>
+        <translation>Only my demons</translation>
     </message>
     <message>
         <source>所持悪魔を編集(&amp;E)...</source>
-        <translation>&amp;Edit owned demons...</translation>
+        <translation>&amp;Edit my demons...</translation>
     </message>
     <message>
         <source>所持悪魔を編集</source>
-        <translation>Edit owned demons</translation>
+        <translation>Edit my demons</translation>
     </message>
     <message>
         <source>検索(&amp;S)</source>
@@ -1061,6 +1061,50 @@ Changes are not saved to the file; “Save over the file” replaces it.</transl
     <message>
         <source>指定なし</source>
         <translation>None</translation>
+    </message>
+    <message>
+        <source>所持悪魔を使う(&amp;U)</source>
+        <translation>&amp;Use my demons</translation>
+    </message>
+    <message>
+        <source>所持悪魔を使う</source>
+        <translation>Use my demons</translation>
+    </message>
+    <message>
+        <source>レベル上げを含める(&amp;V)</source>
+        <translation>Include le&amp;velling</translation>
+    </message>
+    <message>
+        <source>レベル上げを含める</source>
+        <translation>Include levelling</translation>
+    </message>
+    <message>
+        <source>除外する悪魔(&amp;D):</source>
+        <translation>Exclu&amp;ded demons:</translation>
+    </message>
+    <message>
+        <source>除外に加える悪魔</source>
+        <translation>Demon to exclude</translation>
+    </message>
+    <message>
+        <source>除外に追加(&amp;A)</source>
+        <translation>&amp;Add to excluded</translation>
+    </message>
+    <message>
+        <source>除外に追加</source>
+        <translation>Add to excluded</translation>
+    </message>
+    <message>
+        <source>除外から外す(&amp;R)</source>
+        <translation>&amp;Remove from excluded</translation>
+    </message>
+    <message>
+        <source>除外から外す</source>
+        <translation>Remove from excluded</translation>
+    </message>
+    <message>
+        <source>除外する悪魔</source>
+        <translation>Excluded demons</translation>
     </message>
 </context>
 <context>

@@ -387,11 +387,8 @@ void FusionSimulatorWindow::takeFromMine(QComboBox* mine, QComboBox* demon, QSpi
 // Each offers an empty entry, then my demons without a problem; a choice
 // that is still there stays chosen.
 void FusionSimulatorWindow::fillMineCombos() {
-  mineEntries_.clear();
   const std::vector<MyDemon>& demons = myDemons_->demons();
-  for (std::size_t i = 0; i < demons.size(); ++i) {
-    if (checkEntry(demons[i]).problem == EntryProblem::None) mineEntries_.push_back(static_cast<int>(i));
-  }
+  mineEntries_ = entriesWithoutProblem(demons);
   for (QComboBox* combo : {materialMine_, partnerMine_}) {
     const QString kept = combo->currentIndex() > 0 ? combo->currentText() : QString();
     const QSignalBlocker quiet(combo);

@@ -83,11 +83,9 @@ void MyDemonsStore::takeOverOwnedSetting() {
   if (save()) settings.setValue(OwnedTakenKey, true);
 }
 
-std::vector<DemonRef> MyDemonsStore::usableDemons() const {
-  std::vector<DemonRef> usable;
-  for (const MyDemon& entry : demons_) {
-    if (checkEntry(entry).problem == EntryProblem::None) usable.push_back(entry.demon);
-  }
+std::vector<MyDemon> MyDemonsStore::usableEntries() const {
+  std::vector<MyDemon> usable;
+  for (int place : entriesWithoutProblem(demons_)) usable.push_back(demons_[static_cast<std::size_t>(place)]);
   return usable;
 }
 

@@ -22,8 +22,8 @@ class MyDemonsStore : public QObject {
   explicit MyDemonsStore(QObject* parent, const QString& path = {});
 
   const std::vector<MyDemon>& demons() const { return demons_; }
-  // The demons of the entries without a problem, in list order.
-  std::vector<DemonRef> usableDemons() const;
+  // The entries without a problem, in list order: the demons fusion and plans take.
+  std::vector<MyDemon> usableEntries() const;
   // Replaces the list and saves it, unless the file is held back.
   void change(std::vector<MyDemon> demons);
   // Writes the list over whatever the file holds; on success the hold ends.

@@ -1,6 +1,7 @@
 // PlannerWindow: see planner_window.h.
 #include "app/planner_window.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
@@ -9,9 +10,11 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QListWidget>
 #include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSettings>
 #include <QSpinBox>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -21,6 +24,7 @@
 #include "app/display_language.h"
 #include "app/my_demons_store.h"
 #include "app/program_settings.h"
+#include "app/searchable_combo.h"
 #include "app/signal_blocking.h"
 #include "app/skill_texts.h"
 #include "data/compendium.h"
@@ -31,7 +35,27 @@ namespace qmoor {
 
 namespace {
 
-const QString OwnedOnlyKey = QStringLiteral("planner/ownedOnly");
+// 所持悪魔のみ keeps the key of the former owned-demons box, whose list joined my demons.
+const QString OnlyMineKey = QStringLiteral("planner/ownedOnly");
+const QString UseMineKey = QStringLiteral("planner/useMine");
+const QString LevellingKey = QStringLiteral("planner/levelling");
+const QString ExcludedKey = QStringLiteral("planner/excluded");
+
+// The excluded demons as the settings keep them: each as its packed demon number.
+QVariantList packedDemons(const std::vector<DemonRef>& demons) {
+  QVariantList packed;
+  for (DemonRef demon : demons) packed.append(demonData(demon));
+  return packed;
+}
+
+std::vector<DemonRef> unpackedDemons(const QVariantList& packed) {
+  std::vector<DemonRef> demons;
+  for (const QVariant& value : packed) {
+    const std::optional<DemonRef> demon = demonFromData(value);
+    if (demon && isOccupied(*demon) && std::ranges::find(demons, *demon) == demons.end()) demons.push_back(*demon);
+  }
+  return demons;
+}
 
 }  // namespace
 
@@ -56,6 +80,7 @@ PlannerWindow::~PlannerWindow() {
 void PlannerWindow::build() {
   targetLabel_ = new QLabel(this);
   target_ = new QComboBox(this);
+  askRoomForNames(target_);
   for (int position = 0; position < DemonTotal; ++position) {
     const DemonRef demon = levelOrderAt(position);
     if (obtainableSkills(demon).empty()) continue;
@@ -68,6 +93,7 @@ void PlannerWindow::build() {
   auto* skillGrid = new QGridLayout;
   for (int k = 0; k < SkillComboTotal; ++k) {
     skills_[static_cast<std::size_t>(k)] = new QComboBox(this);
+    askRoomForNames(skills_[static_cast<std::size_t>(k)], RoomForASkill);
     followCurrentItemTip(skills_[static_cast<std::size_t>(k)]);
     skillGrid->addWidget(skills_[static_cast<std::size_t>(k)], k / 4, k % 4);
   }
@@ -84,54 +110,100 @@ void PlannerWindow::build() {
   depth_->setRange(1, MostPlanFusions);
   depth_->setValue(4);
   depthLabel_->setBuddy(depth_);
-  ownedOnly_ = new QCheckBox(this);
-  ownedOnly_->setChecked(programSettings().value(OwnedOnlyKey, false).toBool());
-  editOwned_ = new QPushButton(this);
   auto* optionRow = new QHBoxLayout;
-  for (QWidget* widget :
-       std::initializer_list<QWidget*>{limitLabel_, limit_, curse_, depthLabel_, depth_, ownedOnly_, editOwned_}) {
+  for (QWidget* widget : std::initializer_list<QWidget*>{limitLabel_, limit_, curse_, depthLabel_, depth_}) {
     optionRow->addWidget(widget);
   }
   optionRow->addStretch(1);
+
+  const QSettings settings = programSettings();
+  useMine_ = new QCheckBox(this);
+  onlyMine_ = new QCheckBox(this);
+  onlyMine_->setChecked(settings.value(OnlyMineKey, false).toBool());
+  useMine_->setChecked(onlyMine_->isChecked() || settings.value(UseMineKey, false).toBool());
+  editMine_ = new QPushButton(this);
+  levelling_ = new QCheckBox(this);
+  levelling_->setChecked(settings.value(LevellingKey, true).toBool());
+  auto* mineRow = new QHBoxLayout;
+  for (QWidget* widget : std::initializer_list<QWidget*>{useMine_, onlyMine_, editMine_, levelling_}) {
+    mineRow->addWidget(widget);
+  }
+  mineRow->addStretch(1);
+
+  excludeLabel_ = new QLabel(this);
+  excludeChoice_ = new QComboBox(this);
+  askRoomForNames(excludeChoice_);
+  for (int position = 0; position < DemonTotal; ++position) {
+    excludeChoices_.push_back(levelOrderAt(position));
+    excludeChoice_->addItem(demonEntryText(excludeChoices_.back()));
+  }
+  excludeLabel_->setBuddy(excludeChoice_);
+  excludeAdd_ = new QPushButton(this);
+  excludeRemove_ = new QPushButton(this);
+  excludedList_ = new QListWidget(this);
+  excludedList_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  // The names side by side, two rows high, leaving the height to the plans; a longer list scrolls.
+  excludedList_->setFlow(QListView::LeftToRight);
+  excludedList_->setWrapping(true);
+  excludedList_->setResizeMode(QListView::Adjust);
+  excludedList_->setFixedHeight(2 * (excludedList_->fontMetrics().height() + 2) + 2 * excludedList_->frameWidth());
+  auto* removeKey = new QAction(excludedList_);
+  removeKey->setShortcut(QKeySequence::Delete);
+  removeKey->setShortcutContext(Qt::WidgetShortcut);
+  excludedList_->addAction(removeKey);
+  connect(removeKey, &QAction::triggered, this, &PlannerWindow::removeExcluded);
+  excluded_ = unpackedDemons(settings.value(ExcludedKey).toList());
+  auto* excludeGrid = new QGridLayout;
+  excludeGrid->addWidget(excludeLabel_, 0, 0);
+  excludeGrid->addWidget(excludeChoice_, 0, 1);
+  excludeGrid->addWidget(excludeAdd_, 0, 2);
+  excludeGrid->addWidget(excludedList_, 1, 1);
+  excludeGrid->addWidget(excludeRemove_, 1, 2, Qt::AlignTop);
+  excludeGrid->setColumnStretch(1, 1);
 
   search_ = new QPushButton(this);
   search_->setDefault(true);
   cancel_ = new QPushButton(this);
   progress_ = new QProgressBar(this);
   progress_->setTextVisible(false);
-  auto* searchRow = new QHBoxLayout;
-  searchRow->addWidget(search_);
-  searchRow->addWidget(cancel_);
-  searchRow->addWidget(progress_, 1);
 
   plans_ = new QTreeWidget(this);
   showToolTipsOnRequest(plans_);
   plans_->setHeaderHidden(true);
   plans_->setExpandsOnDoubleClick(false);  // a double click opens the step's demon and leaves the tree as it is
   plans_->header()->setStretchLastSection(true);
+  // On a short screen the tree gives way first: it scrolls, the texts around it cannot.
+  plans_->setMinimumHeight(plans_->fontMetrics().height() * 2 + 2 * plans_->frameWidth());
   copy_ = new QPushButton(this);
   status_ = new QLabel(this);
   status_->setWordWrap(true);
   note_ = new QLabel(this);
   note_->setWordWrap(true);
-  auto* resultRow = new QHBoxLayout;
-  resultRow->addWidget(status_, 1);
-  resultRow->addWidget(copy_);
+  // One row for the search and its answer: the progress shows while a search runs.
+  auto* searchRow = new QHBoxLayout;
+  searchRow->addWidget(search_);
+  searchRow->addWidget(cancel_);
+  searchRow->addWidget(progress_, 1);
+  searchRow->addWidget(status_, 2);
+  searchRow->addWidget(copy_);
 
   auto* targetRow = new QHBoxLayout;
   targetRow->addWidget(targetLabel_);
   targetRow->addWidget(target_, 1);
   auto* layout = new QVBoxLayout(this);
+  layout->setSpacing(4);  // rows close together, so that a short screen still shows the plans
   layout->addLayout(targetRow);
   layout->addWidget(skillsLabel_);
   layout->addLayout(skillGrid);
   layout->addLayout(optionRow);
+  layout->addLayout(mineRow);
+  layout->addLayout(excludeGrid);
   layout->addLayout(searchRow);
-  layout->addLayout(resultRow);
   layout->addWidget(plans_, 1);
   layout->addWidget(note_);
   layout->addWidget(statusLine());
   offerDemonsOf(plans_);
+  showExcluded();
   fillSkillCombos();
   setSearching(false);
 }
@@ -142,8 +214,22 @@ void PlannerWindow::connectActions() {
   connect(cancel_, &QPushButton::clicked, this, [this] {
     if (cancelFlag_) cancelFlag_->store(true);
   });
-  connect(ownedOnly_, &QCheckBox::toggled, this, [](bool on) { programSettings().setValue(OwnedOnlyKey, on); });
-  connect(editOwned_, &QPushButton::clicked, this, [this] { editMyDemons_(); });
+  // 所持悪魔のみ takes my demons as 所持悪魔を使う does, and only them.
+  connect(useMine_, &QCheckBox::toggled, this, [this](bool on) {
+    programSettings().setValue(UseMineKey, on);
+    if (!on) onlyMine_->setChecked(false);
+  });
+  connect(onlyMine_, &QCheckBox::toggled, this, [this](bool on) {
+    programSettings().setValue(OnlyMineKey, on);
+    if (on) useMine_->setChecked(true);
+  });
+  connect(levelling_, &QCheckBox::toggled, this, [](bool on) { programSettings().setValue(LevellingKey, on); });
+  connect(editMine_, &QPushButton::clicked, this, [this] { editMyDemons_(); });
+  connect(excludeAdd_, &QPushButton::clicked, this, [this] {
+    const int index = excludeChoice_->currentIndex();
+    if (index >= 0) exclude(excludeChoices_[static_cast<std::size_t>(index)]);
+  });
+  connect(excludeRemove_, &QPushButton::clicked, this, &PlannerWindow::removeExcluded);
   connect(copy_, &QPushButton::clicked, this, [this] { QApplication::clipboard()->setText(plansText()); });
 }
 
@@ -199,8 +285,38 @@ PlanRequest PlannerWindow::request() const {
   request.levelLimit = limit_->value();
   request.curse = curse_->isChecked();
   request.maxFusions = depth_->value();
-  if (ownedOnly_->isChecked()) request.owned = myDemons_->usableDemons();
+  if (useMine_->isChecked() || onlyMine_->isChecked()) request.mine = myDemons_->usableEntries();
+  request.onlyMine = onlyMine_->isChecked();
+  request.levelling = levelling_->isChecked();
+  request.excluded = excluded_;
   return request;
+}
+
+void PlannerWindow::exclude(DemonRef demon) {
+  if (std::ranges::find(excluded_, demon) != excluded_.end()) return;
+  excluded_.push_back(demon);
+  programSettings().setValue(ExcludedKey, packedDemons(excluded_));
+  showExcluded();
+  excludedList_->setCurrentRow(static_cast<int>(excluded_.size()) - 1);
+}
+
+void PlannerWindow::removeExcluded() {
+  std::vector<DemonRef> kept;
+  for (int row = 0; row < excludedList_->count(); ++row) {
+    if (!excludedList_->item(row)->isSelected()) kept.push_back(excluded_[static_cast<std::size_t>(row)]);
+  }
+  if (kept.size() == excluded_.size()) return;
+  const int current = excludedList_->currentRow();
+  excluded_ = std::move(kept);
+  programSettings().setValue(ExcludedKey, packedDemons(excluded_));
+  showExcluded();
+  excludedList_->setCurrentRow(std::min(current, excludedList_->count() - 1));
+}
+
+void PlannerWindow::showExcluded() {
+  excludedList_->clear();
+  for (DemonRef demon : excluded_) excludedList_->addItem(demonEntryText(demon));
+  excludeRemove_->setEnabled(!excluded_.empty() && !worker_);
 }
 
 void PlannerWindow::search() {
@@ -268,14 +384,16 @@ void PlannerWindow::showPlans() {
 
 QString PlannerWindow::plansText() const {
   if (!answer_) return {};
-  return QString::fromStdString(planLinesText(planLines(asked_, *answer_, displayLanguage())));
+  return QString::fromStdString(planAnswerText(asked_, *answer_, displayLanguage()));
 }
 
 void PlannerWindow::setSearching(bool on) {
-  for (QWidget* widget : std::initializer_list<QWidget*>{target_, limit_, curse_, depth_, ownedOnly_, editOwned_,
-                                                         search_, copy_}) {
+  for (QWidget* widget :
+       std::initializer_list<QWidget*>{target_, limit_, curse_, depth_, useMine_, onlyMine_, editMine_, levelling_,
+                                       excludeChoice_, excludeAdd_, excludedList_, search_, copy_}) {
     widget->setEnabled(!on);
   }
+  excludeRemove_->setEnabled(!on && !excluded_.empty());
   for (QComboBox* combo : skills_) combo->setEnabled(!on);
   cancel_->setEnabled(on);
   progress_->setVisible(on);
@@ -303,10 +421,25 @@ void PlannerWindow::retranslate() {
   curse_->setAccessibleName(tr("CURSE"));
   depthLabel_->setText(tr("最大合体回数(&M):"));
   depth_->setAccessibleName(tr("最大合体回数"));
-  ownedOnly_->setText(tr("所持悪魔のみ(&O)"));
-  ownedOnly_->setAccessibleName(tr("所持悪魔のみ"));
-  editOwned_->setText(tr("所持悪魔を編集(&E)..."));
-  editOwned_->setAccessibleName(tr("所持悪魔を編集"));
+  useMine_->setText(tr("所持悪魔を使う(&U)"));
+  useMine_->setAccessibleName(tr("所持悪魔を使う"));
+  onlyMine_->setText(tr("所持悪魔のみ(&O)"));
+  onlyMine_->setAccessibleName(tr("所持悪魔のみ"));
+  editMine_->setText(tr("所持悪魔を編集(&E)..."));
+  editMine_->setAccessibleName(tr("所持悪魔を編集"));
+  levelling_->setText(tr("レベル上げを含める(&V)"));
+  levelling_->setAccessibleName(tr("レベル上げを含める"));
+  excludeLabel_->setText(tr("除外する悪魔(&D):"));
+  for (std::size_t i = 0; i < excludeChoices_.size(); ++i)
+    excludeChoice_->setItemText(static_cast<int>(i), demonEntryText(excludeChoices_[i]));
+  excludeChoice_->setAccessibleName(tr("除外に加える悪魔"));
+  excludeAdd_->setText(tr("除外に追加(&A)"));
+  excludeAdd_->setAccessibleName(tr("除外に追加"));
+  excludeRemove_->setText(tr("除外から外す(&R)"));
+  excludeRemove_->setAccessibleName(tr("除外から外す"));
+  for (std::size_t i = 0; i < excluded_.size(); ++i)
+    excludedList_->item(static_cast<int>(i))->setText(demonEntryText(excluded_[i]));
+  excludedList_->setAccessibleName(tr("除外する悪魔"));
   search_->setText(tr("検索(&S)"));
   search_->setAccessibleName(tr("検索"));
   cancel_->setText(tr("取り消し(&X)"));

@@ -1,10 +1,14 @@
 // PlannerWindow (スキル継承プランナー): the target, up to eight wanted
-// skills, a level limit, CURSE, the most fusions and 所持悪魔のみ; the search
+// skills, a level limit, CURSE, the most fusions, whether my demons may be
+// taken (所持悪魔を使う) or alone (所持悪魔のみ), whether demons may be
+// levelled (レベル上げを含める) and the demons no plan may use; the search
 // runs on a worker thread with a progress bar and a cancel button, and the
 // plans come back as a tree, a line a demon, each made demon saying how it is
-// fused and what it inherits, the demons taken as they are marked; the same
-// lines as qmoor plan prints, ready to copy as text. Any demon of the tree opens in a
-// new query tab.
+// fused and what it inherits, each level-up what it learns, the demons taken
+// as they are marked as mine or at base level; the same lines as qmoor plan
+// prints, ready to copy as text. Any demon of the tree opens in a new query
+// tab. The choices of my demons, levelling and excluded demons are kept
+// between runs.
 #pragma once
 
 #include <QThread>
@@ -20,6 +24,7 @@
 class QCheckBox;
 class QComboBox;
 class QLabel;
+class QListWidget;
 class QProgressBar;
 class QPushButton;
 class QSpinBox;
@@ -33,8 +38,8 @@ class PlannerWindow : public ToolWindow {
   Q_OBJECT
 
  public:
-  // editMyDemons opens the window of my demons, whose usable entries 所持悪魔のみ
-  // lets plans start from.
+  // editMyDemons opens the window of my demons, whose entries without a
+  // problem plans may take as they are.
   PlannerWindow(MyDemonsStore* myDemons, std::function<void()> editMyDemons, DemonOpener opener, QWidget* owner);
   ~PlannerWindow() override;
 
@@ -45,8 +50,8 @@ class PlannerWindow : public ToolWindow {
   // Starts a search for the request on the controls (nothing while one runs).
   void search();
   bool searching() const { return worker_ != nullptr; }
-  // The plans shown, as the indented text that コピー puts on the clipboard:
-  // the lines qmoor plan prints for them.
+  // The answer shown, as the text that コピー puts on the clipboard: what
+  // qmoor plan prints for the same request.
   QString plansText() const;
 
  protected:
@@ -61,6 +66,9 @@ class PlannerWindow : public ToolWindow {
   void showAnswer();
   void showPlans();
   void setSearching(bool on);
+  void exclude(DemonRef demon);
+  void removeExcluded();
+  void showExcluded();
 
   static constexpr int SkillComboTotal = MostWantedSkills;
   QLabel* targetLabel_;
@@ -74,8 +82,17 @@ class PlannerWindow : public ToolWindow {
   QCheckBox* curse_;
   QLabel* depthLabel_;
   QSpinBox* depth_;
-  QCheckBox* ownedOnly_;
-  QPushButton* editOwned_;
+  QCheckBox* useMine_;
+  QCheckBox* onlyMine_;
+  QPushButton* editMine_;
+  QCheckBox* levelling_;
+  QLabel* excludeLabel_;
+  QComboBox* excludeChoice_;
+  std::vector<DemonRef> excludeChoices_;  // every demon, in level order, as excludeChoice_ offers them
+  QPushButton* excludeAdd_;
+  QPushButton* excludeRemove_;
+  QListWidget* excludedList_;
+  std::vector<DemonRef> excluded_;  // the demons no plan may use, in the order they were added
   QPushButton* search_;
   QPushButton* cancel_;
   QProgressBar* progress_;

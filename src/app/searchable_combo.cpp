@@ -23,17 +23,16 @@ int entryNamed(const QComboBox& combo, const QString& typed) {
   return -1;
 }
 
-// The room the box asks for, in average characters: enough for a skill or a
-// demon with its level and race. The layouts stretch the boxes beyond it, and
-// sizing by the entries would measure all of them (hundreds) on first show.
-constexpr int RoomInCharacters = 16;
-
 }  // namespace
+
+void askRoomForNames(QComboBox* combo, int characters) {
+  combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  combo->setMinimumContentsLength(characters);
+}
 
 QComboBox* makeSearchableCombo(QAbstractItemModel* entries, QWidget* parent) {
   auto* combo = new QComboBox(parent);
-  combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-  combo->setMinimumContentsLength(RoomInCharacters);
+  askRoomForNames(combo);
   combo->setEditable(true);
   combo->setInsertPolicy(QComboBox::NoInsert);
   combo->setModel(entries);

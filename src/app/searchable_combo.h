@@ -11,4 +11,14 @@ namespace qmoor {
 
 QComboBox* makeSearchableCombo(QAbstractItemModel* entries, QWidget* parent);
 
+// The room, in average characters, of a demon with its level and race, and
+// of a skill.
+inline constexpr int RoomForADemon = 16;
+inline constexpr int RoomForASkill = 11;
+
+// Makes a box of names ask for the room of one name, not for its widest
+// entry: the layouts stretch it further, and sizing by the entries would
+// measure all of them (hundreds) as the window first shows.
+void askRoomForNames(QComboBox* combo, int characters = RoomForADemon);
+
 }  // namespace qmoor

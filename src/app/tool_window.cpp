@@ -21,12 +21,14 @@ namespace qmoor {
 
 QVariant demonData(DemonRef demon) { return demon.race * SlotsPerRace + demon.slot; }
 
-std::optional<DemonRef> demonAt(const QModelIndex& index) {
-  const QVariant packed = index.data(DemonRole);
-  if (!packed.isValid()) return std::nullopt;
-  const int value = packed.toInt();
+std::optional<DemonRef> demonFromData(const QVariant& packed) {
+  bool number = false;
+  const int value = packed.toInt(&number);
+  if (!number || value < 0) return std::nullopt;
   return DemonRef{value / SlotsPerRace, value % SlotsPerRace};
 }
+
+std::optional<DemonRef> demonAt(const QModelIndex& index) { return demonFromData(index.data(DemonRole)); }
 
 namespace {
 

@@ -25,6 +25,7 @@ using DemonOpener = std::function<bool(DemonRef)>;
 // a cell stands for, packed by demonData().
 inline constexpr int DemonRole = Qt::UserRole + 1;
 QVariant demonData(DemonRef demon);
+std::optional<DemonRef> demonFromData(const QVariant& packed);  // none for what demonData never gives
 std::optional<DemonRef> demonAt(const QModelIndex& index);
 
 class ToolWindow : public QWidget {

@@ -18,16 +18,23 @@ std::string counted(std::size_t count, std::string_view one, std::string_view ma
   return std::to_string(count) + " " + std::string(count == 1 ? one : many);
 }
 
-std::string planTitle(const Plan& plan, std::size_t number, Language language) {
-  const std::string n = std::to_string(number);
+// The plan's number and the keys plans are ranked by: its fusions, the
+// demons not mine where my demons may be taken besides others, its highest
+// level and its distinct demons.
+std::string planTitle(const PlanRequest& request, const Plan& plan, std::size_t number, Language language) {
+  const bool japanese = language == Language::Japanese;
   const std::size_t fusions = plan.steps.size();
+  std::string title = japanese ? "プラン" + std::to_string(number) + ": 合体" + std::to_string(fusions) + "回"
+                               : "plan " + std::to_string(number) + ": " + counted(fusions, "fusion", "fusions");
+  if (!request.mine.empty() && !request.onlyMine) {
+    const auto notMine = static_cast<std::size_t>(plan.notMine);
+    title += japanese ? ", 所持外" + std::to_string(notMine) + "体"
+                      : ", " + counted(notMine, "demon", "demons") + " not mine";
+  }
   const std::string highest = std::to_string(plan.highestLevel);
   const auto demons = static_cast<std::size_t>(plan.distinctDemons);
-  return language == Language::Japanese
-             ? "プラン" + n + ": 合体" + std::to_string(fusions) + "回, 最高LV" + highest + ", 悪魔" +
-                   std::to_string(demons) + "体"
-             : "plan " + n + ": " + counted(fusions, "fusion", "fusions") + ", highest level " + highest + ", " +
-                   counted(demons, "demon", "demons");
+  return title + (japanese ? ", 最高LV" + highest + ", 悪魔" + std::to_string(demons) + "体"
+                           : ", highest level " + highest + ", " + counted(demons, "demon", "demons"));
 }
 
 // "LV20→LV23: 習得 マハラギ" under a demon levelled before it is used.
@@ -44,14 +51,15 @@ void addLevelUp(std::vector<PlanLine>& lines, int from, const PlanMaterial& mate
 // then what it learns levelling up, then its two materials one level deeper.
 void addDemon(std::vector<PlanLine>& lines, const PlanRequest& request, const Plan& plan, const PlanMaterial& material,
               int depth, Language language) {
-  std::string text = demonLabel(material.demon, language);
   if (!material.step) {
+    // One of my demons at the level it has, or a demon at its base level.
     const int start = material.mine ? request.mine[static_cast<std::size_t>(*material.mine)].level : level(material.demon);
     const std::string_view mark = material.mine ? say(language, "［所持］", "[mine]") : say(language, "［素材］", "[base]");
-    lines.push_back({depth, text + "  " + std::string(mark), material.demon});
+    lines.push_back({depth, demonLabel(material.demon, start, language) + "  " + std::string(mark), material.demon});
     addLevelUp(lines, start, material, depth, language);
     return;
   }
+  std::string text = demonLabel(material.demon, language);
   const PlanStep& step = plan.steps[static_cast<std::size_t>(*material.step)];
   text += "  ← " + std::string(fusionKindName(step.kind, language));
   if (!step.inherited.empty()) {
@@ -74,7 +82,7 @@ std::vector<PlanLine> planLines(const PlanRequest& request, const PlanAnswer& an
   std::vector<PlanLine> lines;
   for (std::size_t p = 0; p < answer.plans.size(); ++p) {
     const Plan& plan = answer.plans[p];
-    lines.push_back({0, planTitle(plan, p + 1, language), std::nullopt});
+    lines.push_back({0, planTitle(request, plan, p + 1, language), std::nullopt});
     const int last = static_cast<int>(plan.steps.size()) - 1;
     const PlanMaterial top =
         last < 0 ? PlanMaterial{request.target, std::nullopt, plan.targetMine, plan.targetLevel, plan.targetLearned}
@@ -106,6 +114,9 @@ std::string planReasonText(const PlanRequest& request, const PlanAnswer& answer,
     case PlanProblem::TargetAboveLimit:
       return language == Language::Japanese ? target + " はレベル上限を超えています"
                                             : target + " is above the level limit";
+    case PlanProblem::TooManyOfMine:
+      return language == Language::Japanese ? "所持悪魔が多すぎます（" + std::to_string(MostMyDemons) + "体まで）"
+                                            : "more of my demons than " + std::to_string(MostMyDemons);
     case PlanProblem::Cancelled:
       return std::string(say(language, "検索を取り消しました", "the search was cancelled"));
     default:
@@ -118,6 +129,12 @@ std::string noPlanText(const PlanRequest& request, const PlanAnswer& answer, Lan
   const auto depth = static_cast<std::size_t>(request.maxFusions);
   return language == Language::Japanese ? "合体" + std::to_string(depth) + "回以内のプランはありません"
                                         : "no plan within " + counted(depth, "fusion", "fusions");
+}
+
+std::string planAnswerText(const PlanRequest& request, const PlanAnswer& answer, Language language) {
+  std::string text = planHeading(request, language) + '\n' + planLinesText(planLines(request, answer, language));
+  if (answer.plans.empty()) text += noPlanText(request, answer, language) + '\n';
+  return text;
 }
 
 }  // namespace qmoor

@@ -65,6 +65,7 @@ extern const Verb FuseVerb{
     2,
     runFuse,
     "A と B で何ができるか: 通常合体・月齢合体・精霊合体の結果",
+    "  A@L, B@L        レベル L の素材（初期レベル～99）。@L がなければ初期レベル\n"
     "  --curse         CURSE の合体表で合体する\n",
 };
 

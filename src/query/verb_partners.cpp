@@ -133,7 +133,9 @@ extern const Verb PartnersVerb{
     1,
     runPartners,
     "A と合体して何かができる相手すべてと、それぞれの結果",
-    "  --curse         CURSE の合体表で合体する\n",
+    "  A@L             レベル L の A（初期レベル～99）。@L がなければ初期レベル\n"
+    "  --curse         CURSE の合体表で合体する\n"
+    "  --mine-only     所持悪魔だけを、それぞれのレベルで（問題のある項目は除く）\n",
 };
 
 }  // namespace qmoor::query

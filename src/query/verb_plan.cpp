@@ -7,15 +7,18 @@
 #include "names/typed_names.h"
 #include "planner/plan.h"
 #include "query/demon_output.h"
+#include "query/my_demons_source.h"
 #include "query/name_lookup.h"
 #include "query/plan_text.h"
 #include "query/usage_error.h"
+#include "stock/holding_rule.h"
 
 namespace qmoor::query {
 namespace {
 
-constexpr OptionSpec Options[] = {{"skill", true, true}, {"limit", true}, {"curse"},         {"depth", true},
-                                  {"count", true},       {"owned", true}, {"no-levelling"}, {"exclude", true}};
+constexpr OptionSpec Options[] = {{"skill", true, true}, {"limit", true},    {"curse"},     {"depth", true},
+                                  {"count", true},       {"owned", true},    {"use-mine"},  {"only-mine"},
+                                  {"no-levelling"},      {"exclude", true}};
 
 constexpr int MostPlans = 1000;
 
@@ -36,6 +39,31 @@ std::vector<DemonRef> demonList(const std::string& typed, const std::string& opt
   return demons;
 }
 
+// The request, and where each of its demons of mine stands in the file of
+// my demons, which the answer names them by.
+struct AskedPlan {
+  PlanRequest request;
+  std::vector<int> minePlaces;
+};
+
+void refuseTogether(const Arguments& arguments, const std::string& one, const std::string& other) {
+  if (arguments.has(one) && arguments.has(other))
+    throw UsageError("--" + one + " と --" + other + " は同時に指定できません",
+                     "--" + one + " and --" + other + " exclude each other");
+}
+
+// My demons join the request: the entries of the file without a problem,
+// which the planner takes as they are.
+void takeMine(AskedPlan& asked, const Arguments& arguments, const QueryContext& context) {
+  refuseTogether(arguments, "use-mine", "only-mine");
+  refuseTogether(arguments, "owned", "only-mine");
+  if (!arguments.has("use-mine") && !arguments.has("only-mine")) return;
+  const std::vector<MyDemon> file = readMyDemons(context);
+  asked.minePlaces = entriesWithoutProblem(file);
+  for (int place : asked.minePlaces) asked.request.mine.push_back(file[static_cast<std::size_t>(place)]);
+  asked.request.onlyMine = arguments.has("only-mine");
+}
+
 PlanRequest requestFrom(const Arguments& arguments) {
   PlanRequest request;
   request.target = resolveDemon(arguments.positionals()[0]);
@@ -52,8 +80,9 @@ PlanRequest requestFrom(const Arguments& arguments) {
   return request;
 }
 
-UsageError refusal(PlanProblem problem, int skill) {
-  switch (problem) {
+UsageError refusal(const PlanRequest& request, const PlanAnswer& answer) {
+  const int skill = answer.skill;
+  switch (answer.problem) {
     case PlanProblem::TargetNotFusable:
       return {"plan には合体で作れる悪魔を指定してください（特殊悪魔・精霊・御魂は不可）",
               "plan needs a demon made by fusion, not a special demon, a spirit or a 御魂"};
@@ -61,14 +90,15 @@ UsageError refusal(PlanProblem problem, int skill) {
     case PlanProblem::UnknownSkill:
       return {"スキル " + std::to_string(skill) + " は選べるスキルではありません",
               "skill " + std::to_string(skill) + " is not a selectable skill"};
-    default: return {"plan はこの指定を受け付けません", "plan cannot take this request"};
+    default: break;
   }
+  const std::string reason = planReasonText(request, answer, Language::English);
+  if (!reason.empty()) return {planReasonText(request, answer, Language::Japanese), reason};
+  return {"plan はこの指定を受け付けません", "plan cannot take this request"};
 }
 
 void writeText(const PlanRequest& request, const PlanAnswer& answer, const QueryContext& context) {
-  context.out << planHeading(request, context.language) << '\n'
-              << planLinesText(planLines(request, answer, context.language));
-  if (answer.plans.empty()) context.out << noPlanText(request, answer, context.language) << '\n';
+  context.out << planAnswerText(request, answer, context.language);
 }
 
 void writeSkillNames(JsonWriter& json, const std::vector<int>& skills, Language language) {
@@ -85,7 +115,11 @@ void writeOptional(JsonWriter& json, std::optional<int> value) {
   }
 }
 
-void writeJson(const PlanRequest& request, const PlanAnswer& answer, const QueryContext& context) {
+void writeJson(const AskedPlan& asked, const PlanAnswer& answer, const QueryContext& context) {
+  const PlanRequest& request = asked.request;
+  const auto placeInFile = [&](std::optional<int> mine) {
+    return mine ? std::optional<int>(asked.minePlaces[static_cast<std::size_t>(*mine)]) : std::nullopt;
+  };
   const Language language = context.language;
   JsonWriter json(context.out);
   writeRef(json.beginObject().key("target"), request.target, language);
@@ -98,7 +132,7 @@ void writeJson(const PlanRequest& request, const PlanAnswer& answer, const Query
       for (const PlanMaterial& material : {step.first, step.second}) {
         writeRef(json.beginObject().key("demon"), material.demon, language);
         writeOptional(json.key("step"), material.step);
-        writeOptional(json.key("mine"), material.mine);
+        writeOptional(json.key("mine"), placeInFile(material.mine));
         json.key("level").value(material.level);
         writeSkillNames(json.key("learned"), material.learned, language);
         json.endObject();
@@ -113,6 +147,7 @@ void writeJson(const PlanRequest& request, const PlanAnswer& answer, const Query
     json.endArray();
     json.key("target").beginObject().key("level").value(plan.targetLevel);
     writeSkillNames(json.key("learned"), plan.targetLearned, language);
+    writeOptional(json.key("mine"), placeInFile(plan.targetMine));
     json.endObject().endObject();
   }
   json.endArray();
@@ -124,13 +159,14 @@ void writeJson(const PlanRequest& request, const PlanAnswer& answer, const Query
 }
 
 void runPlan(const Arguments& arguments, const QueryContext& context) {
-  const PlanRequest request = requestFrom(arguments);
-  const PlanAnswer answer = planRoutes(request);
-  if (refusesRequest(answer.problem)) throw refusal(answer.problem, answer.skill);
+  AskedPlan asked{requestFrom(arguments), {}};
+  takeMine(asked, arguments, context);
+  const PlanAnswer answer = planRoutes(asked.request);
+  if (refusesRequest(answer.problem)) throw refusal(asked.request, answer);
   if (context.json) {
-    writeJson(request, answer, context);
+    writeJson(asked, answer, context);
   } else {
-    writeText(request, answer, context);
+    writeText(asked.request, answer, context);
   }
 }
 
@@ -138,8 +174,8 @@ void runPlan(const Arguments& arguments, const QueryContext& context) {
 
 extern const Verb PlanVerb{
     "plan",
-    "plan T --skill S... [--limit L] [--curse] [--depth D] [--count K] [--owned A,B,...] [--no-levelling] "
-    "[--exclude A,B,...]",
+    "plan T --skill S... [--limit L] [--curse] [--depth D] [--count K] [--owned A,B,...] [--use-mine | --only-mine] "
+    "[--no-levelling] [--exclude A,B,...]",
     "the shortest fusion routes that bring the skills onto T",
     "  --skill S       a skill the target should hold (one to eight)\n"
     "  --limit L       every demon of a plan at most level L (default 99)\n"
@@ -147,8 +183,11 @@ extern const Verb PlanVerb{
     "  --depth D       at most D fusions (1..6, default 4)\n"
     "  --count K       at most K plans (default 10)\n"
     "  --owned A,B,... only these demons may be taken at base level\n"
+    "  --use-mine      my demons may be taken too, each once, as they are (entries with a problem left out)\n"
+    "  --only-mine     only my demons may be taken, each once, as they are\n"
     "  --no-levelling  no demon is levelled up\n"
-    "  --exclude A,B,... demons a plan never uses\n",
+    "  --exclude A,B,...\n"
+    "                  demons a plan never uses\n",
     Options,
     1,
     1,
@@ -159,7 +198,12 @@ extern const Verb PlanVerb{
     "  --curse         CURSE の合体表で合体する\n"
     "  --depth D       合体は D 回まで（1～6、既定 4）\n"
     "  --count K       プランは K 個まで（既定 10）\n"
-    "  --owned A,B,... プランの素材をこれらの悪魔に限る\n",
+    "  --owned A,B,... 初期レベルで使う悪魔をこれらに限る\n"
+    "  --use-mine      所持悪魔もそのままの姿で使う（各1回。問題のある項目は除く）\n"
+    "  --only-mine     所持悪魔だけをそのままの姿で使う（各1回）\n"
+    "  --no-levelling  悪魔のレベルを上げない\n"
+    "  --exclude A,B,...\n"
+    "                  プランのどこにも使わない悪魔\n",
 };
 
 }  // namespace qmoor::query

@@ -73,4 +73,12 @@ EntryCheck checkEntry(const MyDemon& entry) {
   return {};
 }
 
+std::vector<int> entriesWithoutProblem(const std::vector<MyDemon>& entries) {
+  std::vector<int> places;
+  for (std::size_t i = 0; i < entries.size(); ++i) {
+    if (checkEntry(entries[i]).problem == EntryProblem::None) places.push_back(static_cast<int>(i));
+  }
+  return places;
+}
+
 }  // namespace qmoor

@@ -44,4 +44,8 @@ struct EntryCheck {
 // The first rule the entry breaks, in the order of EntryProblem.
 EntryCheck checkEntry(const MyDemon& entry);
 
+// Where the entries that break no rule stand in the list, in list order: the
+// entries fusion and plans take.
+std::vector<int> entriesWithoutProblem(const std::vector<MyDemon>& entries);
+
 }  // namespace qmoor

@@ -1,6 +1,7 @@
 // The skill-route planner window offscreen: a search on the worker thread
 // filling the tree of plans with qmoor's lines, a demon of the tree opened in
-// a new tab, the copy text, names for screen readers, and the owned demons kept between runs.
+// a new tab, the copy text, names for screen readers, my demons, levelling and
+// excluded demons reaching the planner, and the choices kept between runs.
 #include "app/planner_window.h"
 
 #include <gtest/gtest.h>
@@ -10,6 +11,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 #include <QSettings>
 #include <QSpinBox>
@@ -80,10 +82,9 @@ TEST_F(PlannerWindowTest, SearchFillsTheTreeWhoseDemonsOpenInNewTabs) {
       << last->text(0).toStdString();
   EXPECT_TRUE(window->plansText().contains(QStringLiteral("LV78→LV81: 習得 ")));
   EXPECT_TRUE(last->text(0).contains(QStringLiteral("継承: ")) && last->text(0).contains(skillText(116)));
-  // The copy holds the lines qmoor plan prints for the same request.
+  // The copy holds what qmoor plan prints for the same request.
   PlanRequest request{{0, 2}, {116}};
-  EXPECT_EQ(window->plansText().toStdString(),
-            planLinesText(planLines(request, planRoutes(request), Language::Japanese)));
+  EXPECT_EQ(window->plansText().toStdString(), planAnswerText(request, planRoutes(request), Language::Japanese));
 
   plans->setCurrentItem(last);
   plans->actions().at(0)->trigger();  // 新しいタブで開く
@@ -146,7 +147,7 @@ TEST_F(PlannerWindowTest, TheStatusCountsInEnglishPlurals) {
 TEST_F(PlannerWindowTest, OwnedDemonsAreKeptAndAloneMayStartPlans) {
   const std::vector<DemonRef> owned{{7, 8}, {12, 0}};  // ピクシー and ケルベロス, who has フォッグブレス
   myDemons->change({atBaseLevel(owned[0]), atBaseLevel(owned[1])});
-  EXPECT_EQ(MyDemonsStore(nullptr, myDemons->path()).usableDemons(), owned);
+  EXPECT_EQ(MyDemonsStore(nullptr, myDemons->path()).usableEntries(), myDemons->demons());
   named<QPushButton>(QStringLiteral("所持悪魔を編集"))->click();
   EXPECT_EQ(myDemonsEdited, 1);
   named<QCheckBox>(QStringLiteral("所持悪魔のみ"))->setChecked(true);
@@ -156,6 +157,65 @@ TEST_F(PlannerWindowTest, OwnedDemonsAreKeptAndAloneMayStartPlans) {
   auto* status = named<QLabel>(QStringLiteral("検索結果"));
   EXPECT_FALSE(status->text().isEmpty());
   EXPECT_EQ(QAccessible::queryAccessibleInterface(status)->text(QAccessible::Name), status->text());
+}
+
+// 所持悪魔のみ plans from my demons at their levels and takes 所持悪魔を使う
+// with it; without levelling and with a demon excluded, the plans are the
+// planner's for that request; the boxes and the excluded demons are kept,
+// and Delete takes a demon off the list.
+TEST_F(PlannerWindowTest, MyDemonsLevellingAndExcludedDemonsReachThePlanner) {
+  myDemons->change({MyDemon{{7, 8}, 3, {43, 13, 253}, {}}, MyDemon{{11, 3}, 38, {8, 10, 66, 116}, {}}});
+  auto* useMine = named<QCheckBox>(QStringLiteral("所持悪魔を使う"));
+  auto* onlyMine = named<QCheckBox>(QStringLiteral("所持悪魔のみ"));
+  auto* levelling = named<QCheckBox>(QStringLiteral("レベル上げを含める"));
+  EXPECT_FALSE(useMine->isChecked());
+  EXPECT_TRUE(levelling->isChecked());
+  onlyMine->setChecked(true);
+  EXPECT_TRUE(useMine->isChecked());
+  auto* target = named<QComboBox>(QStringLiteral("合体先の悪魔"));
+  target->setCurrentIndex(target->findText(demonEntryText({6, 3})));  // オンコット
+  named<QComboBox>(QStringLiteral("スキル1"))->setCurrentIndex(named<QComboBox>(QStringLiteral("スキル1"))->findText(skillText(116)));
+  named<QComboBox>(QStringLiteral("スキル2"))->setCurrentIndex(named<QComboBox>(QStringLiteral("スキル2"))->findText(skillText(61)));
+  window->search();
+  EXPECT_TRUE(QTest::qWaitFor([this] { return !window->searching(); }, 20000));
+  PlanRequest mine{{6, 3}, {116, 61}};
+  mine.mine = myDemons->demons();
+  mine.onlyMine = true;
+  EXPECT_EQ(window->plansText().toStdString(), planAnswerText(mine, planRoutes(mine), Language::Japanese));
+  EXPECT_TRUE(window->plansText().contains(QStringLiteral("LV3 妖精 ピクシー  ［所持］\n      LV3→LV7: 習得 ラクンダ")))
+      << window->plansText().toStdString();
+
+  useMine->setChecked(false);
+  EXPECT_FALSE(onlyMine->isChecked());
+  levelling->setChecked(false);
+  target->setCurrentIndex(target->findText(demonEntryText({0, 2})));  // オーディン
+  named<QComboBox>(QStringLiteral("スキル2"))->setCurrentIndex(0);
+  named<QSpinBox>(QStringLiteral("最大合体回数"))->setValue(2);
+  auto* choice = named<QComboBox>(QStringLiteral("除外に加える悪魔"));
+  choice->setCurrentIndex(choice->findText(demonEntryText({12, 1})));  // スパルナ
+  named<QPushButton>(QStringLiteral("除外に追加"))->click();
+  window->search();
+  EXPECT_TRUE(QTest::qWaitFor([this] { return !window->searching(); }, 20000));
+  PlanRequest levelless{{0, 2}, {116}};
+  levelless.maxFusions = 2;
+  levelless.levelling = false;
+  levelless.excluded = {{12, 1}};
+  EXPECT_EQ(window->plansText().toStdString(), planAnswerText(levelless, planRoutes(levelless), Language::Japanese));
+  EXPECT_FALSE(window->plansText().isEmpty() || window->plansText().contains(demonNameText({12, 1})));
+
+  PlannerWindow again(myDemons.get(), [] {}, [](DemonRef) { return true; }, &owner);
+  auto* excluded = again.findChild<QListWidget*>();
+  ASSERT_EQ(excluded->count(), 1);
+  EXPECT_EQ(excluded->item(0)->text(), demonEntryText({12, 1}));
+  for (const QCheckBox* box : again.findChildren<QCheckBox*>())  // レベル上げを含める kept off, the others too
+    EXPECT_FALSE(box->isChecked()) << box->accessibleName().toStdString();
+  again.present();
+  QApplication::setActiveWindow(&again);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&again));
+  excluded->setFocus();
+  excluded->setCurrentRow(0);
+  QTest::keyClick(excluded, Qt::Key_Delete);
+  EXPECT_EQ(excluded->count(), 0);
 }
 
 }  // namespace

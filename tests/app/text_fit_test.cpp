@@ -30,6 +30,7 @@
 #include "app/main_frame.h"
 #include "app/my_demon_dialog.h"
 #include "app/my_demons_window.h"
+#include "app/planner_window.h"
 #include "app/qmoor_app.h"
 #include "app/screen_fit.h"
 #include "data/races.h"
@@ -88,7 +89,9 @@ std::vector<std::string> cutTexts(const QWidget& form) {
   for (const QWidget* w : form.findChildren<QWidget*>()) {
     if (!w->isVisibleTo(&form)) continue;
     const QFontMetrics metrics = w->fontMetrics();
-    if (auto* label = qobject_cast<const QLabel*>(w)) {
+    if (auto* label = qobject_cast<const QLabel*>(w); label && label->wordWrap()) {  // whole when its lines fit
+      check(*w, label->text(), label->heightForWidth(label->width()), label->height());
+    } else if (label) {
       check(*w, label->text(), metrics.horizontalAdvance(drawnText(label->text())), label->contentsRect().width());
     } else if (auto* button = qobject_cast<const QPushButton*>(w)) {
       check(*w, button->text(), metrics.horizontalAdvance(drawnText(button->text())), buttonRoom(*button));
@@ -191,8 +194,9 @@ TEST(TextFit, TheWholeFormShowsWhereTheScreenHasRoom) {
   EXPECT_GE(area->viewport()->height(), form.height());
 }
 
-// The windows of my demons and the simulator with its levels open whole on a
-// 1920×1080 screen with every text readable, in either language.
+// The windows of my demons, the simulator with its levels and the planner
+// with its boxes of my demons open whole on a 1920×1080 screen with every
+// text readable, in either language.
 TEST(TextFit, TheWindowsOfMyDemonsShowTheirTextsWhole) {
   for (const char* language : {"ja", "en"}) {
     SCOPED_TRACE(language);
@@ -200,14 +204,16 @@ TEST(TextFit, TheWindowsOfMyDemonsShowTheirTextsWhole) {
     ASSERT_TRUE(app.InitInstance({"quillmoor", "--lang", language}));
     const QList<QAction*> tools = app.frame().toolsMenu()->actions();
     tools.at(0)->trigger();
+    tools.at(2)->trigger();
     tools.at(5)->trigger();
     auto* simulator = app.frame().findChild<FusionSimulatorWindow*>();
+    auto* planner = app.frame().findChild<PlannerWindow*>();
     auto* mine = app.frame().findChild<MyDemonsWindow*>();
-    ASSERT_TRUE(simulator && mine);
+    ASSERT_TRUE(simulator && planner && mine);
     MyDemonDialog dialog(atBaseLevel({7, 8}), mine);
     dialog.show();
     QApplication::processEvents();
-    for (QWidget* window : std::initializer_list<QWidget*>{simulator, mine, &dialog}) {
+    for (QWidget* window : std::initializer_list<QWidget*>{simulator, planner, mine, &dialog}) {
       // Fitted as it would be on a 1920×1080 screen at this scale, whatever
       // the screen the test runs on.
       const QSize fullHd = (QSizeF(1920, 1080) / window->devicePixelRatioF()).toSize();

@@ -20,13 +20,16 @@ TEST(CommandLine, HelpForQmoorListsEveryVerb) {
   }
 }
 
-TEST(CommandLine, EveryVerbHasHelpWithItsUsageAndOptions) {
-  for (const query::Verb* verb : query::verbs()) {
-    const QueryRun run = runQueryWords({std::string(verb->name), "--help"});
-    EXPECT_EQ(run.status, 0) << verb->name;
-    EXPECT_TRUE(run.out.starts_with("usage: qmoor " + std::string(verb->usage))) << run.out;
-    for (const query::OptionSpec& option : verb->options) {
-      EXPECT_NE(run.out.find("--" + std::string(option.name)), std::string::npos) << verb->name << " --" << option.name;
+TEST(CommandLine, EveryVerbHasHelpWithItsUsageAndOptionsInEitherLanguage) {
+  for (const auto& [language, usage] : {std::pair{"en", "usage: qmoor "}, std::pair{"ja", "使い方: qmoor "}}) {
+    for (const query::Verb* verb : query::verbs()) {
+      const QueryRun run = runQueryWords({std::string(verb->name), "--help", "--lang", language});
+      EXPECT_EQ(run.status, 0) << verb->name;
+      EXPECT_TRUE(run.out.starts_with(usage + std::string(verb->usage))) << run.out;
+      for (const query::OptionSpec& option : verb->options) {
+        EXPECT_NE(run.out.find("--" + std::string(option.name)), std::string::npos)
+            << language << " " << verb->name << " --" << option.name;
+      }
     }
   }
 }

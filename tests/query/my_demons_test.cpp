@@ -1,8 +1,9 @@
 // qmoor with the player's own demons: materials at their levels, the verb
-// mine on a file with good and bad entries, and every file or level qmoor
-// cannot take.
+// mine on a file with good and bad entries, plans from my demons, and every
+// file or level qmoor cannot take.
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -98,8 +99,71 @@ TEST(MyDemonsQuery, AnswersAsPrinted) {
   }
 }
 
+// Writes a file of my demons whose entries are the given JSON texts, and gives its path.
+std::string writtenMyDemons(const std::string& name, const std::vector<std::string>& entries) {
+  const std::string path = ::testing::TempDir() + name;
+  std::ofstream file(path);
+  file << R"({"format":"quillmoor-demons","version":1,"demons":[)";
+  for (std::size_t i = 0; i < entries.size(); ++i) file << (i ? "," : "") << entries[i];
+  file << "]}";
+  return path;
+}
+
+// A plan takes my demons at their levels with their skills, levels them, and
+// names each by its place in the file, past an entry with a problem.
+TEST(MyDemonsQuery, PlansTakeMyDemonsAsTheyAre) {
+  const std::string mine = writtenMyDemons("plan-mine.json", {R"("broken")",
+                                                              R"({"race":7,"slot":8,"level":3,"skills":[43,13,253]})",
+                                                              R"({"race":11,"slot":3,"level":38,"skills":[8,10,66,116]})"});
+  const struct {
+    std::vector<std::string> words;
+    const char* expected;
+  } cases[] = {
+      {{"plan", "ピクシー", "--skill", "羽ばたき", "--only-mine"},
+       "対象: LV2 妖精 ピクシー　スキル: 羽ばたき\n"
+       "プラン1: 合体0回, 最高LV6, 悪魔1体\n"
+       "  LV3 妖精 ピクシー  ［所持］\n"
+       "    LV3→LV6: 習得 ラクンダ, ポズムディ, 羽ばたき\n"},
+      {{"plan", "ピクシー", "--skill", "羽ばたき", "--only-mine", "--json", "--lang", "en"},
+       R"({"target":{"race":7,"slot":8,"name":"Pixie","level":2},"skills":["Wing Buffet"],"plans":[{"fusions":0,)"
+       R"("steps":[],"target":{"level":6,"learned":["Rakunda","Posumudi","Wing Buffet"],"mine":1}}]})"
+       "\n"},
+      {{"plan", "オンコット", "--skill", "フォッグブレス", "--skill", "ラクンダ", "--use-mine", "--count", "2", "--lang", "en"},
+       "target: LV37 Yoma Ongkhot  skills: Fog Breath, Rakunda\n"
+       "plan 1: 1 fusion, 0 demons not mine, highest level 38, 3 demons\n"
+       "  LV37 Yoma Ongkhot  ← normal fusion, inherits: Bufula, Rakunda, Fog Breath\n"
+       "    LV3 Fairy Pixie  [mine]\n"
+       "      LV3→LV7: learns Rakunda, Posumudi, Wing Buffet\n"
+       "    LV38 Snake Mizuchi  [mine]\n"
+       "plan 2: 1 fusion, 1 demon not mine, highest level 37, 3 demons\n"
+       "  LV37 Yoma Ongkhot  ← normal fusion, inherits: Zio, Rakunda, Fog Breath\n"
+       "    LV3 Fairy Pixie  [mine]\n"
+       "      LV3→LV15: learns Rakunda, Posumudi, Wing Buffet\n"
+       "    LV28 Snake Naga  [base]\n"
+       "      LV28→LV30: learns Life Gain, Fog Breath\n"},
+      {{"plan", "オンコット", "--skill", "フォッグブレス", "--skill", "ラクンダ", "--only-mine", "--json", "--lang", "en"},
+       R"({"target":{"race":6,"slot":3,"name":"Ongkhot","level":37},"skills":["Fog Breath","Rakunda"],"plans":[{"fusions":1,)"
+       R"("steps":[{"materials":[{"demon":{"race":7,"slot":8,"name":"Pixie","level":2},"step":null,"mine":1,"level":7,)"
+       R"("learned":["Rakunda","Posumudi","Wing Buffet"]},{"demon":{"race":11,"slot":3,"name":"Mizuchi","level":34},)"
+       R"("step":null,"mine":2,"level":38,"learned":[]}],"result":{"race":6,"slot":3,"name":"Ongkhot","level":37},)"
+       R"("kind":"normal","inherited":["Bufula","Rakunda","Fog Breath"],)"
+       R"("skills":["Might","Berserk","Tarukaja","Bufula","Rakunda","Fog Breath"]}],)"
+       R"("target":{"level":37,"learned":[],"mine":null}}]})"
+       "\n"},
+  };
+  for (const auto& c : cases) {
+    std::vector<std::string> words = c.words;
+    words.insert(words.end(), {"--mine", mine});
+    const QueryRun run = runQueryWords(words);
+    EXPECT_EQ(run.status, 0) << typed(c.words) << "\n" << run.err;
+    EXPECT_EQ(run.out, c.expected) << typed(c.words);
+  }
+}
+
 TEST(MyDemonsQuery, LevelsAndFilesItCannotTakeExitTwo) {
   const std::string data = QMOOR_TEST_DATA_DIR "/demons/";
+  const std::string crowded =
+      writtenMyDemons("crowded-mine.json", std::vector<std::string>(257, R"({"race":7,"slot":8,"level":2,"skills":[]})"));
   const struct {
     std::vector<std::string> words;
     const char* reason;
@@ -113,6 +177,12 @@ TEST(MyDemonsQuery, LevelsAndFilesItCannotTakeExitTwo) {
       {{"mine", "--mine", data + "not-json.json", "--lang", "en"}, "line 3 of the file of my demons"},
       {{"mine", "--mine", data + "other-format.json", "--lang", "ja"}, "は所持悪魔のファイル（quillmoor-demons）ではありません"},
       {{"partners", "7/8", "--mine-only", "--mine", data + "version-2.json", "--lang", "en"}, "is of version 2"},
+      {{"plan", "ロア", "--skill", "アギ", "--use-mine", "--mine", data + "missing.json", "--lang", "en"},
+       "cannot read the file of my demons"},
+      {{"plan", "ロア", "--skill", "アギ", "--use-mine", "--only-mine", "--lang", "en"}, "exclude each other"},
+      {{"plan", "ロア", "--skill", "アギ", "--owned", "ピクシー", "--only-mine", "--lang", "ja"}, "同時に指定できません"},
+      {{"plan", "ロア", "--skill", "アギ", "--use-mine", "--mine", crowded, "--lang", "en"},
+       "more of my demons than 256"},
   };
   for (const auto& c : cases) {
     const QueryRun run = runQueryWords(c.words);
