@@ -35,6 +35,7 @@
 #include "forward/forward_fusion.h"
 #include "forward/inheritance.h"
 #include "cli/demons_file_reading.h"
+#include "widget_lookup.h"
 
 namespace qmoor {
 namespace {
@@ -78,13 +79,6 @@ class MyDemonsWindowTest : public ::testing::Test {
     return window;
   }
 
-  template <typename W>
-  static W* named(QWidget* window, const QString& accessibleName) {
-    for (W* widget : window->findChildren<W*>())
-      if (widget->accessibleName() == accessibleName) return widget;
-    ADD_FAILURE() << "no widget named " << accessibleName.toStdString();
-    return nullptr;
-  }
 
   // Clicks button, and works the dialog it opens with answer.
   static void throughDialog(QPushButton* button, const std::function<void(MyDemonDialog*)>& answer) {

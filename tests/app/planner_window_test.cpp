@@ -25,6 +25,7 @@
 #include "app/my_demons_store.h"
 #include "app/program_settings.h"
 #include "query/plan_text.h"
+#include "widget_lookup.h"
 
 namespace qmoor {
 namespace {
@@ -53,10 +54,7 @@ class PlannerWindowTest : public ::testing::Test {
 
   template <typename W>
   W* named(const QString& accessibleName) {
-    for (W* widget : window->findChildren<W*>())
-      if (widget->accessibleName() == accessibleName || widget->accessibleDescription() == accessibleName) return widget;
-    ADD_FAILURE() << "no widget named " << accessibleName.toStdString();
-    return nullptr;
+    return qmoor::named<W>(window, accessibleName);
   }
 
   // Asks for フォッグブレス on オーディン and waits for the answer.

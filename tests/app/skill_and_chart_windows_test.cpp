@@ -38,6 +38,7 @@
 #include "data/races.h"
 #include "data/skills.h"
 #include "names/names.h"
+#include "widget_lookup.h"
 
 namespace qmoor {
 namespace {
@@ -60,18 +61,6 @@ class SkillAndChartWindows : public ::testing::Test {
         &frame);
   }
 
-  template <typename W>
-  static W* named(QWidget* window, const QString& accessibleName) {
-    for (W* widget : window->findChildren<W*>())
-      if (widget->accessibleName() == accessibleName) return widget;
-    ADD_FAILURE() << "no widget named " << accessibleName.toStdString();
-    return nullptr;
-  }
-  static QStringList column(const QAbstractItemModel* model, int c) {
-    QStringList texts;
-    for (int r = 0; r < model->rowCount(); ++r) texts << model->index(r, c).data().toString();
-    return texts;
-  }
   // What a screen reader reads for a cell of the table.
   static QString cellReads(QTableView* table, int row, int column, QAccessible::Text text = QAccessible::Name) {
     QAccessibleInterface* view = QAccessible::queryAccessibleInterface(table);

@@ -45,6 +45,7 @@
 #include "forward/forward_fusion.h"
 #include "names/reading_order.h"
 #include "tabs/tab_state.h"
+#include "widget_lookup.h"
 
 namespace qmoor {
 namespace {
@@ -55,18 +56,6 @@ class ToolWindowsTest : public ::testing::Test {
   QTemporaryDir settingsFolder;
   void SetUp() override { QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder.path()); }
 
-  template <typename W>
-  static W* named(QWidget* window, const QString& accessibleName) {
-    for (W* widget : window->findChildren<W*>())
-      if (widget->accessibleName() == accessibleName || widget->accessibleDescription() == accessibleName) return widget;
-    ADD_FAILURE() << "no widget named " << accessibleName.toStdString();
-    return nullptr;
-  }
-  static QStringList column(const QAbstractItemModel* model, int c) {
-    QStringList texts;
-    for (int r = 0; r < model->rowCount(); ++r) texts << model->index(r, c).data().toString();
-    return texts;
-  }
   // The user types the demon's name into combo's field, and the search offers
   // the level-order entries that contain it; the user takes the demon's.
   static void pickLevelOrder(QComboBox* combo, DemonRef demon) {
