@@ -2,6 +2,7 @@
 #include "query/name_lookup.h"
 
 #include <algorithm>
+#include <numeric>
 #include <optional>
 #include <string>
 #include <vector>
@@ -103,6 +104,23 @@ std::optional<Value> byUniquePrefix(std::string_view typed, const std::vector<st
   return found;
 }
 
+// The value whose name in either language the typed text uniquely begins;
+// else the request is refused with the closest names.
+template <class Value>
+Value byPrefixOrClosest(Noun what, std::string_view text, const std::vector<Value>& values,
+                        std::string_view (*nameOf)(Value, Language)) {
+  std::vector<std::pair<std::string, Value>> keyed;
+  std::vector<std::string> candidates;
+  for (const Value value : values) {
+    for (const Language language : Languages) {
+      keyed.emplace_back(nameKey(nameOf(value, language)), value);
+      candidates.emplace_back(nameOf(value, language));
+    }
+  }
+  if (const auto found = byUniquePrefix(text, keyed)) return *found;
+  unknown(what, text, candidates);
+}
+
 // Every keyword of a vocabulary with its words in both languages.
 template <class Code>
 std::vector<std::string> vocabulary(int total, std::string_view (*wordOf)(Code, Language)) {
@@ -167,17 +185,11 @@ int resolveSkill(std::string_view text) {
     throw UsageError("番号 " + plainTyping(text) + " のスキルはありません", "no skill numbered " + plainTyping(text));
   }
   if (const std::optional<int> skill = skillNamed(text)) return *skill;
-  std::vector<std::pair<std::string, int>> keyed;
-  std::vector<std::string> candidates;
+  std::vector<int> skills;
   for (int skill = 1; skill < SkillSentinel; ++skill) {
-    if (!isSkill(skill)) continue;
-    for (const Language language : Languages) {
-      keyed.emplace_back(nameKey(skillName(skill, language)), skill);
-      candidates.emplace_back(skillName(skill, language));
-    }
+    if (isSkill(skill)) skills.push_back(skill);
   }
-  if (const auto skill = byUniquePrefix(text, keyed)) return *skill;
-  unknown(SkillNoun, text, candidates);
+  return byPrefixOrClosest(SkillNoun, text, skills, skillName);
 }
 
 Race resolveRace(std::string_view text) {
@@ -187,16 +199,9 @@ Race resolveRace(std::string_view text) {
                      "no race numbered " + plainTyping(text) + "; races are 0 to 31");
   }
   if (const std::optional<Race> race = raceNamed(text)) return *race;
-  std::vector<std::pair<std::string, Race>> keyed;
-  std::vector<std::string> candidates;
-  for (Race race = 0; race < RaceTotal; ++race) {
-    for (const Language language : Languages) {
-      keyed.emplace_back(nameKey(raceName(race, language)), race);
-      candidates.emplace_back(raceName(race, language));
-    }
-  }
-  if (const auto race = byUniquePrefix(text, keyed)) return *race;
-  unknown(RaceNoun, text, candidates);
+  std::vector<Race> races(RaceTotal);
+  std::iota(races.begin(), races.end(), Race{0});
+  return byPrefixOrClosest(RaceNoun, text, races, raceName);
 }
 
 SkillKind resolveSkillKind(std::string_view text) {
