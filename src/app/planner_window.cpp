@@ -377,9 +377,13 @@ void PlannerWindow::showPlans() {
     parents.push_back(item);
   }
   plans_->expandAll();
-  status_->setText(answer.plans.empty() || answer.problem != PlanProblem::None
-                       ? QString::fromStdString(noPlanText(asked_, answer, displayLanguage()))
-                       : tr("プラン %n 件", nullptr, static_cast<int>(answer.plans.size())));
+  if (answer.plans.empty() || answer.problem != PlanProblem::None) {
+    status_->setText(QString::fromStdString(noPlanText(asked_, answer, displayLanguage())));
+    return;
+  }
+  const QString unsettled = QString::fromStdString(unsettledOrderText(answer, displayLanguage()));
+  const QString count = tr("プラン %n 件", nullptr, static_cast<int>(answer.plans.size()));
+  status_->setText(unsettled.isEmpty() ? count : count + QLatin1Char('\n') + unsettled);
 }
 
 QString PlannerWindow::plansText() const {

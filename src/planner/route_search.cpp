@@ -85,14 +85,16 @@
 // demons it uses: swapping a way for one that uses a subset of its demons
 // never adds a demon to the plan. So the first plan is the best in every
 // key; the plans after it are the others the passes found, in the same order.
-// The fewest fusions, the fewest demons not mine and the lowest highest level
-// are settled with no work allowance: most answers take a few milliseconds,
-// but where the optimistic pass cannot rule a budget out and no real plan
-// fits it, only the exhaustive pass can say no, and that may take seconds
-// (the search stops at once when cancelled). The fewest levels gained and
-// the fewest distinct demons need that "no" far more often, under budgets
-// that keep many more ways apart: those two steps share a work allowance,
-// and when it is spent the answer says so and their values are the best
+// The fewest fusions and the fewest demons not mine are settled with no work
+// allowance: most answers take a few milliseconds, but where the optimistic
+// pass cannot rule a budget out and no real plan fits it, only the
+// exhaustive pass can say no, and that may take seconds (the search stops at
+// once when cancelled). The lowest highest level needs that "no" for a lower
+// level now and then, which has taken minutes: it gets a work allowance of
+// a few tenths of a second. The fewest levels gained and the fewest distinct demons
+// need it far more often, under budgets that keep many more ways apart:
+// those two steps share a smaller allowance. When an allowance is spent the
+// answer says so, and that key's value and the ones after it are the best
 // among the plans found.
 #include "planner/route_search.h"
 
@@ -881,9 +883,12 @@ std::vector<RouteSearch::Finished> RouteSearch::bestOfLength(int fusions, std::v
     budget.*key = best;
   };
   if (withMine_) settle(0, &Budget::notMine, &Finished::notMine);
+  // The last three keys may need very many ways compared; each step gets a
+  // work allowance, and once it is spent the plans found so far stand
+  // unproven in that key and the ones after it.
+  workLeft_ = HighestLevelWork;
   settle(level_[target_], &Budget::levelCap, &Finished::highestLevel);
-  // The last two keys may need very many ways compared; they get a work
-  // allowance, and once it is spent the plans found so far stand unproven.
+  highestLevelProven_ = workLeft_ != 0;
   workLeft_ = RefinementWork;
   settle(0, &Budget::levelsGained, &Finished::levelsGained);
   if (stopRequested()) return found;
@@ -896,7 +901,7 @@ std::vector<RouteSearch::Finished> RouteSearch::bestOfLength(int fusions, std::v
     std::vector<Finished> fewest = finish(Fillers::FewestDemons, fusions, budget);
     found.insert(found.end(), fewest.begin(), fewest.end());
   }
-  lastKeysProven_ = workLeft_ != 0;
+  lastKeysProven_ = highestLevelProven_ && workLeft_ != 0;
   workLeft_ = -1;
   return found;
 }

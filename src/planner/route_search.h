@@ -22,6 +22,10 @@ inline constexpr int DemonIndexTotal = RaceTotal * SlotsPerRace;  // race * 10 +
 // The work the fewest-levels-gained and fewest-demons steps may do together, in ways
 // compared and fusions tried: a few tens of milliseconds.
 inline constexpr long RefinementWork = 1'000'000;
+// The work settling the lowest highest level may do: a few tenths of a
+// second. Where no real plan fits a lower level and the optimistic pass
+// cannot rule it out, only the exhaustive pass can, and that may take minutes.
+inline constexpr long HighestLevelWork = 30'000'000;
 using DemonSet = std::bitset<DemonIndexTotal>;
 using MineSet = std::bitset<MostMyDemons>;
 
@@ -40,8 +44,10 @@ class RouteSearch {
   // faster passes: slower, and there to check them.
   std::vector<Plan> exhaustivePlansWith(int fusions);
   bool cancelled() const { return cancelled_; }
-  // Whether the fewest levels gained and the fewest distinct demons of the
-  // last plansWith were settled within their work allowance.
+  // Whether the lowest highest level, and the fewest levels gained and the
+  // fewest distinct demons, of the last plansWith were settled within their
+  // work allowances.
+  bool highestLevelProven() const { return highestLevelProven_; }
   bool lastKeysProven() const { return lastKeysProven_; }
 
  private:
@@ -193,9 +199,10 @@ class RouteSearch {
   bool cancelled_ = false;
   // The fewest distinct demons of a plan known in the fewest-demons pass: a way that cannot beat it is dropped.
   int fewestDemonsKnown_ = 0;
-  // The work the last two keys may still do, in ways combined or compared
+  // The work the last three keys may still do, in ways combined or compared
   // (-1 outside those steps, 0 once spent), and whether it sufficed.
   long workLeft_ = -1;
+  bool highestLevelProven_ = true;
   bool lastKeysProven_ = true;
 };
 

@@ -293,6 +293,18 @@ TEST(PlannerWithMyDemons, PlansUseMyDemonsAsTheyAreAndOnlyWhatIsAllowed) {
   }
 }
 
+// Where only the exhaustive pass could rule a lower highest level out, the
+// search stops at its work allowance (it once ran for minutes), keeps the
+// plans it found, which follow the rules, and says the key is unproven.
+TEST(PlannerRequests, ASearchThatCannotSettleTheHighestLevelSaysSoWithItsPlans) {
+  const PlanRequest request{{19, 3}, {204, 241, 44, 29}, 99, true};
+  const PlanAnswer answer = planRoutes(request);
+  ASSERT_FALSE(answer.plans.empty());
+  EXPECT_EQ(reference::answerFault(request, answer), "");
+  EXPECT_FALSE(answer.highestLevelProven);
+  EXPECT_FALSE(answer.lastKeysProven);
+}
+
 TEST(PlannerRequests, ACancelledSearchStopsWithoutPlans) {
   const std::atomic<bool> cancel{true};
   const PlanAnswer answer = planRoutes({{4, 0}, {1, 7, 13}}, {&cancel, {}});
