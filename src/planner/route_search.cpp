@@ -73,17 +73,18 @@
 //
 // The order among plans of the fewest fusions: fewest demons not already
 // mine, lowest highest level, fewest levels gained, fewest distinct demons.
-// Each of the first three is a budget that only grows along a plan (a count
-// of base-level starts and a sum of levels gained, each never less in a
-// subtree than in the whole, and the highest level, a maximum), so "is there
-// a plan within budget b" is answered by the same three passes with every
-// way that exceeds b dropped, and with the Every pass comparing ways also by
-// what they spend of each budget in force; a plan within b is one within any
-// larger b, so halving finds the least b of each key in turn, each under the
-// ones before it. The fewest distinct demons, under those three least
-// budgets, come from a last pass that also keeps every way not beaten in the
-// demons it uses: swapping a way for one that uses a subset of its demons
-// never adds a demon to the plan. So the first plan is the best in every
+// Each is a budget that only grows along a plan (a count of base-level
+// starts and a sum of levels gained, each never less in a subtree than in
+// the whole, the highest level, a maximum, and the demons used, a union), so
+// "is there a plan within budget b" is answered by the same passes with
+// every way that exceeds b dropped, and with the passes comparing ways also
+// by what they spend of each budget in force: for the demons, a way beats
+// another only when it uses a subset of its demons, since swapping them
+// never adds a demon to the plan. The optimistic pass then joins only ways
+// that spend as much of a count or a sum, and a join keeps the demons both
+// use, so it still overestimates every real way. A plan within b is one
+// within any larger b, so halving finds the least b of each key in turn,
+// each under the ones before it. So the first plan is the best in every
 // key; the plans after it are the others the passes found, in the same order.
 // The fewest fusions and the fewest demons not mine are settled with no work
 // allowance: most answers take a few milliseconds, but where the optimistic
@@ -101,7 +102,6 @@
 #include <algorithm>
 #include <functional>
 #include <limits>
-#include <optional>
 #include <set>
 
 #include "data/compendium.h"
@@ -393,6 +393,15 @@ bool RouteSearch::spendWork(long units) {
   return workLeft_ > 0;
 }
 
+// Whether a plan holding these demons, `also` and the target holds more
+// distinct demons than the budget allows.
+bool RouteSearch::overDemonBudget(DemonSet demons, int also) const {
+  if (budget_.demons >= DemonIndexTotal) return false;
+  demons.set(static_cast<std::size_t>(also));
+  demons.set(static_cast<std::size_t>(target_));
+  return static_cast<int>(demons.count()) > budget_.demons;
+}
+
 bool RouteSearch::stopRequested() {
   if (control_.cancel && control_.cancel->load(std::memory_order_relaxed)) cancelled_ = true;
   return cancelled_;
@@ -462,6 +471,7 @@ template <class Visit>
 void RouteSearch::fuseAtLevels(int demon, const MaterialFusion& fusion, const Option& x, const Option& y,
                                unsigned maskA, unsigned maskB, Visit& visit) {
   if (withMine_ && (x.mine & y.mine).any()) return;
+  if (overDemonBudget(x.demons | y.demons, demon)) return;
   const int notMine = x.notMine + y.notMine;
   if (notMine > budget_.notMine) return;
   const int a = demonIndex(fusion.first);
@@ -483,19 +493,19 @@ void RouteSearch::fuseAtLevels(int demon, const MaterialFusion& fusion, const Op
   // The optimistic pass joins every level pair into one fusion that shows
   // all their skills with the largest count and the least cost.
   const bool joinAll = fillers_ == Fillers::Optimistic;
-  std::optional<Made> joined;
-  SkillBits seenA;
-  SkillBits seenB;
+  // Under a budget of levels gained, only pairs that gain as many are
+  // joined: a join of a cheap pair and a rich one would be both, and could
+  // not rule that budget out.
+  std::vector<Join>& joins = scratch_.joins;
+  joins.clear();
+  const bool joinByGained = budget_.levelsGained < Unbounded;
   const int room = HeldSkillLimit - innateCount_[demon];
   // What each material shows and holds at a level, worked out once a level:
   // the level pairs below share their levels.
-  struct AtLevel {
-    int level = 0;
-    SkillBits skills;
-    int size = 0;
-  };
-  std::vector<AtLevel> knownA;
-  std::vector<AtLevel> knownB;
+  std::vector<AtLevel>& knownA = scratch_.knownA;
+  std::vector<AtLevel>& knownB = scratch_.knownB;
+  knownA.clear();
+  knownB.clear();
   auto atLevel = [&](std::vector<AtLevel>& known, int material, const Option& way, int level) {
     for (const AtLevel& seen : known) {
       if (seen.level == level) return seen;
@@ -515,15 +525,18 @@ void RouteSearch::fuseAtLevels(int demon, const MaterialFusion& fusion, const Op
     const int count = std::min(passingCount(atA.size + atB.size), room);
     const int highest = std::max({x.highestLevel, y.highestLevel, levelA, levelB, level_[demon]});
     if (joinAll) {
-      seenA = seenA | skillsA;
-      seenB = seenB | skillsB;
-      if (!joined) {
-        joined = Made{{}, {}, count, highest, gained, 0, {}, {}, FusionKind::Normal, 0, 0, 0, 0};
+      const int joinKey = joinByGained ? gained : 0;
+      auto join = std::ranges::find(joins, joinKey, &Join::gained);
+      if (join == joins.end()) {
+        joins.push_back({joinKey, Made{{}, {}, count, highest, gained, 0, {}, {}, FusionKind::Normal, 0, 0, 0, 0}, {}, {}});
+        join = std::prev(joins.end());
       } else {
-        joined->count = std::max(joined->count, count);
-        joined->highestLevel = std::min(joined->highestLevel, highest);
-        joined->levelsGained = std::min(joined->levelsGained, gained);
+        join->made.count = std::max(join->made.count, count);
+        join->made.highestLevel = std::min(join->made.highestLevel, highest);
+        join->made.levelsGained = std::min(join->made.levelsGained, gained);
       }
+      join->seenA = join->seenA | skillsA;
+      join->seenB = join->seenB | skillsB;
       return;
     }
     if (!neededA.isSubsetOf(skillsA) || !neededB.isSubsetOf(skillsB)) return;
@@ -540,21 +553,23 @@ void RouteSearch::fuseAtLevels(int demon, const MaterialFusion& fusion, const Op
   // The levels worth trying: the start and each learn level, or for the
   // canonical pass, which only seeks good plans fast, those that learn a
   // wanted skill.
-  auto stages = [&](int material, int start) {
-    std::vector<int> levels{start};
-    if (!request_.levelling) return levels;
+  auto stages = [&](std::vector<int>& levels, int material, int start) {
+    levels.assign(1, start);
+    if (!request_.levelling) return;
     for (const LearnStep& step : demonSkillTables().learning[static_cast<std::size_t>(material)]) {
       if (step.level > cap) break;
       if (step.level > start && (fillers_ != Fillers::Canonical || !(step.skills & wanted_).empty())) {
         levels.push_back(step.level);
       }
     }
-    return levels;
   };
-  const std::vector<int> stagesA = stages(a, x.start);
-  const std::vector<int> stagesB = stages(b, y.start);
+  std::vector<int>& stagesA = scratch_.stagesA;
+  std::vector<int>& stagesB = scratch_.stagesB;
+  stages(stagesA, a, x.start);
+  stages(stagesB, b, y.start);
   const int low = fusion.lowestSum;
-  std::vector<std::pair<int, int>> pairs;
+  std::vector<std::pair<int, int>>& pairs = scratch_.pairs;
+  pairs.clear();
   for (int levelA : stagesA) {
     for (int levelB : stagesB) {
       const int sum = levelA + levelB;
@@ -586,13 +601,15 @@ void RouteSearch::fuseAtLevels(int demon, const MaterialFusion& fusion, const Op
     });
   }
   for (const auto& [levelA, levelB] : pairs) tryLevels(levelA, levelB);
-  if (joined && neededA.isSubsetOf(seenA) && neededB.isSubsetOf(seenB)) {
-    joined->pool = (seenA | seenB) & receivable_[demon];
-    joined->count = std::min(joined->count, joined->pool.count());
-    joined->firstLevel = x.start;
-    joined->secondLevel = y.start;
-    finishMade(*joined);
-    visit(*joined);
+  for (Join& join : joins) {
+    if (!neededA.isSubsetOf(join.seenA) || !neededB.isSubsetOf(join.seenB)) continue;
+    Made& joined = join.made;
+    joined.pool = (join.seenA | join.seenB) & receivable_[demon];
+    joined.count = std::min(joined.count, joined.pool.count());
+    joined.firstLevel = x.start;
+    joined.secondLevel = y.start;
+    finishMade(joined);
+    visit(joined);
   }
 }
 
@@ -659,7 +676,7 @@ bool RouteSearch::covers(const Option& big, const Option& small, const SkillBits
   if (withMine_ && (big.mine & ~small.mine).any()) return false;
   if (big.notMine > small.notMine && budget_.notMine < DemonIndexTotal) return false;
   if (big.levelsGained > small.levelsGained && budget_.levelsGained < Unbounded) return false;
-  if (fillers_ == Fillers::FewestDemons) return (big.demons & ~small.demons).none();
+  if (budget_.demons < DemonIndexTotal && (big.demons & ~small.demons).any()) return false;
   // The Every pass answers whether a plan fits the level cap, which each way
   // meets already; the canonical and varied passes keep the lower way to find good plans.
   return !canonical || big.highestLevel <= small.highestLevel;
@@ -731,35 +748,33 @@ void RouteSearch::addOption(Ways& ways, int demon, int parent, const Made& made)
   };
   const bool oneEach = fillers_ == Fillers::Canonical || fillers_ == Fillers::Varied;
   const SkillBits compared = (oneEach ? wanted_ : receivable_[parent]) | second_[demon];
-  const bool byDemons = fillers_ == Fillers::FewestDemons;
-  if (byDemons) {
-    // A plan holding this way holds the target and the parent as well.
-    DemonSet inPlan = made.demons;
-    inPlan.set(static_cast<std::size_t>(target_));
-    inPlan.set(static_cast<std::size_t>(parent));
-    if (static_cast<int>(inPlan.count()) >= fewestDemonsKnown_) return;
-  }
+  if (overDemonBudget(made.demons, parent)) return;
   auto keep = [&](const SkillBits& inherited) {
     const SkillBits shown = fillers_ == Fillers::Optimistic ? inherited | (rest & relevant) : inherited;
     Option option{(innate_[demon] | shown) & relevant, innateCount_[demon] + made.count, level_[demon],
                   made.highestLevel, made.levelsGained, made.notMine, made.mine, made.demons, 0, 0};
+    // Joining two ways into one that shows both's skills, holds the larger
+    // count and spends the least of each overestimates both, as the
+    // optimistic pass may. Under a budget of demons not mine or of levels
+    // gained, only ways that spend as much are joined: a join of a cheap way
+    // and a rich one would be both, and could not rule that budget out.
+    const bool byNotMine = budget_.notMine < DemonIndexTotal;
+    const bool byGained = budget_.levelsGained < Unbounded;
+    const std::uint64_t joinKey = (option.visible & wanted_).hash() ^
+                                  (static_cast<std::uint64_t>(byNotMine ? option.notMine : 0) << 40) ^
+                                  (static_cast<std::uint64_t>(byGained ? option.levelsGained : 0) << 20);
     if (fillers_ == Fillers::Optimistic) {
-      // Joining two ways into one that shows both's skills, holds the larger
-      // count and spends the least of each overestimates both, as this pass
-      // may. Under a budget of demons not mine, only ways that take as many
-      // are joined: a join of a cheap way and a rich one would be both, and
-      // could not rule that budget out.
-      const bool byNotMine = budget_.notMine < DemonIndexTotal;
-      for (std::size_t i = 0; i < ways.options.size(); ++i) {
-        Option& other = ways.options[i];
-        if (!ways.dropped[i] && (other.visible & wanted_) == (option.visible & wanted_) &&
-            (!byNotMine || other.notMine == option.notMine)) {
+      for (int i : ways.byJoin[joinKey]) {
+        Option& other = ways.options[static_cast<std::size_t>(i)];
+        if (!ways.dropped[static_cast<std::size_t>(i)] && (other.visible & wanted_) == (option.visible & wanted_) &&
+            (!byNotMine || other.notMine == option.notMine) && (!byGained || other.levelsGained == option.levelsGained)) {
           other.visible = other.visible | option.visible;
           other.size = std::max(other.size, option.size);
           other.highestLevel = std::min(other.highestLevel, option.highestLevel);
           other.levelsGained = std::min(other.levelsGained, option.levelsGained);
           other.notMine = std::min(other.notMine, option.notMine);
           other.mine &= option.mine;
+          other.demons &= option.demons;
           other.unlearned = other.size - (other.visible & second_[demon]).count();
           return;
         }
@@ -767,11 +782,12 @@ void RouteSearch::addOption(Ways& ways, int demon, int parent, const Made& made)
     }
     option.unlearned = option.size - (option.visible & second_[demon]).count();
     if (!offer(ways, option, compared)) return;
+    if (fillers_ == Fillers::Optimistic) ways.byJoin[joinKey].push_back(static_cast<int>(ways.options.size()) - 1);
     ways.options.back().node = static_cast<int>(nodes_.size());
     nodes_.push_back({demon, made.first, made.second, made.kind, inherited, made.firstLevel, made.secondLevel, -1});
   };
   const int most = std::min(room, useful.count());
-  if (fillers_ == Fillers::Every || byDemons) {
+  if (fillers_ == Fillers::Every) {
     // Fewer of the fillers the parent may take matters only when the demon would learn one of them.
     const int least = (useful & second_[demon]).empty() ? most : std::max(0, room - (rest.count() - useful.count()));
     const std::vector<int> choices = useful.list();
@@ -830,9 +846,6 @@ std::vector<RouteSearch::Finished> RouteSearch::finish(Fillers fillers, int fusi
                                 made.secondLevel, -1});
               finished.push_back({node, targetLevel, made.notMine, std::max(made.highestLevel, targetLevel), gained,
                                   static_cast<int>(made.demons.count())});
-              if (fillers == Fillers::FewestDemons) {
-                fewestDemonsKnown_ = std::min(fewestDemonsKnown_, static_cast<int>(made.demons.count()));
-              }
               done = fillers == Fillers::Optimistic;
             },
             &done);
@@ -858,7 +871,8 @@ std::vector<RouteSearch::Finished> RouteSearch::plansUnder(int fusions, const Bu
 std::vector<RouteSearch::Finished> RouteSearch::bestOfLength(int fusions, std::vector<Finished> found) {
   Budget budget{request_.levelLimit, DemonIndexTotal, Unbounded};
   auto within = [&](const Finished& f) {
-    return f.notMine <= budget.notMine && f.highestLevel <= budget.levelCap && f.levelsGained <= budget.levelsGained;
+    return f.notMine <= budget.notMine && f.highestLevel <= budget.levelCap && f.levelsGained <= budget.levelsGained &&
+           f.distinctDemons <= budget.demons;
   };
   // The least value of one key among the plans within the budget, found by
   // halving between `lowest` and the best value found so far.
@@ -876,7 +890,7 @@ std::vector<RouteSearch::Finished> RouteSearch::bestOfLength(int fusions, std::v
       if (under.empty()) {
         lowest = middle + 1;
       } else {
-        best = middle;
+        for (const Finished& f : under) best = std::min(best, f.*value);
         found.insert(found.end(), under.begin(), under.end());
       }
     }
@@ -892,15 +906,9 @@ std::vector<RouteSearch::Finished> RouteSearch::bestOfLength(int fusions, std::v
   workLeft_ = RefinementWork;
   settle(0, &Budget::levelsGained, &Finished::levelsGained);
   if (stopRequested()) return found;
+  // Every fusion takes two demons and makes a third.
   constexpr int FewestInAnyFusion = 3;
-  fewestDemonsKnown_ = std::numeric_limits<int>::max();
-  for (const Finished& f : found) {
-    if (within(f)) fewestDemonsKnown_ = std::min(fewestDemonsKnown_, f.distinctDemons);
-  }
-  if (fewestDemonsKnown_ > FewestInAnyFusion && workLeft_ != 0) {
-    std::vector<Finished> fewest = finish(Fillers::FewestDemons, fusions, budget);
-    found.insert(found.end(), fewest.begin(), fewest.end());
-  }
+  settle(FewestInAnyFusion, &Budget::demons, &Finished::distinctDemons);
   lastKeysProven_ = highestLevelProven_ && workLeft_ != 0;
   workLeft_ = -1;
   return found;

@@ -104,6 +104,29 @@ class RouteSearch {
     int firstLevel = 0;
     int secondLevel = 0;
   };
+  // What a material shows and holds fused at one level.
+  struct AtLevel {
+    int level = 0;
+    SkillBits skills;
+    int size = 0;
+  };
+  // Level pairs of one fusion that the optimistic pass joins into one.
+  struct Join {
+    int gained = 0;
+    Made made;
+    SkillBits seenA;
+    SkillBits seenB;
+  };
+  // The working lists of fuseAtLevels, kept from call to call: it runs
+  // millions of times a search and would otherwise allocate each time.
+  struct LevelScratch {
+    std::vector<int> stagesA;
+    std::vector<int> stagesB;
+    std::vector<std::pair<int, int>> pairs;
+    std::vector<AtLevel> knownA;
+    std::vector<AtLevel> knownB;
+    std::vector<Join> joins;
+  };
   // A finished plan before it is written out.
   struct Finished {
     int node = 0;
@@ -118,16 +141,17 @@ class RouteSearch {
   // parent every filler it could have taken (more than it can hold, so it
   // proves only that no plan exists); Canonical takes one choice, those the
   // parent can take first; Varied the same with every learn level tried;
-  // Every keeps each choice that could matter;
-  // FewestDemons does the same and also keeps a way that uses fewer demons.
-  enum class Fillers { Optimistic, Canonical, Varied, Every, FewestDemons };
+  // Every keeps each choice that could matter.
+  enum class Fillers { Optimistic, Canonical, Varied, Every };
   // What a pass lets a plan spend: every level at most levelCap, at most
-  // notMine demons taken at base level, at most levelsGained levels gained.
+  // notMine demons taken at base level, at most levelsGained levels gained,
+  // at most `demons` distinct demons.
   struct Budget {
     int levelCap = 99;
     int notMine = DemonIndexTotal;
     int levelsGained = 99 * 64;
-    auto key() const { return std::tuple(levelCap, notMine, levelsGained); }
+    int demons = DemonIndexTotal;
+    auto key() const { return std::tuple(levelCap, notMine, levelsGained, demons); }
   };
 
   std::vector<Finished> finish(Fillers fillers, int fusions, const Budget& budget);
@@ -147,6 +171,7 @@ class RouteSearch {
     std::vector<bool> dropped;
     std::vector<std::vector<int>> byCount;                          // by how many compared skills they show
     std::unordered_map<std::uint64_t, std::vector<int>> byShown;  // by the compared skills they show and their start
+    std::unordered_map<std::uint64_t, std::vector<int>> byJoin;   // the optimistic pass's ways, by what joins them
     std::vector<Option> kept() const;
   };
   void addOption(Ways& ways, int demon, int parent, const Made& made);
@@ -159,6 +184,7 @@ class RouteSearch {
   int sizeAfter(const Option& option, const SkillBits& learned) const;
   unsigned carriable(int demon, int fusions) const;
   bool stopRequested();
+  bool overDemonBudget(DemonSet demons, int also) const;
   bool spendWork(long units);  // false once the allowance is spent
   Plan writePlan(const Finished& finished) const;
   std::vector<Plan> writePlans(std::vector<Finished> finished) const;
@@ -191,14 +217,13 @@ class RouteSearch {
   Budget budget_;
   bool withMine_ = false;
   // The ways found so far, by filler choice and budget.
-  std::map<std::tuple<int, int, int, int>, std::unordered_map<std::uint64_t, std::vector<Option>>> memo_;
+  std::map<std::tuple<int, int, int, int, int>, std::unordered_map<std::uint64_t, std::vector<Option>>> memo_;
   std::unordered_map<std::uint64_t, std::vector<Option>>* memoNow_ = nullptr;
-  std::map<std::tuple<int, int, int, int>, std::unordered_map<std::uint64_t, std::vector<Made>>> made_;
+  std::map<std::tuple<int, int, int, int, int>, std::unordered_map<std::uint64_t, std::vector<Made>>> made_;
   std::unordered_map<std::uint64_t, std::vector<Made>>* madeNow_ = nullptr;
   std::vector<Node> nodes_;
+  LevelScratch scratch_;
   bool cancelled_ = false;
-  // The fewest distinct demons of a plan known in the fewest-demons pass: a way that cannot beat it is dropped.
-  int fewestDemonsKnown_ = 0;
   // The work the last three keys may still do, in ways combined or compared
   // (-1 outside those steps, 0 once spent), and whether it sufficed.
   long workLeft_ = -1;
