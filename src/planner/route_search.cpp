@@ -393,11 +393,33 @@ bool RouteSearch::spendWork(long units) {
   return workLeft_ > 0;
 }
 
+// The skills a parent (a demon, or TargetStep for the step that makes the
+// target) may take from a material that can matter to the plan.
+// The target needs only the wanted skills: whatever else its materials pass
+// on fills slots nobody reads, since its count of passing skills comes from
+// the materials' sizes and its pool always holds the skills it must take.
+// So a material of the target shows only those, and its other fillers count
+// only for what the material itself learns (see addOption).
+SkillBits RouteSearch::takeableBy(int parent) const {
+  return parent == TargetStep ? receivable_[target_] & wanted_ : receivable_[parent];
+}
+
+// What a node of a plan holds when fused at `level`: what it was taken or
+// made with, and what it learned on the way.
+SkillBits RouteSearch::heldAt(int node, int level) const {
+  const Node& at = nodes_[static_cast<std::size_t>(node)];
+  if (at.first < 0) {
+    const Start& from = starts_[static_cast<std::size_t>(at.start)];
+    return from.skills | learnedBetween(at.demon, from.level, level);
+  }
+  return innate_[at.demon] | at.inherited | learnedBetween(at.demon, level_[at.demon], level);
+}
+
 // Whether a plan holding these demons, `also` and the target holds more
 // distinct demons than the budget allows.
 bool RouteSearch::overDemonBudget(DemonSet demons, int also) const {
   if (budget_.demons >= DemonIndexTotal) return false;
-  demons.set(static_cast<std::size_t>(also));
+  if (also != TargetStep) demons.set(static_cast<std::size_t>(also));
   demons.set(static_cast<std::size_t>(target_));
   return static_cast<int>(demons.count()) > budget_.demons;
 }
@@ -411,7 +433,9 @@ bool RouteSearch::stopRequested() {
 // passes on the wanted skills of `required` that it does not hold itself and
 // leaves it holding at least `leastSize` skills when made.
 template <class Visit>
-void RouteSearch::combine(int demon, unsigned required, int fusions, int leastSize, Visit visit, const bool* done) {
+void RouteSearch::combine(int demon, bool makesTarget, unsigned required, int fusions, int leastSize, Visit visit,
+                          const bool* done) {
+  const int parent = makesTarget ? TargetStep : demon;
   unsigned passMask = 0;
   for (std::size_t w = 0; w < wantedList_.size(); ++w) {
     if ((required >> w & 1) && !innate_[demon].contains(wantedList_[w])) passMask |= 1u << w;
@@ -449,8 +473,8 @@ void RouteSearch::combine(int demon, unsigned required, int fusions, int leastSi
       for (unsigned extra = eitherWay;; extra = (extra - 1) & eitherWay) {
         const unsigned maskA = fromA | extra;
         const unsigned maskB = passMask & ~maskA;
-        const std::vector<Option>& waysA = solve(a, maskA, fusionsA, leastTotal - sizeB, demon);
-        const std::vector<Option>& waysB = waysA.empty() ? waysA : solve(b, maskB, fusionsB, leastTotal - sizeA, demon);
+        const std::vector<Option>& waysA = solve(a, maskA, fusionsA, leastTotal - sizeB, parent);
+        const std::vector<Option>& waysB = waysA.empty() ? waysA : solve(b, maskB, fusionsB, leastTotal - sizeA, parent);
         for (const Option& x : waysA) {
           for (const Option& y : waysB) {
             if (!spendWork(1)) return;
@@ -624,12 +648,12 @@ const std::vector<RouteSearch::Option>& RouteSearch::solve(int demon, unsigned r
   leastSize = leastSize <= innateCount_[demon] ? 0 : std::min(leastSize, HeldSkillLimit + 1);
   const std::uint64_t key =
       (((static_cast<std::uint64_t>(demon) * 256 + required) * 8 + fusions) * (HeldSkillLimit + 2) + leastSize) *
-          DemonIndexTotal +
+          (TargetStep + 1) +
       parent;
   auto& memo = *memoNow_;
   if (const auto found = memo.find(key); found != memo.end()) return found->second;
   Ways ways;
-  const SkillBits relevant = receivable_[parent] | second_[demon];
+  const SkillBits relevant = takeableBy(parent) | second_[demon];
   if (fusions == 0) {
     for (int s : startsOf_[demon]) {
       Start& start = starts_[static_cast<std::size_t>(s)];
@@ -661,7 +685,7 @@ const std::vector<RouteSearch::Made>& RouteSearch::fusionsOf(int demon, unsigned
   auto& memo = *madeNow_;
   if (const auto found = memo.find(key); found != memo.end()) return found->second;
   std::vector<Made> made;
-  combine(demon, required, fusions, leastSize, [&](const Made& one) { made.push_back(one); }, nullptr);
+  combine(demon, false, required, fusions, leastSize, [&](const Made& one) { made.push_back(one); }, nullptr);
   return memo.emplace(key, std::move(made)).first->second;
 }
 
@@ -734,9 +758,10 @@ std::vector<RouteSearch::Option> RouteSearch::Ways::kept() const {
 // are interchangeable.
 void RouteSearch::addOption(Ways& ways, int demon, int parent, const Made& made) {
   const int room = made.count - made.passed.count();
-  const SkillBits relevant = receivable_[parent] | second_[demon];
+  const SkillBits takeable = takeableBy(parent);
+  const SkillBits relevant = takeable | second_[demon];
   const SkillBits rest = made.pool.without(made.passed);
-  const SkillBits useful = rest & receivable_[parent];
+  const SkillBits useful = rest & takeable;
   const SkillBits plain = rest.without(relevant);
   std::vector<int> learnedLater = (rest & second_[demon]).without(useful).list();
   std::ranges::sort(learnedLater, std::greater{}, [&](int skill) { return learnLevel(demonAt(demon), skill); });
@@ -747,7 +772,7 @@ void RouteSearch::addOption(Ways& ways, int demon, int parent, const Made& made)
     return chosen;
   };
   const bool oneEach = fillers_ == Fillers::Canonical || fillers_ == Fillers::Varied;
-  const SkillBits compared = (oneEach ? wanted_ : receivable_[parent]) | second_[demon];
+  const SkillBits compared = (oneEach ? wanted_ : takeable) | second_[demon];
   if (overDemonBudget(made.demons, parent)) return;
   auto keep = [&](const SkillBits& inherited) {
     const SkillBits shown = fillers_ == Fillers::Optimistic ? inherited | (rest & relevant) : inherited;
@@ -828,9 +853,18 @@ std::vector<RouteSearch::Finished> RouteSearch::finish(Fillers fillers, int fusi
     for (std::size_t w = 0; w < wantedList_.size(); ++w) {
       if (!learned.contains(wantedList_[w])) required |= 1u << w;
     }
-    combine(target_, required, fusions, 0,
+    combine(target_, true, required, fusions, 0,
             [&](const Made& made) {
-              const SkillBits inherited = made.passed | firstOf(made.pool.without(made.passed), made.count - made.passed.count());
+              // The materials showed the target only the skills it wants;
+              // the plan lists what the rules pass from all they hold.
+              const SkillBits heldA = heldAt(made.first, made.firstLevel);
+              const SkillBits heldB = heldAt(made.second, made.secondLevel);
+              const SkillBits pool = (heldA | heldB) & receivable_[target_];
+              const int passing = std::min({passingCount(std::min(HeldSkillLimit, heldA.count()) +
+                                                         std::min(HeldSkillLimit, heldB.count())),
+                                            HeldSkillLimit - innateCount_[target_], pool.count()});
+              const SkillBits inherited =
+                  made.passed | firstOf(pool.without(made.passed), std::max(0, passing - made.passed.count()));
               // The level the target must reach to learn what it did not inherit.
               int targetLevel = level_[target_];
               for (const LearnedSkill& entry : learnedSkills(request_.target)) {

@@ -19,6 +19,9 @@
 namespace qmoor::detail {
 
 inline constexpr int DemonIndexTotal = RaceTotal * SlotsPerRace;  // race * 10 + slot
+// The parent of the target's own materials, apart from any step that makes
+// the same demon inside a plan.
+inline constexpr int TargetStep = DemonIndexTotal;
 // The work the fewest-levels-gained and fewest-demons steps may do together, in ways
 // compared and fusions tried: a few tens of milliseconds.
 inline constexpr long RefinementWork = 1'000'000;
@@ -156,7 +159,8 @@ class RouteSearch {
 
   std::vector<Finished> finish(Fillers fillers, int fusions, const Budget& budget);
   template <class Visit>
-  void combine(int demon, unsigned required, int fusions, int leastSize, Visit visit, const bool* done);
+  void combine(int demon, bool makesTarget, unsigned required, int fusions, int leastSize, Visit visit,
+               const bool* done);
   template <class Visit>
   void fuseAtLevels(int demon, const MaterialFusion& fusion, const Option& x, const Option& y, unsigned maskA,
                     unsigned maskB, Visit& visit);
@@ -185,6 +189,8 @@ class RouteSearch {
   unsigned carriable(int demon, int fusions) const;
   bool stopRequested();
   bool overDemonBudget(DemonSet demons, int also) const;
+  SkillBits takeableBy(int parent) const;
+  SkillBits heldAt(int node, int level) const;
   bool spendWork(long units);  // false once the allowance is spent
   Plan writePlan(const Finished& finished) const;
   std::vector<Plan> writePlans(std::vector<Finished> finished) const;
