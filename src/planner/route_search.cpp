@@ -780,19 +780,23 @@ void RouteSearch::addOption(Ways& ways, int demon, int parent, const Made& made)
                   made.highestLevel, made.levelsGained, made.notMine, made.mine, made.demons, 0, 0};
     // Joining two ways into one that shows both's skills, holds the larger
     // count and spends the least of each overestimates both, as the
-    // optimistic pass may. Under a budget of demons not mine or of levels
-    // gained, only ways that spend as much are joined: a join of a cheap way
-    // and a rich one would be both, and could not rule that budget out.
+    // optimistic pass may. Under a budget of demons not mine, of levels
+    // gained or of demons, only ways that spend alike are joined: a join of
+    // a cheap way and a rich one would be both, and could not rule that
+    // budget out.
     const bool byNotMine = budget_.notMine < DemonIndexTotal;
     const bool byGained = budget_.levelsGained < Unbounded;
+    const bool byDemons = budget_.demons < DemonIndexTotal;
     const std::uint64_t joinKey = (option.visible & wanted_).hash() ^
                                   (static_cast<std::uint64_t>(byNotMine ? option.notMine : 0) << 40) ^
-                                  (static_cast<std::uint64_t>(byGained ? option.levelsGained : 0) << 20);
+                                  (static_cast<std::uint64_t>(byGained ? option.levelsGained : 0) << 20) ^
+                                  (byDemons ? std::hash<DemonSet>{}(option.demons) : 0);
     if (fillers_ == Fillers::Optimistic) {
       for (int i : ways.byJoin[joinKey]) {
         Option& other = ways.options[static_cast<std::size_t>(i)];
         if (!ways.dropped[static_cast<std::size_t>(i)] && (other.visible & wanted_) == (option.visible & wanted_) &&
-            (!byNotMine || other.notMine == option.notMine) && (!byGained || other.levelsGained == option.levelsGained)) {
+            (!byNotMine || other.notMine == option.notMine) && (!byGained || other.levelsGained == option.levelsGained) &&
+            (!byDemons || other.demons == option.demons)) {
           other.visible = other.visible | option.visible;
           other.size = std::max(other.size, option.size);
           other.highestLevel = std::min(other.highestLevel, option.highestLevel);
