@@ -27,6 +27,10 @@
 //     ⌊(|A| + |B| + 2.7) / 3.7⌋), (c) the level it starts from, and (d) what
 //     its subtree costs: its highest level, the levels gained, the demons
 //     taken at base level, which of my demons it uses and which demons.
+//     When C is the target, (a) narrows to the wanted skills: C's pool
+//     always holds the skills it must take, so its other skills only fill
+//     slots nothing reads, and a material's other skills count only through
+//     (b) and what the material learns.
 //   * More never hurts: with pool P ⊆ P' and count n ≤ n', the number passed
 //     m = min(count, 8 − |innate C|, |P|) grows to m' ≥ m, and any inherited
 //     set I ⊆ P of size m extends to an I' ⊇ I of size m' inside P', so C
@@ -81,8 +85,9 @@
 // by what they spend of each budget in force: for the demons, a way beats
 // another only when it uses a subset of its demons, since swapping them
 // never adds a demon to the plan. The optimistic pass then joins only ways
-// that spend as much of a count or a sum, and a join keeps the demons both
-// use, so it still overestimates every real way. A plan within b is one
+// that spend as much of a count or a sum, or that use the same demons under
+// a budget of demons (otherwise a join keeps the demons both use), so it
+// still overestimates every real way. A plan within b is one
 // within any larger b, so halving finds the least b of each key in turn,
 // each under the ones before it. So the first plan is the best in every
 // key; the plans after it are the others the passes found, in the same order.

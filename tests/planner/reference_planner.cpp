@@ -503,7 +503,154 @@ bool existsWithin(const PlanRequest& request, int fusions, int h) {
   return false;
 }
 
+// The spans of levels, from `from` up to h, at which a demon may be fused
+// holding the same skills: its skills change only where it learns one.
+// Without levelling, `from` alone.
+std::vector<std::pair<int, int>> sameSkillSpans(const PlanRequest& request, DemonRef demon, int from, int h) {
+  std::vector<std::pair<int, int>> spans;
+  if (from > h) return spans;
+  std::vector<int> starts{from};
+  if (request.levelling) {
+    for (const auto& [learnAt, skill] : learnList(demon)) {
+      if (learnAt > from && learnAt <= h) starts.push_back(learnAt);
+    }
+  }
+  std::ranges::sort(starts);
+  starts.erase(std::unique(starts.begin(), starts.end()), starts.end());
+  for (std::size_t i = 0; i < starts.size(); ++i) {
+    spans.push_back({starts[i], i + 1 < starts.size() ? starts[i + 1] - 1 : (request.levelling ? h : from)});
+  }
+  return spans;
+}
+
+// The least level sum at which the recipe fuses two materials taken within
+// these spans, or none: within spans the skills stay the same and the
+// levels gained depend on the sum alone.
+std::optional<int> leastSum(const Recipe& recipe, std::pair<int, int> spanA, std::pair<int, int> spanB) {
+  const int sum = std::max(recipe.lowest, spanA.first + spanB.first);
+  if (sum > std::min(recipe.highest, spanA.second + spanB.second)) return std::nullopt;
+  return sum;
+}
+
+// The lowest level at most h at which the target, made from materials
+// holding a and b (or taken at base level when both are empty), holds every
+// wanted skill: it inherits, of the wanted skills in the pool, those it
+// would learn latest (or never), and learns the rest. None when it cannot.
+std::optional<int> targetLevelAfter(const PlanRequest& request, const Held* a, const Held* b, int h) {
+  const DemonRef target = request.target;
+  std::vector<std::pair<int, int>> missing;  // learn level (h + 1 for never), skill
+  const Skills needed = bitsOf(request.skills) & ~innate(target);
+  for (int skill = 0; skill < SkillNumberTotal; ++skill) {
+    if (!needed.test(static_cast<std::size_t>(skill))) continue;
+    int learnAt = h + 1;
+    for (const auto& [at, learned] : learnList(target)) {
+      if (learned == skill && request.levelling && at > level(target) && at <= h) learnAt = at;
+    }
+    missing.push_back({learnAt, skill});
+  }
+  std::ranges::sort(missing, std::greater{});
+  if (a && b) {
+    const Skills candidates = pool(target, *a, *b);
+    int room = passedCount(target, *a, *b);
+    std::erase_if(missing, [&](const std::pair<int, int>& entry) {
+      if (room == 0 || !candidates.test(static_cast<std::size_t>(entry.second))) return false;
+      --room;
+      return true;
+    });
+  }
+  int reached = level(target);
+  for (const auto& [learnAt, skill] : missing) reached = std::max(reached, learnAt);
+  return reached <= h ? std::optional(reached) : std::nullopt;
+}
+
+int distinctDemons(std::initializer_list<DemonRef> demons) {
+  std::set<std::pair<int, int>> seen;
+  for (DemonRef demon : demons) seen.insert({demon.race, demon.slot});
+  return static_cast<int>(seen.size());
+}
+
 }  // namespace
+
+std::optional<PlanRank> bestRankWithinTwo(const PlanRequest& request) {
+  const std::optional<std::pair<int, int>> fewest = bestWithinTwo(request);
+  if (!fewest) return std::nullopt;
+  const auto [fusions, h] = *fewest;
+  const DemonRef target = request.target;
+  std::optional<std::pair<int, int>> best;  // levels gained, distinct demons
+  auto offer = [&](int gained, int demons) {
+    if (!best || std::pair(gained, demons) < *best) best = std::pair(gained, demons);
+  };
+  auto atBase = [&](DemonRef demon) { return level(demon) <= h && mayTakeAtBase(request, demon); };
+  auto heldAt = [&](DemonRef demon, const Skills& held, int from, int to) {
+    return levelled(demon, held, from, request.levelling ? to : from);
+  };
+  // The wanted skills the target cannot learn by levelling up to h.
+  const Skills goal = bitsOf(request.skills) & ~heldAt(target, innate(target), level(target), h).skills;
+  // Every fusion of two materials taken at base level, at the least sum of
+  // each pair of spans: calls visit with what they hold and the levels gained.
+  auto fuseFromBase = [&](const Recipe& recipe, auto visit) {
+    if (!atBase(recipe.a) || !atBase(recipe.b)) return;
+    for (const auto& spanA : sameSkillSpans(request, recipe.a, level(recipe.a), h)) {
+      for (const auto& spanB : sameSkillSpans(request, recipe.b, level(recipe.b), h)) {
+        const std::optional<int> sum = leastSum(recipe, spanA, spanB);
+        if (!sum) continue;
+        visit(heldAt(recipe.a, innate(recipe.a), level(recipe.a), spanA.first),
+              heldAt(recipe.b, innate(recipe.b), level(recipe.b), spanB.first), *sum - level(recipe.a) - level(recipe.b));
+      }
+    }
+  };
+  if (fusions == 0) {
+    const std::optional<int> reached = targetLevelAfter(request, nullptr, nullptr, h);
+    if (!reached) return std::nullopt;
+    return PlanRank{0, 1, h, *reached - level(target), 1};
+  }
+  for (const Recipe& recipe : recipesOf(target, request.curse)) {
+    if (fusions == 1) {
+      fuseFromBase(recipe, [&](const Held& a, const Held& b, int gained) {
+        if (const std::optional<int> reached = targetLevelAfter(request, &a, &b, h)) {
+          offer(gained + *reached - level(target), distinctDemons({target, recipe.a, recipe.b}));
+        }
+      });
+      continue;
+    }
+    for (const bool firstMade : {true, false}) {
+      const DemonRef made = firstMade ? recipe.a : recipe.b;
+      const DemonRef other = firstMade ? recipe.b : recipe.a;
+      if (!atBase(other) || level(made) > h || excluded(request, made)) continue;
+      // What the material taken as it is cannot give, the made one must
+      // hold: a bound that only skips plans that cannot answer.
+      const Skills fromMade = goal & ~heldAt(other, innate(other), level(other), h).skills;
+      const Skills madeLearns = heldAt(made, {}, level(made), h).skills;
+      if ((fromMade & ~(innate(made) | madeLearns | receivable(made))).any()) continue;
+      for (const Recipe& below : recipesOf(made, request.curse)) {
+        const Skills inheritedNeed = fromMade & ~(innate(made) | madeLearns);
+        if ((inheritedNeed & ~(heldAt(below.a, innate(below.a), level(below.a), h).skills |
+                               heldAt(below.b, innate(below.b), level(below.b), h).skills)).any()) {
+          continue;
+        }
+        fuseFromBase(below, [&](const Held& a, const Held& b, int gainedBelow) {
+          for (const Skills& middle : outcomes(made, a, b)) {
+            if ((inheritedNeed & ~middle).any()) continue;
+            for (const auto& spanMade : sameSkillSpans(request, made, level(made), h)) {
+              for (const auto& spanOther : sameSkillSpans(request, other, level(other), h)) {
+                const std::optional<int> sum = leastSum(recipe, spanMade, spanOther);
+                if (!sum) continue;
+                const Held madeHeld = heldAt(made, middle, level(made), spanMade.first);
+                const Held otherHeld = heldAt(other, innate(other), level(other), spanOther.first);
+                const std::optional<int> reached = targetLevelAfter(request, &madeHeld, &otherHeld, h);
+                if (!reached) continue;
+                offer(gainedBelow + *sum - level(made) - level(other) + *reached - level(target),
+                      distinctDemons({target, made, other, below.a, below.b}));
+              }
+            }
+          }
+        });
+      }
+    }
+  }
+  if (!best) return std::nullopt;
+  return PlanRank{fusions, fusions + 1, h, best->first, best->second};
+}
 
 std::optional<std::pair<int, int>> bestWithinTwo(const PlanRequest& request) {
   for (int fusions = 0; fusions <= std::min(2, request.maxFusions); ++fusions) {

@@ -1,7 +1,6 @@
 // A literal reading of the inheritance and levelling rules, kept apart from
 // the planner: a replay that checks every step of a plan, and a brute force
-// over every plan of up to two fusions that finds the fewest fusions and the
-// lowest highest level.
+// over every plan of up to two fusions that finds the best rank.
 #pragma once
 
 #include <optional>
@@ -26,6 +25,9 @@ PlanRank rankOf(const Plan& plan);
 // The fewest fusions and, with them, the lowest highest level of any plan
 // of at most two fusions from demons at base level, or none when there is none.
 std::optional<std::pair<int, int>> bestWithinTwo(const PlanRequest& request);
+// The best rank of any such plan, every level at most that lowest highest
+// level, found by trying them all; none when there is none.
+std::optional<PlanRank> bestRankWithinTwo(const PlanRequest& request);
 
 // What a normal fusion of the two demons at those levels makes, read from
 // the level rule directly.
