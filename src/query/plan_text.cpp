@@ -1,10 +1,12 @@
 // The words of a planner answer: see plan_text.h.
 #include "query/plan_text.h"
 
+#include <algorithm>
 #include <string_view>
 
 #include "query/demon_output.h"
 #include "data/compendium.h"
+#include "data/skills.h"
 
 namespace qmoor {
 namespace {
@@ -37,6 +39,30 @@ std::string planTitle(const PlanRequest& request, const Plan& plan, std::size_t 
                            : ", highest level " + highest + ", " + counted(demons, "demon", "demons"));
 }
 
+// The wanted skills a demon of a plan holds of its own, before it inherits
+// or learns anything: its first list, or what one of mine holds now; in the
+// request's order. They say where a wanted skill comes from when no line
+// shows it inherited or learned.
+std::vector<int> wantedHeld(const PlanRequest& request, const PlanMaterial& material) {
+  const bool isMine = !material.step && material.mine;
+  std::vector<int> held;
+  for (int skill : request.skills) {
+    const bool has = isMine ? std::ranges::count(request.mine[static_cast<std::size_t>(*material.mine)].skills, skill) > 0
+                            : std::ranges::count(skillsOf(material.demon, SkillList::First), skill) > 0;
+    if (has) held.push_back(skill);
+  }
+  return held;
+}
+
+// "　固有: マハラギ" after a demon that holds wanted skills of its own
+// ("　所持スキル: " for one of mine); "" when it holds none.
+std::string heldText(const PlanMaterial& material, const std::vector<int>& held, Language language) {
+  if (held.empty()) return {};
+  const bool isMine = !material.step && material.mine;
+  return std::string(isMine ? say(language, "　所持スキル: ", ", holds: ") : say(language, "　固有: ", ", innate: ")) +
+         query::skillListText(held, language);
+}
+
 // "LV20→LV23: 習得 マハラギ" under a demon levelled before it is used.
 void addLevelUp(std::vector<PlanLine>& lines, int from, const PlanMaterial& material, int depth, Language language) {
   if (material.level <= from) return;
@@ -51,11 +77,15 @@ void addLevelUp(std::vector<PlanLine>& lines, int from, const PlanMaterial& mate
 // then what it learns levelling up, then its two materials one level deeper.
 void addDemon(std::vector<PlanLine>& lines, const PlanRequest& request, const Plan& plan, const PlanMaterial& material,
               int depth, Language language) {
+  const std::vector<int> held = wantedHeld(request, material);
   if (!material.step) {
     // One of my demons at the level it has, or a demon at its base level.
     const int start = material.mine ? request.mine[static_cast<std::size_t>(*material.mine)].level : level(material.demon);
     const std::string_view mark = material.mine ? say(language, "［所持］", "[mine]") : say(language, "［素材］", "[base]");
-    lines.push_back({depth, demonLabel(material.demon, start, language) + "  " + std::string(mark), material.demon});
+    lines.push_back({depth,
+                     demonLabel(material.demon, start, language) + "  " + std::string(mark) +
+                         heldText(material, held, language),
+                     material.demon, held});
     addLevelUp(lines, start, material, depth, language);
     return;
   }
@@ -65,7 +95,10 @@ void addDemon(std::vector<PlanLine>& lines, const PlanRequest& request, const Pl
   if (!step.inherited.empty()) {
     text += std::string(say(language, "　継承: ", ", inherits: ")) + query::skillListText(step.inherited, language);
   }
-  lines.push_back({depth, text, material.demon, step.inherited});
+  text += heldText(material, held, language);
+  std::vector<int> named = step.inherited;
+  named.insert(named.end(), held.begin(), held.end());
+  lines.push_back({depth, text, material.demon, named});
   addLevelUp(lines, level(material.demon), material, depth, language);
   addDemon(lines, request, plan, step.first, depth + 1, language);
   addDemon(lines, request, plan, step.second, depth + 1, language);

@@ -1,6 +1,7 @@
 // A planner answer in words, in either language: the request's heading, each
 // plan as a title and a tree of lines (one a demon, each made demon saying
-// how it is fused and what it inherits), and why there is no plan. qmoor plan
+// how it is fused and what it inherits, and each demon the wanted skills it
+// holds of its own), and why there is no plan. qmoor plan
 // prints these lines and the planner window shows and copies the same ones,
 // so a plan reads alike wherever it is shown.
 #pragma once
@@ -20,7 +21,7 @@ struct PlanLine {
   int depth = 0;
   std::string text;
   std::optional<DemonRef> demon;  // none for a plan's title
-  std::vector<int> skills{};      // the skills the line names (what the demon inherits)
+  std::vector<int> skills{};      // the skills the line names (what the demon inherits or holds of its own)
 };
 
 // "対象: LV65 魔神 オーディン　スキル: フォッグブレス"

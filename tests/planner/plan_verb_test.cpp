@@ -121,6 +121,15 @@ TEST(PlanVerb, PlansWhoseOrderIsNotSettledSaySo) {
                   .ends_with("\n上げるレベルの合計と悪魔の数は、探索の上限までに見つかったプランの中での順です\n"));
 }
 
+// A wanted skill that no line shows inherited or learned is named where a
+// demon holds it of its own: here ディース's マカジャマ, which ヨモツイクサ inherits.
+TEST(PlanVerb, ADemonsOwnWantedSkillIsNamedOnItsLine) {
+  const testing::QueryRun run = testing::runQueryWords(
+      {"plan", "ヨモツイクサ", "--skill", "マカジャマ", "--owned", "ハイピクシー,ミズチ,ラケシス", "--depth", "2"});
+  ASSERT_EQ(run.status, 0);
+  EXPECT_NE(run.out.find("妖魔 ディース  ← 通常合体　継承: ブフーラ　固有: マカジャマ\n"), std::string::npos) << run.out;
+}
+
 TEST(PlanVerb, RequestsItCannotTakeExitTwo) {
   const std::vector<std::vector<std::string>> cases{
       {"plan", "アマテラス", "--skill", "アギ"},

@@ -134,7 +134,7 @@ TEST(MyDemonsQuery, PlansTakeMyDemonsAsTheyAre) {
        "  LV37 Yoma Ongkhot  ← normal fusion, inherits: Bufula, Rakunda, Fog Breath\n"
        "    LV3 Fairy Pixie  [mine]\n"
        "      LV3→LV7: learns Rakunda, Posumudi, Wing Buffet\n"
-       "    LV38 Snake Mizuchi  [mine]\n"
+       "    LV38 Snake Mizuchi  [mine], holds: Fog Breath\n"
        "plan 2: 1 fusion, 1 demon not mine, highest level 37, 3 demons\n"
        "  LV37 Yoma Ongkhot  ← normal fusion, inherits: Zio, Rakunda, Fog Breath\n"
        "    LV3 Fairy Pixie  [mine]\n"
