@@ -839,7 +839,7 @@ void RouteSearch::addOption(Ways& ways, int demon, int parent, const Made& made)
 std::vector<RouteSearch::Finished> RouteSearch::finish(Fillers fillers, int fusions, const Budget& budget) {
   fillers_ = fillers;
   budget_ = budget;
-  const auto passKey = std::tuple_cat(std::tuple(static_cast<int>(fillers)), budget.key());
+  const PassKey passKey = std::tuple_cat(std::tuple(static_cast<int>(fillers)), budget.key());
   memoNow_ = &memo_[passKey];
   madeNow_ = &made_[passKey];
   std::vector<Finished> finished;

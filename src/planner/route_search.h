@@ -156,6 +156,8 @@ class RouteSearch {
     int demons = DemonIndexTotal;
     auto key() const { return std::tuple(levelCap, notMine, levelsGained, demons); }
   };
+  // The pass (its filler choice) and the budget (Budget::key) that the ways of a memo were found under.
+  using PassKey = std::tuple<int, int, int, int, int>;
 
   std::vector<Finished> finish(Fillers fillers, int fusions, const Budget& budget);
   template <class Visit>
@@ -223,9 +225,9 @@ class RouteSearch {
   Budget budget_;
   bool withMine_ = false;
   // The ways found so far, by filler choice and budget.
-  std::map<std::tuple<int, int, int, int, int>, std::unordered_map<std::uint64_t, std::vector<Option>>> memo_;
+  std::map<PassKey, std::unordered_map<std::uint64_t, std::vector<Option>>> memo_;
   std::unordered_map<std::uint64_t, std::vector<Option>>* memoNow_ = nullptr;
-  std::map<std::tuple<int, int, int, int, int>, std::unordered_map<std::uint64_t, std::vector<Made>>> made_;
+  std::map<PassKey, std::unordered_map<std::uint64_t, std::vector<Made>>> made_;
   std::unordered_map<std::uint64_t, std::vector<Made>>* madeNow_ = nullptr;
   std::vector<Node> nodes_;
   LevelScratch scratch_;
