@@ -381,9 +381,7 @@ void PlannerWindow::showPlans() {
     status_->setText(QString::fromStdString(noPlanText(asked_, answer, displayLanguage())));
     return;
   }
-  const QString unsettled = QString::fromStdString(unsettledOrderText(answer, displayLanguage()));
-  const QString count = tr("プラン %n 件", nullptr, static_cast<int>(answer.plans.size()));
-  status_->setText(unsettled.isEmpty() ? count : count + QLatin1Char('\n') + unsettled);
+  status_->setText(tr("プラン %n 件", nullptr, static_cast<int>(answer.plans.size())));
 }
 
 QString PlannerWindow::plansText() const {

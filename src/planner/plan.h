@@ -101,11 +101,6 @@ struct PlanAnswer {
   std::vector<Plan> plans;
   PlanProblem problem = PlanProblem::None;  // None with no plans: none within the most fusions
   int skill = 0;                            // the skill a problem concerns
-  // False when the first plan's highest level (and with it the keys after
-  // it), or its levels gained and distinct demons, are only the best among
-  // the plans found within the search's work allowances.
-  bool highestLevelProven = true;
-  bool lastKeysProven = true;
 };
 
 struct PlanControl {

@@ -152,8 +152,6 @@ PlanAnswer planRoutes(const PlanRequest& request, const PlanControl& control) {
   answer.plans = search.plansWithoutFusion();
   for (int fusions = 1; answer.plans.empty() && fusions <= request.maxFusions; ++fusions) {
     answer.plans = search.plansWith(fusions);
-    answer.highestLevelProven = search.highestLevelProven();
-    answer.lastKeysProven = search.lastKeysProven();
     if (search.cancelled()) return problem(PlanProblem::Cancelled);
   }
   return answer;

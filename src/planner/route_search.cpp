@@ -52,28 +52,36 @@
 //     levelled to the lowest level that learns the wanted skills it did not
 //     inherit, for each choice of which of them to learn.
 // Which fillers a step takes is the one choice that makes the search costly,
-// so each number of fusions is settled in up to four passes:
+// so each number of fusions is settled in up to five passes:
 //   1. Optimistic: each material shows its parent every filler it could have
 //      taken, more than it can hold, and counts every skill it learns as new;
-//      ways showing the same wanted skills from the same start level are
-//      joined into one that shows all their skills with the larger count and
-//      the lower costs. By the facts above this overestimates every real way,
-//      so when it finds no plan, none exists.
+//      the level pairs of a fusion are joined into one that shows all their
+//      skills with the largest count and the least cost, and ways showing the
+//      same wanted skills from the same start level are joined into one that
+//      shows all their skills with the larger count and the lower costs. By
+//      the facts above this overestimates every real way, so when it finds
+//      no plan, none exists.
 //   2. Canonical: one real choice (fillers the parent can take first),
 //      levelling only to learn wanted skills or to meet a window; every plan
 //      it finds is real and found fast.
 //   3. Varied: when 2 finds none, the same choice of fillers with every
 //      learn level tried (a demon levelled to learn skills nobody wants holds
 //      more, and so passes on more); every plan it finds is real.
-//   4. Every: when 1 finds a plan and 2 and 3 none, every choice of the
+//   4. Optimistic per level: pass 1 with each level pair of a fusion kept
+//      apart. Joined pairs let a material show the skills of its highest
+//      level with a partner at its lowest, as if the sum could pass every
+//      window; apart, each pair keeps its own sum. It still overestimates
+//      every real way, so when it finds no plan, none exists; where 1 cannot
+//      rule a budget out, this one nearly always can.
+//   5. Every: when 1 and 4 find a plan and 2 and 3 none, every choice of the
 //      fillers that the parent can take or the demon would learn is kept (the
 //      rest are interchangeable): exhaustive.
-// A plan found by 2 or 3 answers "is there a plan" yes; only 1 or 4 answer
-// no. So the first number with plans is the fewest fusions, for certain. The
-// pruning bounds (fusions to have a demon or to carry one wanted skill, and
-// the largest skill count after b fusions and levelling) come from the same
-// rules with the passing count, the pool or the level windows left out, so
-// they never overstate what a plan can do.
+// A plan found by 2, 3 or 5 answers "is there a plan" yes; only 1, 4 or 5
+// answer no. So the first number with plans is the fewest fusions, for
+// certain. The pruning bounds (fusions to have a demon or to carry one wanted
+// skill, and the largest skill count after b fusions and levelling) come from
+// the same rules with the passing count, the pool or the level windows left
+// out, so they never overstate what a plan can do.
 //
 // The order among plans of the fewest fusions: fewest demons not already
 // mine, lowest highest level, fewest levels gained, fewest distinct demons.
@@ -84,24 +92,17 @@
 // every way that exceeds b dropped, and with the passes comparing ways also
 // by what they spend of each budget in force: for the demons, a way beats
 // another only when it uses a subset of its demons, since swapping them
-// never adds a demon to the plan. The optimistic pass then joins only ways
-// that spend as much of a count or a sum, or that use the same demons under
-// a budget of demons (otherwise a join keeps the demons both use), so it
-// still overestimates every real way. A plan within b is one
-// within any larger b, so halving finds the least b of each key in turn,
-// each under the ones before it. So the first plan is the best in every
-// key; the plans after it are the others the passes found, in the same order.
-// The fewest fusions and the fewest demons not mine are settled with no work
-// allowance: most answers take a few milliseconds, but where the optimistic
-// pass cannot rule a budget out and no real plan fits it, only the
-// exhaustive pass can say no, and that may take seconds (the search stops at
-// once when cancelled). The lowest highest level needs that "no" for a lower
-// level now and then, which has taken minutes: it gets a work allowance of
-// a few tenths of a second. The fewest levels gained and the fewest distinct demons
-// need it far more often, under budgets that keep many more ways apart:
-// those two steps share a smaller allowance. When an allowance is spent the
-// answer says so, and that key's value and the ones after it are the best
-// among the plans found.
+// never adds a demon to the plan. The optimistic passes then join only ways
+// and level pairs that spend as much of a count or a sum, or ways that use
+// the same demons under a budget of demons (otherwise a join keeps the
+// demons both use), so they still overestimate every real way. A plan
+// within b is one within any larger b, so asking for a plan within one less
+// than the best value found, until none is left, finds the least b of each
+// key in turn, each under the ones before it. So the first plan is the best
+// in every key; the plans after it are the others the passes found, in the
+// same order. No key has a work allowance: most answers take a few
+// milliseconds, but where only the exhaustive pass can say no, an answer may
+// take seconds (the search stops at once when cancelled).
 #include "planner/route_search.h"
 
 #include <algorithm>
@@ -377,7 +378,7 @@ SkillBits RouteSearch::learnedBetween(int demon, int from, int to) const {
 // How many skills a way holds once it has learned `learned`: a skill it holds
 // already is not learned again. The optimistic pass counts every one as new.
 int RouteSearch::sizeAfter(const Option& option, const SkillBits& learned) const {
-  const int added = fillers_ == Fillers::Optimistic ? learned.count() : learned.without(option.visible).count();
+  const int added = optimistic() ? learned.count() : learned.without(option.visible).count();
   return std::min(HeldSkillLimit, option.size + added);
 }
 
@@ -390,12 +391,6 @@ unsigned RouteSearch::carriable(int demon, int fusions) const {
     if (fusionsToCarry_[w][demon] <= fusions) mask |= 1u << w;
   }
   return mask;
-}
-
-bool RouteSearch::spendWork(long units) {
-  if (workLeft_ < 0) return true;
-  workLeft_ = std::max(0L, workLeft_ - units);
-  return workLeft_ > 0;
 }
 
 // The skills a parent (a demon, or TargetStep for the step that makes the
@@ -434,6 +429,26 @@ bool RouteSearch::stopRequested() {
   return cancelled_;
 }
 
+// The fusions making the demon whose materials and level window fit the
+// level cap in force, worked out once per demon and cap: the search runs
+// through them for every way it gathers.
+const std::vector<int>& RouteSearch::fusionsWithinCap(int demon) {
+  const auto at = static_cast<std::size_t>(demon);
+  const int cap = budget_.levelCap;
+  if (withinCap_[at] != cap) {
+    withinCap_[at] = cap;
+    within_[at].clear();
+    const std::vector<MaterialFusion>& all = fusions_[at];
+    for (std::size_t k = 0; k < all.size(); ++k) {
+      const MaterialFusion& fusion = all[k];
+      if (level_[demonIndex(fusion.first)] <= cap && level_[demonIndex(fusion.second)] <= cap && fusion.lowestSum <= 2 * cap) {
+        within_[at].push_back(static_cast<int>(k));
+      }
+    }
+  }
+  return within_[at];
+}
+
 // Every step that makes `demon` with exactly `fusions` fusions in its tree,
 // passes on the wanted skills of `required` that it does not hold itself and
 // leaves it holding at least `leastSize` skills when made.
@@ -456,13 +471,11 @@ void RouteSearch::combine(int demon, bool makesTarget, unsigned required, int fu
   auto visitIfEnough = [&](const Made& made) {
     if (made.count >= leastCount) visit(made);
   };
-  for (const MaterialFusion& fusion : fusions_[demon]) {
-    if (stopRequested() || (done && *done) || workLeft_ == 0) return;
+  for (int k : fusionsWithinCap(demon)) {
+    if (stopRequested() || (done && *done)) return;
+    const MaterialFusion& fusion = fusions_[demon][static_cast<std::size_t>(k)];
     const int a = demonIndex(fusion.first);
     const int b = demonIndex(fusion.second);
-    if (level_[a] > budget_.levelCap || level_[b] > budget_.levelCap || fusion.lowestSum > 2 * budget_.levelCap) {
-      continue;
-    }
     for (int fusionsA = 0; fusionsA < fusions; ++fusionsA) {
       const int fusionsB = fusions - 1 - fusionsA;
       const int sizeA = largestSize_[fusionsA][a];
@@ -482,7 +495,6 @@ void RouteSearch::combine(int demon, bool makesTarget, unsigned required, int fu
         const std::vector<Option>& waysB = waysA.empty() ? waysA : solve(b, maskB, fusionsB, leastTotal - sizeA, parent);
         for (const Option& x : waysA) {
           for (const Option& y : waysB) {
-            if (!spendWork(1)) return;
             fuseAtLevels(demon, fusion, x, y, maskA, maskB, visitIfEnough);
             if (done && *done) return;
           }
@@ -618,10 +630,13 @@ void RouteSearch::fuseAtLevels(int demon, const MaterialFusion& fusion, const Op
       }
     }
   }
-  // When only the level cap counts, as in the Every pass without a budget
-  // of levels gained, higher levels hold more and cost nothing: a pair that
-  // another pair reaches or passes on both sides adds nothing.
-  if (fillers_ == Fillers::Every && budget_.levelsGained >= Unbounded) {
+  // Where only the level cap counts, in a pass that keeps level pairs apart
+  // and compares no highest levels (all but the canonical one) without a
+  // budget of levels gained, higher levels hold more and cost nothing: a
+  // pair that another pair reaches or passes on both sides adds nothing.
+  const bool pairsApart =
+      fillers_ == Fillers::OptimisticPerLevel || fillers_ == Fillers::Varied || fillers_ == Fillers::Every;
+  if (pairsApart && budget_.levelsGained >= Unbounded) {
     std::erase_if(pairs, [&](const std::pair<int, int>& pair) {
       return std::ranges::any_of(pairs, [&](const std::pair<int, int>& other) {
         return other != pair && other.first >= pair.first && other.second >= pair.second && other.first <= cap &&
@@ -675,7 +690,7 @@ const std::vector<RouteSearch::Option>& RouteSearch::solve(int demon, unsigned r
     }
   } else if (leastSize <= HeldSkillLimit) {
     for (const Made& made : fusionsOf(demon, required, fusions, leastSize)) {
-      if (stopRequested() || workLeft_ == 0) break;
+      if (stopRequested()) break;
       addOption(ways, demon, parent, made);
     }
   }
@@ -701,45 +716,48 @@ bool RouteSearch::covers(const Option& big, const Option& small, const SkillBits
       !(small.visible & compared).isSubsetOf(big.visible)) {
     return false;
   }
-  const bool canonical = fillers_ == Fillers::Canonical || fillers_ == Fillers::Varied;
   if (withMine_ && (big.mine & ~small.mine).any()) return false;
   if (big.notMine > small.notMine && budget_.notMine < DemonIndexTotal) return false;
   if (big.levelsGained > small.levelsGained && budget_.levelsGained < Unbounded) return false;
   if (budget_.demons < DemonIndexTotal && (big.demons & ~small.demons).any()) return false;
-  // The Every pass answers whether a plan fits the level cap, which each way
-  // meets already; the canonical and varied passes keep the lower way to find good plans.
-  return !canonical || big.highestLevel <= small.highestLevel;
+  // The other passes answer whether a plan fits the level cap, which each
+  // way meets already (the budget trials then find the lowest levels); the
+  // canonical pass, which seeks good plans fast, keeps the lower way.
+  return fillers_ != Fillers::Canonical || big.highestLevel <= small.highestLevel;
 }
 
 // Adds the way unless another covers it, and drops those it covers; false
-// when it is covered or the work allowance is spent.
+// when it is covered.
 bool RouteSearch::offer(Ways& ways, const Option& option, const SkillBits& compared) {
-  if (workLeft_ == 0) return false;
   const SkillBits shown = option.visible & compared;
   const auto count = static_cast<std::size_t>(shown.count());
-  std::vector<int>& same = ways.byShown[shown.hash() ^ static_cast<std::uint64_t>(option.start)];
-  long compares = 0;
+  const std::uint64_t shownKey = shown.hash() ^ static_cast<std::uint64_t>(option.start);
+  const auto sameAt = ways.byShown.find(shownKey);
   auto coveredBy = [&](int i) {
-    ++compares;
-    return !ways.dropped[static_cast<std::size_t>(i)] && covers(ways.options[static_cast<std::size_t>(i)], option, compared);
+    if (ways.dropped[static_cast<std::size_t>(i)] || !covers(ways.options[static_cast<std::size_t>(i)], option, compared)) {
+      return false;
+    }
+    ways.lastCovering = i;
+    return true;
   };
-  bool covered = std::ranges::any_of(same, coveredBy);
+  // Ways offered one after another are often alike, so the way that covered
+  // the last one is asked first.
+  bool covered = ways.lastCovering >= 0 && coveredBy(ways.lastCovering);
+  if (!covered && sameAt != ways.byShown.end()) covered = std::ranges::any_of(sameAt->second, coveredBy);
   for (std::size_t c = count + 1; !covered && c < ways.byCount.size(); ++c) {
     covered = std::ranges::any_of(ways.byCount[c], coveredBy);
   }
-  if (!spendWork(compares + 1) || covered) return false;
-  compares = 0;
+  if (covered) return false;
   auto dropIfCovered = [&](int i) {
-    ++compares;
     const auto at = static_cast<std::size_t>(i);
-    if (!ways.dropped[at] && covers(option, ways.options[at], compared)) ways.dropped[at] = true;
+    if (!ways.dropped[at] && covers(option, ways.options[at], compared)) ways.dropped[at] = 1;
   };
+  std::vector<int>& same = sameAt != ways.byShown.end() ? sameAt->second : ways.byShown[shownKey];
   std::ranges::for_each(same, dropIfCovered);
   for (std::size_t c = 0; c < std::min(count, ways.byCount.size()); ++c) std::ranges::for_each(ways.byCount[c], dropIfCovered);
-  spendWork(compares);
   const int index = static_cast<int>(ways.options.size());
   ways.options.push_back(option);
-  ways.dropped.push_back(false);
+  ways.dropped.push_back(0);
   if (ways.byCount.size() <= count) ways.byCount.resize(count + 1);
   ways.byCount[count].push_back(index);
   same.push_back(index);
@@ -768,11 +786,12 @@ void RouteSearch::addOption(Ways& ways, int demon, int parent, const Made& made)
   const SkillBits rest = made.pool.without(made.passed);
   const SkillBits useful = rest & takeable;
   const SkillBits plain = rest.without(relevant);
-  std::vector<int> learnedLater = (rest & second_[demon]).without(useful).list();
-  std::ranges::sort(learnedLater, std::greater{}, [&](int skill) { return learnLevel(demonAt(demon), skill); });
   // The best `count` fillers that the parent cannot take.
   auto others = [&](int count) {
     SkillBits chosen = firstOf(plain, count);
+    if (chosen.count() == count) return chosen;
+    std::vector<int> learnedLater = (rest & second_[demon]).without(useful).list();
+    std::ranges::sort(learnedLater, std::greater{}, [&](int skill) { return learnLevel(demonAt(demon), skill); });
     for (std::size_t i = 0; chosen.count() < count && i < learnedLater.size(); ++i) chosen.add(learnedLater[i]);
     return chosen;
   };
@@ -780,7 +799,7 @@ void RouteSearch::addOption(Ways& ways, int demon, int parent, const Made& made)
   const SkillBits compared = (oneEach ? wanted_ : takeable) | second_[demon];
   if (overDemonBudget(made.demons, parent)) return;
   auto keep = [&](const SkillBits& inherited) {
-    const SkillBits shown = fillers_ == Fillers::Optimistic ? inherited | (rest & relevant) : inherited;
+    const SkillBits shown = optimistic() ? inherited | (rest & relevant) : inherited;
     Option option{(innate_[demon] | shown) & relevant, innateCount_[demon] + made.count, level_[demon],
                   made.highestLevel, made.levelsGained, made.notMine, made.mine, made.demons, 0, 0};
     // Joining two ways into one that shows both's skills, holds the larger
@@ -796,7 +815,7 @@ void RouteSearch::addOption(Ways& ways, int demon, int parent, const Made& made)
                                   (static_cast<std::uint64_t>(byNotMine ? option.notMine : 0) << 40) ^
                                   (static_cast<std::uint64_t>(byGained ? option.levelsGained : 0) << 20) ^
                                   (byDemons ? std::hash<DemonSet>{}(option.demons) : 0);
-    if (fillers_ == Fillers::Optimistic) {
+    if (optimistic()) {
       for (int i : ways.byJoin[joinKey]) {
         Option& other = ways.options[static_cast<std::size_t>(i)];
         if (!ways.dropped[static_cast<std::size_t>(i)] && (other.visible & wanted_) == (option.visible & wanted_) &&
@@ -816,7 +835,7 @@ void RouteSearch::addOption(Ways& ways, int demon, int parent, const Made& made)
     }
     option.unlearned = option.size - (option.visible & second_[demon]).count();
     if (!offer(ways, option, compared)) return;
-    if (fillers_ == Fillers::Optimistic) ways.byJoin[joinKey].push_back(static_cast<int>(ways.options.size()) - 1);
+    if (optimistic()) ways.byJoin[joinKey].push_back(static_cast<int>(ways.options.size()) - 1);
     ways.options.back().node = static_cast<int>(nodes_.size());
     nodes_.push_back({demon, made.first, made.second, made.kind, inherited, made.firstLevel, made.secondLevel, -1});
   };
@@ -889,7 +908,7 @@ std::vector<RouteSearch::Finished> RouteSearch::finish(Fillers fillers, int fusi
                                 made.secondLevel, -1});
               finished.push_back({node, targetLevel, made.notMine, std::max(made.highestLevel, targetLevel), gained,
                                   static_cast<int>(made.demons.count())});
-              done = fillers == Fillers::Optimistic;
+              done = optimistic();
             },
             &done);
     if (done || stopRequested()) break;
@@ -899,61 +918,59 @@ std::vector<RouteSearch::Finished> RouteSearch::finish(Fillers fillers, int fusi
 
 // A plan of `fusions` steps within the budget exists only if the optimistic
 // search finds one. The canonical search then finds real plans fast, the
-// varied one those that need other fillers or levels; only when both find
-// none where the optimistic one did does the search try every filler choice.
-std::vector<RouteSearch::Finished> RouteSearch::plansUnder(int fusions, const Budget& budget) {
+// varied one those that need other fillers or levels. The optimistic search
+// with level pairs kept apart looks closer: when it finds none, no plan
+// exists either. Only when it finds one and the real searches none does the
+// search try every filler choice. Where a plan is unlikely (a budget below
+// a plan just found), the closer look comes before the costly varied search.
+std::vector<RouteSearch::Finished> RouteSearch::plansUnder(int fusions, const Budget& budget, bool unlikely) {
   if (finish(Fillers::Optimistic, fusions, budget).empty()) return {};
   std::vector<Finished> finished = finish(Fillers::Canonical, fusions, budget);
-  if (finished.empty()) finished = finish(Fillers::Varied, fusions, budget);
-  return finished.empty() ? finish(Fillers::Every, fusions, budget) : finished;
+  if (!finished.empty()) return finished;
+  auto closerLookFindsNone = [&] { return finish(Fillers::OptimisticPerLevel, fusions, budget).empty(); };
+  if (unlikely && closerLookFindsNone()) return {};
+  finished = finish(Fillers::Varied, fusions, budget);
+  if (!finished.empty() || (!unlikely && closerLookFindsNone())) return finished;
+  return finish(Fillers::Every, fusions, budget);
 }
 
 // Adds to the plans found of the fewest fusions the best of them for certain:
-// the least budget of each key in turn by halving, under the ones before it,
-// then the fewest distinct demons (see the notes at the top).
+// the least budget of each key in turn, under the ones before it (see the
+// notes at the top).
 std::vector<RouteSearch::Finished> RouteSearch::bestOfLength(int fusions, std::vector<Finished> found) {
   Budget budget{request_.levelLimit, DemonIndexTotal, Unbounded};
   auto within = [&](const Finished& f) {
     return f.notMine <= budget.notMine && f.highestLevel <= budget.levelCap && f.levelsGained <= budget.levelsGained &&
            f.distinctDemons <= budget.demons;
   };
-  // The least value of one key among the plans within the budget, found by
-  // halving between `lowest` and the best value found so far.
+  // The least value of one key among the plans within the budget: each trial
+  // asks for a plan better than the best found, down to `lowest`. Ruling out
+  // one less than the best is what settles a key in the end, and the plans
+  // found are often the best already; when a trial finds better ones, the
+  // least of them is the next best.
   auto settle = [&](int lowest, int Budget::*key, int Finished::*value) {
     int best = Unbounded;
     for (const Finished& f : found) {
       if (within(f)) best = std::min(best, f.*value);
     }
-    while (lowest < best && !stopRequested() && workLeft_ != 0) {
-      const int middle = lowest + (best - lowest) / 2;
+    bool afterTrial = false;
+    while (lowest < best && !stopRequested()) {
       Budget trial = budget;
-      trial.*key = middle;
-      std::vector<Finished> under = plansUnder(fusions, trial);
-      if (workLeft_ == 0) break;
-      if (under.empty()) {
-        lowest = middle + 1;
-      } else {
-        for (const Finished& f : under) best = std::min(best, f.*value);
-        found.insert(found.end(), under.begin(), under.end());
-      }
+      trial.*key = best - 1;
+      const std::vector<Finished> better = plansUnder(fusions, trial, afterTrial);
+      afterTrial = true;
+      if (better.empty()) break;
+      for (const Finished& f : better) best = std::min(best, f.*value);
+      found.insert(found.end(), better.begin(), better.end());
     }
     budget.*key = best;
   };
   if (withMine_) settle(0, &Budget::notMine, &Finished::notMine);
-  // The last three keys may need very many ways compared; each step gets a
-  // work allowance, and once it is spent the plans found so far stand
-  // unproven in that key and the ones after it.
-  workLeft_ = HighestLevelWork;
   settle(level_[target_], &Budget::levelCap, &Finished::highestLevel);
-  highestLevelProven_ = workLeft_ != 0;
-  workLeft_ = RefinementWork;
   settle(0, &Budget::levelsGained, &Finished::levelsGained);
-  if (stopRequested()) return found;
   // Every fusion takes two demons and makes a third.
   constexpr int FewestInAnyFusion = 3;
   settle(FewestInAnyFusion, &Budget::demons, &Finished::distinctDemons);
-  lastKeysProven_ = highestLevelProven_ && workLeft_ != 0;
-  workLeft_ = -1;
   return found;
 }
 

@@ -22,13 +22,6 @@ inline constexpr int DemonIndexTotal = RaceTotal * SlotsPerRace;  // race * 10 +
 // The parent of the target's own materials, apart from any step that makes
 // the same demon inside a plan.
 inline constexpr int TargetStep = DemonIndexTotal;
-// The work the fewest-levels-gained and fewest-demons steps may do together, in ways
-// compared and fusions tried: a few tens of milliseconds.
-inline constexpr long RefinementWork = 1'000'000;
-// The work settling the lowest highest level may do: a few tenths of a
-// second. Where no real plan fits a lower level and the optimistic pass
-// cannot rule it out, only the exhaustive pass can, and that may take minutes.
-inline constexpr long HighestLevelWork = 30'000'000;
 using DemonSet = std::bitset<DemonIndexTotal>;
 using MineSet = std::bitset<MostMyDemons>;
 
@@ -47,11 +40,6 @@ class RouteSearch {
   // faster passes: slower, and there to check them.
   std::vector<Plan> exhaustivePlansWith(int fusions);
   bool cancelled() const { return cancelled_; }
-  // Whether the lowest highest level, and the fewest levels gained and the
-  // fewest distinct demons, of the last plansWith were settled within their
-  // work allowances.
-  bool highestLevelProven() const { return highestLevelProven_; }
-  bool lastKeysProven() const { return lastKeysProven_; }
 
  private:
   // A demon a plan may take as it is: at its base level with its first list,
@@ -142,10 +130,12 @@ class RouteSearch {
   };
   // How a step's fillers are chosen. Optimistic lets a material show its
   // parent every filler it could have taken (more than it can hold, so it
-  // proves only that no plan exists); Canonical takes one choice, those the
-  // parent can take first; Varied the same with every learn level tried;
-  // Every keeps each choice that could matter.
-  enum class Fillers { Optimistic, Canonical, Varied, Every };
+  // proves only that no plan exists), and joins the level pairs of a fusion
+  // and alike ways into one; OptimisticPerLevel does the same but keeps each
+  // level pair apart, slower but much closer to the truth; Canonical takes
+  // one choice, those the parent can take first; Varied the same with every
+  // learn level tried; Every keeps each choice that could matter.
+  enum class Fillers { Optimistic, OptimisticPerLevel, Canonical, Varied, Every };
   // What a pass lets a plan spend: every level at most levelCap, at most
   // notMine demons taken at base level, at most levelsGained levels gained,
   // at most `demons` distinct demons.
@@ -168,32 +158,35 @@ class RouteSearch {
                     unsigned maskB, Visit& visit);
   const std::vector<Option>& solve(int demon, unsigned required, int fusions, int leastSize, int parent);
   const std::vector<Made>& fusionsOf(int demon, unsigned required, int fusions, int leastSize);
+  const std::vector<int>& fusionsWithinCap(int demon);
   // The ways of making one demon for one parent while they are gathered:
   // each kept only while no other covers it, found by the skills compared
   // (a way can cover only one that shows no skill it lacks), so a new way
   // meets only those that could cover it or that it could cover.
   struct Ways {
     std::vector<Option> options;
-    std::vector<bool> dropped;
+    std::vector<std::uint8_t> dropped;  // bytes, not bits: read for every way compared
     std::vector<std::vector<int>> byCount;                          // by how many compared skills they show
     std::unordered_map<std::uint64_t, std::vector<int>> byShown;  // by the compared skills they show and their start
     std::unordered_map<std::uint64_t, std::vector<int>> byJoin;   // the optimistic pass's ways, by what joins them
+    int lastCovering = -1;                                         // the way that covered the last one refused
     std::vector<Option> kept() const;
   };
   void addOption(Ways& ways, int demon, int parent, const Made& made);
   bool offer(Ways& ways, const Option& option, const SkillBits& compared);
   bool covers(const Option& big, const Option& small, const SkillBits& compared) const;
-  std::vector<Finished> plansUnder(int fusions, const Budget& budget);  // none when no plan exists
+  // None when no plan exists; `unlikely` when the caller expects none.
+  std::vector<Finished> plansUnder(int fusions, const Budget& budget, bool unlikely = false);
   std::vector<Finished> bestOfLength(int fusions, std::vector<Finished> found);
   SkillBits wantedBits(unsigned mask) const;
   SkillBits learnedBetween(int demon, int from, int to) const;  // learn level in (from, to]
   int sizeAfter(const Option& option, const SkillBits& learned) const;
   unsigned carriable(int demon, int fusions) const;
+  bool optimistic() const { return fillers_ == Fillers::Optimistic || fillers_ == Fillers::OptimisticPerLevel; }
   bool stopRequested();
   bool overDemonBudget(DemonSet demons, int also) const;
   SkillBits takeableBy(int parent) const;
   SkillBits heldAt(int node, int level) const;
-  bool spendWork(long units);  // false once the allowance is spent
   Plan writePlan(const Finished& finished) const;
   std::vector<Plan> writePlans(std::vector<Finished> finished) const;
   PlanMaterial writeMaterial(Plan& plan, int node, int level) const;
@@ -214,6 +207,8 @@ class RouteSearch {
   std::vector<Start> starts_;
   std::array<std::vector<int>, DemonIndexTotal> startsOf_;
   std::array<std::vector<MaterialFusion>, DemonIndexTotal> fusions_;
+  std::array<std::vector<int>, DemonIndexTotal> within_;  // fusionsWithinCap's lists, for the cap withinCap_
+  std::array<int, DemonIndexTotal> withinCap_{};  // 0: none yet, as every cap is a level
   // Lower bounds on the fusions needed: to have the demon at all, and to have it holding each wanted skill.
   std::array<int, DemonIndexTotal> fusionsToMake_{};
   std::vector<std::array<int, DemonIndexTotal>> fusionsToCarry_;
@@ -232,11 +227,6 @@ class RouteSearch {
   std::vector<Node> nodes_;
   LevelScratch scratch_;
   bool cancelled_ = false;
-  // The work the last three keys may still do, in ways combined or compared
-  // (-1 outside those steps, 0 once spent), and whether it sufficed.
-  long workLeft_ = -1;
-  bool highestLevelProven_ = true;
-  bool lastKeysProven_ = true;
 };
 
 int demonIndex(DemonRef demon);

@@ -164,22 +164,8 @@ std::string noPlanText(const PlanRequest& request, const PlanAnswer& answer, Lan
                                         : "no plan within " + counted(depth, "fusion", "fusions");
 }
 
-std::string unsettledOrderText(const PlanAnswer& answer, Language language) {
-  if (answer.plans.empty()) return {};
-  if (!answer.highestLevelProven) {
-    return std::string(say(language, "最高LVから後の順は、探索の上限までに見つかったプランの中での順です",
-                           "from the highest level on, the order is among the plans found within the search's limit"));
-  }
-  if (!answer.lastKeysProven) {
-    return std::string(say(language, "上げるレベルの合計と悪魔の数は、探索の上限までに見つかったプランの中での順です",
-                           "the levels gained and the number of demons are ordered among the plans found within the search's limit"));
-  }
-  return {};
-}
-
 std::string planAnswerText(const PlanRequest& request, const PlanAnswer& answer, Language language) {
   std::string text = planHeading(request, language) + '\n' + planLinesText(planLines(request, answer, language));
-  if (const std::string unsettled = unsettledOrderText(answer, language); !unsettled.empty()) text += unsettled + '\n';
   if (answer.plans.empty()) text += noPlanText(request, answer, language) + '\n';
   return text;
 }

@@ -37,12 +37,8 @@ std::string planReasonText(const PlanRequest& request, const PlanAnswer& answer,
 // What to say for an answer without plans: the plain reason, or that none
 // exists within the most fusions asked for.
 std::string noPlanText(const PlanRequest& request, const PlanAnswer& answer, Language language);
-// Which order of the plans the search could not settle within its work
-// allowances, said under the plans; "" when every key is settled.
-std::string unsettledOrderText(const PlanAnswer& answer, Language language);
 // The whole answer as qmoor prints it and the planner window copies it: the
-// heading, the plans' lines, what is left unsettled, and for an answer
-// without plans what to say.
+// heading, the plans' lines, and for an answer without plans what to say.
 std::string planAnswerText(const PlanRequest& request, const PlanAnswer& answer, Language language);
 
 }  // namespace qmoor

@@ -106,21 +106,6 @@ TEST(PlanVerb, NoPlanExitsZeroWithThePlainReason) {
   EXPECT_FALSE(nlohmann::json::parse(tooShort.out).contains("reason"));
 }
 
-// An order the search could not settle within its allowances is said under
-// the plans, from the first key left unsettled.
-TEST(PlanVerb, PlansWhoseOrderIsNotSettledSaySo) {
-  const PlanRequest request{{7, 8}, {1}};
-  PlanAnswer answer = planRoutes(request);
-  ASSERT_FALSE(answer.plans.empty());
-  EXPECT_EQ(planAnswerText(request, answer, Language::English).find("search's limit"), std::string::npos);
-  answer.highestLevelProven = answer.lastKeysProven = false;
-  EXPECT_TRUE(planAnswerText(request, answer, Language::English)
-                  .ends_with("\nfrom the highest level on, the order is among the plans found within the search's limit\n"));
-  answer.highestLevelProven = true;
-  EXPECT_TRUE(planAnswerText(request, answer, Language::Japanese)
-                  .ends_with("\n上げるレベルの合計と悪魔の数は、探索の上限までに見つかったプランの中での順です\n"));
-}
-
 // A wanted skill that no line shows inherited or learned is named where a
 // demon holds it of its own: here ディース's マカジャマ, which ヨモツイクサ inherits.
 TEST(PlanVerb, ADemonsOwnWantedSkillIsNamedOnItsLine) {
