@@ -429,24 +429,35 @@ bool RouteSearch::stopRequested() {
   return cancelled_;
 }
 
-// The fusions making the demon whose materials and level window fit the
-// level cap in force, worked out once per demon and cap: the search runs
-// through them for every way it gathers.
-const std::vector<int>& RouteSearch::fusionsWithinCap(int demon) {
+// The ways of making the demon with exactly `fusions` fusions in its tree
+// whose materials and level window fit the level cap in force: each fusion
+// with each split of the fusions below it between its materials that can
+// have them. They are worked out once per demon, number and cap, as the
+// search runs through them for every way it gathers.
+const std::vector<RouteSearch::Split>& RouteSearch::splitsWithinCap(int demon, int fusions) {
   const auto at = static_cast<std::size_t>(demon);
+  const auto count = static_cast<std::size_t>(fusions);
   const int cap = budget_.levelCap;
-  if (withinCap_[at] != cap) {
-    withinCap_[at] = cap;
-    within_[at].clear();
-    const std::vector<MaterialFusion>& all = fusions_[at];
-    for (std::size_t k = 0; k < all.size(); ++k) {
-      const MaterialFusion& fusion = all[k];
-      if (level_[demonIndex(fusion.first)] <= cap && level_[demonIndex(fusion.second)] <= cap && fusion.lowestSum <= 2 * cap) {
-        within_[at].push_back(static_cast<int>(k));
-      }
+  std::vector<Split>& splits = splits_[at][count];
+  if (splitsCap_[at][count] == cap) return splits;
+  splitsCap_[at][count] = cap;
+  splits.clear();
+  const std::vector<MaterialFusion>& all = fusions_[at];
+  for (std::size_t k = 0; k < all.size(); ++k) {
+    const MaterialFusion& fusion = all[k];
+    const int a = demonIndex(fusion.first);
+    const int b = demonIndex(fusion.second);
+    if (level_[a] > cap || level_[b] > cap || fusion.lowestSum > 2 * cap) continue;
+    for (int fusionsA = 0; fusionsA < fusions; ++fusionsA) {
+      const int fusionsB = fusions - 1 - fusionsA;
+      const int sizeA = largestSize_[fusionsA][a];
+      const int sizeB = largestSize_[fusionsB][b];
+      if (sizeA < 0 || sizeB < 0 || fusionsToMake_[a] > fusionsA || fusionsToMake_[b] > fusionsB) continue;
+      splits.push_back({static_cast<int>(k), a, b, fusionsA, fusionsB, sizeA, sizeB,
+                        carriable_[a][fusionsA], carriable_[b][fusionsB]});
     }
   }
-  return within_[at];
+  return splits;
 }
 
 // Every step that makes `demon` with exactly `fusions` fusions in its tree,
@@ -471,36 +482,29 @@ void RouteSearch::combine(int demon, bool makesTarget, unsigned required, int fu
   auto visitIfEnough = [&](const Made& made) {
     if (made.count >= leastCount) visit(made);
   };
-  for (int k : fusionsWithinCap(demon)) {
+  for (const Split& split : splitsWithinCap(demon, fusions)) {
     if (stopRequested() || (done && *done)) return;
-    const MaterialFusion& fusion = fusions_[demon][static_cast<std::size_t>(k)];
-    const int a = demonIndex(fusion.first);
-    const int b = demonIndex(fusion.second);
-    for (int fusionsA = 0; fusionsA < fusions; ++fusionsA) {
-      const int fusionsB = fusions - 1 - fusionsA;
-      const int sizeA = largestSize_[fusionsA][a];
-      const int sizeB = largestSize_[fusionsB][b];
-      if (sizeA < 0 || sizeB < 0 || sizeA + sizeB < leastTotal) continue;
-      if (fusionsToMake_[a] > fusionsA || fusionsToMake_[b] > fusionsB) continue;
-      // Each split of the skills to pass between the materials that both
-      // can carry: what b cannot carry must come from a, the rest either way.
-      const unsigned carryA = carriable_[a][fusionsA] & passMask;
-      const unsigned fromA = passMask & ~carriable_[b][fusionsB];
-      if ((fromA & ~carryA) != 0) continue;
-      const unsigned eitherWay = carryA & ~fromA;
-      for (unsigned extra = eitherWay;; extra = (extra - 1) & eitherWay) {
-        const unsigned maskA = fromA | extra;
-        const unsigned maskB = passMask & ~maskA;
-        const std::vector<Option>& waysA = solve(a, maskA, fusionsA, leastTotal - sizeB, parent);
-        const std::vector<Option>& waysB = waysA.empty() ? waysA : solve(b, maskB, fusionsB, leastTotal - sizeA, parent);
-        for (const Option& x : waysA) {
-          for (const Option& y : waysB) {
-            fuseAtLevels(demon, fusion, x, y, maskA, maskB, visitIfEnough);
-            if (done && *done) return;
-          }
+    if (split.sizeA + split.sizeB < leastTotal) continue;
+    const MaterialFusion& fusion = fusions_[demon][static_cast<std::size_t>(split.fusion)];
+    // Each split of the skills to pass between the materials that both
+    // can carry: what b cannot carry must come from a, the rest either way.
+    const unsigned carryA = split.carriableA & passMask;
+    const unsigned fromA = passMask & ~split.carriableB;
+    if ((fromA & ~carryA) != 0) continue;
+    const unsigned eitherWay = carryA & ~fromA;
+    for (unsigned extra = eitherWay;; extra = (extra - 1) & eitherWay) {
+      const unsigned maskA = fromA | extra;
+      const unsigned maskB = passMask & ~maskA;
+      const std::vector<Option>& waysA = solve(split.a, maskA, split.fusionsA, leastTotal - split.sizeB, parent);
+      const std::vector<Option>& waysB =
+          waysA.empty() ? waysA : solve(split.b, maskB, split.fusionsB, leastTotal - split.sizeA, parent);
+      for (const Option& x : waysA) {
+        for (const Option& y : waysB) {
+          fuseAtLevels(demon, fusion, x, y, maskA, maskB, visitIfEnough);
+          if (done && *done) return;
         }
-        if (extra == 0) break;
       }
+      if (extra == 0) break;
     }
   }
 }

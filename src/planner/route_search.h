@@ -158,7 +158,19 @@ class RouteSearch {
                     unsigned maskB, Visit& visit);
   const std::vector<Option>& solve(int demon, unsigned required, int fusions, int leastSize, int parent);
   const std::vector<Made>& fusionsOf(int demon, unsigned required, int fusions, int leastSize);
-  const std::vector<int>& fusionsWithinCap(int demon);
+  // One fusion making a demon, with the number of fusions below each material.
+  struct Split {
+    int fusion = 0;  // its index in fusions_
+    int a = 0;
+    int b = 0;
+    int fusionsA = 0;
+    int fusionsB = 0;
+    int sizeA = 0;  // largestSize_ of each material
+    int sizeB = 0;
+    unsigned carriableA = 0;
+    unsigned carriableB = 0;
+  };
+  const std::vector<Split>& splitsWithinCap(int demon, int fusions);
   // The ways of making one demon for one parent while they are gathered:
   // each kept only while no other covers it, found by the skills compared
   // (a way can cover only one that shows no skill it lacks), so a new way
@@ -207,8 +219,9 @@ class RouteSearch {
   std::vector<Start> starts_;
   std::array<std::vector<int>, DemonIndexTotal> startsOf_;
   std::array<std::vector<MaterialFusion>, DemonIndexTotal> fusions_;
-  std::array<std::vector<int>, DemonIndexTotal> within_;  // fusionsWithinCap's lists, for the cap withinCap_
-  std::array<int, DemonIndexTotal> withinCap_{};  // 0: none yet, as every cap is a level
+  // splitsWithinCap's lists, by demon and number of fusions, for the caps in splitsCap_ (0: none yet).
+  std::array<std::array<std::vector<Split>, MostPlanFusions + 1>, DemonIndexTotal> splits_;
+  std::array<std::array<int, MostPlanFusions + 1>, DemonIndexTotal> splitsCap_{};
   // Lower bounds on the fusions needed: to have the demon at all, and to have it holding each wanted skill.
   std::array<int, DemonIndexTotal> fusionsToMake_{};
   std::vector<std::array<int, DemonIndexTotal>> fusionsToCarry_;
