@@ -641,12 +641,20 @@ void RouteSearch::fuseAtLevels(int demon, const MaterialFusion& fusion, const Op
   const bool pairsApart =
       fillers_ == Fillers::OptimisticPerLevel || fillers_ == Fillers::Varied || fillers_ == Fillers::Every;
   if (pairsApart && budget_.levelsGained >= Unbounded) {
-    std::erase_if(pairs, [&](const std::pair<int, int>& pair) {
-      return std::ranges::any_of(pairs, [&](const std::pair<int, int>& other) {
-        return other != pair && other.first >= pair.first && other.second >= pair.second && other.first <= cap &&
-               other.second <= cap;
-      });
-    });
+    // Pairs above the cap are tried in vain. Of the rest, taken by the first
+    // level and then the second, both falling, a pair is reached on both
+    // sides by another exactly when an earlier one has as high a second level.
+    std::erase_if(pairs, [cap](const std::pair<int, int>& pair) { return pair.first > cap || pair.second > cap; });
+    std::vector<std::pair<int, int>>& highest = scratch_.highestPairs;
+    highest = pairs;
+    std::ranges::sort(highest, std::greater{});
+    highest.erase(std::unique(highest.begin(), highest.end()), highest.end());
+    std::size_t reachedByNone = 0;
+    for (const std::pair<int, int>& pair : highest) {
+      if (reachedByNone == 0 || pair.second > highest[reachedByNone - 1].second) highest[reachedByNone++] = pair;
+    }
+    highest.resize(reachedByNone);
+    std::erase_if(pairs, [&](const std::pair<int, int>& pair) { return std::ranges::find(highest, pair) == highest.end(); });
   }
   for (const auto& [levelA, levelB] : pairs) tryLevels(levelA, levelB);
   for (Join& join : joins) {
@@ -815,12 +823,14 @@ void RouteSearch::addOption(Ways& ways, int demon, int parent, const Made& made)
     const bool byNotMine = budget_.notMine < DemonIndexTotal;
     const bool byGained = budget_.levelsGained < Unbounded;
     const bool byDemons = budget_.demons < DemonIndexTotal;
-    const std::uint64_t joinKey = (option.visible & wanted_).hash() ^
-                                  (static_cast<std::uint64_t>(byNotMine ? option.notMine : 0) << 40) ^
-                                  (static_cast<std::uint64_t>(byGained ? option.levelsGained : 0) << 20) ^
-                                  (byDemons ? std::hash<DemonSet>{}(option.demons) : 0);
-    if (optimistic()) {
-      for (int i : ways.byJoin[joinKey]) {
+    const std::uint64_t joinKey = !optimistic() ? 0
+                                                : (option.visible & wanted_).hash() ^
+                                                      (static_cast<std::uint64_t>(byNotMine ? option.notMine : 0) << 40) ^
+                                                      (static_cast<std::uint64_t>(byGained ? option.levelsGained : 0) << 20) ^
+                                                      (byDemons ? std::hash<DemonSet>{}(option.demons) : 0);
+    const auto alike = ways.byJoin.find(joinKey);
+    if (optimistic() && alike != ways.byJoin.end()) {
+      for (int i : alike->second) {
         Option& other = ways.options[static_cast<std::size_t>(i)];
         if (!ways.dropped[static_cast<std::size_t>(i)] && (other.visible & wanted_) == (option.visible & wanted_) &&
             (!byNotMine || other.notMine == option.notMine) && (!byGained || other.levelsGained == option.levelsGained) &&

@@ -114,6 +114,7 @@ class RouteSearch {
     std::vector<int> stagesA;
     std::vector<int> stagesB;
     std::vector<std::pair<int, int>> pairs;
+    std::vector<std::pair<int, int>> highestPairs;  // the pairs no other reaches on both sides
     std::vector<AtLevel> knownA;
     std::vector<AtLevel> knownB;
     std::vector<Join> joins;
