@@ -120,9 +120,9 @@ TEST(PlannerAgainstBruteForce, TheExhaustivePassAgreesOnTheFewestFusions) {
   }
 }
 
-// Longer routes, where the fewest-demons comparison may run out of its work
-// allowance: the first plan still has the lowest highest level, as a level
-// limit just below it leaves no plan of as few fusions.
+// Longer routes, beyond the brute force's reach: the first plan has the
+// lowest highest level, as a level limit just below it leaves no plan of as
+// few fusions.
 TEST(PlannerAgainstBruteForce, NoLowerLevelLimitKeepsAPlanOfTheFewestFusions) {
   const std::vector<PlanRequest> requests{
       {{16, 2}, {50, 102, 16}, 70},  // タオティエ, four fusions
