@@ -376,7 +376,7 @@ SkillBits RouteSearch::learnedBetween(int demon, int from, int to) const {
 }
 
 // How many skills a way holds once it has learned `learned`: a skill it holds
-// already is not learned again. The optimistic pass counts every one as new.
+// already is not learned again. The optimistic passes count every one as new.
 int RouteSearch::sizeAfter(const Option& option, const SkillBits& learned) const {
   const int added = optimistic() ? learned.count() : learned.without(option.visible).count();
   return std::min(HeldSkillLimit, option.size + added);
@@ -535,8 +535,9 @@ void RouteSearch::fuseAtLevels(int demon, const MaterialFusion& fusion, const Op
     made.first = x.node;
     made.second = y.node;
   };
-  // The optimistic pass joins every level pair into one fusion that shows
-  // all their skills with the largest count and the least cost.
+  // The first optimistic pass joins every level pair into one fusion that
+  // shows all their skills with the largest count and the least cost; the
+  // one per level keeps them apart.
   const bool joinAll = fillers_ == Fillers::Optimistic;
   // Under a budget of levels gained, only pairs that gain as many are
   // joined: a join of a cheap pair and a rich one would be both, and could
@@ -816,7 +817,7 @@ void RouteSearch::addOption(Ways& ways, int demon, int parent, const Made& made)
                   made.highestLevel, made.levelsGained, made.notMine, made.mine, made.demons, 0, 0};
     // Joining two ways into one that shows both's skills, holds the larger
     // count and spends the least of each overestimates both, as the
-    // optimistic pass may. Under a budget of demons not mine, of levels
+    // optimistic passes may. Under a budget of demons not mine, of levels
     // gained or of demons, only ways that spend alike are joined: a join of
     // a cheap way and a rich one would be both, and could not rule that
     // budget out.

@@ -181,7 +181,7 @@ class RouteSearch {
     std::vector<std::uint8_t> dropped;  // bytes, not bits: read for every way compared
     std::vector<std::vector<int>> byCount;                          // by how many compared skills they show
     std::unordered_map<std::uint64_t, std::vector<int>> byShown;  // by the compared skills they show and their start
-    std::unordered_map<std::uint64_t, std::vector<int>> byJoin;   // the optimistic pass's ways, by what joins them
+    std::unordered_map<std::uint64_t, std::vector<int>> byJoin;   // the optimistic passes' ways, by what joins them
     int lastCovering = -1;                                         // the way that covered the last one refused
     std::vector<Option> kept() const;
   };
