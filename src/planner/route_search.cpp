@@ -829,8 +829,8 @@ void RouteSearch::addOption(Ways& ways, int demon, int parent, const Made& made)
                                                       (static_cast<std::uint64_t>(byNotMine ? option.notMine : 0) << 40) ^
                                                       (static_cast<std::uint64_t>(byGained ? option.levelsGained : 0) << 20) ^
                                                       (byDemons ? std::hash<DemonSet>{}(option.demons) : 0);
-    const auto alike = ways.byJoin.find(joinKey);
-    if (optimistic() && alike != ways.byJoin.end()) {
+    const auto alike = optimistic() ? ways.byJoin.find(joinKey) : ways.byJoin.end();
+    if (alike != ways.byJoin.end()) {
       for (int i : alike->second) {
         Option& other = ways.options[static_cast<std::size_t>(i)];
         if (!ways.dropped[static_cast<std::size_t>(i)] && (other.visible & wanted_) == (option.visible & wanted_) &&

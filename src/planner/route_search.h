@@ -101,7 +101,7 @@ class RouteSearch {
     SkillBits skills;
     int size = 0;
   };
-  // Level pairs of one fusion that the optimistic pass joins into one.
+  // Level pairs of one fusion that the first optimistic pass joins into one.
   struct Join {
     int gained = 0;
     Made made;
