@@ -33,7 +33,6 @@
 #include "app/planner_window.h"
 #include "app/skill_table_window.h"
 #include "app/tool_windows.h"
-#include "cli/demons_file_reading.h"
 #include "data/compendium.h"
 #include "data/races.h"
 #include "query/plan_text.h"
@@ -90,7 +89,8 @@ class KeyboardTasks : public ::testing::Test {
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.path());
     path = folder.filePath(QStringLiteral("demons.json"));
   }
-  std::vector<MyDemon> saved() const { return readDemonsFileFromDisk(path.toStdString()).read.demons; }
+  // The file as a new holder reads it.
+  std::vector<MyDemon> saved() const { return MyDemonsStore(nullptr, path).demons(); }
 };
 
 struct NewDemon {

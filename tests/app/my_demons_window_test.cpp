@@ -304,8 +304,7 @@ TEST_F(MyDemonsWindowTest, TwoHoldersNeverWriteOverEachOtherSilently) {
 
   const QString elsewhere = folder.filePath(QStringLiteral("mine.json"));
   EXPECT_TRUE(second.saveElsewhere(elsewhere).isEmpty());
-  EXPECT_EQ(readDemonsFileFromDisk(elsewhere.toStdString()).read.demons,
-            (std::vector<MyDemon>{atBaseLevel(Pixie), atBaseLevel(Mizuchi)}));
+  EXPECT_EQ(MyDemonsStore(nullptr, elsewhere).demons(), (std::vector<MyDemon>{atBaseLevel(Pixie), atBaseLevel(Mizuchi)}));
   EXPECT_EQ(second.demons(), first.demons()) << "then takes the file as it is";
   EXPECT_FALSE(second.unsaved() || second.changedOnDisk());
 
