@@ -6,6 +6,9 @@
 #include <gtest/gtest.h>
 
 #include <QAccessible>
+#include <bitset>
+#include <map>
+#include <tuple>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -247,21 +250,38 @@ TEST_F(KeyboardTasks, PlansADemonWithTwoWantedSkillsFromMyDemons) {
 TEST_F(KeyboardTasks, FindsWhoLearnsASkillAndSendsItToThePlanner) {
   CMainFrame frame{new QWidget, [](CommandId) {}};
   auto* tools = new ToolWindows(frame.toolsMenu(), [](DemonRef) { return true; }, &frame);
-  // A plan for フォッグブレス on オーディン is on screen.
-  PlannerWindow* planner = tools->showPlanner();
-  auto* target = named<QComboBox>(planner, QStringLiteral("合体先の悪魔"));
+  // オーディン is asked for a skill it can get (kept), then sent one it cannot
+  // (sent) that some demon learns: the first target that can get the sent
+  // skill cannot get the kept one, a later target gets both.
+  std::map<int, std::bitset<DemonTotal>> getters;  // each skill's targets, by place in level order
+  for (int i = 0; i < DemonTotal; ++i)
+    for (int skill : obtainableSkills(levelOrderAt(i))) getters[skill].set(static_cast<std::size_t>(i));
   const DemonRef odin{0, 2};
-  // A skill ピクシー learns that オーディン cannot get, but another target can with フォッグブレス.
+  const auto odinPlace = static_cast<std::size_t>(levelOrderIndexOf(odin));
+  const auto firstGetter = [&](int skill) {
+    std::size_t i = 0;
+    while (!getters[skill].test(i)) ++i;
+    return i;
+  };
+  int kept = 0;
   int sent = 0;
-  for (int skill : learnedUpTo(Pixie, MaxLevel)) {
-    bool both = false;
-    for (int i = 0; i < DemonTotal && !both; ++i) both = canGet(levelOrderAt(i), skill) && canGet(levelOrderAt(i), FogBreath);
-    if (both && !canGet(odin, skill)) sent = skill;
+  DemonRef learner{};
+  for (int d = 0; d < DemonTotal && sent == 0; ++d) {
+    for (int skill : learnedUpTo(levelOrderAt(d), MaxLevel)) {
+      if (getters[skill].none() || getters[skill].test(odinPlace)) continue;
+      for (int other : obtainableSkills(odin)) {
+        if ((getters[skill] & getters[other]).any() && !getters[other].test(firstGetter(skill))) {
+          std::tie(kept, sent, learner) = std::tuple(other, skill, levelOrderAt(d));
+        }
+      }
+    }
   }
   ASSERT_NE(sent, 0);
+  PlannerWindow* planner = tools->showPlanner();
+  auto* target = named<QComboBox>(planner, QStringLiteral("合体先の悪魔"));
   target->setCurrentIndex(target->findText(demonEntryText(odin)));
   auto* first = named<QComboBox>(planner, QStringLiteral("スキル1"));
-  first->setCurrentIndex(first->findText(skillText(FogBreath)));
+  first->setCurrentIndex(first->findText(skillText(kept)));
   planner->search();
   auto* plans = named<QTreeWidget>(planner, QStringLiteral("合体プラン"));
   ASSERT_TRUE(QTest::qWaitFor([&] { return !planner->searching() && plans->topLevelItemCount() > 0; }, 20000));
@@ -281,11 +301,11 @@ TEST_F(KeyboardTasks, FindsWhoLearnsASkillAndSendsItToThePlanner) {
   // Who learns it, and at what level, as the holders' table shows and reads.
   auto* holders = named<QTableView>(table, QStringLiteral("スキルを持つ悪魔"));
   const QStringList holderNames = column(holders->model(), 1);
-  const int pixieRow = static_cast<int>(holderNames.indexOf(demonNameText(Pixie)));
-  ASSERT_GE(pixieRow, 0) << holderNames.join(' ').toStdString();
+  const int learnerRow = static_cast<int>(holderNames.indexOf(demonNameText(learner)));
+  ASSERT_GE(learnerRow, 0) << holderNames.join(' ').toStdString();
   QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(holders);
-  EXPECT_EQ(reader->tableInterface()->cellAt(pixieRow, 1)->text(QAccessible::Name), demonNameText(Pixie));
-  EXPECT_TRUE(reader->tableInterface()->cellAt(pixieRow, 3)->text(QAccessible::Name).contains(QStringLiteral("習得")));
+  EXPECT_EQ(reader->tableInterface()->cellAt(learnerRow, 1)->text(QAccessible::Name), demonNameText(learner));
+  EXPECT_TRUE(reader->tableInterface()->cellAt(learnerRow, 3)->text(QAccessible::Name).contains(QStringLiteral("習得")));
 
   press(Qt::Key_P, Qt::AltModifier);
   ASSERT_TRUE(QTest::qWaitFor([&] { return named<QComboBox>(planner, QStringLiteral("スキル2"))->currentIndex() > 0; }));
@@ -293,8 +313,8 @@ TEST_F(KeyboardTasks, FindsWhoLearnsASkillAndSendsItToThePlanner) {
   const QString chosen = target->currentText();
   EXPECT_NE(chosen, demonEntryText(odin));
   const DemonRef now = demonNamed(chosen.section(' ', -1));
-  EXPECT_TRUE(canGet(now, FogBreath) && canGet(now, sent)) << chosen.toStdString();
-  EXPECT_EQ(first->currentText(), skillText(FogBreath));
+  EXPECT_TRUE(canGet(now, kept) && canGet(now, sent)) << chosen.toStdString();
+  EXPECT_EQ(first->currentText(), skillText(kept));
   EXPECT_EQ(named<QComboBox>(planner, QStringLiteral("スキル2"))->currentText(), skillText(sent));
   EXPECT_EQ(plans->topLevelItemCount(), 0);
   EXPECT_TRUE(planner->plansText().isEmpty());
