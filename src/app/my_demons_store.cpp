@@ -117,16 +117,17 @@ void MyDemonsStore::watch() {
   if (!watcher_->files().contains(file) && QFileInfo::exists(file)) watcher_->addPath(file);
 }
 
-void MyDemonsStore::checkFile() {
+bool MyDemonsStore::checkFile() {
   watch();
-  if (changedOnDisk_ || !file_.changedSince()) return;
+  if (changedOnDisk_ || !file_.changedSince()) return changedOnDisk_;
   if (!unsaved_) {
     reload();
-    return;
+    return true;
   }
   changedOnDisk_ = true;
   emit changed();
   emit conflictFound();
+  return true;
 }
 
 std::vector<MyDemon> MyDemonsStore::usableEntries() const {

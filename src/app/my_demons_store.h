@@ -42,8 +42,10 @@ class MyDemonsStore : public QObject {
   QString saveElsewhere(const QString& path);
   // Reads the file again; the list's unsaved changes are dropped.
   void reload();
-  // Looks at the file now, as the watcher does when it hears of a change.
-  void checkFile();
+  // Looks at the file now, as the watcher does when it hears of a change:
+  // true when it changed since it was read or saved, and then it is read
+  // again, or beside unsaved changes conflictFound tells of it.
+  bool checkFile();
 
   // The file could not be read: changes stay in the program until saveOnPurpose.
   bool heldBack() const { return heldBack_; }

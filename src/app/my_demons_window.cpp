@@ -175,10 +175,11 @@ void MyDemonsWindow::refresh() {
                        : problem);
 }
 
+// A change on disk is asked about first, whether known or found now.
 void MyDemonsWindow::saveOnPurpose() {
   if (store_->changedOnDisk()) {
     resolveChangeOnDisk();
-  } else {
+  } else if (!store_->checkFile()) {
     store_->saveOnPurpose();
   }
 }
