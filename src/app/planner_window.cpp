@@ -272,11 +272,11 @@ std::vector<int> PlannerWindow::fillSkillCombos() {
 void PlannerWindow::targetChanged() {
   const std::vector<int> leftOut = fillSkillCombos();
   forgetAnswer();
-  if (leftOut.empty()) return;
+  if (leftOut.empty() || target_->currentIndex() < 0) return;
   QStringList names;
   for (int skill : leftOut) names << skillText(skill);
-  status_->setText(
-      tr("%1 は %2 を継承できないため、検索から外しています。").arg(target_->currentText(), joinedNames(names)));
+  const DemonRef target = targets_[static_cast<std::size_t>(target_->currentIndex())];
+  status_->setText(tr("%1 は %2 を継承できないため、検索から外しています。").arg(demonEntryText(target), joinedNames(names)));
 }
 
 void PlannerWindow::forgetAnswer() {
