@@ -6,9 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <QAccessible>
-#include <bitset>
-#include <map>
-#include <tuple>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -28,7 +25,6 @@
 #include <QTreeWidget>
 
 #include "app/demon_texts.h"
-#include "app/display_language.h"
 #include "app/main_frame.h"
 #include "app/my_demon_dialog.h"
 #include "app/my_demons_store.h"
@@ -50,6 +46,9 @@ constexpr DemonRef Mizuchi{11, 3};
 constexpr DemonRef Onkot{6, 3};
 constexpr int FogBreath = 116;
 constexpr int Seduce = 253;
+constexpr int WineParty = 277;     // 酒の宴
+constexpr int HellFang = 164;      // ヘルファング
+constexpr DemonRef HellFangLearner{8, 0};
 
 DemonRef demonNamed(const QString& name) {
   for (int i = 0; i < DemonTotal; ++i)
@@ -111,22 +110,15 @@ TEST_F(KeyboardTasks, AddsThreeOfMyDemonsWithLevelsAndSkills) {
   QApplication::setActiveWindow(&window);
   ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
 
-  // ふれいみーず and みずち as typed in hiragana; ピクシー with a skill it may
-  // inherit chosen in its first free slot.
+  // ふれいみーず and みずち as typed in hiragana; ピクシー with 酒の宴, which it
+  // may inherit, chosen in its first free slot.
   const DemonRef flameies = demonNamed(QStringLiteral("フレイミーズ"));
   std::vector<int> pixieAt20 = skillsAtLevel(Pixie, 20);
-  int inherited = 0;
-  for (int skill : holdableSkills(Pixie, 20)) {
-    const bool prefix = std::ranges::any_of(holdableSkills(Pixie, 20), [&](int other) {
-      return other != skill && skillText(other).startsWith(skillText(skill));
-    });
-    if (!prefix && std::ranges::count(pixieAt20, skill) == 0) inherited = skill;
-  }
-  ASSERT_NE(inherited, 0);
+  ASSERT_EQ(std::ranges::count(holdableSkills(Pixie, 20), WineParty) - std::ranges::count(pixieAt20, WineParty), 1);
   ASSERT_LT(pixieAt20.size(), 8u);
   const std::vector<NewDemon> tasks{
       {QStringLiteral("ふれいみーず"), QStringLiteral("フレイミーズ"), QStringLiteral("30")},
-      {QStringLiteral("ピクシー"), QStringLiteral("ピクシー"), QStringLiteral("20"), {skillText(inherited).toStdString()}},
+      {QStringLiteral("ピクシー"), QStringLiteral("ピクシー"), QStringLiteral("20"), {skillText(WineParty).toStdString()}},
       {QStringLiteral("みずち"), QStringLiteral("ミズチ"), QStringLiteral("38")},
   };
   for (const NewDemon& task : tasks) {
@@ -171,7 +163,7 @@ TEST_F(KeyboardTasks, AddsThreeOfMyDemonsWithLevelsAndSkills) {
     EXPECT_TRUE(QTest::qWaitFor([] { return QApplication::activeModalWidget() == nullptr; }));
   }
 
-  pixieAt20.push_back(inherited);
+  pixieAt20.push_back(WineParty);
   const std::vector<MyDemon> wanted{{flameies, 30, skillsAtLevel(flameies, 30), {}},
                                     {Pixie, 20, pixieAt20, {}},
                                     {Mizuchi, 38, skillsAtLevel(Mizuchi, 38), {}}};
@@ -183,7 +175,7 @@ TEST_F(KeyboardTasks, AddsThreeOfMyDemonsWithLevelsAndSkills) {
     EXPECT_EQ(reader->tableInterface()->cellAt(row, 2)->text(QAccessible::Name),
               demonNameText(wanted[static_cast<std::size_t>(row)].demon));
   }
-  EXPECT_TRUE(table->model()->index(1, 3).data().toString().contains(skillText(inherited)));
+  EXPECT_TRUE(table->model()->index(1, 3).data().toString().contains(skillText(WineParty)));
 }
 
 TEST_F(KeyboardTasks, PlansADemonWithTwoWantedSkillsFromMyDemons) {
@@ -250,38 +242,19 @@ TEST_F(KeyboardTasks, PlansADemonWithTwoWantedSkillsFromMyDemons) {
 TEST_F(KeyboardTasks, FindsWhoLearnsASkillAndSendsItToThePlanner) {
   CMainFrame frame{new QWidget, [](CommandId) {}};
   auto* tools = new ToolWindows(frame.toolsMenu(), [](DemonRef) { return true; }, &frame);
-  // オーディン is asked for a skill it can get (kept), then sent one it cannot
-  // (sent) that some demon learns: the first target that can get the sent
-  // skill cannot get the kept one, a later target gets both.
-  std::map<int, std::bitset<DemonTotal>> getters;  // each skill's targets, by place in level order
-  for (int i = 0; i < DemonTotal; ++i)
-    for (int skill : obtainableSkills(levelOrderAt(i))) getters[skill].set(static_cast<std::size_t>(i));
+  // オーディン is asked for 酒の宴, then sent ヘルファング, which it cannot get:
+  // the first target that can get ヘルファング cannot get 酒の宴, a later one both.
   const DemonRef odin{0, 2};
-  const auto odinPlace = static_cast<std::size_t>(levelOrderIndexOf(odin));
-  const auto firstGetter = [&](int skill) {
-    std::size_t i = 0;
-    while (!getters[skill].test(i)) ++i;
-    return i;
-  };
-  int kept = 0;
-  int sent = 0;
-  DemonRef learner{};
-  for (int d = 0; d < DemonTotal && sent == 0; ++d) {
-    for (int skill : learnedUpTo(levelOrderAt(d), MaxLevel)) {
-      if (getters[skill].none() || getters[skill].test(odinPlace)) continue;
-      for (int other : obtainableSkills(odin)) {
-        if ((getters[skill] & getters[other]).any() && !getters[other].test(firstGetter(skill))) {
-          std::tie(kept, sent, learner) = std::tuple(other, skill, levelOrderAt(d));
-        }
-      }
-    }
-  }
-  ASSERT_NE(sent, 0);
+  ASSERT_TRUE(canGet(odin, WineParty) && !canGet(odin, HellFang));
+  int firstGetter = 0;
+  while (!canGet(levelOrderAt(firstGetter), HellFang)) ++firstGetter;
+  ASSERT_FALSE(canGet(levelOrderAt(firstGetter), WineParty));
+  ASSERT_EQ(std::ranges::count(learnedUpTo(HellFangLearner, MaxLevel), HellFang), 1);
   PlannerWindow* planner = tools->showPlanner();
   auto* target = named<QComboBox>(planner, QStringLiteral("合体先の悪魔"));
   target->setCurrentIndex(target->findText(demonEntryText(odin)));
   auto* first = named<QComboBox>(planner, QStringLiteral("スキル1"));
-  first->setCurrentIndex(first->findText(skillText(kept)));
+  first->setCurrentIndex(first->findText(skillText(WineParty)));
   planner->search();
   auto* plans = named<QTreeWidget>(planner, QStringLiteral("合体プラン"));
   ASSERT_TRUE(QTest::qWaitFor([&] { return !planner->searching() && plans->topLevelItemCount() > 0; }, 20000));
@@ -290,21 +263,21 @@ TEST_F(KeyboardTasks, FindsWhoLearnsASkillAndSendsItToThePlanner) {
   QApplication::setActiveWindow(table);
   ASSERT_TRUE(QTest::qWaitForWindowActive(table));
   press(Qt::Key_N, Qt::AltModifier);
-  typeText(skillText(sent));
+  typeText(skillText(HellFang));
   press(Qt::Key_S, Qt::AltModifier);
   auto* skills = named<QTableView>(table, QStringLiteral("スキルの一覧"));
   ASSERT_EQ(QApplication::focusWidget(), skills);
   const auto nameOnRow = [&] { return skills->model()->index(skills->currentIndex().row(), 1).data().toString(); };
-  for (int row = 0; row < skills->model()->rowCount() && nameOnRow() != skillText(sent); ++row) press(Qt::Key_Down);
-  ASSERT_EQ(nameOnRow(), skillText(sent));
+  for (int row = 0; row < skills->model()->rowCount() && nameOnRow() != skillText(HellFang); ++row) press(Qt::Key_Down);
+  ASSERT_EQ(nameOnRow(), skillText(HellFang));
   if (!skills->selectionModel()->isRowSelected(skills->currentIndex().row())) press(Qt::Key_Space);
   // Who learns it, and at what level, as the holders' table shows and reads.
   auto* holders = named<QTableView>(table, QStringLiteral("スキルを持つ悪魔"));
   const QStringList holderNames = column(holders->model(), 1);
-  const int learnerRow = static_cast<int>(holderNames.indexOf(demonNameText(learner)));
+  const int learnerRow = static_cast<int>(holderNames.indexOf(demonNameText(HellFangLearner)));
   ASSERT_GE(learnerRow, 0) << holderNames.join(' ').toStdString();
   QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(holders);
-  EXPECT_EQ(reader->tableInterface()->cellAt(learnerRow, 1)->text(QAccessible::Name), demonNameText(learner));
+  EXPECT_EQ(reader->tableInterface()->cellAt(learnerRow, 1)->text(QAccessible::Name), demonNameText(HellFangLearner));
   EXPECT_TRUE(reader->tableInterface()->cellAt(learnerRow, 3)->text(QAccessible::Name).contains(QStringLiteral("習得")));
 
   press(Qt::Key_P, Qt::AltModifier);
@@ -313,9 +286,9 @@ TEST_F(KeyboardTasks, FindsWhoLearnsASkillAndSendsItToThePlanner) {
   const QString chosen = target->currentText();
   EXPECT_NE(chosen, demonEntryText(odin));
   const DemonRef now = demonNamed(chosen.section(' ', -1));
-  EXPECT_TRUE(canGet(now, kept) && canGet(now, sent)) << chosen.toStdString();
-  EXPECT_EQ(first->currentText(), skillText(kept));
-  EXPECT_EQ(named<QComboBox>(planner, QStringLiteral("スキル2"))->currentText(), skillText(sent));
+  EXPECT_TRUE(canGet(now, WineParty) && canGet(now, HellFang)) << chosen.toStdString();
+  EXPECT_EQ(first->currentText(), skillText(WineParty));
+  EXPECT_EQ(named<QComboBox>(planner, QStringLiteral("スキル2"))->currentText(), skillText(HellFang));
   EXPECT_EQ(plans->topLevelItemCount(), 0);
   EXPECT_TRUE(planner->plansText().isEmpty());
 }
