@@ -1,5 +1,5 @@
 // The words of a planner answer: see plan_text.h.
-#include "query/plan_text.h"
+#include "plan_text/plan_text.h"
 
 #include <algorithm>
 #include <string_view>
