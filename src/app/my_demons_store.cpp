@@ -9,7 +9,7 @@
 
 #include "app/display_language.h"
 #include "app/program_settings.h"
-#include "cli/demons_file_reading.h"
+#include "stock_files/demons_file_reading.h"
 #include "files/file_io.h"
 #include "names/file_error_text.h"
 #include "planner/owned_demons.h"

@@ -34,7 +34,7 @@
 #include "data/races.h"
 #include "forward/forward_fusion.h"
 #include "forward/inheritance.h"
-#include "cli/demons_file_reading.h"
+#include "stock_files/demons_file_reading.h"
 #include "widget_lookup.h"
 
 namespace qmoor {
