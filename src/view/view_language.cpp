@@ -153,7 +153,7 @@ void CQmoorView::showQueryAgain(Language previous) {
   showListed({ControlId::HolderList1, ControlId::HolderCombo1}, labels(holders_[0], holderLabel, to));
   showListed({ControlId::HolderList2, ControlId::HolderCombo2}, labels(holders_[1], holderLabel, to));
   std::vector<std::string> racePairs;
-  for (const RacePair& pair : results_.racePairs) racePairs.push_back(racePairLine(pair, to));
+  for (const RacePair& pair : results_.racePairs) racePairs.push_back(racePairLine(pair.first, pair.second, to));
   showListed({ControlId::RacePairList, ControlId::RacePairCombo}, racePairs);
   showListed({ControlId::RecipeList}, recipeListTexts());
   for (auto [list, demon, which] :
