@@ -43,15 +43,15 @@ struct Verb {
   int maxPositionals = 0;
   // Throws UsageError for a request it cannot take.
   void (*run)(const Arguments& arguments, const QueryContext& context) = nullptr;
-  // The summary and details in Japanese; the English ones serve where empty.
+  // The summary and details in Japanese.
   std::string_view japaneseSummary = {};
   std::string_view japaneseDetails = {};
 
   std::string_view summaryIn(Language language) const {
-    return language == Language::Japanese && !japaneseSummary.empty() ? japaneseSummary : summary;
+    return language == Language::Japanese ? japaneseSummary : summary;
   }
   std::string_view detailsIn(Language language) const {
-    return language == Language::Japanese && !japaneseDetails.empty() ? japaneseDetails : details;
+    return language == Language::Japanese ? japaneseDetails : details;
   }
 };
 
