@@ -24,13 +24,14 @@ const QString OwnedTakenKey = QStringLiteral("myDemons/ownedTakenOver");
 
 QString reasonFor(int error) { return QString::fromStdString(fileErrorText(error, displayLanguage())); }
 
-// Writes the demons through the safe saving, making the file's folder first when it is missing.
-FileError writeToDisk(const std::string& path, const std::vector<MyDemon>& demons) {
+// Writes the demons and the other fields read through the safe saving,
+// making the file's folder first when it is missing.
+FileError writeToDisk(const std::string& path, const std::vector<MyDemon>& demons, const std::string& otherFields) {
   if (path.empty()) return {FileErrorKind::CannotWrite, ENOENT};
   std::error_code made;
   std::filesystem::create_directories(std::filesystem::path(path).parent_path(), made);
   if (made) return {FileErrorKind::CannotWrite, made.value()};
-  const std::string text = serialiseDemonsFile(demons);
+  const std::string text = serialiseDemonsFile(demons, otherFields);
   return writeFileSafely(path, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
 }
 
@@ -42,6 +43,10 @@ QString loadProblem(const DemonsFileLoad& load) {
   }
   switch (load.read.problem) {
     case DemonsFileProblem::NotJson: return MyDemonsStore::tr("ファイルの %1 行目が JSON として読めません。").arg(load.read.line);
+    case DemonsFileProblem::BadField:
+      return load.read.field == "version"
+                 ? MyDemonsStore::tr("ファイルの項目 \"version\" がないか、二つあるか、整数ではありません。")
+                 : MyDemonsStore::tr("ファイルの項目 \"demons\" がないか、二つあるか、配列ではありません。");
     case DemonsFileProblem::UnknownVersion:
       return MyDemonsStore::tr("ファイルは版 %1 で書かれています。読めるのは版 1 だけです。").arg(load.read.version);
     default: return MyDemonsStore::tr("所持悪魔のファイル（quillmoor-demons）ではありません。");
@@ -64,6 +69,7 @@ void MyDemonsStore::load() {
   DemonsFileLoad load = readDemonsFileFromDisk(path_.toStdString());
   if (load.loaded()) {
     demons_ = std::move(load.read.demons);
+    otherFields_ = std::move(load.read.otherFields);
   } else if (load.state != DemonsFileState::NoFile) {
     heldBack_ = true;
     loadFailure_ = std::move(load);
@@ -114,7 +120,7 @@ QString MyDemonsStore::problem() const {
 }
 
 bool MyDemonsStore::save() {
-  saveFailure_ = writeToDisk(path_.toStdString(), demons_);
+  saveFailure_ = writeToDisk(path_.toStdString(), demons_, otherFields_);
   return !saveFailure_.failed();
 }
 

@@ -6,6 +6,7 @@
 
 #include <QObject>
 #include <QString>
+#include <string>
 #include <vector>
 
 #include "files/file_error.h"
@@ -45,6 +46,7 @@ class MyDemonsStore : public QObject {
 
   QString path_;
   std::vector<MyDemon> demons_;
+  std::string otherFields_;  // the fields of a later version the file holds, written back as read
   bool heldBack_ = false;
   DemonsFileLoad loadFailure_;  // while held back
   FileError saveFailure_;       // of the last save
