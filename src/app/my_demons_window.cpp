@@ -236,7 +236,10 @@ void MyDemonsWindow::editDemon() {
   MyDemonDialog dialog(store_->demons()[static_cast<std::size_t>(row)], this);
   if (dialog.exec() != QDialog::Accepted) return;
   std::vector<MyDemon> demons = store_->demons();
-  demons[static_cast<std::size_t>(row)] = dialog.entry();
+  MyDemon& edited = demons[static_cast<std::size_t>(row)];
+  std::string otherFields = std::move(edited.otherFields);  // a later version's, kept through the edit
+  edited = dialog.entry();
+  edited.otherFields = std::move(otherFields);
   store_->change(std::move(demons));
   select(row);
 }

@@ -2,44 +2,56 @@
 #include "stock/demons_file_format.h"
 
 #include <algorithm>
-#include <array>
+#include <initializer_list>
 
 #include "stock/json_tree.h"
 
 namespace qmoor {
 namespace {
 
-// The names of an object's members are exactly these, each once.
-template <std::size_t N>
-bool hasExactly(const JsonValue& object, const std::array<std::string_view, N>& names) {
-  if (object.kind != JsonValue::Kind::Object || object.members.size() != N) return false;
-  return std::ranges::all_of(names, [&object](std::string_view name) {
-    return std::ranges::count(object.members, name, [](const JsonMember& m) { return std::string_view(m.name); }) == 1;
-  });
+// The member of that name when the object has it exactly once.
+const JsonValue* onlyMember(const JsonValue& object, std::string_view name) {
+  const JsonValue* found = nullptr;
+  for (const JsonMember& member : object.members) {
+    if (member.name != name) continue;
+    if (found) return nullptr;
+    found = &member.value;
+  }
+  return found;
 }
 
-// The entry as fields, or as its own text when it is not an object of the four fields.
+// The object's members but those named, as written and joined by commas.
+std::string otherMembers(const JsonValue& object, std::initializer_list<std::string_view> known) {
+  std::string text;
+  for (const JsonMember& member : object.members) {
+    if (std::find(known.begin(), known.end(), member.name) != known.end()) continue;
+    if (!text.empty()) text += ',';
+    text += member.source;
+  }
+  return text;
+}
+
+// The entry as fields, or as its own text when it is not an object with the
+// four fields, each once and whole numbers (the skills an array of them).
 MyDemon readEntry(const JsonValue& value) {
   MyDemon entry;
-  constexpr std::array<std::string_view, 4> Fields{"race", "slot", "level", "skills"};
-  if (hasExactly(value, Fields)) {
-    const auto race = value.member("race")->asClampedInt();
-    const auto slot = value.member("slot")->asClampedInt();
-    const auto level = value.member("level")->asClampedInt();
-    const JsonValue& skills = *value.member("skills");
-    bool whole = race && slot && level && skills.kind == JsonValue::Kind::Array;
-    for (std::size_t i = 0; whole && i < skills.items.size(); ++i) {
-      const auto skill = skills.items[i].asClampedInt();
-      whole = skill.has_value();
-      if (whole) entry.skills.push_back(*skill);
-    }
-    if (whole) {
-      entry.demon = {*race, *slot};
-      entry.level = *level;
-      return entry;
-    }
+  const bool object = value.kind == JsonValue::Kind::Object;
+  const JsonValue* race = object ? onlyMember(value, "race") : nullptr;
+  const JsonValue* slot = object ? onlyMember(value, "slot") : nullptr;
+  const JsonValue* level = object ? onlyMember(value, "level") : nullptr;
+  const JsonValue* skills = object ? onlyMember(value, "skills") : nullptr;
+  bool whole = race && race->asClampedInt() && slot && slot->asClampedInt() && level && level->asClampedInt() &&
+               skills && skills->kind == JsonValue::Kind::Array;
+  for (std::size_t i = 0; whole && i < skills->items.size(); ++i) {
+    const auto skill = skills->items[i].asClampedInt();
+    whole = skill.has_value();
+    if (whole) entry.skills.push_back(*skill);
   }
-  return {{}, 0, {}, std::string(value.source)};
+  if (!whole) return {{}, 0, {}, std::string(value.source)};
+  entry.demon = {*race->asClampedInt(), *slot->asClampedInt()};
+  entry.level = *level->asClampedInt();
+  entry.otherFields = otherMembers(value, {"race", "slot", "level", "skills"});
+  return entry;
 }
 
 void appendEntry(std::string& out, const MyDemon& entry) {
@@ -53,28 +65,9 @@ void appendEntry(std::string& out, const MyDemon& entry) {
     if (i > 0) out += ',';
     out += std::to_string(entry.skills[i]);
   }
-  out += "]}";
-}
-
-// The member of that name when the object has it exactly once.
-const JsonValue* onlyMember(const JsonValue& object, std::string_view name) {
-  const JsonValue* found = nullptr;
-  for (const JsonMember& member : object.members) {
-    if (member.name != name) continue;
-    if (found) return nullptr;
-    found = &member.value;
-  }
-  return found;
-}
-
-std::string otherMembers(const JsonValue& object) {
-  std::string text;
-  for (const JsonMember& member : object.members) {
-    if (member.name == "format" || member.name == "version" || member.name == "demons") continue;
-    if (!text.empty()) text += ',';
-    text += member.source;
-  }
-  return text;
+  out += ']';
+  if (!entry.otherFields.empty()) out.append(",").append(entry.otherFields);
+  out += '}';
 }
 
 }  // namespace
@@ -108,7 +101,7 @@ DemonsFileRead parseDemonsFile(std::string_view text) {
   if (result.problem != DemonsFileProblem::None) return result;
   result.demons.reserve(demons->items.size());
   for (const JsonValue& entry : demons->items) result.demons.push_back(readEntry(entry));
-  result.otherFields = otherMembers(top);
+  result.otherFields = otherMembers(top, {"format", "version", "demons"});
   return result;
 }
 

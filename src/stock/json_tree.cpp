@@ -49,24 +49,16 @@ class Reader {
   bool readValue(JsonValue& value, int depth) {
     const std::size_t start = at_;
     bool ok = false;
-    switch (peek()) {
-      case '{':
-        if (depth >= DeepestNesting) {
-          value.kind = JsonValue::Kind::Object;
-          ok = skipNested();
-        } else {
-          ok = readObject(value, depth + 1);
-        }
-        break;
-      case '[':
-        if (depth >= DeepestNesting) {
-          value.kind = JsonValue::Kind::Array;
-          ok = skipNested();
-        } else {
-          ok = readArray(value, depth + 1);
-        }
-        break;
-      default: ok = readScalar(value); break;
+    if (peek() == '{' || peek() == '[') {
+      const bool object = peek() == '{';
+      value.kind = object ? JsonValue::Kind::Object : JsonValue::Kind::Array;
+      if (depth >= DeepestNesting) {
+        ok = skipNested();
+      } else {
+        ok = object ? readObject(value, depth + 1) : readArray(value, depth + 1);
+      }
+    } else {
+      ok = readScalar(value);
     }
     value.source = text_.substr(start, at_ - start);
     return ok;

@@ -13,9 +13,12 @@ struct MyDemon {
   DemonRef demon;           // as written; may name no demon of the roster
   int level = 0;
   std::vector<int> skills;  // catalogue numbers in the player's order
-  // The entry's own text when the file's entry is not an object of these
+  // The entry's own text when the file's entry is not an object with these
   // four fields; such an entry is written back as it was read.
   std::string unread;
+  // The entry's other fields as written, joined by commas: a later version's,
+  // written back unchanged.
+  std::string otherFields{};
   friend bool operator==(const MyDemon&, const MyDemon&) = default;
 };
 

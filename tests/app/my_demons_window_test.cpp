@@ -200,22 +200,30 @@ TEST_F(MyDemonsWindowTest, AFileItCannotReadIsWrittenOnlyOnPurpose) {
   EXPECT_EQ(saved(), std::vector<MyDemon>{atBaseLevel(Pixie)});
 }
 
-// So are the fields a later version adds.
+// So are the fields a later version adds, to the file or to an entry, even
+// through an edit of the entry.
 TEST_F(MyDemonsWindowTest, EntriesWithProblemsAreShownAndKeptAsTheyWere) {
   writeFile("{\"format\":\"quillmoor-demons\",\"version\":1,\"names\":{\"7/8\":\"Pip\"},\"demons\":[\n"
-            "{\"race\":7,\"slot\":8,\"level\":5,\"skills\":[43,116]},\n"
+            "{\"race\":7,\"slot\":8,\"level\":5,\"skills\":[43,116],\"nick\":\"Pip\"},\n"
             "{\"race\":7, \"slot\":8, \"level\":2.5, \"skills\":[]}\n]}\n");
   MyDemonsStore store(nullptr, path);
   MyDemonsWindow* window = makeWindow(&store);
-  const auto* table = named<QTableView>(window, QStringLiteral("所持悪魔の一覧"));
+  auto* table = named<QTableView>(window, QStringLiteral("所持悪魔の一覧"));
   EXPECT_EQ(table->model()->index(0, 4).data().toString(), skillText(116) + QStringLiteral(" はこのレベルでは持てません"));
   EXPECT_FALSE(table->model()->index(1, 4).data().toString().isEmpty());
   std::vector<MyDemon> demons = store.demons();
   demons.push_back(atBaseLevel(Mizuchi));
   store.change(demons);
   EXPECT_EQ(saved()[1].unread, "{\"race\":7, \"slot\":8, \"level\":2.5, \"skills\":[]}");
-  EXPECT_EQ(saved()[0], (MyDemon{Pixie, 5, {43, 116}, {}}));
+  EXPECT_EQ(saved()[0], (MyDemon{Pixie, 5, {43, 116}, {}, "\"nick\":\"Pip\""}));
   EXPECT_TRUE(fileBytes().contains("\"version\":1,\"names\":{\"7/8\":\"Pip\"},\"demons\":[")) << fileBytes().toStdString();
+  table->selectRow(0);
+  throughDialog(named<QPushButton>(window, QStringLiteral("編集")), [](MyDemonDialog* dialog) {
+    named<QSpinBox>(dialog, QStringLiteral("レベル"))->setValue(20);
+    dialog->accept();
+  });
+  EXPECT_EQ(saved()[0].level, 20);
+  EXPECT_EQ(saved()[0].otherFields, "\"nick\":\"Pip\"");
 }
 
 TEST_F(MyDemonsWindowTest, ThePlannersOwnedListJoinsOnce) {

@@ -38,7 +38,7 @@ TEST(DemonsFileFormat, KeepsEveryEntryThroughARoundTrip) {
       {{40, -1}, 120, {999, 0, 278}, {}},
       {{}, 0, {}, "\"ピクシー\""},
       {{}, 0, {}, "{\"race\":7, \"slot\":8,\"level\":2.0,\"skills\":[]}"},
-      {{}, 0, {}, "{\"race\":7,\"slot\":8,\"level\":2,\"skills\":[43],\"note\":\"mine\"}"},
+      {{7, 8}, 2, {43}, {}, "\"note\":\"mine\""},
       {{7, 8}, 2, {INT_MAX}, {}},
       {{}, 0, {}, "null"},
       {{}, 0, {}, "[1,{\"a\":[]}]"},
