@@ -59,7 +59,7 @@ bool validMine(const MyDemon& mine) {
   return std::ranges::all_of(mine.skills, isSkill);
 }
 
-PlanAnswer problem(PlanProblem kind, int skill = 0) { return {{}, kind, skill}; }
+PlanAnswer problem(PlanProblem kind, int skill = 0) { return {{}, kind, skill, {}}; }
 
 std::optional<PlanAnswer> refusal(const PlanRequest& request) {
   if (!isFusable(request.target)) return problem(PlanProblem::TargetNotFusable);
@@ -151,8 +151,14 @@ PlanAnswer planRoutes(const PlanRequest& request, const PlanControl& control) {
   PlanAnswer answer;
   answer.plans = search.plansWithoutFusion();
   for (int fusions = 1; answer.plans.empty() && fusions <= request.maxFusions; ++fusions) {
-    answer.plans = search.plansWith(fusions);
+    answer = search.plansWith(fusions);
     if (search.cancelled()) return problem(PlanProblem::Cancelled);
+    if (search.cut() && answer.plans.empty()) {
+      // Fewer fusions are ruled out, this many are not: a quick plan, if one comes.
+      answer = search.quickPlansFrom(fusions);
+      if (search.cancelled()) return problem(PlanProblem::Cancelled);
+      break;
+    }
   }
   return answer;
 }

@@ -121,6 +121,13 @@ namespace {
 constexpr int Unreachable = 1000;
 constexpr int MostPassed = 5;  // ⌊(8 + 8 + 2.7) / 3.7⌋
 constexpr int Unbounded = std::numeric_limits<int>::max() / 4;
+// What the memory bound counts: a memo entry's key, list and hash node, and
+// a way while it is gathered, with its places in the lists that find it.
+constexpr std::size_t MemoEntryBytes = 96;
+constexpr std::size_t WayIndexBytes = 48;
+// The share of the bound the search spends seeking the fewest fusions before
+// it leaves the rest to the canonical pass alone, to find some plan at least.
+constexpr double ProofShare = 0.6;
 
 // The fewest skills two materials must hold between them for `passed` skills to pass.
 int leastTotalFor(int passed) {
@@ -223,7 +230,10 @@ SkillBits learnableSkills(DemonRef demon, int from, int to) {
 }
 
 RouteSearch::RouteSearch(const PlanRequest& request, const PlanControl& control)
-    : request_(request), control_(control), target_(demonIndex(request.target)) {
+    : request_(request),
+      control_(control),
+      target_(demonIndex(request.target)),
+      bound_(control.seconds, control.memoryBytes) {
   std::array<bool, DemonIndexTotal> excluded{};
   for (DemonRef demon : request.excluded) {
     if (isOccupied(demon)) excluded[demonIndex(demon)] = true;
@@ -425,8 +435,26 @@ bool RouteSearch::overDemonBudget(DemonSet demons, int also) const {
 }
 
 bool RouteSearch::stopRequested() {
-  if (control_.cancel && control_.cancel->load(std::memory_order_relaxed)) cancelled_ = true;
-  return cancelled_;
+  if (cancelled_ || cut_) return true;
+  if (control_.cancel && control_.cancel->load(std::memory_order_relaxed)) {
+    cancelled_ = true;
+  } else if (bound_.exceeded(bytesHeld())) {
+    cut_ = true;
+  }
+  return cancelled_ || cut_;
+}
+
+std::size_t RouteSearch::bytesHeld() const { return memoBytes_ + waysBytes_ + nodes_.size() * sizeof(Node); }
+
+// Drops every way and fusion found so far, which a cut may have left
+// incomplete, with the nodes they made.
+void RouteSearch::forgetWays() {
+  memo_.clear();
+  made_.clear();
+  nodes_.clear();
+  for (Start& start : starts_) start.node = -1;
+  memoBytes_ = 0;
+  waysBytes_ = 0;
 }
 
 // The ways of making the demon with exactly `fusions` fusions in its tree
@@ -707,7 +735,10 @@ const std::vector<RouteSearch::Option>& RouteSearch::solve(int demon, unsigned r
       addOption(ways, demon, parent, made);
     }
   }
-  return memo.emplace(key, fusions == 0 ? std::move(ways.options) : ways.kept()).first->second;
+  waysBytes_ = 0;
+  std::vector<Option> kept = fusions == 0 ? std::move(ways.options) : ways.kept();
+  memoBytes_ += MemoEntryBytes + kept.size() * sizeof(Option);
+  return memo.emplace(key, std::move(kept)).first->second;
 }
 
 // The fusions that make a demon do not depend on the parent that will use
@@ -718,7 +749,13 @@ const std::vector<RouteSearch::Made>& RouteSearch::fusionsOf(int demon, unsigned
   auto& memo = *madeNow_;
   if (const auto found = memo.find(key); found != memo.end()) return found->second;
   std::vector<Made> made;
-  combine(demon, false, required, fusions, leastSize, [&](const Made& one) { made.push_back(one); }, nullptr);
+  combine(demon, false, required, fusions, leastSize,
+          [&](const Made& one) {
+            made.push_back(one);
+            memoBytes_ += sizeof(Made);
+          },
+          nullptr);
+  memoBytes_ += MemoEntryBytes;
   return memo.emplace(key, std::move(made)).first->second;
 }
 
@@ -770,6 +807,7 @@ bool RouteSearch::offer(Ways& ways, const Option& option, const SkillBits& compa
   for (std::size_t c = 0; c < std::min(count, ways.byCount.size()); ++c) std::ranges::for_each(ways.byCount[c], dropIfCovered);
   const int index = static_cast<int>(ways.options.size());
   ways.options.push_back(option);
+  waysBytes_ += sizeof(Option) + WayIndexBytes;
   ways.dropped.push_back(0);
   if (ways.byCount.size() <= count) ways.byCount.resize(count + 1);
   ways.byCount[count].push_back(index);
@@ -951,8 +989,10 @@ std::vector<RouteSearch::Finished> RouteSearch::plansUnder(int fusions, const Bu
 
 // Adds to the plans found of the fewest fusions the best of them for certain:
 // the least budget of each key in turn, under the ones before it (see the
-// notes at the top).
-std::vector<RouteSearch::Finished> RouteSearch::bestOfLength(int fusions, std::vector<Finished> found) {
+// notes at the top). A key the bound cuts short is left unsettled, with the
+// keys after it.
+std::vector<RouteSearch::Finished> RouteSearch::bestOfLength(int fusions, std::vector<Finished> found,
+                                                             PlanSettled& settled) {
   Budget budget{request_.levelLimit, DemonIndexTotal, Unbounded};
   auto within = [&](const Finished& f) {
     return f.notMine <= budget.notMine && f.highestLevel <= budget.levelCap && f.levelsGained <= budget.levelsGained &&
@@ -962,38 +1002,68 @@ std::vector<RouteSearch::Finished> RouteSearch::bestOfLength(int fusions, std::v
   // asks for a plan better than the best found, down to `lowest`. Ruling out
   // one less than the best is what settles a key in the end, and the plans
   // found are often the best already; when a trial finds better ones, the
-  // least of them is the next best.
+  // least of them is the next best. False when the search stopped first.
   auto settle = [&](int lowest, int Budget::*key, int Finished::*value) {
     int best = Unbounded;
     for (const Finished& f : found) {
       if (within(f)) best = std::min(best, f.*value);
     }
     bool afterTrial = false;
-    while (lowest < best && !stopRequested()) {
+    bool ruledOut = lowest >= best;
+    while (!ruledOut && !stopRequested()) {
       Budget trial = budget;
       trial.*key = best - 1;
       const std::vector<Finished> better = plansUnder(fusions, trial, afterTrial);
       afterTrial = true;
-      if (better.empty()) break;
+      if (better.empty()) {
+        ruledOut = !stopRequested();
+        break;
+      }
       for (const Finished& f : better) best = std::min(best, f.*value);
       found.insert(found.end(), better.begin(), better.end());
+      ruledOut = lowest >= best;
     }
     budget.*key = best;
+    return ruledOut;
   };
-  if (withMine_) settle(0, &Budget::notMine, &Finished::notMine);
-  settle(level_[target_], &Budget::levelCap, &Finished::highestLevel);
-  settle(0, &Budget::levelsGained, &Finished::levelsGained);
+  settled.notMine = !withMine_ || settle(0, &Budget::notMine, &Finished::notMine);
+  settled.highestLevel = settled.notMine && settle(level_[target_], &Budget::levelCap, &Finished::highestLevel);
+  settled.levelsGained = settled.highestLevel && settle(0, &Budget::levelsGained, &Finished::levelsGained);
   // Every fusion takes two demons and makes a third.
   constexpr int FewestInAnyFusion = 3;
-  settle(FewestInAnyFusion, &Budget::demons, &Finished::distinctDemons);
+  settled.distinctDemons =
+      settled.levelsGained && settle(FewestInAnyFusion, &Budget::demons, &Finished::distinctDemons);
   return found;
 }
 
-std::vector<Plan> RouteSearch::plansWith(int fusions) {
+PlanAnswer RouteSearch::plansWith(int fusions) {
   if (control_.progress) control_.progress(fusions);
+  bound_.limitToShare(ProofShare);
   std::vector<Finished> finished = plansUnder(fusions, {request_.levelLimit, DemonIndexTotal, Unbounded});
-  if (!finished.empty()) finished = bestOfLength(fusions, std::move(finished));
-  return writePlans(std::move(finished));
+  PlanAnswer answer;
+  if (finished.empty()) return answer;
+  // A plan of this length is known: the rest of the bound goes to the other keys.
+  bound_.limitToShare(1);
+  cut_ = false;
+  finished = bestOfLength(fusions, std::move(finished), answer.settled);
+  answer.plans = writePlans(std::move(finished));
+  return answer;
+}
+
+PlanAnswer RouteSearch::quickPlansFrom(int fusions) {
+  forgetWays();
+  bound_.limitToShare(1);
+  cut_ = false;
+  PlanAnswer answer{{}, PlanProblem::SearchCut, 0, {false, false, false, false, false}};
+  for (; fusions <= request_.maxFusions && !stopRequested(); ++fusions) {
+    if (control_.progress) control_.progress(fusions);
+    answer.plans = writePlans(finish(Fillers::Canonical, fusions, {request_.levelLimit, DemonIndexTotal, Unbounded}));
+    if (!answer.plans.empty()) {
+      answer.problem = PlanProblem::None;
+      break;
+    }
+  }
+  return answer;
 }
 
 std::vector<Plan> RouteSearch::exhaustivePlansWith(int fusions) {

@@ -15,6 +15,7 @@
 #include "planner/plan.h"
 #include "planner/recipe_index.h"
 #include "planner/skill_bits.h"
+#include "planner/work_bound.h"
 
 namespace qmoor::detail {
 
@@ -34,12 +35,20 @@ class RouteSearch {
 
   // The plans that take the target as it is, levelled; best first.
   std::vector<Plan> plansWithoutFusion() const;
-  // The plans of exactly `fusions` steps, best first; empty when there is none.
-  std::vector<Plan> plansWith(int fusions);
+  // The plans of exactly `fusions` steps, best first, with the keys the
+  // bound left settled; no plans when there is none, or when the bound cut
+  // the search before it knew (cut() says which). Asked for 1, 2, 3, ...
+  // fusions in turn, so fewer have none. Until a plan is known, the search
+  // keeps to a share of its bound, leaving the rest to quickPlansFrom.
+  PlanAnswer plansWith(int fusions);
+  // After a cut: plans the canonical pass alone finds quickly, from `fusions`
+  // on, with the rest of the bound and no key settled; SearchCut without one.
+  PlanAnswer quickPlansFrom(int fusions);
   // The same plans found by trying every filler choice alone, without the
   // faster passes: slower, and there to check them.
   std::vector<Plan> exhaustivePlansWith(int fusions);
   bool cancelled() const { return cancelled_; }
+  bool cut() const { return cut_; }
 
  private:
   // A demon a plan may take as it is: at its base level with its first list,
@@ -190,13 +199,15 @@ class RouteSearch {
   bool covers(const Option& big, const Option& small, const SkillBits& compared) const;
   // None when no plan exists; `unlikely` when the caller expects none.
   std::vector<Finished> plansUnder(int fusions, const Budget& budget, bool unlikely = false);
-  std::vector<Finished> bestOfLength(int fusions, std::vector<Finished> found);
+  std::vector<Finished> bestOfLength(int fusions, std::vector<Finished> found, PlanSettled& settled);
   SkillBits wantedBits(unsigned mask) const;
   SkillBits learnedBetween(int demon, int from, int to) const;  // learn level in (from, to]
   int sizeAfter(const Option& option, const SkillBits& learned) const;
   unsigned carriable(int demon, int fusions) const;
   bool optimistic() const { return fillers_ == Fillers::Optimistic || fillers_ == Fillers::OptimisticPerLevel; }
   bool stopRequested();
+  std::size_t bytesHeld() const;
+  void forgetWays();
   bool overDemonBudget(DemonSet demons, int also) const;
   SkillBits takeableBy(int parent) const;
   SkillBits heldAt(int node, int level) const;
@@ -240,7 +251,11 @@ class RouteSearch {
   std::unordered_map<std::uint64_t, std::vector<Made>>* madeNow_ = nullptr;
   std::vector<Node> nodes_;
   LevelScratch scratch_;
+  WorkBound bound_;
+  std::size_t memoBytes_ = 0;  // what the memos hold, by their ways and fusions
+  std::size_t waysBytes_ = 0;  // the ways being gathered
   bool cancelled_ = false;
+  bool cut_ = false;
 };
 
 int demonIndex(DemonRef demon);
