@@ -191,11 +191,11 @@ const DemonSkillTables& demonSkillTables() {
       }
       std::vector<LearnStep>& steps = built.learning[i];
       for (const LearnedSkill& entry : learnedSkills(demon)) {
-        auto at = std::ranges::find(steps, entry.level, &LearnStep::level);
+        auto at = std::find_if(steps.begin(), steps.end(), [&](const LearnStep& step) { return step.level == entry.level; });
         if (at == steps.end()) at = steps.insert(steps.end(), {entry.level, {}});
         at->skills.add(entry.skill);
       }
-      std::ranges::sort(steps, {}, &LearnStep::level);
+      std::sort(steps.begin(), steps.end(), [](const LearnStep& x, const LearnStep& y) { return x.level < y.level; });
     }
     return built;
   }();
@@ -280,7 +280,7 @@ RouteSearch::RouteSearch(const PlanRequest& request, const PlanControl& control)
   }
   for (int skill : request.skills) {
     wanted_.add(skill);
-    if (!innate_[target_].contains(skill) && std::ranges::find(wantedList_, skill) == wantedList_.end()) {
+    if (!innate_[target_].contains(skill) && std::find(wantedList_.begin(), wantedList_.end(), skill) == wantedList_.end()) {
       wantedList_.push_back(skill);
     }
   }
@@ -444,7 +444,7 @@ bool RouteSearch::stopRequested() {
   return cancelled_ || cut_;
 }
 
-std::size_t RouteSearch::bytesHeld() const { return memoBytes_ + waysBytes_ + nodes_.size() * sizeof(Node); }
+std::size_t RouteSearch::bytesHeld() const { return memoBytes_ + waysBytes_ + nodes_.capacity() * sizeof(Node); }
 
 // Drops every way and fusion found so far, which a cut may have left
 // incomplete, with the nodes they made.
@@ -527,6 +527,7 @@ void RouteSearch::combine(int demon, bool makesTarget, unsigned required, int fu
       const std::vector<Option>& waysB =
           waysA.empty() ? waysA : solve(split.b, maskB, split.fusionsB, leastTotal - split.sizeA, parent);
       for (const Option& x : waysA) {
+        if (stopRequested()) return;
         for (const Option& y : waysB) {
           fuseAtLevels(demon, fusion, x, y, maskA, maskB, visitIfEnough);
           if (done && *done) return;
@@ -600,7 +601,7 @@ void RouteSearch::fuseAtLevels(int demon, const MaterialFusion& fusion, const Op
     const int highest = std::max({x.highestLevel, y.highestLevel, levelA, levelB, level_[demon]});
     if (joinAll) {
       const int joinKey = joinByGained ? gained : 0;
-      auto join = std::ranges::find(joins, joinKey, &Join::gained);
+      auto join = std::find_if(joins.begin(), joins.end(), [&](const Join& one) { return one.gained == joinKey; });
       if (join == joins.end()) {
         joins.push_back({joinKey, Made{{}, {}, count, highest, gained, 0, {}, {}, FusionKind::Normal, 0, 0, 0, 0}, {}, {}});
         join = std::prev(joins.end());
@@ -676,14 +677,14 @@ void RouteSearch::fuseAtLevels(int demon, const MaterialFusion& fusion, const Op
     std::erase_if(pairs, [cap](const std::pair<int, int>& pair) { return pair.first > cap || pair.second > cap; });
     std::vector<std::pair<int, int>>& highest = scratch_.highestPairs;
     highest = pairs;
-    std::ranges::sort(highest, std::greater{});
+    std::sort(highest.begin(), highest.end(), std::greater{});
     highest.erase(std::unique(highest.begin(), highest.end()), highest.end());
     std::size_t reachedByNone = 0;
     for (const std::pair<int, int>& pair : highest) {
       if (reachedByNone == 0 || pair.second > highest[reachedByNone - 1].second) highest[reachedByNone++] = pair;
     }
     highest.resize(reachedByNone);
-    std::erase_if(pairs, [&](const std::pair<int, int>& pair) { return std::ranges::find(highest, pair) == highest.end(); });
+    std::erase_if(pairs, [&](const std::pair<int, int>& pair) { return std::find(highest.begin(), highest.end(), pair) == highest.end(); });
   }
   for (const auto& [levelA, levelB] : pairs) tryLevels(levelA, levelB);
   for (Join& join : joins) {
@@ -755,6 +756,7 @@ const std::vector<RouteSearch::Made>& RouteSearch::fusionsOf(int demon, unsigned
             memoBytes_ += sizeof(Made);
           },
           nullptr);
+  made.shrink_to_fit();
   memoBytes_ += MemoEntryBytes;
   return memo.emplace(key, std::move(made)).first->second;
 }
@@ -793,9 +795,9 @@ bool RouteSearch::offer(Ways& ways, const Option& option, const SkillBits& compa
   // Ways offered one after another are often alike, so the way that covered
   // the last one is asked first.
   bool covered = ways.lastCovering >= 0 && coveredBy(ways.lastCovering);
-  if (!covered && sameAt != ways.byShown.end()) covered = std::ranges::any_of(sameAt->second, coveredBy);
+  if (!covered && sameAt != ways.byShown.end()) covered = std::any_of(sameAt->second.begin(), sameAt->second.end(), coveredBy);
   for (std::size_t c = count + 1; !covered && c < ways.byCount.size(); ++c) {
-    covered = std::ranges::any_of(ways.byCount[c], coveredBy);
+    covered = std::any_of(ways.byCount[c].begin(), ways.byCount[c].end(), coveredBy);
   }
   if (covered) return false;
   auto dropIfCovered = [&](int i) {
@@ -803,8 +805,10 @@ bool RouteSearch::offer(Ways& ways, const Option& option, const SkillBits& compa
     if (!ways.dropped[at] && covers(option, ways.options[at], compared)) ways.dropped[at] = 1;
   };
   std::vector<int>& same = sameAt != ways.byShown.end() ? sameAt->second : ways.byShown[shownKey];
-  std::ranges::for_each(same, dropIfCovered);
-  for (std::size_t c = 0; c < std::min(count, ways.byCount.size()); ++c) std::ranges::for_each(ways.byCount[c], dropIfCovered);
+  std::for_each(same.begin(), same.end(), dropIfCovered);
+  for (std::size_t c = 0; c < std::min(count, ways.byCount.size()); ++c) {
+    std::for_each(ways.byCount[c].begin(), ways.byCount[c].end(), dropIfCovered);
+  }
   const int index = static_cast<int>(ways.options.size());
   ways.options.push_back(option);
   waysBytes_ += sizeof(Option) + WayIndexBytes;
@@ -842,7 +846,9 @@ void RouteSearch::addOption(Ways& ways, int demon, int parent, const Made& made)
     SkillBits chosen = firstOf(plain, count);
     if (chosen.count() == count) return chosen;
     std::vector<int> learnedLater = (rest & second_[demon]).without(useful).list();
-    std::ranges::sort(learnedLater, std::greater{}, [&](int skill) { return learnLevel(demonAt(demon), skill); });
+    std::sort(learnedLater.begin(), learnedLater.end(), [&](int x, int y) {
+      return learnLevel(demonAt(demon), x) > learnLevel(demonAt(demon), y);
+    });
     for (std::size_t i = 0; chosen.count() < count && i < learnedLater.size(); ++i) chosen.add(learnedLater[i]);
     return chosen;
   };
@@ -926,7 +932,7 @@ std::vector<RouteSearch::Finished> RouteSearch::finish(Fillers fillers, int fusi
       }
     }
   }
-  std::ranges::sort(levels);
+  std::sort(levels.begin(), levels.end());
   levels.erase(std::unique(levels.begin(), levels.end()), levels.end());
   for (int learnUpTo : levels) {
     const SkillBits learned = learnedBetween(target_, level_[target_], learnUpTo);
@@ -1093,8 +1099,8 @@ std::vector<Plan> RouteSearch::plansWithoutFusion() const {
     plan.distinctDemons = 1;
     plans.push_back(std::move(plan));
   }
-  std::ranges::stable_sort(plans, {}, [](const Plan& plan) {
-    return std::tuple(plan.notMine, plan.highestLevel, plan.levelsGained);
+  std::stable_sort(plans.begin(), plans.end(), [](const Plan& x, const Plan& y) {
+    return std::tuple(x.notMine, x.highestLevel, x.levelsGained) < std::tuple(y.notMine, y.highestLevel, y.levelsGained);
   });
   if (static_cast<int>(plans.size()) > request_.planCount) plans.resize(static_cast<std::size_t>(request_.planCount));
   return plans;
@@ -1150,7 +1156,8 @@ Plan RouteSearch::writePlan(const Finished& finished) const {
 
 // The plans best first, one of each shape, as many as were asked for.
 std::vector<Plan> RouteSearch::writePlans(std::vector<Finished> finished) const {
-  std::ranges::stable_sort(finished, {}, &Finished::rank);
+  std::stable_sort(finished.begin(), finished.end(),
+                   [](const Finished& x, const Finished& y) { return x.rank() < y.rank(); });
   std::vector<Plan> plans;
   std::set<std::vector<int>> seen;
   for (const Finished& candidate : finished) {

@@ -194,6 +194,12 @@ TEST(PlannerRequests, ImpossibleAndRefusedRequestsSayWhy) {
       {"my demon with an unknown skill",
        {odin, {116}, 99, false, 4, 10, std::nullopt, {{pixie, 2, {}, {}}, {pixie, 5, {113}, {}}}},
        PlanProblem::MyDemonInvalid, 1},
+      {"target excluded", {odin, {116}, 99, false, 4, 10, std::nullopt, {}, false, true, {odin}},
+       PlanProblem::TargetExcluded, 0},
+      {"only mine, none usable",
+       {odin, {116}, 99, false, 4, 10, std::nullopt, {{pixie, 10, {}, {}}}, true, true, {pixie}},
+       PlanProblem::NoMineUsable, 0},
+      {"only mine, none at all", {odin, {116}, 99, false, 4, 10, std::nullopt, {}, true}, PlanProblem::NoMineUsable, 0},
   };
   for (const Case& c : cases) {
     const PlanAnswer answer = planRoutes(c.request);
