@@ -120,7 +120,7 @@ namespace {
 
 constexpr int Unreachable = 1000;
 constexpr int MostPassed = 5;  // ⌊(8 + 8 + 2.7) / 3.7⌋
-constexpr int Unbounded = std::numeric_limits<int>::max() / 4;
+constexpr int Unbounded = UnboundedGain;
 // What the memory bound counts: a memo entry's key, list and hash node, and
 // a way while it is gathered, with its places in the lists that find it.
 constexpr std::size_t MemoEntryBytes = 96;
@@ -1070,6 +1070,10 @@ PlanAnswer RouteSearch::quickPlansFrom(int fusions) {
     }
   }
   return answer;
+}
+
+bool RouteSearch::passFinds(Fillers fillers, int fusions, const Budget& budget) {
+  return !finish(fillers, fusions, budget).empty();
 }
 
 std::vector<Plan> RouteSearch::exhaustivePlansWith(int fusions) {

@@ -6,6 +6,7 @@
 #include <array>
 #include <bitset>
 #include <cstdint>
+#include <limits>
 #include <map>
 #include <tuple>
 #include <unordered_map>
@@ -23,11 +24,32 @@ inline constexpr int DemonIndexTotal = RaceTotal * SlotsPerRace;  // race * 10 +
 // The parent of the target's own materials, apart from any step that makes
 // the same demon inside a plan.
 inline constexpr int TargetStep = DemonIndexTotal;
+// A budget of levels gained that binds nothing.
+inline constexpr int UnboundedGain = std::numeric_limits<int>::max() / 4;
 using DemonSet = std::bitset<DemonIndexTotal>;
 using MineSet = std::bitset<MostMyDemons>;
 
 class RouteSearch {
  public:
+  // How a step's fillers are chosen. Optimistic lets a material show its
+  // parent every filler it could have taken (more than it can hold, so it
+  // proves only that no plan exists), and joins the level pairs of a fusion
+  // and alike ways into one; OptimisticPerLevel does the same but keeps each
+  // level pair apart, slower but much closer to the truth; Canonical takes
+  // one choice, those the parent can take first; Varied the same with every
+  // learn level tried; Every keeps each choice that could matter.
+  enum class Fillers { Optimistic, OptimisticPerLevel, Canonical, Varied, Every };
+  // What a pass lets a plan spend: every level at most levelCap, at most
+  // notMine demons taken at base level, at most levelsGained levels gained,
+  // at most `demons` distinct demons.
+  struct Budget {
+    int levelCap = 99;
+    int notMine = DemonIndexTotal;
+    int levelsGained = UnboundedGain;
+    int demons = DemonIndexTotal;
+    auto key() const { return std::tuple(levelCap, notMine, levelsGained, demons); }
+  };
+
   // The request has been checked: a fusable target within the limit, 1..8
   // selectable wanted skills, each one the target has, learns or can inherit,
   // and my demons valid.
@@ -47,6 +69,10 @@ class RouteSearch {
   // The same plans found by trying every filler choice alone, without the
   // faster passes: slower, and there to check them.
   std::vector<Plan> exhaustivePlansWith(int fusions);
+  // Whether the pass alone finds a plan of `fusions` steps within the
+  // budget: for the optimistic passes, that one may exist; for the others,
+  // that one does.
+  bool passFinds(Fillers fillers, int fusions, const Budget& budget);
   bool cancelled() const { return cancelled_; }
   bool cut() const { return cut_; }
 
@@ -137,24 +163,6 @@ class RouteSearch {
     int levelsGained = 0;
     int distinctDemons = 0;
     auto rank() const { return std::tuple(notMine, highestLevel, levelsGained, distinctDemons); }
-  };
-  // How a step's fillers are chosen. Optimistic lets a material show its
-  // parent every filler it could have taken (more than it can hold, so it
-  // proves only that no plan exists), and joins the level pairs of a fusion
-  // and alike ways into one; OptimisticPerLevel does the same but keeps each
-  // level pair apart, slower but much closer to the truth; Canonical takes
-  // one choice, those the parent can take first; Varied the same with every
-  // learn level tried; Every keeps each choice that could matter.
-  enum class Fillers { Optimistic, OptimisticPerLevel, Canonical, Varied, Every };
-  // What a pass lets a plan spend: every level at most levelCap, at most
-  // notMine demons taken at base level, at most levelsGained levels gained,
-  // at most `demons` distinct demons.
-  struct Budget {
-    int levelCap = 99;
-    int notMine = DemonIndexTotal;
-    int levelsGained = 99 * 64;
-    int demons = DemonIndexTotal;
-    auto key() const { return std::tuple(levelCap, notMine, levelsGained, demons); }
   };
   // The pass (its filler choice) and the budget (Budget::key) that the ways of a memo were found under.
   using PassKey = std::tuple<int, int, int, int, int>;
