@@ -1,108 +1,5 @@
-// The exact route search.
-//
-// The model. A plan starts from demons taken at their base level holding
-// their first list, or from my demons as they are. Any demon may be levelled
-// up (never above the level cap), learning the skills of its second list at
-// their levels; one already holding 8 forgets one of the player's choosing,
-// and the player forgets skills the next step does not pass on, so a demon
-// levelled from level s to l holds, for its parent, every skill of
-// held ∪ learned(s, l] with min(8, |held ∪ learned|) skills in all. A fusion
-// uses the materials' current levels: a normal fusion makes its result only
-// when their sum falls in the result's level window. The result is made at
-// its base level with its first list and what it inherits; the target may be
-// levelled after it is made.
-//
-// Why the first plan is a shortest one. Plans are sought for 1, 2, 3, ...
-// fusions in turn. For each number the search tries every fusion that makes
-// a demon, every split of the fusions below it between its two materials,
-// every split of the wanted skills it must pass on and every level pair that
-// can matter, and drops a way of making a demon only when another way with
-// as many fusions is at least as good for every step above it. That rests on
-// three facts about a step A@a + B@b -> C:
-//   * What a step sees of a material is only (a) the material's skills that C
-//     may inherit or that the material learns by levelling (the pool is the
-//     union of what C may inherit, C's own first list excepted; a skill the
-//     material already holds is not learned again, which changes its count),
-//     (b) how many skills it holds in all (the passing count
-//     ⌊(|A| + |B| + 2.7) / 3.7⌋), (c) the level it starts from, and (d) what
-//     its subtree costs: its highest level, the levels gained, the demons
-//     taken at base level, which of my demons it uses and which demons.
-//     When C is the target, (a) narrows to the wanted skills: C's pool
-//     always holds the skills it must take, so its other skills only fill
-//     slots nothing reads, and a material's other skills count only through
-//     (b) and what the material learns.
-//   * More never hurts: with pool P ⊆ P' and count n ≤ n', the number passed
-//     m = min(count, 8 − |innate C|, |P|) grows to m' ≥ m, and any inherited
-//     set I ⊆ P of size m extends to an I' ⊇ I of size m' inside P', so C
-//     holds a superset, with as many skills; levelled alike, it still does.
-//     By induction every later step and the target do at least as well.
-//   * Levels matter only at a few points, though a higher level is no longer
-//     always better: it learns more but can push a level sum out of a window,
-//     and it raises the highest level and the levels gained. A material's
-//     skills change only at its learn levels, so for any levels (x, y) that
-//     make C, take x0 ≤ x and y0 ≤ y, the highest of its start and its learn
-//     levels not above each. If x0 + y0 reaches the window, (x0, y0) holds
-//     the same skills at lower levels. Otherwise the sum must be raised to
-//     the window's lowest sum w: the split of w that keeps the higher level
-//     lowest (one material at x0 or y0, or both near w / 2) costs exactly
-//     w − x0 − y0 ≤ x + y − x0 − y0 levels, reaches no higher level than
-//     (x, y) does, and holds at least the skills of (x0, y0). So the search
-//     tries only those level pairs and loses nothing; spirit and phase
-//     fusions ignore levels and try the learn levels alone. The target is
-//     levelled to the lowest level that learns the wanted skills it did not
-//     inherit, for each choice of which of them to learn.
-// Which fillers a step takes is the one choice that makes the search costly,
-// so each number of fusions is settled in up to five passes:
-//   1. Optimistic: each material shows its parent every filler it could have
-//      taken, more than it can hold, and counts every skill it learns as new;
-//      the level pairs of a fusion are joined into one that shows all their
-//      skills with the largest count and the least cost, and ways showing the
-//      same wanted skills from the same start level are joined into one that
-//      shows all their skills with the larger count and the lower costs. By
-//      the facts above this overestimates every real way, so when it finds
-//      no plan, none exists.
-//   2. Canonical: one real choice (fillers the parent can take first),
-//      levelling only to learn wanted skills or to meet a window; every plan
-//      it finds is real and found fast.
-//   3. Varied: when 2 finds none, the same choice of fillers with every
-//      learn level tried (a demon levelled to learn skills nobody wants holds
-//      more, and so passes on more); every plan it finds is real.
-//   4. Optimistic per level: pass 1 with each level pair of a fusion kept
-//      apart. Joined pairs let a material show the skills of its highest
-//      level with a partner at its lowest, as if the sum could pass every
-//      window; apart, each pair keeps its own sum. It still overestimates
-//      every real way, so when it finds no plan, none exists; where 1 cannot
-//      rule a budget out, this one nearly always can.
-//   5. Every: when 1 and 4 find a plan and 2 and 3 none, every choice of the
-//      fillers that the parent can take or the demon would learn is kept (the
-//      rest are interchangeable): exhaustive.
-// A plan found by 2, 3 or 5 answers "is there a plan" yes; only 1, 4 or 5
-// answer no. So the first number with plans is the fewest fusions, for
-// certain. The pruning bounds (fusions to have a demon or to carry one wanted
-// skill, and the largest skill count after b fusions and levelling) come from
-// the same rules with the passing count, the pool or the level windows left
-// out, so they never overstate what a plan can do.
-//
-// The order among plans of the fewest fusions: fewest demons not already
-// mine, lowest highest level, fewest levels gained, fewest distinct demons.
-// Each is a budget that only grows along a plan (a count of base-level
-// starts and a sum of levels gained, each never less in a subtree than in
-// the whole, the highest level, a maximum, and the demons used, a union), so
-// "is there a plan within budget b" is answered by the same passes with
-// every way that exceeds b dropped, and with the passes comparing ways also
-// by what they spend of each budget in force: for the demons, a way beats
-// another only when it uses a subset of its demons, since swapping them
-// never adds a demon to the plan. The optimistic passes then join only ways
-// and level pairs that spend as much of a count or a sum, or ways that use
-// the same demons under a budget of demons (otherwise a join keeps the
-// demons both use), so they still overestimate every real way. A plan
-// within b is one within any larger b, so asking for a plan within one less
-// than the best value found, until none is left, finds the least b of each
-// key in turn, each under the ones before it. So the first plan is the best
-// in every key; the plans after it are the others the passes found, in the
-// same order. No key has a work allowance: most answers take a few
-// milliseconds, but where only the exhaustive pass can say no, an answer may
-// take seconds (the search stops at once when cancelled).
+// The exact route search: see route_search.h for how it works and why its
+// answers hold.
 #include "planner/route_search.h"
 
 #include <algorithm>
@@ -170,6 +67,34 @@ struct DemonSkillTables {
 };
 
 }  // namespace
+
+// Keys packed into one number: each field below the product of the ranges of those after it.
+std::size_t RouteSearch::KeyHash::operator()(const MadeKey& key) const {
+  const std::uint64_t packed =
+      ((static_cast<std::uint64_t>(key.demon) * 256 + key.required) * (MostPlanFusions + 1) + key.fusions) *
+          (HeldSkillLimit + 2) +
+      static_cast<std::uint64_t>(key.leastSize);
+  return std::hash<std::uint64_t>{}(packed);
+}
+
+std::size_t RouteSearch::KeyHash::operator()(const WaysKey& key) const {
+  return (*this)(key.made) * (TargetStep + 1) + static_cast<std::size_t>(key.parent);
+}
+
+const RouteSearch::PassRules& RouteSearch::rulesOf(Fillers fillers) {
+  // Columns as in PassRules: shows every filler, joins ways, joins level
+  // pairs, wanted learn levels only, drops reached level pairs, compares
+  // wanted skills only, compares highest levels, every filler choice, stops
+  // at the first plan.
+  static constexpr PassRules table[] = {
+      /* Optimistic         */ {true, true, true, false, false, false, false, false, true},
+      /* OptimisticPerLevel */ {true, true, false, false, true, false, false, false, true},
+      /* Canonical          */ {false, false, false, true, false, true, true, false, false},
+      /* Varied             */ {false, false, false, false, true, true, false, false, false},
+      /* Every              */ {false, false, false, false, true, false, false, true, false},
+  };
+  return table[static_cast<std::size_t>(fillers)];
+}
 
 int demonIndex(DemonRef demon) { return demon.race * SlotsPerRace + demon.slot; }
 DemonRef demonAt(int index) { return {index / SlotsPerRace, index % SlotsPerRace}; }
@@ -387,9 +312,9 @@ SkillBits RouteSearch::learnedBetween(int demon, int from, int to) const {
 
 // How many skills a way holds once it has learned `learned`: a skill it holds
 // already is not learned again. The optimistic passes count every one as new.
-int RouteSearch::sizeAfter(const Option& option, const SkillBits& learned) const {
-  const int added = optimistic() ? learned.count() : learned.without(option.visible).count();
-  return std::min(HeldSkillLimit, option.size + added);
+int RouteSearch::sizeAfter(const Way& way, const SkillBits& learned) const {
+  const int added = rules().showsEveryFiller ? learned.count() : learned.without(way.visible).count();
+  return std::min(HeldSkillLimit, way.size + added);
 }
 
 // The wanted skills (as mask bits) the demon can hold with `fusions` fusions
@@ -409,7 +334,7 @@ unsigned RouteSearch::carriable(int demon, int fusions) const {
 // on fills slots nobody reads, since its count of passing skills comes from
 // the materials' sizes and its pool always holds the skills it must take.
 // So a material of the target shows only those, and its other fillers count
-// only for what the material itself learns (see addOption).
+// only for what the material itself learns (see addWay).
 SkillBits RouteSearch::takeableBy(int parent) const {
   return parent == TargetStep ? receivable_[target_] & wanted_ : receivable_[parent];
 }
@@ -523,12 +448,12 @@ void RouteSearch::combine(int demon, bool makesTarget, unsigned required, int fu
     for (unsigned extra = eitherWay;; extra = (extra - 1) & eitherWay) {
       const unsigned maskA = fromA | extra;
       const unsigned maskB = passMask & ~maskA;
-      const std::vector<Option>& waysA = solve(split.a, maskA, split.fusionsA, leastTotal - split.sizeB, parent);
-      const std::vector<Option>& waysB =
+      const std::vector<Way>& waysA = solve(split.a, maskA, split.fusionsA, leastTotal - split.sizeB, parent);
+      const std::vector<Way>& waysB =
           waysA.empty() ? waysA : solve(split.b, maskB, split.fusionsB, leastTotal - split.sizeA, parent);
-      for (const Option& x : waysA) {
+      for (const Way& x : waysA) {
         if (stopRequested()) return;
-        for (const Option& y : waysB) {
+        for (const Way& y : waysB) {
           fuseAtLevels(demon, fusion, x, y, maskA, maskB, visitIfEnough);
           if (done && *done) return;
         }
@@ -542,7 +467,7 @@ void RouteSearch::combine(int demon, bool makesTarget, unsigned required, int fu
 // above): each material at its start or one of its learn levels, the sum
 // raised to the window's lowest sum where it falls short.
 template <class Visit>
-void RouteSearch::fuseAtLevels(int demon, const MaterialFusion& fusion, const Option& x, const Option& y,
+void RouteSearch::fuseAtLevels(int demon, const MaterialFusion& fusion, const Way& x, const Way& y,
                                unsigned maskA, unsigned maskB, Visit& visit) {
   if (withMine_ && (x.mine & y.mine).any()) return;
   if (overDemonBudget(x.demons | y.demons, demon)) return;
@@ -567,7 +492,7 @@ void RouteSearch::fuseAtLevels(int demon, const MaterialFusion& fusion, const Op
   // The first optimistic pass joins every level pair into one fusion that
   // shows all their skills with the largest count and the least cost; the
   // one per level keeps them apart.
-  const bool joinAll = fillers_ == Fillers::Optimistic;
+  const bool joinAll = rules().joinsLevelPairs;
   // Under a budget of levels gained, only pairs that gain as many are
   // joined: a join of a cheap pair and a rich one would be both, and could
   // not rule that budget out.
@@ -581,7 +506,7 @@ void RouteSearch::fuseAtLevels(int demon, const MaterialFusion& fusion, const Op
   std::vector<AtLevel>& knownB = scratch_.knownB;
   knownA.clear();
   knownB.clear();
-  auto atLevel = [&](std::vector<AtLevel>& known, int material, const Option& way, int level) {
+  auto atLevel = [&](std::vector<AtLevel>& known, int material, const Way& way, int level) {
     for (const AtLevel& seen : known) {
       if (seen.level == level) return seen;
     }
@@ -633,7 +558,7 @@ void RouteSearch::fuseAtLevels(int demon, const MaterialFusion& fusion, const Op
     if (!request_.levelling) return;
     for (const LearnStep& step : demonSkillTables().learning[static_cast<std::size_t>(material)]) {
       if (step.level > cap) break;
-      if (step.level > start && (fillers_ != Fillers::Canonical || !(step.skills & wanted_).empty())) {
+      if (step.level > start && (!rules().wantedLearnLevelsOnly || !(step.skills & wanted_).empty())) {
         levels.push_back(step.level);
       }
     }
@@ -668,9 +593,7 @@ void RouteSearch::fuseAtLevels(int demon, const MaterialFusion& fusion, const Op
   // and compares no highest levels (all but the canonical one) without a
   // budget of levels gained, higher levels hold more and cost nothing: a
   // pair that another pair reaches or passes on both sides adds nothing.
-  const bool pairsApart =
-      fillers_ == Fillers::OptimisticPerLevel || fillers_ == Fillers::Varied || fillers_ == Fillers::Every;
-  if (pairsApart && budget_.levelsGained >= Unbounded) {
+  if (rules().dropsReachedLevelPairs && budget_.levelsGained >= Unbounded) {
     // Pairs above the cap are tried in vain. Of the rest, taken by the first
     // level and then the second, both falling, a pair is reached on both
     // sides by another exactly when an earlier one has as high a second level.
@@ -699,7 +622,7 @@ void RouteSearch::fuseAtLevels(int demon, const MaterialFusion& fusion, const Op
   }
 }
 
-const std::vector<RouteSearch::Option>& RouteSearch::solve(int demon, unsigned required, int fusions, int leastSize,
+const std::vector<RouteSearch::Way>& RouteSearch::solve(int demon, unsigned required, int fusions, int leastSize,
                                                            int parent) {
   // A wanted skill the demon learns may come from levelling, which its
   // parent chooses and checks; a fused demon always holds its first list.
@@ -708,10 +631,7 @@ const std::vector<RouteSearch::Option>& RouteSearch::solve(int demon, unsigned r
   }
   leastSize = std::max(0, leastSize - second_[demon].count());
   leastSize = leastSize <= innateCount_[demon] ? 0 : std::min(leastSize, HeldSkillLimit + 1);
-  const std::uint64_t key =
-      (((static_cast<std::uint64_t>(demon) * 256 + required) * 8 + fusions) * (HeldSkillLimit + 2) + leastSize) *
-          (TargetStep + 1) +
-      parent;
+  const WaysKey key{{demon, required, fusions, leastSize}, parent};
   auto& memo = *memoNow_;
   if (const auto found = memo.find(key); found != memo.end()) return found->second;
   Ways ways;
@@ -725,28 +645,27 @@ const std::vector<RouteSearch::Option>& RouteSearch::solve(int demon, unsigned r
         start.node = static_cast<int>(nodes_.size());
         nodes_.push_back({demon, -1, -1, FusionKind::Normal, {}, 0, 0, s});
       }
-      Option option{start.skills & relevant, start.skills.count(), start.level, start.level, 0, notMine, {}, {}, start.node, 0};
-      if (start.mine >= 0) option.mine.set(static_cast<std::size_t>(start.mine));
-      option.demons.set(static_cast<std::size_t>(demon));
-      ways.options.push_back(option);
+      Way way{start.skills & relevant, start.skills.count(), start.level, start.level, 0, notMine, {}, {}, start.node, 0};
+      if (start.mine >= 0) way.mine.set(static_cast<std::size_t>(start.mine));
+      way.demons.set(static_cast<std::size_t>(demon));
+      ways.gathered.push_back(way);
     }
   } else if (leastSize <= HeldSkillLimit) {
     for (const Made& made : fusionsOf(demon, required, fusions, leastSize)) {
       if (stopRequested()) break;
-      addOption(ways, demon, parent, made);
+      addWay(ways, demon, parent, made);
     }
   }
   waysBytes_ = 0;
-  std::vector<Option> kept = fusions == 0 ? std::move(ways.options) : ways.kept();
-  memoBytes_ += MemoEntryBytes + kept.size() * sizeof(Option);
+  std::vector<Way> kept = fusions == 0 ? std::move(ways.gathered) : ways.kept();
+  memoBytes_ += MemoEntryBytes + kept.size() * sizeof(Way);
   return memo.emplace(key, std::move(kept)).first->second;
 }
 
 // The fusions that make a demon do not depend on the parent that will use
 // it, only the fillers it keeps do, so they are gathered once per pass.
 const std::vector<RouteSearch::Made>& RouteSearch::fusionsOf(int demon, unsigned required, int fusions, int leastSize) {
-  const std::uint64_t key = ((static_cast<std::uint64_t>(demon) * 256 + required) * 8 + fusions) * (HeldSkillLimit + 2) +
-                            static_cast<std::uint64_t>(leastSize);
+  const MadeKey key{demon, required, fusions, leastSize};
   auto& memo = *madeNow_;
   if (const auto found = memo.find(key); found != memo.end()) return found->second;
   std::vector<Made> made;
@@ -762,7 +681,7 @@ const std::vector<RouteSearch::Made>& RouteSearch::fusionsOf(int demon, unsigned
 }
 
 // Whether `big` serves every step above as well as `small` does.
-bool RouteSearch::covers(const Option& big, const Option& small, const SkillBits& compared) const {
+bool RouteSearch::covers(const Way& big, const Way& small, const SkillBits& compared) const {
   // Holding fewer of the skills it will learn leaves more to learn.
   if (small.size > big.size || small.start != big.start || small.unlearned > big.unlearned ||
       !(small.visible & compared).isSubsetOf(big.visible)) {
@@ -775,18 +694,18 @@ bool RouteSearch::covers(const Option& big, const Option& small, const SkillBits
   // The other passes answer whether a plan fits the level cap, which each
   // way meets already (the budget trials then find the lowest levels); the
   // canonical pass, which seeks good plans fast, keeps the lower way.
-  return fillers_ != Fillers::Canonical || big.highestLevel <= small.highestLevel;
+  return !rules().comparesHighestLevel || big.highestLevel <= small.highestLevel;
 }
 
 // Adds the way unless another covers it, and drops those it covers; false
 // when it is covered.
-bool RouteSearch::offer(Ways& ways, const Option& option, const SkillBits& compared) {
-  const SkillBits shown = option.visible & compared;
+bool RouteSearch::offer(Ways& ways, const Way& way, const SkillBits& compared) {
+  const SkillBits shown = way.visible & compared;
   const auto count = static_cast<std::size_t>(shown.count());
-  const std::uint64_t shownKey = shown.hash() ^ static_cast<std::uint64_t>(option.start);
+  const std::uint64_t shownKey = shown.hash() ^ static_cast<std::uint64_t>(way.start);
   const auto sameAt = ways.byShown.find(shownKey);
   auto coveredBy = [&](int i) {
-    if (ways.dropped[static_cast<std::size_t>(i)] || !covers(ways.options[static_cast<std::size_t>(i)], option, compared)) {
+    if (ways.dropped[static_cast<std::size_t>(i)] || !covers(ways.gathered[static_cast<std::size_t>(i)], way, compared)) {
       return false;
     }
     ways.lastCovering = i;
@@ -802,16 +721,16 @@ bool RouteSearch::offer(Ways& ways, const Option& option, const SkillBits& compa
   if (covered) return false;
   auto dropIfCovered = [&](int i) {
     const auto at = static_cast<std::size_t>(i);
-    if (!ways.dropped[at] && covers(option, ways.options[at], compared)) ways.dropped[at] = 1;
+    if (!ways.dropped[at] && covers(way, ways.gathered[at], compared)) ways.dropped[at] = 1;
   };
   std::vector<int>& same = sameAt != ways.byShown.end() ? sameAt->second : ways.byShown[shownKey];
   std::for_each(same.begin(), same.end(), dropIfCovered);
   for (std::size_t c = 0; c < std::min(count, ways.byCount.size()); ++c) {
     std::for_each(ways.byCount[c].begin(), ways.byCount[c].end(), dropIfCovered);
   }
-  const int index = static_cast<int>(ways.options.size());
-  ways.options.push_back(option);
-  waysBytes_ += sizeof(Option) + WayIndexBytes;
+  const int index = static_cast<int>(ways.gathered.size());
+  ways.gathered.push_back(way);
+  waysBytes_ += sizeof(Way) + WayIndexBytes;
   ways.dropped.push_back(0);
   if (ways.byCount.size() <= count) ways.byCount.resize(count + 1);
   ways.byCount[count].push_back(index);
@@ -819,10 +738,10 @@ bool RouteSearch::offer(Ways& ways, const Option& option, const SkillBits& compa
   return true;
 }
 
-std::vector<RouteSearch::Option> RouteSearch::Ways::kept() const {
-  std::vector<Option> alive;
-  for (std::size_t i = 0; i < options.size(); ++i) {
-    if (!dropped[i]) alive.push_back(options[i]);
+std::vector<RouteSearch::Way> RouteSearch::Ways::kept() const {
+  std::vector<Way> alive;
+  for (std::size_t i = 0; i < gathered.size(); ++i) {
+    if (!dropped[i]) alive.push_back(gathered[i]);
   }
   return alive;
 }
@@ -834,7 +753,7 @@ std::vector<RouteSearch::Option> RouteSearch::Ways::kept() const {
 // the demon gains nothing), and of two it would learn, the one learned later
 // is worth more; so those are taken last, latest learned first, and the rest
 // are interchangeable.
-void RouteSearch::addOption(Ways& ways, int demon, int parent, const Made& made) {
+void RouteSearch::addWay(Ways& ways, int demon, int parent, const Made& made) {
   const int room = made.count - made.passed.count();
   const SkillBits takeable = takeableBy(parent);
   const SkillBits relevant = takeable | second_[demon];
@@ -852,12 +771,11 @@ void RouteSearch::addOption(Ways& ways, int demon, int parent, const Made& made)
     for (std::size_t i = 0; chosen.count() < count && i < learnedLater.size(); ++i) chosen.add(learnedLater[i]);
     return chosen;
   };
-  const bool oneEach = fillers_ == Fillers::Canonical || fillers_ == Fillers::Varied;
-  const SkillBits compared = (oneEach ? wanted_ : takeable) | second_[demon];
+  const SkillBits compared = (rules().comparesWantedOnly ? wanted_ : takeable) | second_[demon];
   if (overDemonBudget(made.demons, parent)) return;
   auto keep = [&](const SkillBits& inherited) {
-    const SkillBits shown = optimistic() ? inherited | (rest & relevant) : inherited;
-    Option option{(innate_[demon] | shown) & relevant, innateCount_[demon] + made.count, level_[demon],
+    const SkillBits shown = rules().showsEveryFiller ? inherited | (rest & relevant) : inherited;
+    Way way{(innate_[demon] | shown) & relevant, innateCount_[demon] + made.count, level_[demon],
                   made.highestLevel, made.levelsGained, made.notMine, made.mine, made.demons, 0, 0};
     // Joining two ways into one that shows both's skills, holds the larger
     // count and spends the least of each overestimates both, as the
@@ -868,38 +786,38 @@ void RouteSearch::addOption(Ways& ways, int demon, int parent, const Made& made)
     const bool byNotMine = budget_.notMine < DemonIndexTotal;
     const bool byGained = budget_.levelsGained < Unbounded;
     const bool byDemons = budget_.demons < DemonIndexTotal;
-    const std::uint64_t joinKey = !optimistic() ? 0
-                                                : (option.visible & wanted_).hash() ^
-                                                      (static_cast<std::uint64_t>(byNotMine ? option.notMine : 0) << 40) ^
-                                                      (static_cast<std::uint64_t>(byGained ? option.levelsGained : 0) << 20) ^
-                                                      (byDemons ? std::hash<DemonSet>{}(option.demons) : 0);
-    const auto alike = optimistic() ? ways.byJoin.find(joinKey) : ways.byJoin.end();
+    const std::uint64_t joinKey = !rules().joinsWays ? 0
+                                                : (way.visible & wanted_).hash() ^
+                                                      (static_cast<std::uint64_t>(byNotMine ? way.notMine : 0) << 40) ^
+                                                      (static_cast<std::uint64_t>(byGained ? way.levelsGained : 0) << 20) ^
+                                                      (byDemons ? std::hash<DemonSet>{}(way.demons) : 0);
+    const auto alike = rules().joinsWays ? ways.byJoin.find(joinKey) : ways.byJoin.end();
     if (alike != ways.byJoin.end()) {
       for (int i : alike->second) {
-        Option& other = ways.options[static_cast<std::size_t>(i)];
-        if (!ways.dropped[static_cast<std::size_t>(i)] && (other.visible & wanted_) == (option.visible & wanted_) &&
-            (!byNotMine || other.notMine == option.notMine) && (!byGained || other.levelsGained == option.levelsGained) &&
-            (!byDemons || other.demons == option.demons)) {
-          other.visible = other.visible | option.visible;
-          other.size = std::max(other.size, option.size);
-          other.highestLevel = std::min(other.highestLevel, option.highestLevel);
-          other.levelsGained = std::min(other.levelsGained, option.levelsGained);
-          other.notMine = std::min(other.notMine, option.notMine);
-          other.mine &= option.mine;
-          other.demons &= option.demons;
+        Way& other = ways.gathered[static_cast<std::size_t>(i)];
+        if (!ways.dropped[static_cast<std::size_t>(i)] && (other.visible & wanted_) == (way.visible & wanted_) &&
+            (!byNotMine || other.notMine == way.notMine) && (!byGained || other.levelsGained == way.levelsGained) &&
+            (!byDemons || other.demons == way.demons)) {
+          other.visible = other.visible | way.visible;
+          other.size = std::max(other.size, way.size);
+          other.highestLevel = std::min(other.highestLevel, way.highestLevel);
+          other.levelsGained = std::min(other.levelsGained, way.levelsGained);
+          other.notMine = std::min(other.notMine, way.notMine);
+          other.mine &= way.mine;
+          other.demons &= way.demons;
           other.unlearned = other.size - (other.visible & second_[demon]).count();
           return;
         }
       }
     }
-    option.unlearned = option.size - (option.visible & second_[demon]).count();
-    if (!offer(ways, option, compared)) return;
-    if (optimistic()) ways.byJoin[joinKey].push_back(static_cast<int>(ways.options.size()) - 1);
-    ways.options.back().node = static_cast<int>(nodes_.size());
+    way.unlearned = way.size - (way.visible & second_[demon]).count();
+    if (!offer(ways, way, compared)) return;
+    if (rules().joinsWays) ways.byJoin[joinKey].push_back(static_cast<int>(ways.gathered.size()) - 1);
+    ways.gathered.back().node = static_cast<int>(nodes_.size());
     nodes_.push_back({demon, made.first, made.second, made.kind, inherited, made.firstLevel, made.secondLevel, -1});
   };
   const int most = std::min(room, useful.count());
-  if (fillers_ == Fillers::Every) {
+  if (rules().everyFillerChoice) {
     // Fewer of the fillers the parent may take matters only when the demon would learn one of them.
     const int least = (useful & second_[demon]).empty() ? most : std::max(0, room - (rest.count() - useful.count()));
     const std::vector<int> choices = useful.list();
@@ -917,7 +835,7 @@ void RouteSearch::addOption(Ways& ways, int demon, int parent, const Made& made)
 std::vector<RouteSearch::Finished> RouteSearch::finish(Fillers fillers, int fusions, const Budget& budget) {
   fillers_ = fillers;
   budget_ = budget;
-  const PassKey passKey = std::tuple_cat(std::tuple(static_cast<int>(fillers)), budget.key());
+  const PassKey passKey{fillers, budget};
   memoNow_ = &memo_[passKey];
   madeNow_ = &made_[passKey];
   std::vector<Finished> finished;
@@ -967,7 +885,7 @@ std::vector<RouteSearch::Finished> RouteSearch::finish(Fillers fillers, int fusi
                                 made.secondLevel, -1});
               finished.push_back({node, targetLevel, made.notMine, std::max(made.highestLevel, targetLevel), gained,
                                   static_cast<int>(made.demons.count())});
-              done = optimistic();
+              done = rules().stopsAtFirstPlan;
             },
             &done);
     if (done || stopRequested()) break;
