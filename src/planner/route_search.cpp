@@ -3,68 +3,18 @@
 #include "planner/route_search.h"
 
 #include <algorithm>
-#include <functional>
-#include <limits>
-#include <set>
 
 #include "data/compendium.h"
-#include "data/skill_inheritance.h"
 #include "data/skill_learning.h"
-#include "data/skills.h"
 
 namespace qmoor::detail {
 namespace {
 
-constexpr int Unreachable = 1000;
-constexpr int MostPassed = 5;  // ⌊(8 + 8 + 2.7) / 3.7⌋
-constexpr int Unbounded = UnboundedGain;
-// What the memory bound counts: a memo entry's key, list and hash node, and
-// a way while it is gathered, with its places in the lists that find it.
+// What the memory bound counts for a memo entry beside its list: its key and hash node.
 constexpr std::size_t MemoEntryBytes = 96;
-constexpr std::size_t WayIndexBytes = 48;
 // The share of the bound the search spends seeking the fewest fusions before
 // it leaves the rest to the canonical pass alone, to find some plan at least.
 constexpr double ProofShare = 0.6;
-
-// The fewest skills two materials must hold between them for `passed` skills to pass.
-int leastTotalFor(int passed) {
-  int total = 0;
-  while (passingCount(total) < passed) ++total;
-  return total;
-}
-
-// Calls visit with each subset of `items` of the given size.
-void forEachSubset(const std::vector<int>& items, int size, const std::function<void(const SkillBits&)>& visit) {
-  std::vector<int> chosen;
-  std::function<void(std::size_t)> step = [&](std::size_t from) {
-    if (static_cast<int>(chosen.size()) == size) {
-      SkillBits bits;
-      for (int skill : chosen) bits.add(skill);
-      visit(bits);
-      return;
-    }
-    for (std::size_t i = from; i + (size - chosen.size()) <= items.size(); ++i) {
-      chosen.push_back(items[i]);
-      step(i + 1);
-      chosen.pop_back();
-    }
-  };
-  step(0);
-}
-
-SkillBits firstOf(const SkillBits& from, int count) { return from.lowest(count); }
-
-// A level of a demon's second list and the skills learned on reaching it.
-struct LearnStep {
-  int level = 0;
-  SkillBits skills;
-};
-
-struct DemonSkillTables {
-  std::array<SkillBits, DemonIndexTotal> innate{};
-  std::array<SkillBits, DemonIndexTotal> receivable{};
-  std::array<std::vector<LearnStep>, DemonIndexTotal> learning{};  // ascending levels
-};
 
 }  // namespace
 
@@ -94,64 +44,6 @@ const RouteSearch::PassRules& RouteSearch::rulesOf(Fillers fillers) {
       /* Every              */ {false, false, false, false, true, false, false, true, false},
   };
   return table[static_cast<std::size_t>(fillers)];
-}
-
-int demonIndex(DemonRef demon) { return demon.race * SlotsPerRace + demon.slot; }
-DemonRef demonAt(int index) { return {index / SlotsPerRace, index % SlotsPerRace}; }
-
-namespace {
-
-// Both tables for every demon, worked out once: they depend on the compendium alone.
-const DemonSkillTables& demonSkillTables() {
-  static const DemonSkillTables tables = [] {
-    DemonSkillTables built;
-    for (int i = 0; i < DemonIndexTotal; ++i) {
-      const DemonRef demon = demonAt(i);
-      if (!isOccupied(demon)) continue;
-      for (int skill : skillsOf(demon, SkillList::First)) {
-        if (isSkill(skill)) built.innate[i].add(skill);
-      }
-      for (int skill = 1; skill < SkillNumberTotal; ++skill) {
-        if (isSkill(skill) && canInherit(demon, skill) && !built.innate[i].contains(skill)) built.receivable[i].add(skill);
-      }
-      std::vector<LearnStep>& steps = built.learning[i];
-      for (const LearnedSkill& entry : learnedSkills(demon)) {
-        auto at = std::find_if(steps.begin(), steps.end(), [&](const LearnStep& step) { return step.level == entry.level; });
-        if (at == steps.end()) at = steps.insert(steps.end(), {entry.level, {}});
-        at->skills.add(entry.skill);
-      }
-      std::sort(steps.begin(), steps.end(), [](const LearnStep& x, const LearnStep& y) { return x.level < y.level; });
-    }
-    return built;
-  }();
-  return tables;
-}
-
-}  // namespace
-
-SkillBits innateSkills(DemonRef demon) {
-  return isOccupied(demon) ? demonSkillTables().innate[demonIndex(demon)] : SkillBits{};
-}
-
-SkillBits receivableSkills(DemonRef demon) {
-  return isOccupied(demon) ? demonSkillTables().receivable[demonIndex(demon)] : SkillBits{};
-}
-
-namespace {
-
-SkillBits learnedIn(int demon, int from, int to) {
-  SkillBits learned;
-  for (const LearnStep& step : demonSkillTables().learning[static_cast<std::size_t>(demon)]) {
-    if (step.level > to) break;
-    if (step.level > from) learned = learned | step.skills;
-  }
-  return learned;
-}
-
-}  // namespace
-
-SkillBits learnableSkills(DemonRef demon, int from, int to) {
-  return isOccupied(demon) ? learnedIn(demonIndex(demon), from, to) : SkillBits{};
 }
 
 RouteSearch::RouteSearch(const PlanRequest& request, const PlanControl& control)
@@ -216,87 +108,6 @@ RouteSearch::RouteSearch(const PlanRequest& request, const PlanControl& control)
   }
 }
 
-// Lower bounds by relaxation, improved round by round: after r rounds every
-// value reached by a tree of height r is exact, and every value is always
-// reached by some relaxed tree, so it never undercuts the truth.
-void RouteSearch::computeBounds() {
-  fusionsToMake_.fill(Unreachable);
-  fusionsToCarry_.assign(wantedList_.size(), {});
-  for (auto& bound : fusionsToCarry_) bound.fill(Unreachable);
-  for (const Start& start : starts_) {
-    fusionsToMake_[start.demon] = 0;
-    for (std::size_t w = 0; w < wantedList_.size(); ++w) {
-      if (start.skills.contains(wantedList_[w]) || second_[start.demon].contains(wantedList_[w])) {
-        fusionsToCarry_[w][start.demon] = 0;
-      }
-    }
-  }
-  // A round that lowers no bound leaves them all where the next rounds would too.
-  bool lowered = true;
-  for (int round = 0; round < request_.maxFusions && lowered; ++round) {
-    lowered = false;
-    auto lower = [&lowered](int& bound, int value) {
-      if (value < bound) {
-        bound = value;
-        lowered = true;
-      }
-    };
-    for (int i = 0; i < DemonIndexTotal; ++i) {
-      for (const MaterialFusion& fusion : fusions_[i]) {
-        const int a = demonIndex(fusion.first);
-        const int b = demonIndex(fusion.second);
-        lower(fusionsToMake_[i], 1 + fusionsToMake_[a] + fusionsToMake_[b]);
-      }
-      for (std::size_t w = 0; w < wantedList_.size(); ++w) {
-        int& bound = fusionsToCarry_[w][i];
-        if (innate_[i].contains(wantedList_[w]) || second_[i].contains(wantedList_[w])) {
-          lower(bound, fusionsToMake_[i]);
-        } else if (receivable_[i].contains(wantedList_[w])) {
-          for (const MaterialFusion& fusion : fusions_[i]) {
-            const int a = demonIndex(fusion.first);
-            const int b = demonIndex(fusion.second);
-            lower(bound, 1 + std::min(fusionsToCarry_[w][a] + fusionsToMake_[b], fusionsToMake_[a] + fusionsToCarry_[w][b]));
-          }
-        }
-      }
-    }
-  }
-}
-
-// The skill count of a demon made with b fusions and levelled is its first
-// list plus what passes plus what it learns, which the passing count of the
-// largest materials and its second list bound.
-void RouteSearch::computeSizeBounds() {
-  for (auto& sizes : largestSize_) sizes.fill(-1);
-  for (const Start& start : starts_) {
-    const int size = std::min(HeldSkillLimit, (start.skills | second_[start.demon]).count());
-    largestSize_[0][start.demon] = std::max(largestSize_[0][start.demon], size);
-  }
-  for (int fusions = 1; fusions <= request_.maxFusions; ++fusions) {
-    for (int i = 0; i < DemonIndexTotal; ++i) {
-      const int learns = second_[i].count();
-      auto sizeFrom = [&](int materialsTotal) {
-        const int made = innateCount_[i] + std::min(passingCount(materialsTotal), HeldSkillLimit - innateCount_[i]);
-        return std::min(HeldSkillLimit, made + learns);
-      };
-      // The largest materials' total that can raise the size further: beyond it the scan may stop.
-      const int enough = leastTotalFor(std::min(MostPassed, HeldSkillLimit - innateCount_[i]));
-      int bestTotal = -1;
-      for (const MaterialFusion& fusion : fusions_[i]) {
-        const int a = demonIndex(fusion.first);
-        const int b = demonIndex(fusion.second);
-        for (int fusionsA = 0; fusionsA < fusions; ++fusionsA) {
-          const int sizeA = largestSize_[fusionsA][a];
-          const int sizeB = largestSize_[fusions - 1 - fusionsA][b];
-          if (sizeA >= 0 && sizeB >= 0) bestTotal = std::max(bestTotal, sizeA + sizeB);
-        }
-        if (bestTotal >= enough) break;
-      }
-      largestSize_[fusions][i] = bestTotal < 0 ? -1 : sizeFrom(bestTotal);
-    }
-  }
-}
-
 SkillBits RouteSearch::wantedBits(unsigned mask) const {
   SkillBits bits;
   for (std::size_t w = 0; w < wantedList_.size(); ++w) {
@@ -315,17 +126,6 @@ SkillBits RouteSearch::learnedBetween(int demon, int from, int to) const {
 int RouteSearch::sizeAfter(const Way& way, const SkillBits& learned) const {
   const int added = rules().showsEveryFiller ? learned.count() : learned.without(way.visible).count();
   return std::min(HeldSkillLimit, way.size + added);
-}
-
-// The wanted skills (as mask bits) the demon can hold with `fusions` fusions
-// in its tree, by the bounds; none when it cannot be had at all.
-unsigned RouteSearch::carriable(int demon, int fusions) const {
-  if (fusionsToMake_[demon] > fusions) return 0;
-  unsigned mask = 0;
-  for (std::size_t w = 0; w < wantedList_.size(); ++w) {
-    if (fusionsToCarry_[w][demon] <= fusions) mask |= 1u << w;
-  }
-  return mask;
 }
 
 // The skills a parent (a demon, or TargetStep for the step that makes the
@@ -498,7 +298,7 @@ void RouteSearch::fuseAtLevels(int demon, const MaterialFusion& fusion, const Wa
   // not rule that budget out.
   std::vector<Join>& joins = scratch_.joins;
   joins.clear();
-  const bool joinByGained = budget_.levelsGained < Unbounded;
+  const bool joinByGained = budget_.levelsGained < UnboundedGain;
   const int room = HeldSkillLimit - innateCount_[demon];
   // What each material shows and holds at a level, worked out once a level:
   // the level pairs below share their levels.
@@ -556,7 +356,7 @@ void RouteSearch::fuseAtLevels(int demon, const MaterialFusion& fusion, const Wa
   auto stages = [&](std::vector<int>& levels, int material, int start) {
     levels.assign(1, start);
     if (!request_.levelling) return;
-    for (const LearnStep& step : demonSkillTables().learning[static_cast<std::size_t>(material)]) {
+    for (const LearnStep& step : learnSteps(material)) {
       if (step.level > cap) break;
       if (step.level > start && (!rules().wantedLearnLevelsOnly || !(step.skills & wanted_).empty())) {
         levels.push_back(step.level);
@@ -593,7 +393,7 @@ void RouteSearch::fuseAtLevels(int demon, const MaterialFusion& fusion, const Wa
   // and compares no highest levels (all but the canonical one) without a
   // budget of levels gained, higher levels hold more and cost nothing: a
   // pair that another pair reaches or passes on both sides adds nothing.
-  if (rules().dropsReachedLevelPairs && budget_.levelsGained >= Unbounded) {
+  if (rules().dropsReachedLevelPairs && budget_.levelsGained >= UnboundedGain) {
     // Pairs above the cap are tried in vain. Of the rest, taken by the first
     // level and then the second, both falling, a pair is reached on both
     // sides by another exactly when an earlier one has as high a second level.
@@ -680,158 +480,6 @@ const std::vector<RouteSearch::Made>& RouteSearch::fusionsOf(int demon, unsigned
   return memo.emplace(key, std::move(made)).first->second;
 }
 
-// Whether `big` serves every step above as well as `small` does.
-bool RouteSearch::covers(const Way& big, const Way& small, const SkillBits& compared) const {
-  // Holding fewer of the skills it will learn leaves more to learn.
-  if (small.size > big.size || small.start != big.start || small.unlearned > big.unlearned ||
-      !(small.visible & compared).isSubsetOf(big.visible)) {
-    return false;
-  }
-  if (withMine_ && (big.mine & ~small.mine).any()) return false;
-  if (big.notMine > small.notMine && budget_.notMine < DemonIndexTotal) return false;
-  if (big.levelsGained > small.levelsGained && budget_.levelsGained < Unbounded) return false;
-  if (budget_.demons < DemonIndexTotal && (big.demons & ~small.demons).any()) return false;
-  // The other passes answer whether a plan fits the level cap, which each
-  // way meets already (the budget trials then find the lowest levels); the
-  // canonical pass, which seeks good plans fast, keeps the lower way.
-  return !rules().comparesHighestLevel || big.highestLevel <= small.highestLevel;
-}
-
-// Adds the way unless another covers it, and drops those it covers; false
-// when it is covered.
-bool RouteSearch::offer(Ways& ways, const Way& way, const SkillBits& compared) {
-  const SkillBits shown = way.visible & compared;
-  const auto count = static_cast<std::size_t>(shown.count());
-  const std::uint64_t shownKey = shown.hash() ^ static_cast<std::uint64_t>(way.start);
-  const auto sameAt = ways.byShown.find(shownKey);
-  auto coveredBy = [&](int i) {
-    if (ways.dropped[static_cast<std::size_t>(i)] || !covers(ways.gathered[static_cast<std::size_t>(i)], way, compared)) {
-      return false;
-    }
-    ways.lastCovering = i;
-    return true;
-  };
-  // Ways offered one after another are often alike, so the way that covered
-  // the last one is asked first.
-  bool covered = ways.lastCovering >= 0 && coveredBy(ways.lastCovering);
-  if (!covered && sameAt != ways.byShown.end()) covered = std::any_of(sameAt->second.begin(), sameAt->second.end(), coveredBy);
-  for (std::size_t c = count + 1; !covered && c < ways.byCount.size(); ++c) {
-    covered = std::any_of(ways.byCount[c].begin(), ways.byCount[c].end(), coveredBy);
-  }
-  if (covered) return false;
-  auto dropIfCovered = [&](int i) {
-    const auto at = static_cast<std::size_t>(i);
-    if (!ways.dropped[at] && covers(way, ways.gathered[at], compared)) ways.dropped[at] = 1;
-  };
-  std::vector<int>& same = sameAt != ways.byShown.end() ? sameAt->second : ways.byShown[shownKey];
-  std::for_each(same.begin(), same.end(), dropIfCovered);
-  for (std::size_t c = 0; c < std::min(count, ways.byCount.size()); ++c) {
-    std::for_each(ways.byCount[c].begin(), ways.byCount[c].end(), dropIfCovered);
-  }
-  const int index = static_cast<int>(ways.gathered.size());
-  ways.gathered.push_back(way);
-  waysBytes_ += sizeof(Way) + WayIndexBytes;
-  ways.dropped.push_back(0);
-  if (ways.byCount.size() <= count) ways.byCount.resize(count + 1);
-  ways.byCount[count].push_back(index);
-  same.push_back(index);
-  return true;
-}
-
-std::vector<RouteSearch::Way> RouteSearch::Ways::kept() const {
-  std::vector<Way> alive;
-  for (std::size_t i = 0; i < gathered.size(); ++i) {
-    if (!dropped[i]) alive.push_back(gathered[i]);
-  }
-  return alive;
-}
-
-// The ways of making `demon` at one step, seen from its parent: the wanted
-// skills it must pass, plus fillers. Fillers the parent may take are kept in
-// every combination that fits. Of the others, one the demon would learn
-// anyway is worth less than one it would not (levelled past its learn level
-// the demon gains nothing), and of two it would learn, the one learned later
-// is worth more; so those are taken last, latest learned first, and the rest
-// are interchangeable.
-void RouteSearch::addWay(Ways& ways, int demon, int parent, const Made& made) {
-  const int room = made.count - made.passed.count();
-  const SkillBits takeable = takeableBy(parent);
-  const SkillBits relevant = takeable | second_[demon];
-  const SkillBits rest = made.pool.without(made.passed);
-  const SkillBits useful = rest & takeable;
-  const SkillBits plain = rest.without(relevant);
-  // The best `count` fillers that the parent cannot take.
-  auto others = [&](int count) {
-    SkillBits chosen = firstOf(plain, count);
-    if (chosen.count() == count) return chosen;
-    std::vector<int> learnedLater = (rest & second_[demon]).without(useful).list();
-    std::sort(learnedLater.begin(), learnedLater.end(), [&](int x, int y) {
-      return learnLevel(demonAt(demon), x) > learnLevel(demonAt(demon), y);
-    });
-    for (std::size_t i = 0; chosen.count() < count && i < learnedLater.size(); ++i) chosen.add(learnedLater[i]);
-    return chosen;
-  };
-  const SkillBits compared = (rules().comparesWantedOnly ? wanted_ : takeable) | second_[demon];
-  if (overDemonBudget(made.demons, parent)) return;
-  auto keep = [&](const SkillBits& inherited) {
-    const SkillBits shown = rules().showsEveryFiller ? inherited | (rest & relevant) : inherited;
-    Way way{(innate_[demon] | shown) & relevant, innateCount_[demon] + made.count, level_[demon],
-                  made.highestLevel, made.levelsGained, made.notMine, made.mine, made.demons, 0, 0};
-    // Joining two ways into one that shows both's skills, holds the larger
-    // count and spends the least of each overestimates both, as the
-    // optimistic passes may. Under a budget of demons not mine, of levels
-    // gained or of demons, only ways that spend alike are joined: a join of
-    // a cheap way and a rich one would be both, and could not rule that
-    // budget out.
-    const bool byNotMine = budget_.notMine < DemonIndexTotal;
-    const bool byGained = budget_.levelsGained < Unbounded;
-    const bool byDemons = budget_.demons < DemonIndexTotal;
-    const std::uint64_t joinKey = !rules().joinsWays ? 0
-                                                : (way.visible & wanted_).hash() ^
-                                                      (static_cast<std::uint64_t>(byNotMine ? way.notMine : 0) << 40) ^
-                                                      (static_cast<std::uint64_t>(byGained ? way.levelsGained : 0) << 20) ^
-                                                      (byDemons ? std::hash<DemonSet>{}(way.demons) : 0);
-    const auto alike = rules().joinsWays ? ways.byJoin.find(joinKey) : ways.byJoin.end();
-    if (alike != ways.byJoin.end()) {
-      for (int i : alike->second) {
-        Way& other = ways.gathered[static_cast<std::size_t>(i)];
-        if (!ways.dropped[static_cast<std::size_t>(i)] && (other.visible & wanted_) == (way.visible & wanted_) &&
-            (!byNotMine || other.notMine == way.notMine) && (!byGained || other.levelsGained == way.levelsGained) &&
-            (!byDemons || other.demons == way.demons)) {
-          other.visible = other.visible | way.visible;
-          other.size = std::max(other.size, way.size);
-          other.highestLevel = std::min(other.highestLevel, way.highestLevel);
-          other.levelsGained = std::min(other.levelsGained, way.levelsGained);
-          other.notMine = std::min(other.notMine, way.notMine);
-          other.mine &= way.mine;
-          other.demons &= way.demons;
-          other.unlearned = other.size - (other.visible & second_[demon]).count();
-          return;
-        }
-      }
-    }
-    way.unlearned = way.size - (way.visible & second_[demon]).count();
-    if (!offer(ways, way, compared)) return;
-    if (rules().joinsWays) ways.byJoin[joinKey].push_back(static_cast<int>(ways.gathered.size()) - 1);
-    ways.gathered.back().node = static_cast<int>(nodes_.size());
-    nodes_.push_back({demon, made.first, made.second, made.kind, inherited, made.firstLevel, made.secondLevel, -1});
-  };
-  const int most = std::min(room, useful.count());
-  if (rules().everyFillerChoice) {
-    // Fewer of the fillers the parent may take matters only when the demon would learn one of them.
-    const int least = (useful & second_[demon]).empty() ? most : std::max(0, room - (rest.count() - useful.count()));
-    const std::vector<int> choices = useful.list();
-    for (int taken = least; taken <= most; ++taken) {
-      forEachSubset(choices, taken, [&](const SkillBits& chosen) {
-        // A demon with many fillers to choose from has very many choices: a cancel must not wait for them all.
-        if (!stopRequested()) keep(made.passed | chosen | others(room - taken));
-      });
-    }
-  } else {
-    keep(made.passed | firstOf(useful, most) | others(room - most));
-  }
-}
-
 std::vector<RouteSearch::Finished> RouteSearch::finish(Fillers fillers, int fusions, const Budget& budget) {
   fillers_ = fillers;
   budget_ = budget;
@@ -869,7 +517,7 @@ std::vector<RouteSearch::Finished> RouteSearch::finish(Fillers fillers, int fusi
                                                          std::min(HeldSkillLimit, heldB.count())),
                                             HeldSkillLimit - innateCount_[target_], pool.count()});
               const SkillBits inherited =
-                  made.passed | firstOf(pool.without(made.passed), std::max(0, passing - made.passed.count()));
+                  made.passed | pool.without(made.passed).lowest(std::max(0, passing - made.passed.count()));
               // The level the target must reach to learn what it did not inherit.
               int targetLevel = level_[target_];
               for (const LearnedSkill& entry : learnedSkills(request_.target)) {
@@ -917,7 +565,7 @@ std::vector<RouteSearch::Finished> RouteSearch::plansUnder(int fusions, const Bu
 // keys after it.
 std::vector<RouteSearch::Finished> RouteSearch::bestOfLength(int fusions, std::vector<Finished> found,
                                                              PlanSettled& settled) {
-  Budget budget{request_.levelLimit, DemonIndexTotal, Unbounded};
+  Budget budget{request_.levelLimit, DemonIndexTotal, UnboundedGain};
   auto within = [&](const Finished& f) {
     return f.notMine <= budget.notMine && f.highestLevel <= budget.levelCap && f.levelsGained <= budget.levelsGained &&
            f.distinctDemons <= budget.demons;
@@ -928,7 +576,7 @@ std::vector<RouteSearch::Finished> RouteSearch::bestOfLength(int fusions, std::v
   // found are often the best already; when a trial finds better ones, the
   // least of them is the next best. False when the search stopped first.
   auto settle = [&](int lowest, int Budget::*key, int Finished::*value) {
-    int best = Unbounded;
+    int best = UnboundedGain;
     for (const Finished& f : found) {
       if (within(f)) best = std::min(best, f.*value);
     }
@@ -963,7 +611,7 @@ std::vector<RouteSearch::Finished> RouteSearch::bestOfLength(int fusions, std::v
 PlanAnswer RouteSearch::plansWith(int fusions) {
   if (control_.progress) control_.progress(fusions);
   bound_.limitToShare(ProofShare);
-  std::vector<Finished> finished = plansUnder(fusions, {request_.levelLimit, DemonIndexTotal, Unbounded});
+  std::vector<Finished> finished = plansUnder(fusions, {request_.levelLimit, DemonIndexTotal, UnboundedGain});
   PlanAnswer answer;
   if (finished.empty()) return answer;
   // A plan of this length is known: the rest of the bound goes to the other keys.
@@ -981,7 +629,7 @@ PlanAnswer RouteSearch::quickPlansFrom(int fusions) {
   PlanAnswer answer{{}, PlanProblem::SearchCut, 0, {false, false, false, false, false}};
   for (; fusions <= request_.maxFusions && !stopRequested(); ++fusions) {
     if (control_.progress) control_.progress(fusions);
-    answer.plans = writePlans(finish(Fillers::Canonical, fusions, {request_.levelLimit, DemonIndexTotal, Unbounded}));
+    answer.plans = writePlans(finish(Fillers::Canonical, fusions, {request_.levelLimit, DemonIndexTotal, UnboundedGain}));
     if (!answer.plans.empty()) {
       answer.problem = PlanProblem::None;
       break;
@@ -995,106 +643,7 @@ bool RouteSearch::passFinds(Fillers fillers, int fusions, const Budget& budget) 
 }
 
 std::vector<Plan> RouteSearch::exhaustivePlansWith(int fusions) {
-  return writePlans(finish(Fillers::Every, fusions, {request_.levelLimit, DemonIndexTotal, Unbounded}));
-}
-
-std::vector<Plan> RouteSearch::plansWithoutFusion() const {
-  std::vector<Plan> plans;
-  for (int s : startsOf_[target_]) {
-    const Start& start = starts_[static_cast<std::size_t>(s)];
-    Plan plan;
-    plan.targetLevel = start.level;
-    for (const LearnedSkill& entry : learnedSkills(request_.target)) {
-      if (wanted_.contains(entry.skill) && !start.skills.contains(entry.skill)) {
-        plan.targetLevel = std::max(plan.targetLevel, entry.level);
-      }
-    }
-    const SkillBits learned = learnedBetween(target_, start.level, plan.targetLevel);
-    if (plan.targetLevel > request_.levelLimit || !wanted_.isSubsetOf(start.skills | learned)) continue;
-    if (start.mine >= 0) plan.targetMine = start.mine;
-    for (const LearnedSkill& entry : learnedSkills(request_.target)) {
-      if (learned.contains(entry.skill) && !start.skills.contains(entry.skill)) plan.targetLearned.push_back(entry.skill);
-    }
-    plan.notMine = start.mine < 0 ? 1 : 0;
-    plan.highestLevel = plan.targetLevel;
-    plan.levelsGained = plan.targetLevel - start.level;
-    plan.distinctDemons = 1;
-    plans.push_back(std::move(plan));
-  }
-  std::stable_sort(plans.begin(), plans.end(), [](const Plan& x, const Plan& y) {
-    return std::tuple(x.notMine, x.highestLevel, x.levelsGained) < std::tuple(y.notMine, y.highestLevel, y.levelsGained);
-  });
-  if (static_cast<int>(plans.size()) > request_.planCount) plans.resize(static_cast<std::size_t>(request_.planCount));
-  return plans;
-}
-
-// A material as the step using it sees it: taken as it is or made by an
-// earlier step, and what it learns on the way to the level it is fused at.
-PlanMaterial RouteSearch::writeMaterial(Plan& plan, int n, int usedLevel) const {
-  const Node& node = nodes_[static_cast<std::size_t>(n)];
-  const DemonRef demon = demonAt(node.demon);
-  PlanMaterial material{demon, std::nullopt, std::nullopt, usedLevel, {}};
-  SkillBits held;
-  int start = level_[node.demon];
-  if (node.first < 0) {
-    const Start& from = starts_[static_cast<std::size_t>(node.start)];
-    if (from.mine >= 0) material.mine = from.mine;
-    held = from.skills;
-    start = from.level;
-  } else {
-    PlanStep step;
-    step.first = writeMaterial(plan, node.first, node.firstLevel);
-    step.second = writeMaterial(plan, node.second, node.secondLevel);
-    step.result = demon;
-    step.kind = node.kind;
-    step.inherited = node.inherited.list();
-    for (int skill : skillsOf(demon, SkillList::First)) {
-      if (innate_[node.demon].contains(skill)) step.skills.push_back(skill);
-    }
-    step.skills.insert(step.skills.end(), step.inherited.begin(), step.inherited.end());
-    held = innate_[node.demon] | node.inherited;
-    plan.steps.push_back(std::move(step));
-    material.step = static_cast<int>(plan.steps.size()) - 1;
-  }
-  for (const LearnedSkill& entry : learnedSkills(demon)) {
-    if (entry.level > start && entry.level <= usedLevel && !held.contains(entry.skill)) {
-      material.learned.push_back(entry.skill);
-    }
-  }
-  return material;
-}
-
-Plan RouteSearch::writePlan(const Finished& finished) const {
-  Plan plan;
-  const PlanMaterial target = writeMaterial(plan, finished.node, finished.targetLevel);
-  plan.targetLevel = target.level;
-  plan.targetLearned = target.learned;
-  plan.notMine = finished.notMine;
-  plan.highestLevel = finished.highestLevel;
-  plan.levelsGained = finished.levelsGained;
-  plan.distinctDemons = finished.distinctDemons;
-  return plan;
-}
-
-// The plans best first, one of each shape, as many as were asked for.
-std::vector<Plan> RouteSearch::writePlans(std::vector<Finished> finished) const {
-  std::stable_sort(finished.begin(), finished.end(),
-                   [](const Finished& x, const Finished& y) { return x.rank() < y.rank(); });
-  std::vector<Plan> plans;
-  std::set<std::vector<int>> seen;
-  for (const Finished& candidate : finished) {
-    if (static_cast<int>(plans.size()) >= request_.planCount) break;
-    Plan plan = writePlan(candidate);
-    std::vector<int> shape;
-    for (const PlanStep& step : plan.steps) {
-      for (const PlanMaterial& material : {step.first, step.second}) {
-        shape.insert(shape.end(), {demonIndex(material.demon), material.step.value_or(-1), material.mine.value_or(-1)});
-      }
-      shape.push_back(demonIndex(step.result));
-    }
-    if (seen.insert(shape).second) plans.push_back(std::move(plan));
-  }
-  return plans;
+  return writePlans(finish(Fillers::Every, fusions, {request_.levelLimit, DemonIndexTotal, UnboundedGain}));
 }
 
 }  // namespace qmoor::detail

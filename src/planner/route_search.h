@@ -142,6 +142,7 @@
 #include <vector>
 
 #include "forward/inheritance.h"
+#include "planner/demon_skills.h"
 #include "planner/plan.h"
 #include "planner/recipe_index.h"
 #include "planner/skill_bits.h"
@@ -149,12 +150,19 @@
 
 namespace qmoor::detail {
 
-inline constexpr int DemonIndexTotal = RaceTotal * SlotsPerRace;  // race * 10 + slot
 // The parent of the target's own materials, apart from any step that makes
 // the same demon inside a plan.
 inline constexpr int TargetStep = DemonIndexTotal;
 // A budget of levels gained that binds nothing.
 inline constexpr int UnboundedGain = std::numeric_limits<int>::max() / 4;
+// The most skills a fusion passes on: ⌊(8 + 8 + 2.7) / 3.7⌋.
+inline constexpr int MostPassed = 5;
+// The fewest skills two materials must hold between them for `passed` skills to pass.
+inline int leastTotalFor(int passed) {
+  int total = 0;
+  while (passingCount(total) < passed) ++total;
+  return total;
+}
 using DemonSet = std::bitset<DemonIndexTotal>;
 using MineSet = std::bitset<MostMyDemons>;
 
@@ -435,11 +443,5 @@ class RouteSearch {
   bool cancelled_ = false;
   bool cut_ = false;
 };
-
-int demonIndex(DemonRef demon);
-DemonRef demonAt(int index);
-SkillBits innateSkills(DemonRef demon);    // the first list, "？" left out
-SkillBits receivableSkills(DemonRef demon);  // what it may inherit, its first list excepted
-SkillBits learnableSkills(DemonRef demon, int from, int to);  // what it learns levelling from `from` to `to`
 
 }  // namespace qmoor::detail

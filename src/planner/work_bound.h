@@ -29,7 +29,8 @@ class WorkBound {
   int asksSinceClock_ = 0;
 };
 
-// The processor time the calling thread has used, in seconds.
+// The processor time the calling thread has used, in seconds (the whole
+// process's where the system keeps no clock per thread).
 double threadSeconds();
 
 }  // namespace qmoor::detail
