@@ -123,8 +123,8 @@ SkillBits RouteSearch::learnedBetween(int demon, int from, int to) const {
 
 // How many skills a way holds once it has learned `learned`: a skill it holds
 // already is not learned again. The optimistic passes count every one as new.
-int RouteSearch::sizeAfter(const Way& way, const SkillBits& learned) const {
-  const int added = rules().showsEveryFiller ? learned.count() : learned.without(way.visible).count();
+int RouteSearch::sizeAfter(const Pass& pass, const Way& way, const SkillBits& learned) const {
+  const int added = pass.rules.showsEveryFiller ? learned.count() : learned.without(way.visible).count();
   return std::min(HeldSkillLimit, way.size + added);
 }
 
@@ -152,11 +152,11 @@ SkillBits RouteSearch::heldAt(int node, int level) const {
 
 // Whether a plan holding these demons, `also` and the target holds more
 // distinct demons than the budget allows.
-bool RouteSearch::overDemonBudget(DemonSet demons, int also) const {
-  if (budget_.demons >= DemonIndexTotal) return false;
+bool RouteSearch::overDemonBudget(const Pass& pass, DemonSet demons, int also) const {
+  if (pass.budget.demons >= DemonIndexTotal) return false;
   if (also != TargetStep) demons.set(static_cast<std::size_t>(also));
   demons.set(static_cast<std::size_t>(target_));
-  return static_cast<int>(demons.count()) > budget_.demons;
+  return static_cast<int>(demons.count()) > pass.budget.demons;
 }
 
 bool RouteSearch::stopRequested() {
@@ -187,10 +187,10 @@ void RouteSearch::forgetWays() {
 // with each split of the fusions below it between its materials that can
 // have them. They are worked out once per demon, number and cap, as the
 // search runs through them for every way it gathers.
-const std::vector<RouteSearch::Split>& RouteSearch::splitsWithinCap(int demon, int fusions) {
+const std::vector<RouteSearch::Split>& RouteSearch::splitsWithinCap(const Pass& pass, int demon, int fusions) {
   const auto at = static_cast<std::size_t>(demon);
   const auto count = static_cast<std::size_t>(fusions);
-  const int cap = budget_.levelCap;
+  const int cap = pass.budget.levelCap;
   std::vector<Split>& splits = splits_[at][count];
   if (splitsCap_[at][count] == cap) return splits;
   splitsCap_[at][count] = cap;
@@ -217,7 +217,7 @@ const std::vector<RouteSearch::Split>& RouteSearch::splitsWithinCap(int demon, i
 // passes on the wanted skills of `required` that it does not hold itself and
 // leaves it holding at least `leastSize` skills when made.
 template <class Visit>
-void RouteSearch::combine(int demon, bool makesTarget, unsigned required, int fusions, int leastSize, Visit visit,
+void RouteSearch::combine(const Pass& pass, int demon, bool makesTarget, unsigned required, int fusions, int leastSize, Visit visit,
                           const bool* done) {
   const int parent = makesTarget ? TargetStep : demon;
   unsigned passMask = 0;
@@ -231,11 +231,11 @@ void RouteSearch::combine(int demon, bool makesTarget, unsigned required, int fu
     return;
   }
   const int leastTotal = leastTotalFor(leastCount);
-  if (level_[demon] > budget_.levelCap) return;
+  if (level_[demon] > pass.budget.levelCap) return;
   auto visitIfEnough = [&](const Made& made) {
     if (made.count >= leastCount) visit(made);
   };
-  for (const Split& split : splitsWithinCap(demon, fusions)) {
+  for (const Split& split : splitsWithinCap(pass, demon, fusions)) {
     if (stopRequested() || (done && *done)) return;
     if (split.sizeA + split.sizeB < leastTotal) continue;
     const MaterialFusion& fusion = fusions_[demon][static_cast<std::size_t>(split.fusion)];
@@ -248,13 +248,13 @@ void RouteSearch::combine(int demon, bool makesTarget, unsigned required, int fu
     for (unsigned extra = eitherWay;; extra = (extra - 1) & eitherWay) {
       const unsigned maskA = fromA | extra;
       const unsigned maskB = passMask & ~maskA;
-      const std::vector<Way>& waysA = solve(split.a, maskA, split.fusionsA, leastTotal - split.sizeB, parent);
+      const std::vector<Way>& waysA = solve(pass, split.a, maskA, split.fusionsA, leastTotal - split.sizeB, parent);
       const std::vector<Way>& waysB =
-          waysA.empty() ? waysA : solve(split.b, maskB, split.fusionsB, leastTotal - split.sizeA, parent);
+          waysA.empty() ? waysA : solve(pass, split.b, maskB, split.fusionsB, leastTotal - split.sizeA, parent);
       for (const Way& x : waysA) {
         if (stopRequested()) return;
         for (const Way& y : waysB) {
-          fuseAtLevels(demon, fusion, x, y, maskA, maskB, visitIfEnough);
+          fuseAtLevels(pass, demon, fusion, x, y, maskA, maskB, visitIfEnough);
           if (done && *done) return;
         }
       }
@@ -267,15 +267,15 @@ void RouteSearch::combine(int demon, bool makesTarget, unsigned required, int fu
 // above): each material at its start or one of its learn levels, the sum
 // raised to the window's lowest sum where it falls short.
 template <class Visit>
-void RouteSearch::fuseAtLevels(int demon, const MaterialFusion& fusion, const Way& x, const Way& y,
+void RouteSearch::fuseAtLevels(const Pass& pass, int demon, const MaterialFusion& fusion, const Way& x, const Way& y,
                                unsigned maskA, unsigned maskB, Visit& visit) {
   if (withMine_ && (x.mine & y.mine).any()) return;
-  if (overDemonBudget(x.demons | y.demons, demon)) return;
+  if (overDemonBudget(pass, x.demons | y.demons, demon)) return;
   const int notMine = x.notMine + y.notMine;
-  if (notMine > budget_.notMine) return;
+  if (notMine > pass.budget.notMine) return;
   const int a = demonIndex(fusion.first);
   const int b = demonIndex(fusion.second);
-  const int cap = budget_.levelCap;
+  const int cap = pass.budget.levelCap;
   const SkillBits neededA = wantedBits(maskA);
   const SkillBits neededB = wantedBits(maskB);
   // What a fusion of these two ways is whatever the levels.
@@ -292,13 +292,13 @@ void RouteSearch::fuseAtLevels(int demon, const MaterialFusion& fusion, const Wa
   // The first optimistic pass joins every level pair into one fusion that
   // shows all their skills with the largest count and the least cost; the
   // one per level keeps them apart.
-  const bool joinAll = rules().joinsLevelPairs;
+  const bool joinAll = pass.rules.joinsLevelPairs;
   // Under a budget of levels gained, only pairs that gain as many are
   // joined: a join of a cheap pair and a rich one would be both, and could
   // not rule that budget out.
   std::vector<Join>& joins = scratch_.joins;
   joins.clear();
-  const bool joinByGained = budget_.levelsGained < UnboundedGain;
+  const bool joinByGained = pass.budget.levelsGained < UnboundedGain;
   const int room = HeldSkillLimit - innateCount_[demon];
   // What each material shows and holds at a level, worked out once a level:
   // the level pairs below share their levels.
@@ -311,13 +311,13 @@ void RouteSearch::fuseAtLevels(int demon, const MaterialFusion& fusion, const Wa
       if (seen.level == level) return seen;
     }
     const SkillBits learned = learnedBetween(material, way.start, level);
-    known.push_back({level, way.visible | learned, sizeAfter(way, learned)});
+    known.push_back({level, way.visible | learned, sizeAfter(pass, way, learned)});
     return known.back();
   };
   auto tryLevels = [&](int levelA, int levelB) {
     if (levelA > cap || levelB > cap) return;
     const int gained = x.levelsGained + y.levelsGained + (levelA - x.start) + (levelB - y.start);
-    if (gained > budget_.levelsGained) return;
+    if (gained > pass.budget.levelsGained) return;
     const AtLevel atA = atLevel(knownA, a, x, levelA);
     const AtLevel atB = atLevel(knownB, b, y, levelB);
     const SkillBits& skillsA = atA.skills;
@@ -358,7 +358,7 @@ void RouteSearch::fuseAtLevels(int demon, const MaterialFusion& fusion, const Wa
     if (!request_.levelling) return;
     for (const LearnStep& step : learnSteps(material)) {
       if (step.level > cap) break;
-      if (step.level > start && (!rules().wantedLearnLevelsOnly || !(step.skills & wanted_).empty())) {
+      if (step.level > start && (!pass.rules.wantedLearnLevelsOnly || !(step.skills & wanted_).empty())) {
         levels.push_back(step.level);
       }
     }
@@ -393,7 +393,7 @@ void RouteSearch::fuseAtLevels(int demon, const MaterialFusion& fusion, const Wa
   // and compares no highest levels (all but the canonical one) without a
   // budget of levels gained, higher levels hold more and cost nothing: a
   // pair that another pair reaches or passes on both sides adds nothing.
-  if (rules().dropsReachedLevelPairs && budget_.levelsGained >= UnboundedGain) {
+  if (pass.rules.dropsReachedLevelPairs && pass.budget.levelsGained >= UnboundedGain) {
     // Pairs above the cap are tried in vain. Of the rest, taken by the first
     // level and then the second, both falling, a pair is reached on both
     // sides by another exactly when an earlier one has as high a second level.
@@ -422,7 +422,7 @@ void RouteSearch::fuseAtLevels(int demon, const MaterialFusion& fusion, const Wa
   }
 }
 
-const std::vector<RouteSearch::Way>& RouteSearch::solve(int demon, unsigned required, int fusions, int leastSize,
+const std::vector<RouteSearch::Way>& RouteSearch::solve(const Pass& pass, int demon, unsigned required, int fusions, int leastSize,
                                                            int parent) {
   // A wanted skill the demon learns may come from levelling, which its
   // parent chooses and checks; a fused demon always holds its first list.
@@ -432,7 +432,7 @@ const std::vector<RouteSearch::Way>& RouteSearch::solve(int demon, unsigned requ
   leastSize = std::max(0, leastSize - second_[demon].count());
   leastSize = leastSize <= innateCount_[demon] ? 0 : std::min(leastSize, HeldSkillLimit + 1);
   const WaysKey key{{demon, required, fusions, leastSize}, parent};
-  auto& memo = *memoNow_;
+  auto& memo = pass.ways;
   if (const auto found = memo.find(key); found != memo.end()) return found->second;
   Ways ways;
   const SkillBits relevant = takeableBy(parent) | second_[demon];
@@ -440,7 +440,7 @@ const std::vector<RouteSearch::Way>& RouteSearch::solve(int demon, unsigned requ
     for (int s : startsOf_[demon]) {
       Start& start = starts_[static_cast<std::size_t>(s)];
       const int notMine = start.mine < 0 ? 1 : 0;
-      if (start.level > budget_.levelCap || notMine > budget_.notMine) continue;
+      if (start.level > pass.budget.levelCap || notMine > pass.budget.notMine) continue;
       if (start.node < 0) {
         start.node = static_cast<int>(nodes_.size());
         nodes_.push_back({demon, -1, -1, FusionKind::Normal, {}, 0, 0, s});
@@ -451,9 +451,9 @@ const std::vector<RouteSearch::Way>& RouteSearch::solve(int demon, unsigned requ
       ways.gathered.push_back(way);
     }
   } else if (leastSize <= HeldSkillLimit) {
-    for (const Made& made : fusionsOf(demon, required, fusions, leastSize)) {
+    for (const Made& made : fusionsOf(pass, demon, required, fusions, leastSize)) {
       if (stopRequested()) break;
-      addWay(ways, demon, parent, made);
+      addWay(pass, ways, demon, parent, made);
     }
   }
   waysBytes_ = 0;
@@ -464,12 +464,12 @@ const std::vector<RouteSearch::Way>& RouteSearch::solve(int demon, unsigned requ
 
 // The fusions that make a demon do not depend on the parent that will use
 // it, only the fillers it keeps do, so they are gathered once per pass.
-const std::vector<RouteSearch::Made>& RouteSearch::fusionsOf(int demon, unsigned required, int fusions, int leastSize) {
+const std::vector<RouteSearch::Made>& RouteSearch::fusionsOf(const Pass& pass, int demon, unsigned required, int fusions, int leastSize) {
   const MadeKey key{demon, required, fusions, leastSize};
-  auto& memo = *madeNow_;
+  auto& memo = pass.made;
   if (const auto found = memo.find(key); found != memo.end()) return found->second;
   std::vector<Made> made;
-  combine(demon, false, required, fusions, leastSize,
+  combine(pass, demon, false, required, fusions, leastSize,
           [&](const Made& one) {
             made.push_back(one);
             memoBytes_ += sizeof(Made);
@@ -481,11 +481,8 @@ const std::vector<RouteSearch::Made>& RouteSearch::fusionsOf(int demon, unsigned
 }
 
 std::vector<RouteSearch::Finished> RouteSearch::finish(Fillers fillers, int fusions, const Budget& budget) {
-  fillers_ = fillers;
-  budget_ = budget;
   const PassKey passKey{fillers, budget};
-  memoNow_ = &memo_[passKey];
-  madeNow_ = &made_[passKey];
+  const Pass pass{fillers, rulesOf(fillers), budget, memo_[passKey], made_[passKey]};
   std::vector<Finished> finished;
   bool done = false;
   // The target learns, after it is made, the wanted skills of its second
@@ -506,7 +503,7 @@ std::vector<RouteSearch::Finished> RouteSearch::finish(Fillers fillers, int fusi
     for (std::size_t w = 0; w < wantedList_.size(); ++w) {
       if (!learned.contains(wantedList_[w])) required |= 1u << w;
     }
-    combine(target_, true, required, fusions, 0,
+    combine(pass, target_, true, required, fusions, 0,
             [&](const Made& made) {
               // The materials showed the target only the skills it wants;
               // the plan lists what the rules pass from all they hold.
@@ -533,7 +530,7 @@ std::vector<RouteSearch::Finished> RouteSearch::finish(Fillers fillers, int fusi
                                 made.secondLevel, -1});
               finished.push_back({node, targetLevel, made.notMine, std::max(made.highestLevel, targetLevel), gained,
                                   static_cast<int>(made.demons.count())});
-              done = rules().stopsAtFirstPlan;
+              done = pass.rules.stopsAtFirstPlan;
             },
             &done);
     if (done || stopRequested()) break;

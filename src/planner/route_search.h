@@ -344,16 +344,26 @@ class RouteSearch {
     std::size_t operator()(const MadeKey& key) const;
     std::size_t operator()(const WaysKey& key) const;
   };
+  // One pass at one question, handed to every function of the search: its
+  // filler choice and rules, the budget it keeps to, and the memos of the
+  // ways and fusions it finds under them.
+  struct Pass {
+    Fillers fillers;
+    const PassRules& rules;
+    Budget budget;
+    std::unordered_map<WaysKey, std::vector<Way>, KeyHash>& ways;
+    std::unordered_map<MadeKey, std::vector<Made>, KeyHash>& made;
+  };
 
   std::vector<Finished> finish(Fillers fillers, int fusions, const Budget& budget);
   template <class Visit>
-  void combine(int demon, bool makesTarget, unsigned required, int fusions, int leastSize, Visit visit,
+  void combine(const Pass& pass, int demon, bool makesTarget, unsigned required, int fusions, int leastSize, Visit visit,
                const bool* done);
   template <class Visit>
-  void fuseAtLevels(int demon, const MaterialFusion& fusion, const Way& x, const Way& y, unsigned maskA,
+  void fuseAtLevels(const Pass& pass, int demon, const MaterialFusion& fusion, const Way& x, const Way& y, unsigned maskA,
                     unsigned maskB, Visit& visit);
-  const std::vector<Way>& solve(int demon, unsigned required, int fusions, int leastSize, int parent);
-  const std::vector<Made>& fusionsOf(int demon, unsigned required, int fusions, int leastSize);
+  const std::vector<Way>& solve(const Pass& pass, int demon, unsigned required, int fusions, int leastSize, int parent);
+  const std::vector<Made>& fusionsOf(const Pass& pass, int demon, unsigned required, int fusions, int leastSize);
   // One fusion making a demon, with the number of fusions below each material.
   struct Split {
     int fusion = 0;  // its index in fusions_
@@ -366,7 +376,7 @@ class RouteSearch {
     unsigned carriableA = 0;
     unsigned carriableB = 0;
   };
-  const std::vector<Split>& splitsWithinCap(int demon, int fusions);
+  const std::vector<Split>& splitsWithinCap(const Pass& pass, int demon, int fusions);
   // The ways of making one demon for one parent while they are gathered:
   // each kept only while no other covers it, found by the skills compared
   // (a way can cover only one that shows no skill it lacks), so a new way
@@ -380,21 +390,20 @@ class RouteSearch {
     int lastCovering = -1;                                         // the way that covered the last one refused
     std::vector<Way> kept() const;
   };
-  void addWay(Ways& ways, int demon, int parent, const Made& made);
-  bool offer(Ways& ways, const Way& way, const SkillBits& compared);
-  bool covers(const Way& big, const Way& small, const SkillBits& compared) const;
+  void addWay(const Pass& pass, Ways& ways, int demon, int parent, const Made& made);
+  bool offer(const Pass& pass, Ways& ways, const Way& way, const SkillBits& compared);
+  bool covers(const Pass& pass, const Way& big, const Way& small, const SkillBits& compared) const;
   // None when no plan exists; `unlikely` when the caller expects none.
   std::vector<Finished> plansUnder(int fusions, const Budget& budget, bool unlikely = false);
   std::vector<Finished> bestOfLength(int fusions, std::vector<Finished> found, PlanSettled& settled);
   SkillBits wantedBits(unsigned mask) const;
   SkillBits learnedBetween(int demon, int from, int to) const;  // learn level in (from, to]
-  int sizeAfter(const Way& way, const SkillBits& learned) const;
+  int sizeAfter(const Pass& pass, const Way& way, const SkillBits& learned) const;
   unsigned carriable(int demon, int fusions) const;
-  const PassRules& rules() const { return rulesOf(fillers_); }
   bool stopRequested();
   std::size_t bytesHeld() const;
   void forgetWays();
-  bool overDemonBudget(DemonSet demons, int also) const;
+  bool overDemonBudget(const Pass& pass, DemonSet demons, int also) const;
   SkillBits takeableBy(int parent) const;
   SkillBits heldAt(int node, int level) const;
   Plan writePlan(const Finished& finished) const;
@@ -427,14 +436,10 @@ class RouteSearch {
   std::array<std::array<unsigned, MostPlanFusions + 1>, DemonIndexTotal> carriable_{};
   // Upper bounds on the skills a demon holds, levelled, when made with exactly b fusions (-1: it cannot be).
   std::array<std::array<int, DemonIndexTotal>, MostPlanFusions + 1> largestSize_{};
-  Fillers fillers_ = Fillers::Canonical;
-  Budget budget_;
   bool withMine_ = false;
   // The ways found so far, by filler choice and budget.
   std::map<PassKey, std::unordered_map<WaysKey, std::vector<Way>, KeyHash>> memo_;
-  std::unordered_map<WaysKey, std::vector<Way>, KeyHash>* memoNow_ = nullptr;
   std::map<PassKey, std::unordered_map<MadeKey, std::vector<Made>, KeyHash>> made_;
-  std::unordered_map<MadeKey, std::vector<Made>, KeyHash>* madeNow_ = nullptr;
   std::vector<Node> nodes_;
   LevelScratch scratch_;
   WorkBound bound_;

@@ -36,31 +36,31 @@ void forEachSubset(const std::vector<int>& items, int size, const std::function<
 }  // namespace
 
 // Whether `big` serves every step above as well as `small` does.
-bool RouteSearch::covers(const Way& big, const Way& small, const SkillBits& compared) const {
+bool RouteSearch::covers(const Pass& pass, const Way& big, const Way& small, const SkillBits& compared) const {
   // Holding fewer of the skills it will learn leaves more to learn.
   if (small.size > big.size || small.start != big.start || small.unlearned > big.unlearned ||
       !(small.visible & compared).isSubsetOf(big.visible)) {
     return false;
   }
   if (withMine_ && (big.mine & ~small.mine).any()) return false;
-  if (big.notMine > small.notMine && budget_.notMine < DemonIndexTotal) return false;
-  if (big.levelsGained > small.levelsGained && budget_.levelsGained < UnboundedGain) return false;
-  if (budget_.demons < DemonIndexTotal && (big.demons & ~small.demons).any()) return false;
+  if (big.notMine > small.notMine && pass.budget.notMine < DemonIndexTotal) return false;
+  if (big.levelsGained > small.levelsGained && pass.budget.levelsGained < UnboundedGain) return false;
+  if (pass.budget.demons < DemonIndexTotal && (big.demons & ~small.demons).any()) return false;
   // The other passes answer whether a plan fits the level cap, which each
   // way meets already (the budget trials then find the lowest levels); the
   // canonical pass, which seeks good plans fast, keeps the lower way.
-  return !rules().comparesHighestLevel || big.highestLevel <= small.highestLevel;
+  return !pass.rules.comparesHighestLevel || big.highestLevel <= small.highestLevel;
 }
 
 // Adds the way unless another covers it, and drops those it covers; false
 // when it is covered.
-bool RouteSearch::offer(Ways& ways, const Way& way, const SkillBits& compared) {
+bool RouteSearch::offer(const Pass& pass, Ways& ways, const Way& way, const SkillBits& compared) {
   const SkillBits shown = way.visible & compared;
   const auto count = static_cast<std::size_t>(shown.count());
   const std::uint64_t shownKey = shown.hash() ^ static_cast<std::uint64_t>(way.start);
   const auto sameAt = ways.byShown.find(shownKey);
   auto coveredBy = [&](int i) {
-    if (ways.dropped[static_cast<std::size_t>(i)] || !covers(ways.gathered[static_cast<std::size_t>(i)], way, compared)) {
+    if (ways.dropped[static_cast<std::size_t>(i)] || !covers(pass, ways.gathered[static_cast<std::size_t>(i)], way, compared)) {
       return false;
     }
     ways.lastCovering = i;
@@ -76,7 +76,7 @@ bool RouteSearch::offer(Ways& ways, const Way& way, const SkillBits& compared) {
   if (covered) return false;
   auto dropIfCovered = [&](int i) {
     const auto at = static_cast<std::size_t>(i);
-    if (!ways.dropped[at] && covers(way, ways.gathered[at], compared)) ways.dropped[at] = 1;
+    if (!ways.dropped[at] && covers(pass, way, ways.gathered[at], compared)) ways.dropped[at] = 1;
   };
   std::vector<int>& same = sameAt != ways.byShown.end() ? sameAt->second : ways.byShown[shownKey];
   std::for_each(same.begin(), same.end(), dropIfCovered);
@@ -108,7 +108,7 @@ std::vector<RouteSearch::Way> RouteSearch::Ways::kept() const {
 // the demon gains nothing), and of two it would learn, the one learned later
 // is worth more; so those are taken last, latest learned first, and the rest
 // are interchangeable.
-void RouteSearch::addWay(Ways& ways, int demon, int parent, const Made& made) {
+void RouteSearch::addWay(const Pass& pass, Ways& ways, int demon, int parent, const Made& made) {
   const int room = made.count - made.passed.count();
   const SkillBits takeable = takeableBy(parent);
   const SkillBits relevant = takeable | second_[demon];
@@ -126,10 +126,10 @@ void RouteSearch::addWay(Ways& ways, int demon, int parent, const Made& made) {
     for (std::size_t i = 0; chosen.count() < count && i < learnedLater.size(); ++i) chosen.add(learnedLater[i]);
     return chosen;
   };
-  const SkillBits compared = (rules().comparesWantedOnly ? wanted_ : takeable) | second_[demon];
-  if (overDemonBudget(made.demons, parent)) return;
+  const SkillBits compared = (pass.rules.comparesWantedOnly ? wanted_ : takeable) | second_[demon];
+  if (overDemonBudget(pass, made.demons, parent)) return;
   auto keep = [&](const SkillBits& inherited) {
-    const SkillBits shown = rules().showsEveryFiller ? inherited | (rest & relevant) : inherited;
+    const SkillBits shown = pass.rules.showsEveryFiller ? inherited | (rest & relevant) : inherited;
     Way way{(innate_[demon] | shown) & relevant, innateCount_[demon] + made.count, level_[demon],
                   made.highestLevel, made.levelsGained, made.notMine, made.mine, made.demons, 0, 0};
     // Joining two ways into one that shows both's skills, holds the larger
@@ -138,15 +138,15 @@ void RouteSearch::addWay(Ways& ways, int demon, int parent, const Made& made) {
     // gained or of demons, only ways that spend alike are joined: a join of
     // a cheap way and a rich one would be both, and could not rule that
     // budget out.
-    const bool byNotMine = budget_.notMine < DemonIndexTotal;
-    const bool byGained = budget_.levelsGained < UnboundedGain;
-    const bool byDemons = budget_.demons < DemonIndexTotal;
-    const std::uint64_t joinKey = !rules().joinsWays ? 0
+    const bool byNotMine = pass.budget.notMine < DemonIndexTotal;
+    const bool byGained = pass.budget.levelsGained < UnboundedGain;
+    const bool byDemons = pass.budget.demons < DemonIndexTotal;
+    const std::uint64_t joinKey = !pass.rules.joinsWays ? 0
                                                 : (way.visible & wanted_).hash() ^
                                                       (static_cast<std::uint64_t>(byNotMine ? way.notMine : 0) << 40) ^
                                                       (static_cast<std::uint64_t>(byGained ? way.levelsGained : 0) << 20) ^
                                                       (byDemons ? std::hash<DemonSet>{}(way.demons) : 0);
-    const auto alike = rules().joinsWays ? ways.byJoin.find(joinKey) : ways.byJoin.end();
+    const auto alike = pass.rules.joinsWays ? ways.byJoin.find(joinKey) : ways.byJoin.end();
     if (alike != ways.byJoin.end()) {
       for (int i : alike->second) {
         Way& other = ways.gathered[static_cast<std::size_t>(i)];
@@ -166,13 +166,13 @@ void RouteSearch::addWay(Ways& ways, int demon, int parent, const Made& made) {
       }
     }
     way.unlearned = way.size - (way.visible & second_[demon]).count();
-    if (!offer(ways, way, compared)) return;
-    if (rules().joinsWays) ways.byJoin[joinKey].push_back(static_cast<int>(ways.gathered.size()) - 1);
+    if (!offer(pass, ways, way, compared)) return;
+    if (pass.rules.joinsWays) ways.byJoin[joinKey].push_back(static_cast<int>(ways.gathered.size()) - 1);
     ways.gathered.back().node = static_cast<int>(nodes_.size());
     nodes_.push_back({demon, made.first, made.second, made.kind, inherited, made.firstLevel, made.secondLevel, -1});
   };
   const int most = std::min(room, useful.count());
-  if (rules().everyFillerChoice) {
+  if (pass.rules.everyFillerChoice) {
     // Fewer of the fillers the parent may take matters only when the demon would learn one of them.
     const int least = (useful & second_[demon]).empty() ? most : std::max(0, room - (rest.count() - useful.count()));
     const std::vector<int> choices = useful.list();
