@@ -1007,6 +1007,22 @@ Your changes are not saved yet; “Save over the file” lets you read the file 
         </translation>
     </message>
     <message>
+        <source>上限(&amp;B):</source>
+        <translation>&amp;Bound:</translation>
+    </message>
+    <message>
+        <source> 秒</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>無制限</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>検索の作業時間の上限（秒、0 で無制限）</source>
+        <translation>Seconds of work the search may take (0: no bound)</translation>
+    </message>
+    <message>
         <source>スキル継承プランナー</source>
         <translation>Skill inheritance planner</translation>
     </message>

@@ -40,6 +40,8 @@ const QString OnlyMineKey = QStringLiteral("planner/ownedOnly");
 const QString UseMineKey = QStringLiteral("planner/useMine");
 const QString LevellingKey = QStringLiteral("planner/levelling");
 const QString ExcludedKey = QStringLiteral("planner/excluded");
+const QString BoundKey = QStringLiteral("planner/seconds");
+constexpr int MostBoundSeconds = 600;
 
 // The excluded demons as the settings keep them: each as its packed demon number.
 QVariantList packedDemons(const std::vector<DemonRef>& demons) {
@@ -170,6 +172,11 @@ void PlannerWindow::build() {
   search_ = new QPushButton(this);
   search_->setDefault(true);
   cancel_ = new QPushButton(this);
+  boundLabel_ = new QLabel(this);
+  bound_ = new QSpinBox(this);
+  bound_->setRange(0, MostBoundSeconds);
+  bound_->setValue(settings.value(BoundKey, static_cast<int>(DefaultPlanSeconds)).toInt());
+  boundLabel_->setBuddy(bound_);
   progress_ = new QProgressBar(this);
   progress_->setTextVisible(false);
 
@@ -189,6 +196,8 @@ void PlannerWindow::build() {
   auto* searchRow = new QHBoxLayout;
   searchRow->addWidget(search_);
   searchRow->addWidget(cancel_);
+  searchRow->addWidget(boundLabel_);
+  searchRow->addWidget(bound_);
   searchRow->addWidget(progress_, 1);
   searchRow->addWidget(status_, 2);
   searchRow->addWidget(copy_);
@@ -239,6 +248,7 @@ void PlannerWindow::connectActions() {
     if (on) useMine_->setChecked(true);
   });
   connect(levelling_, &QCheckBox::toggled, this, [](bool on) { programSettings().setValue(LevellingKey, on); });
+  connect(bound_, &QSpinBox::valueChanged, this, [](int seconds) { programSettings().setValue(BoundKey, seconds); });
   connect(editMine_, &QPushButton::clicked, this, [this] { editMyDemons_(); });
   connect(excludeAdd_, &QPushButton::clicked, this, [this] {
     const int index = excludeChoice_->currentIndex();
@@ -381,6 +391,7 @@ void PlannerWindow::search() {
                             qApp, [window, fusions] { if (window) window->progress_->setValue(fusions - 1); },
                             Qt::QueuedConnection);
                       }};
+  control.seconds = bound_->value();
   worker_ = QThread::create([request = asked_, control, answer = answer_, cancel = cancelFlag_] {
     *answer = planRoutes(request, control);
   });
@@ -426,7 +437,11 @@ void PlannerWindow::showPlans() {
     status_->setText(QString::fromStdString(noPlanText(asked_, answer, displayLanguage())));
     return;
   }
-  status_->setText(tr("プラン %n 件", nullptr, static_cast<int>(answer.plans.size())));
+  QString status = tr("プラン %n 件", nullptr, static_cast<int>(answer.plans.size()));
+  if (const std::string unsettled = unsettledText(answer, displayLanguage()); !unsettled.empty()) {
+    status += QStringLiteral("　") + QString::fromStdString(unsettled);
+  }
+  status_->setText(status);
 }
 
 QString PlannerWindow::plansText() const {
@@ -437,7 +452,7 @@ QString PlannerWindow::plansText() const {
 void PlannerWindow::setSearching(bool on) {
   for (QWidget* widget :
        std::initializer_list<QWidget*>{target_, limit_, curse_, depth_, useMine_, onlyMine_, editMine_, levelling_,
-                                       excludeChoice_, excludeAdd_, excludedList_, search_, copy_}) {
+                                       excludeChoice_, excludeAdd_, excludedList_, search_, bound_, copy_}) {
     widget->setEnabled(!on);
   }
   excludeRemove_->setEnabled(!on && !excluded_.empty());
@@ -491,6 +506,10 @@ void PlannerWindow::retranslate() {
   search_->setAccessibleName(tr("検索"));
   cancel_->setText(tr("取り消し(&X)"));
   cancel_->setAccessibleName(tr("検索を取り消す"));
+  boundLabel_->setText(tr("上限(&B):"));
+  bound_->setSuffix(tr(" 秒"));
+  bound_->setSpecialValueText(tr("無制限"));
+  bound_->setAccessibleName(tr("検索の作業時間の上限（秒、0 で無制限）"));
   progress_->setAccessibleName(tr("検索の進み具合"));
   plans_->setAccessibleName(tr("合体プラン"));
   copy_->setText(tr("テキストでコピー(&Y)"));

@@ -105,6 +105,8 @@ class PlannerWindow : public ToolWindow {
   std::vector<DemonRef> excluded_;  // the demons no plan may use, in the order they were added
   QPushButton* search_;
   QPushButton* cancel_;
+  QLabel* boundLabel_;
+  QSpinBox* bound_;  // seconds of work a search may take; 0: no bound
   QProgressBar* progress_;
   QTreeWidget* plans_;
   QPushButton* copy_;

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <string_view>
+#include <utility>
 
 #include "data/compendium.h"
 #include "data/skills.h"
@@ -62,12 +63,16 @@ std::string heldText(const PlanMaterial& material, const std::vector<int>& held,
          skillListText(held, language);
 }
 
-// "LV20→LV23: 習得 マハラギ" under a demon levelled before it is used.
+// "LV20→LV23: 習得 マハラギ" under a demon levelled before it is used; a
+// demon that learns nothing on the way is levelled for the level sum of the
+// fusion it goes into.
 void addLevelUp(std::vector<PlanLine>& lines, int from, const PlanMaterial& material, int depth, Language language) {
   if (material.level <= from) return;
   std::string text = "LV" + std::to_string(from) + "→LV" + std::to_string(material.level);
   if (!material.learned.empty()) {
     text += std::string(say(language, ": 習得 ", ": learns ")) + skillListText(material.learned, language);
+  } else {
+    text += say(language, ": 次の合体のレベル合計のため", ": for the level sum of the next fusion");
   }
   lines.push_back({depth + 1, text, std::nullopt});
 }
@@ -149,8 +154,16 @@ std::string planReasonText(const PlanRequest& request, const PlanAnswer& answer,
     case PlanProblem::TooManyOfMine:
       return language == Language::Japanese ? "所持悪魔が多すぎます（" + std::to_string(MostMyDemons) + "体まで）"
                                             : "more of my demons than " + std::to_string(MostMyDemons);
+    case PlanProblem::TargetExcluded:
+      return language == Language::Japanese ? target + " は除外する悪魔に入っています"
+                                            : target + " is among the excluded demons";
+    case PlanProblem::NoMineUsable:
+      return std::string(say(language, "使える所持悪魔がありません", "none of my demons can be used"));
     case PlanProblem::Cancelled:
       return std::string(say(language, "検索を取り消しました", "the search was cancelled"));
+    case PlanProblem::SearchCut:
+      return std::string(say(language, "プランが見つかる前に作業の上限で検索を打ち切りました",
+                             "the bound on work cut the search short before it found a plan"));
     default:
       return {};
   }
@@ -163,8 +176,31 @@ std::string noPlanText(const PlanRequest& request, const PlanAnswer& answer, Lan
                                         : "no plan within " + counted(depth, "fusion", "fusions");
 }
 
+std::string unsettledText(const PlanAnswer& answer, Language language) {
+  if (answer.plans.empty() || answer.settled.all()) return {};
+  const PlanSettled& settled = answer.settled;
+  const std::pair<bool, std::string_view> keys[] = {
+      {settled.fusions, say(language, "合体回数", "fewest fusions")},
+      {settled.notMine, say(language, "所持外の悪魔の数", "fewest demons not mine")},
+      {settled.highestLevel, say(language, "最高LV", "lowest highest level")},
+      {settled.levelsGained, say(language, "上げるレベルの合計", "fewest levels gained")},
+      {settled.distinctDemons, say(language, "悪魔の数", "fewest distinct demons")},
+  };
+  std::string unproven;
+  for (const auto& [proven, name] : keys) {
+    if (proven) continue;
+    if (!unproven.empty()) unproven += say(language, "・", ", ");
+    unproven += name;
+  }
+  return std::string(say(language, "作業の上限で検索を打ち切りました。最善と証明されていない順位: ",
+                         "search cut short by the bound on work; not proven best in: ")) +
+         unproven;
+}
+
 std::string planAnswerText(const PlanRequest& request, const PlanAnswer& answer, Language language) {
-  std::string text = planHeading(request, language) + '\n' + planLinesText(planLines(request, answer, language));
+  std::string text = planHeading(request, language) + '\n';
+  if (const std::string unsettled = unsettledText(answer, language); !unsettled.empty()) text += unsettled + '\n';
+  text += planLinesText(planLines(request, answer, language));
   if (answer.plans.empty()) text += noPlanText(request, answer, language) + '\n';
   return text;
 }

@@ -31,14 +31,18 @@ std::vector<PlanLine> planLines(const PlanRequest& request, const PlanAnswer& an
 // The lines as text, each indented two blanks a level, one a line.
 std::string planLinesText(const std::vector<PlanLine>& lines);
 // Why the answer holds no plan where the reason is plain (a skill the target
-// cannot get, the target above the limit, too many of my demons, a cancelled
-// search); "" otherwise.
+// cannot get, the target above the limit or excluded, too many of my demons
+// or none usable, a cancelled search or one the bound cut short); "" otherwise.
 std::string planReasonText(const PlanRequest& request, const PlanAnswer& answer, Language language);
 // What to say for an answer without plans: the plain reason, or that none
 // exists within the most fusions asked for.
 std::string noPlanText(const PlanRequest& request, const PlanAnswer& answer, Language language);
+// One line naming the orders the bound on work left unproven, for an answer
+// with plans that was cut short; "" when every order is proven.
+std::string unsettledText(const PlanAnswer& answer, Language language);
 // The whole answer as qmoor prints it and the planner window copies it: the
-// heading, the plans' lines, and for an answer without plans what to say.
+// heading, what is unproven, the plans' lines, and for an answer without
+// plans what to say.
 std::string planAnswerText(const PlanRequest& request, const PlanAnswer& answer, Language language);
 
 }  // namespace qmoor

@@ -11,6 +11,7 @@
 #pragma once
 
 #include <atomic>
+#include <cstddef>
 #include <functional>
 #include <optional>
 #include <vector>
@@ -93,19 +94,43 @@ enum class PlanProblem {
   SkillHeldByNone,     // no demon a plan may use holds or learns the skill (skill says which)
   SkillsDoNotFit,      // the skills the target must inherit exceed the room its own skills leave
   TargetAboveLimit,    // the target itself is above the level limit
+  TargetExcluded,      // the target itself is among the demons a plan never uses
+  NoMineUsable,        // only my demons may be taken, and none of them can be
   Cancelled,           // the caller cancelled the search
+  SearchCut,           // the bound on work ended the search before it found a plan
 };
 bool refusesRequest(PlanProblem problem);
+
+// Which orders of the answer are proven: for each key, that no plan beats
+// the first in it (among those no worse in the keys before it). A key the
+// bound on work cut short is not; all are when nothing was cut.
+struct PlanSettled {
+  bool fusions = true;
+  bool notMine = true;
+  bool highestLevel = true;
+  bool levelsGained = true;
+  bool distinctDemons = true;
+  bool all() const { return fusions && notMine && highestLevel && levelsGained && distinctDemons; }
+  friend bool operator==(const PlanSettled&, const PlanSettled&) = default;
+};
 
 struct PlanAnswer {
   std::vector<Plan> plans;
   PlanProblem problem = PlanProblem::None;  // None with no plans: none within the most fusions
   int skill = 0;                            // the skill a problem concerns
+  PlanSettled settled;
 };
+
+// The work a search may do by default: about a second of processor time,
+// and the memory its memos hold kept under 512 MB.
+inline constexpr double DefaultPlanSeconds = 1.0;
+inline constexpr std::size_t PlanMemoryBytes = std::size_t{512} << 20;
 
 struct PlanControl {
   const std::atomic<bool>* cancel = nullptr;          // polled during the search
   std::function<void(int fusions)> progress;          // called as each plan length starts
+  double seconds = 0;                                 // processor time the search may take; 0: no bound
+  std::size_t memoryBytes = PlanMemoryBytes;          // the memos' bound, kept when seconds is not 0
 };
 
 PlanAnswer planRoutes(const PlanRequest& request, const PlanControl& control = {});

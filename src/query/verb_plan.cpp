@@ -18,9 +18,10 @@ namespace {
 
 constexpr OptionSpec Options[] = {{"skill", true, true}, {"limit", true},    {"curse"},     {"depth", true},
                                   {"count", true},       {"owned", true},    {"use-mine"},  {"only-mine"},
-                                  {"no-levelling"},      {"exclude", true}};
+                                  {"no-levelling"},      {"exclude", true},  {"time", true}};
 
 constexpr int MostPlans = 1000;
+constexpr int MostSeconds = 3600;
 
 // Names separated by commas (full-width too), blanks around each allowed.
 std::vector<DemonRef> demonList(const std::string& typed, const std::string& option) {
@@ -151,6 +152,10 @@ void writeJson(const AskedPlan& asked, const PlanAnswer& answer, const QueryCont
     json.endObject().endObject();
   }
   json.endArray();
+  const PlanSettled& settled = answer.settled;
+  json.key("settled").beginObject().key("fusions").value(settled.fusions).key("notMine").value(settled.notMine);
+  json.key("highestLevel").value(settled.highestLevel).key("levelsGained").value(settled.levelsGained);
+  json.key("distinctDemons").value(settled.distinctDemons).endObject();
   if (answer.plans.empty()) {
     const std::string reason = planReasonText(request, answer, language);
     if (!reason.empty()) json.key("reason").value(reason);
@@ -161,7 +166,10 @@ void writeJson(const AskedPlan& asked, const PlanAnswer& answer, const QueryCont
 void runPlan(const Arguments& arguments, const QueryContext& context) {
   AskedPlan asked{requestFrom(arguments), {}};
   takeMine(asked, arguments, context);
-  const PlanAnswer answer = planRoutes(asked.request);
+  PlanControl control;
+  const std::optional<int> seconds = arguments.number("time", 0, MostSeconds);
+  control.seconds = seconds ? *seconds : DefaultPlanSeconds;
+  const PlanAnswer answer = planRoutes(asked.request, control);
   if (refusesRequest(answer.problem)) throw refusal(asked.request, answer);
   if (context.json) {
     writeJson(asked, answer, context);
@@ -175,7 +183,7 @@ void runPlan(const Arguments& arguments, const QueryContext& context) {
 extern const Verb PlanVerb{
     "plan",
     "plan T --skill S... [--limit L] [--curse] [--depth D] [--count K] [--owned A,B,...] [--use-mine | --only-mine] "
-    "[--no-levelling] [--exclude A,B,...]",
+    "[--no-levelling] [--exclude A,B,...] [--time S]",
     "the shortest fusion routes that bring the skills onto T",
     "  --skill S       a skill the target should hold (one to eight)\n"
     "  --limit L       every demon of a plan at most level L (default 99)\n"
@@ -187,7 +195,8 @@ extern const Verb PlanVerb{
     "  --only-mine     only my demons may be taken, each once, as they are\n"
     "  --no-levelling  no demon is levelled up\n"
     "  --exclude A,B,...\n"
-    "                  demons a plan never uses\n",
+    "                  demons a plan never uses\n"
+    "  --time S        about S seconds of work at most (default 1; 0: no bound, every order proven)\n",
     Options,
     1,
     1,
@@ -203,7 +212,8 @@ extern const Verb PlanVerb{
     "  --only-mine     所持悪魔だけをそのままの姿で使う（各1回）\n"
     "  --no-levelling  悪魔のレベルを上げない\n"
     "  --exclude A,B,...\n"
-    "                  プランのどこにも使わない悪魔\n",
+    "                  プランのどこにも使わない悪魔\n"
+    "  --time S        探索の作業時間を約 S 秒までに（既定 1、0 で無制限・すべての順位を証明）\n",
 };
 
 }  // namespace qmoor::query

@@ -142,6 +142,29 @@ TEST_F(PlannerWindowTest, TheStatusCountsInEnglishPlurals) {
   applyDisplayLanguage(Language::Japanese);
 }
 
+// The bound beside the cancel is kept between runs, and a search it cuts
+// short (six skills onto ベルゼブブ, far beyond a second) says in the status
+// line and the copied text which orders it left unproven.
+TEST_F(PlannerWindowTest, TheBoundIsKeptAndACutSearchSaysWhatIsUnproven) {
+  auto* bound = named<QSpinBox>(QStringLiteral("検索の作業時間の上限（秒、0 で無制限）"));
+  EXPECT_EQ(bound->value(), 1);
+  bound->setValue(0);
+  EXPECT_EQ(programSettings().value(QStringLiteral("planner/seconds")).toInt(), 0);
+  bound->setValue(1);
+  auto* target = named<QComboBox>(QStringLiteral("合体先の悪魔"));
+  target->setCurrentIndex(target->findText(demonEntryText({17, 2})));
+  const int skills[] = {221, 192, 21, 205, 235, 30};
+  for (int k = 0; k < 6; ++k) {
+    auto* combo = named<QComboBox>(QStringLiteral("スキル%1").arg(k + 1));
+    combo->setCurrentIndex(combo->findText(skillText(skills[k])));
+  }
+  window->search();
+  EXPECT_TRUE(QTest::qWaitFor([this] { return !window->searching(); }, 60000));
+  const QString cut = QStringLiteral("作業の上限で検索を打ち切りました");
+  EXPECT_TRUE(named<QLabel>(QStringLiteral("検索結果"))->text().contains(cut));
+  EXPECT_TRUE(window->plansText().contains(cut)) << window->plansText().toStdString();
+}
+
 TEST_F(PlannerWindowTest, OwnedDemonsAreKeptAndAloneMayStartPlans) {
   const std::vector<DemonRef> owned{{7, 8}, {12, 0}};  // ピクシー and ケルベロス, who has フォッグブレス
   myDemons->change({atBaseLevel(owned[0]), atBaseLevel(owned[1])});

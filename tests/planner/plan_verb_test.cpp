@@ -115,6 +115,70 @@ TEST(PlanVerb, ADemonsOwnWantedSkillIsNamedOnItsLine) {
   EXPECT_NE(run.out.find("妖魔 ディース  ← 通常合体　継承: ブフーラ　固有: マカジャマ\n"), std::string::npos) << run.out;
 }
 
+// A request whose proof takes far beyond a second: with the default bound
+// it answers, says in JSON which orders are not proven and in text that the
+// search was cut; --time 0 on a quick one proves them all.
+TEST(PlanVerb, TheBoundOnWorkSaysWhatItLeftUnproven) {
+  const std::vector<std::string> hard{"plan", "17/2", "--skill", "221", "--skill", "192", "--skill", "21",
+                                      "--skill", "205", "--skill", "235", "--skill", "30", "--lang", "en"};
+  std::vector<std::string> json = hard;
+  json.push_back("--json");
+  const testing::QueryRun cut = testing::runQueryWords(json);
+  ASSERT_EQ(cut.status, 0) << cut.err;
+  const nlohmann::json document = nlohmann::json::parse(cut.out);
+  EXPECT_FALSE(document.at("plans").empty());
+  const nlohmann::json& settled = document.at("settled");
+  EXPECT_EQ(settled.size(), 5u);
+  EXPECT_FALSE(settled.at("distinctDemons").get<bool>()) << cut.out;
+  const testing::QueryRun text = testing::runQueryWords(hard);
+  ASSERT_EQ(text.status, 0) << text.err;
+  EXPECT_NE(text.out.find("\nsearch cut short by the bound on work; not proven best in: "), std::string::npos) << text.out;
+  EXPECT_NE(text.out.find("fewest distinct demons\n"), std::string::npos) << text.out;
+
+  const testing::QueryRun proven =
+      testing::runQueryWords({"plan", "オーディン", "--skill", "フォッグブレス", "--time", "0", "--json"});
+  ASSERT_EQ(proven.status, 0) << proven.err;
+  const nlohmann::json provenDocument = nlohmann::json::parse(proven.out);
+  for (const auto& [key, value] : provenDocument.at("settled").items()) {
+    EXPECT_TRUE(value.get<bool>()) << key;
+  }
+}
+
+// The line for an answer cut short names the unproven orders in rank order.
+TEST(PlanVerb, TheUnprovenOrdersAreNamedInRankOrder) {
+  PlanAnswer answer;
+  answer.plans.resize(1);
+  EXPECT_EQ(unsettledText(answer, Language::English), "");
+  answer.settled = {true, true, false, true, false};
+  EXPECT_EQ(unsettledText(answer, Language::English),
+            "search cut short by the bound on work; not proven best in: lowest highest level, fewest distinct demons");
+  EXPECT_EQ(unsettledText(answer, Language::Japanese),
+            "作業の上限で検索を打ち切りました。最善と証明されていない順位: 最高LV・悪魔の数");
+  answer.plans.clear();
+  EXPECT_EQ(unsettledText(answer, Language::English), "");
+}
+
+// A demon levelled without learning anything is levelled for the level sum
+// of the fusion it goes into, and its line says so.
+TEST(PlanVerb, ALevelUpThatLearnsNothingSaysItIsForTheLevelSum) {
+  const PlanRequest request{{0, 2}, {116}};
+  Plan plan;
+  PlanStep step;
+  const DemonRef pixie{7, 8};
+  const DemonRef jackLantern{7, 5};
+  step.first = {pixie, std::nullopt, std::nullopt, level(pixie) + 10, {}};
+  step.second = {jackLantern, std::nullopt, std::nullopt, level(jackLantern), {}};
+  step.result = {0, 2};
+  plan.steps.push_back(step);
+  plan.targetLevel = level(step.result);
+  PlanAnswer answer;
+  answer.plans.push_back(plan);
+  const std::string text = planLinesText(planLines(request, answer, Language::English));
+  const std::string levelUp = "LV" + std::to_string(level(pixie)) + "→LV" + std::to_string(level(pixie) + 10);
+  EXPECT_NE(text.find(levelUp + ": for the level sum of the next fusion\n"), std::string::npos) << text;
+  EXPECT_EQ(text.find("LV" + std::to_string(level(jackLantern)) + "→"), std::string::npos) << text;
+}
+
 TEST(PlanVerb, RequestsItCannotTakeExitTwo) {
   const std::vector<std::vector<std::string>> cases{
       {"plan", "アマテラス", "--skill", "アギ"},
@@ -122,6 +186,8 @@ TEST(PlanVerb, RequestsItCannotTakeExitTwo) {
       {"plan", "オーディン", "--skill", "nosuch"},
       {"plan", "オーディン", "--skill", "アギ", "--depth", "7"},
       {"plan", "オーディン", "--skill", "アギ", "--owned", "ピクシー,,ジャックフロスト"},
+      {"plan", "オーディン", "--skill", "アギ", "--time", "-1"},
+      {"plan", "オーディン", "--skill", "アギ", "--time", "0.5"},
   };
   for (const auto& words : cases) EXPECT_EQ(testing::runQueryWords(words).status, 2) << words[1] << " " << words.back();
 }

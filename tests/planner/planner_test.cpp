@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <optional>
 #include <random>
 #include <sstream>
 #include <string>
@@ -101,6 +102,41 @@ TEST(PlannerAgainstBruteForce, FirstPlanIsTheBestUpToTwoFusions) {
   EXPECT_GT(found[1], 0);
   EXPECT_GT(found[2], 0);
   EXPECT_GT(none, 0);
+}
+
+// Each pass keeps its promise on requests the brute force settles: with the
+// budget of the best plan (its fusions, highest level, levels gained and
+// distinct demons), the optimistic passes, which rule budgets out, and the
+// exhaustive pass all find a plan; the exhaustive pass, which decides, finds
+// none with one less of any key under the keys before it, nor with one
+// fusion fewer.
+TEST(PlannerPasses, EachPassKeepsItsPromiseOnBruteForcedRequests) {
+  using Fillers = detail::RouteSearch::Fillers;
+  using Budget = detail::RouteSearch::Budget;
+  std::vector<PlanRequest> requests = sampleRequests(11, 12, 2, 2);
+  for (std::size_t i = 0; i < 4; ++i) requests[i].levelling = false;
+  int checked = 0;
+  for (const PlanRequest& request : requests) {
+    const std::optional<reference::PlanRank> best = reference::bestRankWithinTwo(request);
+    if (!best || std::get<0>(*best) == 0) continue;
+    const auto [fusions, notMine, highest, gained, demons] = *best;
+    detail::RouteSearch search(request, {});
+    const Budget met{highest, notMine, gained, demons};
+    for (Fillers pass : {Fillers::Optimistic, Fillers::OptimisticPerLevel, Fillers::Every}) {
+      EXPECT_TRUE(search.passFinds(pass, fusions, met)) << describe(request) << ", pass " << static_cast<int>(pass);
+    }
+    constexpr int anyNotMine = detail::DemonIndexTotal;
+    const Budget beyond[] = {{highest - 1}, {highest, anyNotMine, gained - 1}, {highest, anyNotMine, gained, demons - 1}};
+    for (const Budget& budget : beyond) {
+      EXPECT_FALSE(search.passFinds(Fillers::Every, fusions, budget))
+          << describe(request) << ", budget " << budget.levelCap << " " << budget.levelsGained << " " << budget.demons;
+    }
+    if (fusions > 1) {
+      EXPECT_FALSE(search.passFinds(Fillers::Every, fusions - 1, {})) << describe(request);
+    }
+    ++checked;
+  }
+  EXPECT_GE(checked, 6);
 }
 
 // The exhaustive pass alone, which the planner falls back on, agrees on the
@@ -194,6 +230,12 @@ TEST(PlannerRequests, ImpossibleAndRefusedRequestsSayWhy) {
       {"my demon with an unknown skill",
        {odin, {116}, 99, false, 4, 10, std::nullopt, {{pixie, 2, {}, {}}, {pixie, 5, {113}, {}}}},
        PlanProblem::MyDemonInvalid, 1},
+      {"target excluded", {odin, {116}, 99, false, 4, 10, std::nullopt, {}, false, true, {odin}},
+       PlanProblem::TargetExcluded, 0},
+      {"only mine, none usable",
+       {odin, {116}, 99, false, 4, 10, std::nullopt, {{pixie, 10, {}, {}}}, true, true, {pixie}},
+       PlanProblem::NoMineUsable, 0},
+      {"only mine, none at all", {odin, {116}, 99, false, 4, 10, std::nullopt, {}, true}, PlanProblem::NoMineUsable, 0},
   };
   for (const Case& c : cases) {
     const PlanAnswer answer = planRoutes(c.request);

@@ -126,7 +126,8 @@ TEST(MyDemonsQuery, PlansTakeMyDemonsAsTheyAre) {
        "    LV3→LV6: 習得 ラクンダ, ポズムディ, 羽ばたき\n"},
       {{"plan", "ピクシー", "--skill", "羽ばたき", "--only-mine", "--json", "--lang", "en"},
        R"({"target":{"race":7,"slot":8,"name":"Pixie","level":2},"skills":["Wing Buffet"],"plans":[{"fusions":0,)"
-       R"("steps":[],"target":{"level":6,"learned":["Rakunda","Posumudi","Wing Buffet"],"mine":1}}]})"
+       R"("steps":[],"target":{"level":6,"learned":["Rakunda","Posumudi","Wing Buffet"],"mine":1}}],)"
+       R"("settled":{"fusions":true,"notMine":true,"highestLevel":true,"levelsGained":true,"distinctDemons":true}})"
        "\n"},
       {{"plan", "オンコット", "--skill", "フォッグブレス", "--skill", "ラクンダ", "--use-mine", "--count", "2", "--lang", "en"},
        "target: LV37 Yoma Ongkhot  skills: Fog Breath, Rakunda\n"
@@ -148,7 +149,8 @@ TEST(MyDemonsQuery, PlansTakeMyDemonsAsTheyAre) {
        R"("step":null,"mine":2,"level":38,"learned":[]}],"result":{"race":6,"slot":3,"name":"Ongkhot","level":37},)"
        R"("kind":"normal","inherited":["Bufula","Rakunda","Fog Breath"],)"
        R"("skills":["Might","Berserk","Tarukaja","Bufula","Rakunda","Fog Breath"]}],)"
-       R"("target":{"level":37,"learned":[],"mine":null}}]})"
+       R"("target":{"level":37,"learned":[],"mine":null}}],)"
+       R"("settled":{"fusions":true,"notMine":true,"highestLevel":true,"levelsGained":true,"distinctDemons":true}})"
        "\n"},
   };
   for (const auto& c : cases) {
