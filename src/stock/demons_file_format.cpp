@@ -13,8 +13,9 @@ namespace {
 template <std::size_t N>
 bool hasExactly(const JsonValue& object, const std::array<std::string_view, N>& names) {
   if (object.kind != JsonValue::Kind::Object || object.members.size() != N) return false;
-  return std::ranges::all_of(names, [&object](std::string_view name) {
-    return std::ranges::count(object.members, name, [](const JsonMember& m) { return std::string_view(m.name); }) == 1;
+  return std::all_of(names.begin(), names.end(), [&object](std::string_view name) {
+    return std::count_if(object.members.begin(), object.members.end(),
+                         [name](const JsonMember& m) { return m.name == name; }) == 1;
   });
 }
 
