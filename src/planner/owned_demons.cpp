@@ -18,7 +18,7 @@ std::vector<DemonRef> ownedDemonsFrom(const std::vector<std::string>& entries) {
   std::vector<DemonRef> demons;
   for (const std::string& entry : entries) {
     const std::optional<DemonRef> demon = raceSlotFrom(entry);
-    if (demon && isOccupied(*demon) && std::ranges::find(demons, *demon) == demons.end()) demons.push_back(*demon);
+    if (demon && isOccupied(*demon) && std::find(demons.begin(), demons.end(), *demon) == demons.end()) demons.push_back(*demon);
   }
   return demons;
 }

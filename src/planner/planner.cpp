@@ -18,7 +18,7 @@ namespace {
 bool isFusable(DemonRef demon) { return isOccupied(demon) && (demon.race == PhaseRace || !isSpecial(demon)); }
 
 bool isExcluded(const PlanRequest& request, DemonRef demon) {
-  return std::ranges::find(request.excluded, demon) != request.excluded.end();
+  return std::find(request.excluded.begin(), request.excluded.end(), demon) != request.excluded.end();
 }
 
 // What the demon learns by levelling within the request's limit, from the level it starts at.
@@ -37,26 +37,26 @@ bool heldBySome(const PlanRequest& request, int skill) {
       if ((detail::innateSkills(demon) | learnable(request, demon, level(demon))).contains(skill)) return true;
     }
   }
-  return std::ranges::any_of(request.mine, [&](const MyDemon& mine) {
+  return std::any_of(request.mine.begin(), request.mine.end(), [&](const MyDemon& mine) {
     return !isExcluded(request, mine.demon) && mine.level <= request.levelLimit &&
-           std::ranges::find(mine.skills, skill) != mine.skills.end();
+           std::find(mine.skills.begin(), mine.skills.end(), skill) != mine.skills.end();
   });
 }
 
 // Whether one of my demons is the target and could hold the wanted skills itself.
 bool mineHoldsAll(const PlanRequest& request) {
-  return std::ranges::any_of(request.mine, [&](const MyDemon& mine) {
+  return std::any_of(request.mine.begin(), request.mine.end(), [&](const MyDemon& mine) {
     if (!(mine.demon == request.target) || mine.level > request.levelLimit) return false;
     SkillBits held = learnable(request, mine.demon, mine.level);
     for (int skill : mine.skills) held.add(skill);
-    return std::ranges::all_of(request.skills, [&](int skill) { return held.contains(skill); });
+    return std::all_of(request.skills.begin(), request.skills.end(), [&](int skill) { return held.contains(skill); });
   });
 }
 
 bool validMine(const MyDemon& mine) {
   if (!isOccupied(mine.demon) || mine.level < level(mine.demon) || mine.level > 99) return false;
   if (mine.skills.size() > static_cast<std::size_t>(HeldSkillLimit)) return false;
-  return std::ranges::all_of(mine.skills, isSkill);
+  return std::all_of(mine.skills.begin(), mine.skills.end(), isSkill);
 }
 
 PlanAnswer problem(PlanProblem kind, int skill = 0) { return {{}, kind, skill}; }
@@ -95,8 +95,8 @@ std::optional<PlanAnswer> plainReason(const PlanRequest& request) {
       return problem(PlanProblem::SkillHeldByNone, skill);
     }
   }
-  const auto mustInherit = std::ranges::count_if(
-      request.skills, [&](int skill) { return !innate.contains(skill) && !learns.contains(skill); });
+  const auto mustInherit = std::count_if(
+      request.skills.begin(), request.skills.end(), [&](int skill) { return !innate.contains(skill) && !learns.contains(skill); });
   if (mustInherit > HeldSkillLimit - innate.count() && !mineHoldsAll(request)) return problem(PlanProblem::SkillsDoNotFit);
   return std::nullopt;
 }
@@ -104,7 +104,7 @@ std::optional<PlanAnswer> plainReason(const PlanRequest& request) {
 }  // namespace
 
 void addWantedSkill(PlanRequest& request, int skill) {
-  if (std::ranges::find(request.skills, skill) == request.skills.end()) request.skills.push_back(skill);
+  if (std::find(request.skills.begin(), request.skills.end(), skill) == request.skills.end()) request.skills.push_back(skill);
 }
 
 bool refusesRequest(PlanProblem problem) {

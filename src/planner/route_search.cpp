@@ -184,11 +184,11 @@ const DemonSkillTables& demonSkillTables() {
       }
       std::vector<LearnStep>& steps = built.learning[i];
       for (const LearnedSkill& entry : learnedSkills(demon)) {
-        auto at = std::ranges::find(steps, entry.level, &LearnStep::level);
+        auto at = std::find_if(steps.begin(), steps.end(), [&entry](const LearnStep& step) { return step.level == entry.level; });
         if (at == steps.end()) at = steps.insert(steps.end(), {entry.level, {}});
         at->skills.add(entry.skill);
       }
-      std::ranges::sort(steps, {}, &LearnStep::level);
+      std::sort(steps.begin(), steps.end(), [](const LearnStep& a, const LearnStep& b) { return a.level < b.level; });
     }
     return built;
   }();
@@ -270,7 +270,7 @@ RouteSearch::RouteSearch(const PlanRequest& request, const PlanControl& control)
   }
   for (int skill : request.skills) {
     wanted_.add(skill);
-    if (!innate_[target_].contains(skill) && std::ranges::find(wantedList_, skill) == wantedList_.end()) {
+    if (!innate_[target_].contains(skill) && std::find(wantedList_.begin(), wantedList_.end(), skill) == wantedList_.end()) {
       wantedList_.push_back(skill);
     }
   }
@@ -572,7 +572,7 @@ void RouteSearch::fuseAtLevels(int demon, const MaterialFusion& fusion, const Op
     const int highest = std::max({x.highestLevel, y.highestLevel, levelA, levelB, level_[demon]});
     if (joinAll) {
       const int joinKey = joinByGained ? gained : 0;
-      auto join = std::ranges::find(joins, joinKey, &Join::gained);
+      auto join = std::find_if(joins.begin(), joins.end(), [joinKey](const Join& j) { return j.gained == joinKey; });
       if (join == joins.end()) {
         joins.push_back({joinKey, Made{{}, {}, count, highest, gained, 0, {}, {}, FusionKind::Normal, 0, 0, 0, 0}, {}, {}});
         join = std::prev(joins.end());
@@ -648,14 +648,14 @@ void RouteSearch::fuseAtLevels(int demon, const MaterialFusion& fusion, const Op
     std::erase_if(pairs, [cap](const std::pair<int, int>& pair) { return pair.first > cap || pair.second > cap; });
     std::vector<std::pair<int, int>>& highest = scratch_.highestPairs;
     highest = pairs;
-    std::ranges::sort(highest, std::greater{});
+    std::sort(highest.begin(), highest.end(), std::greater{});
     highest.erase(std::unique(highest.begin(), highest.end()), highest.end());
     std::size_t reachedByNone = 0;
     for (const std::pair<int, int>& pair : highest) {
       if (reachedByNone == 0 || pair.second > highest[reachedByNone - 1].second) highest[reachedByNone++] = pair;
     }
     highest.resize(reachedByNone);
-    std::erase_if(pairs, [&](const std::pair<int, int>& pair) { return std::ranges::find(highest, pair) == highest.end(); });
+    std::erase_if(pairs, [&](const std::pair<int, int>& pair) { return std::find(highest.begin(), highest.end(), pair) == highest.end(); });
   }
   for (const auto& [levelA, levelB] : pairs) tryLevels(levelA, levelB);
   for (Join& join : joins) {
@@ -756,9 +756,9 @@ bool RouteSearch::offer(Ways& ways, const Option& option, const SkillBits& compa
   // Ways offered one after another are often alike, so the way that covered
   // the last one is asked first.
   bool covered = ways.lastCovering >= 0 && coveredBy(ways.lastCovering);
-  if (!covered && sameAt != ways.byShown.end()) covered = std::ranges::any_of(sameAt->second, coveredBy);
+  if (!covered && sameAt != ways.byShown.end()) covered = std::any_of(sameAt->second.begin(), sameAt->second.end(), coveredBy);
   for (std::size_t c = count + 1; !covered && c < ways.byCount.size(); ++c) {
-    covered = std::ranges::any_of(ways.byCount[c], coveredBy);
+    covered = std::any_of(ways.byCount[c].begin(), ways.byCount[c].end(), coveredBy);
   }
   if (covered) return false;
   auto dropIfCovered = [&](int i) {
@@ -766,8 +766,8 @@ bool RouteSearch::offer(Ways& ways, const Option& option, const SkillBits& compa
     if (!ways.dropped[at] && covers(option, ways.options[at], compared)) ways.dropped[at] = 1;
   };
   std::vector<int>& same = sameAt != ways.byShown.end() ? sameAt->second : ways.byShown[shownKey];
-  std::ranges::for_each(same, dropIfCovered);
-  for (std::size_t c = 0; c < std::min(count, ways.byCount.size()); ++c) std::ranges::for_each(ways.byCount[c], dropIfCovered);
+  std::for_each(same.begin(), same.end(), dropIfCovered);
+  for (std::size_t c = 0; c < std::min(count, ways.byCount.size()); ++c) std::for_each(ways.byCount[c].begin(), ways.byCount[c].end(), dropIfCovered);
   const int index = static_cast<int>(ways.options.size());
   ways.options.push_back(option);
   ways.dropped.push_back(0);
@@ -804,7 +804,9 @@ void RouteSearch::addOption(Ways& ways, int demon, int parent, const Made& made)
     SkillBits chosen = firstOf(plain, count);
     if (chosen.count() == count) return chosen;
     std::vector<int> learnedLater = (rest & second_[demon]).without(useful).list();
-    std::ranges::sort(learnedLater, std::greater{}, [&](int skill) { return learnLevel(demonAt(demon), skill); });
+    std::sort(learnedLater.begin(), learnedLater.end(), [&](int a, int b) {
+      return learnLevel(demonAt(demon), a) > learnLevel(demonAt(demon), b);
+    });
     for (std::size_t i = 0; chosen.count() < count && i < learnedLater.size(); ++i) chosen.add(learnedLater[i]);
     return chosen;
   };
@@ -888,7 +890,7 @@ std::vector<RouteSearch::Finished> RouteSearch::finish(Fillers fillers, int fusi
       }
     }
   }
-  std::ranges::sort(levels);
+  std::sort(levels.begin(), levels.end());
   levels.erase(std::unique(levels.begin(), levels.end()), levels.end());
   for (int learnUpTo : levels) {
     const SkillBits learned = learnedBetween(target_, level_[target_], learnUpTo);
@@ -1023,8 +1025,8 @@ std::vector<Plan> RouteSearch::plansWithoutFusion() const {
     plan.distinctDemons = 1;
     plans.push_back(std::move(plan));
   }
-  std::ranges::stable_sort(plans, {}, [](const Plan& plan) {
-    return std::tuple(plan.notMine, plan.highestLevel, plan.levelsGained);
+  std::stable_sort(plans.begin(), plans.end(), [](const Plan& a, const Plan& b) {
+    return std::tuple(a.notMine, a.highestLevel, a.levelsGained) < std::tuple(b.notMine, b.highestLevel, b.levelsGained);
   });
   if (static_cast<int>(plans.size()) > request_.planCount) plans.resize(static_cast<std::size_t>(request_.planCount));
   return plans;
@@ -1080,7 +1082,7 @@ Plan RouteSearch::writePlan(const Finished& finished) const {
 
 // The plans best first, one of each shape, as many as were asked for.
 std::vector<Plan> RouteSearch::writePlans(std::vector<Finished> finished) const {
-  std::ranges::stable_sort(finished, {}, &Finished::rank);
+  std::stable_sort(finished.begin(), finished.end(), [](const Finished& a, const Finished& b) { return a.rank() < b.rank(); });
   std::vector<Plan> plans;
   std::set<std::vector<int>> seen;
   for (const Finished& candidate : finished) {
