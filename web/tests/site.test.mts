@@ -3,11 +3,12 @@
 // planner's cancel, my demons' import and export, keyboard use, offline use
 // and axe-core's accessibility rules.
 import assert from "node:assert/strict";
-import { mkdtempSync, readFileSync, readdirSync } from "node:fs";
+import { mkdirSync, mkdtempSync, readFileSync, readdirSync } from "node:fs";
 import { createRequire } from "node:module";
 import { tmpdir } from "node:os";
 import { join } from "node:path";
 import { after, before, test } from "node:test";
+import { fileURLToPath } from "node:url";
 import type { Browser, Page } from "puppeteer-core";
 import { answeredMark, demonNames, launch, nativeJson, openAnswer, serveSite, shownDemons, waitForAnswer, type Served } from "./browser.mjs";
 
@@ -172,4 +173,22 @@ test("once loaded, the site answers offline", async () => {
   } finally {
     await page.setOfflineMode(false);
   }
+});
+
+test("every view fits a 360 px phone and a 1280 px desktop (pictures in build-web/screenshots/)", async () => {
+  const pictures = new URL("../screenshots/", import.meta.url);
+  mkdirSync(pictures, { recursive: true });
+  const views = ["recipes?target=オーディン&limit=70", "fuse?a=ピクシー&al=20&b=ヴィシュヌ", "partners?a=ピクシー", "demons?skill1=アギ",
+    "skills?names=アギ,ジオ", "chart", "plan?target=ピクシー&skill1=アギ&count=3", "mine"];
+  for (const width of [360, 1280]) {
+    await page.setViewport({ width, height: width === 360 ? 740 : 900 });
+    for (const view of views) {
+      const lang = width === 360 ? "ja" : "en";
+      await openAnswer(page, served.origin, `#/${view}&lang=${lang}`.replace(/^(#\/[a-z]+)&/, "$1?"));
+      const pageWidth = await page.evaluate(() => document.documentElement.scrollWidth);
+      assert.ok(pageWidth <= width, `${view} at ${width} px is ${pageWidth} px wide`);
+      await page.screenshot({ path: fileURLToPath(new URL(`${view.replace(/\?.*/, "")}-${width}.png`, pictures)) as `${string}.png`, fullPage: false });
+    }
+  }
+  await page.setViewport({ width: 800, height: 600 });
 });
