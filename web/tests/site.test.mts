@@ -187,7 +187,7 @@ test("every view fits a 360 px phone and a 1280 px desktop (pictures in build-we
       await openAnswer(page, served.origin, `#/${view}&lang=${lang}`.replace(/^(#\/[a-z]+)&/, "$1?"));
       const pageWidth = await page.evaluate(() => document.documentElement.scrollWidth);
       assert.ok(pageWidth <= width, `${view} at ${width} px is ${pageWidth} px wide`);
-      await page.screenshot({ path: fileURLToPath(new URL(`${view.replace(/\?.*/, "")}-${width}.png`, pictures)) as `${string}.png`, fullPage: false });
+      await page.screenshot({ path: fileURLToPath(new URL(`${view.replace(/\?.*/, "")}-${width}.png`, pictures)) as `${string}.png`, fullPage: true });
     }
   }
   await page.setViewport({ width: 800, height: 600 });

@@ -1,6 +1,6 @@
 // The page's side of a Worker running qmoor: ask() sends one command line
-// and resolves with its answer; stop() ends the Worker at once (the planner's
-// cancel), failing what it was still asked.
+// and resolves with its answer; cancel() ends a Worker still at work (the
+// planner's cancel).
 import type { Answer, Request } from "./messages.js";
 
 export class Cancelled extends Error {}
@@ -35,7 +35,10 @@ export class QmoorWorker {
     return answer;
   }
 
-  stop(): void {
+  // Ends the Worker at once when it is still working (a new one starts on
+  // the next question), failing what it was asked.
+  cancel(): void {
+    if (this.waiting.size === 0) return;
     this.worker?.terminate();
     this.worker = null;
     this.failAll(new Cancelled());

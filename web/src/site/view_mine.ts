@@ -83,7 +83,7 @@ export const mineView: View = {
     return h("div", {},
       answer.demons.length === 0 ? h("p", {}, say(lang, "noDemons")) :
         table(say(lang, "myDemons"),
-          [say(lang, "level"), say(lang, "race"), say(lang, "demon"), say(lang, "secondSkills"), say(lang, "problem"), say(lang, "remove")],
+          [say(lang, "level"), say(lang, "race"), say(lang, "demon"), say(lang, "heldSkills"), say(lang, "problem"), say(lang, "remove")],
           answer.demons.map((d, i) => [...demonCells(d.demon ? { ...d.demon, level: d.level ?? d.demon.level } : null, shown),
             d.skills.join("、"), d.problem ?? "", removeButton(i)])),
       answer.fusions.length > 0 && table(say(lang, "pairs"), [say(lang, "materialA"), say(lang, "materialB"), say(lang, "result")],

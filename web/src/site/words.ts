@@ -88,6 +88,7 @@ const table = {
   asMine: ["［所持］", "[mine]"],
   inherits: ["継承", "inherits"],
   holds: ["スキル", "skills"],
+  heldSkills: ["スキル", "Skills"],
   myDemons: ["所持悪魔の一覧", "The list of my demons"],
   add: ["追加", "Add"],
   remove: ["削除", "Remove"],
