@@ -5,7 +5,7 @@ import { h, table } from "./dom.js";
 import { addDemon, removeDemon, storedDemons, storeDemons } from "./mine_store.js";
 import type { Names } from "./names.js";
 import { demonCells, demonLink, type Ref, type ToolContext, type View } from "./view.js";
-import { say } from "./words.js";
+import { listed, say } from "./words.js";
 
 interface MineAnswer {
   demons: { demon: Ref | null; level: number | null; skills: string[]; problem: string | null }[];
@@ -85,7 +85,7 @@ export const mineView: View = {
         table(say(lang, "myDemons"),
           [say(lang, "level"), say(lang, "race"), say(lang, "demon"), say(lang, "heldSkills"), say(lang, "problem"), say(lang, "remove")],
           answer.demons.map((d, i) => [...demonCells(d.demon ? { ...d.demon, level: d.level ?? d.demon.level } : null, shown),
-            d.skills.join("、"), d.problem ?? "", removeButton(i)])),
+            listed(lang, d.skills), d.problem ?? "", removeButton(i)])),
       answer.fusions.length > 0 && table(say(lang, "pairs"), [say(lang, "materialA"), say(lang, "materialB"), say(lang, "result")],
         answer.fusions.map((f) => [name(f.materials[0]), name(f.materials[1]),
           h("ul", { class: "plain" }, f.results.map((r) => h("li", {}, `${say(lang, r.kind)}: `, demonLink(r.result, shown),

@@ -2,7 +2,7 @@
 // it can be cancelled; its options and bound are qmoor plan's.
 import { h } from "./dom.js";
 import { demonLink, type Ref, type Shown, type View } from "./view.js";
-import { say, type Lang } from "./words.js";
+import { listed, say, type Lang } from "./words.js";
 
 interface Material {
   demon: Ref;
@@ -31,12 +31,12 @@ function materialText(material: Material, shown: Shown): Node {
   return h("span", {}, demonLink(material.demon, shown), ` LV${material.level}`,
     material.mine !== null && ` ${say(lang, "asMine")}`,
     material.step !== null && ` ${say(lang, "fromStep", material.step + 1)}`,
-    material.learned.length > 0 && ` (${say(lang, "levelUp", material.demon.level, material.level, material.learned.join("、"))})`);
+    material.learned.length > 0 && ` (${say(lang, "levelUp", material.demon.level, material.level, listed(lang, material.learned))})`);
 }
 
 function targetText(plan: Plan, target: Ref, lang: Lang): string | false {
   if (plan.target.level === target.level && plan.target.learned.length === 0) return false;
-  const learned = plan.target.learned.length > 0 ? `: ${plan.target.learned.join("、")}` : "";
+  const learned = plan.target.learned.length > 0 ? `: ${listed(lang, plan.target.learned)}` : "";
   return `${say(lang, "targetLevel", plan.target.level)}${learned}`;
 }
 
@@ -60,14 +60,14 @@ export const planView: View = {
   render(answer: { target: Ref; skills: string[]; plans: Plan[]; reason?: string }, shown) {
     const { lang } = shown;
     return h("div", {},
-      h("h3", {}, demonLink(answer.target, shown), `: ${answer.skills.join("、")}`),
+      h("h3", {}, demonLink(answer.target, shown), `: ${listed(lang, answer.skills)}`),
       answer.plans.length === 0 && h("p", {}, say(lang, "noPlan"), answer.reason ? `: ${answer.reason}` : ""),
       answer.plans.map((plan, p) => h("section", { class: "plan" },
         h("h4", {}, say(lang, "planN", p + 1, plan.fusions)),
         h("ol", {}, plan.steps.map((step) => h("li", {},
           materialText(step.materials[0]!, shown), " × ", materialText(step.materials[1]!, shown), " → ",
           demonLink(step.result, shown), ` (${say(lang, step.kind)})`,
-          h("br", {}), `${say(lang, "inherits")}: ${step.inherited.join("、")} / ${say(lang, "holds")}: ${step.skills.join("、")}`))),
+          h("br", {}), `${say(lang, "inherits")}: ${listed(lang, step.inherited)} / ${say(lang, "holds")}: ${listed(lang, step.skills)}`))),
         h("p", {}, targetText(plan, answer.target, lang)))));
   },
 };

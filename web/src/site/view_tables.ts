@@ -2,7 +2,7 @@
 // and the race chart (qmoor chart).
 import { h, table } from "./dom.js";
 import { demonCells, demonLink, raceName, type Ref, type View } from "./view.js";
-import { keyword, say, skillElements, skillKinds, sortColumns, type Lang } from "./words.js";
+import { keyword, listed, say, skillElements, skillKinds, sortColumns, type Lang } from "./words.js";
 
 interface DemonRow {
   ref: Ref;
@@ -35,7 +35,7 @@ export const demonsView: View = {
       [say(lang, "level"), say(lang, "race"), say(lang, "demon"), say(lang, "hp"), say(lang, "mp"), say(lang, "stats"),
        say(lang, "resist"), say(lang, "inherit"), say(lang, "firstSkills"), say(lang, "secondSkills")],
       answer.demons.map((row) => [...demonCells(row.ref, shown), row.hp, row.mp, row.stats.join(" "),
-        row.resist.join(""), row.inherit, row.first.join("、"), row.second.join("、")]));
+        row.resist.join(""), row.inherit, listed(lang, row.first), listed(lang, row.second)]));
   },
 };
 

@@ -100,6 +100,7 @@ const table = {
   imported: ["%1 体を読み込みました", "Imported %1 demons"],
   noDemons: ["所持悪魔はいません", "No demons yet"],
   error: ["エラー", "Error"],
+  separator: ["、", ", "],
   "kind.attack": ["攻撃", "attack"],
   "kind.ailment": ["異常", "ailment"],
   "kind.recovery": ["回復", "recovery"],
@@ -138,6 +139,11 @@ export const sortColumns = ["race", "level", "name", "hp", "mp", "st", "ma", "vi
 export function say(lang: Lang, word: Word, ...values: (string | number)[]): string {
   const text: string = table[word][lang === "ja" ? 0 : 1];
   return text.replace(/%(\d)/g, (_, n: string) => String(values[Number(n) - 1] ?? ""));
+}
+
+// Names listed one after another, as the language lists them.
+export function listed(lang: Lang, names: readonly string[]): string {
+  return names.join(say(lang, "separator"));
 }
 
 // The word of a key qmoor answers in (a skill's kind, element or target).
