@@ -13,7 +13,7 @@ interface FieldBase {
 export type Field =
   | (FieldBase & { kind: "text"; flag?: string; list?: NameList })  // no flag: a positional word
   | (FieldBase & { kind: "check"; flag: string })
-  | (FieldBase & { kind: "number"; flag: string; min: number; max: number })
+  | (FieldBase & { kind: "number"; flag?: string; min: number; max: number })  // no flag: a positional word
   | (FieldBase & { kind: "select"; flag: string; options: readonly string[]; optionLabel: (lang: Lang, option: string) => string })
   // Each option is itself a flag ("" for none).
   | (FieldBase & { kind: "flags"; options: readonly { flag: string; label: Word }[] });
@@ -67,12 +67,12 @@ export function commandWords(fields: readonly Field[], choices: Record<string, s
     const value = choices[field.key] ?? "";
     if (value === "") continue;
     switch (field.kind) {
-      case "text":
+      case "text": case "number":
         if (field.flag) options.push(field.flag, value);
         else positionals.push(value);
         break;
       case "check": options.push(field.flag); break;
-      case "number": case "select": options.push(field.flag, value); break;
+      case "select": options.push(field.flag, value); break;
       case "flags": options.push(value); break;
     }
   }
