@@ -31,9 +31,9 @@ export const fuseView: View = {
   needs: ["a", "b"],
   fields: [
     { key: "a", kind: "text", label: "materialA", list: "demons" },
-    { key: "al", kind: "number", label: "level", min: 1, max: 99 },
+    { key: "al", kind: "number", label: "levelOf", n: 1, min: 1, max: 99 },
     { key: "b", kind: "text", label: "materialB", list: "demons" },
-    { key: "bl", kind: "number", label: "level", min: 1, max: 99 },
+    { key: "bl", kind: "number", label: "levelOf", n: 2, min: 1, max: 99 },
     { key: "curse", kind: "check", label: "curse", flag: "--curse" },
   ],
   words: (c) => [atLevel(c.a, c.al), atLevel(c.b, c.bl), ...(c.curse ? ["--curse"] : [])],

@@ -25,6 +25,7 @@ const table = {
   materialA: ["素材1", "Material 1"],
   materialB: ["素材2", "Material 2"],
   level: ["レベル", "Level"],
+  levelOf: ["素材%1のレベル", "Level of material %1"],
   race: ["種族", "Race"],
   skill: ["スキル", "Skill"],
   skillN: ["スキル%1", "Skill %1"],
