@@ -13,11 +13,11 @@ int passingCount(int totalSkills) { return (10 * totalSkills + 27) / 37; }
 Inheritance inheritance(std::span<const int> skillsA, std::span<const int> skillsB, DemonRef result) {
   Inheritance answer;
   const auto innate = skillsOf(result, SkillList::First);
-  const auto isInnate = [&innate](int skill) { return std::ranges::find(innate, skill) != innate.end(); };
-  const int innateCount = static_cast<int>(std::ranges::count_if(innate, isSkill));
+  const auto isInnate = [&innate](int skill) { return std::find(innate.begin(), innate.end(), skill) != innate.end(); };
+  const int innateCount = static_cast<int>(std::count_if(innate.begin(), innate.end(), isSkill));
   for (std::span<const int> skills : {skillsA, skillsB}) {
     for (int skill : skills) {
-      if (canInherit(result, skill) && !isInnate(skill) && std::ranges::find(answer.pool, skill) == answer.pool.end()) {
+      if (canInherit(result, skill) && !isInnate(skill) && std::find(answer.pool.begin(), answer.pool.end(), skill) == answer.pool.end()) {
         answer.pool.push_back(skill);
       }
     }

@@ -2,6 +2,7 @@
 #include "plan_text/plan_text.h"
 
 #include <algorithm>
+#include <span>
 #include <string_view>
 #include <utility>
 
@@ -46,10 +47,11 @@ std::string planTitle(const PlanRequest& request, const Plan& plan, std::size_t 
 std::vector<int> wantedHeld(const PlanRequest& request, const PlanMaterial& material) {
   const bool isMine = !material.step && material.mine;
   std::vector<int> held;
+  const auto innate = skillsOf(material.demon, SkillList::First);
+  const std::span<const int> holds = isMine ? std::span<const int>(request.mine[static_cast<std::size_t>(*material.mine)].skills)
+                                              : std::span<const int>(innate);
   for (int skill : request.skills) {
-    const bool has = isMine ? std::ranges::count(request.mine[static_cast<std::size_t>(*material.mine)].skills, skill) > 0
-                            : std::ranges::count(skillsOf(material.demon, SkillList::First), skill) > 0;
-    if (has) held.push_back(skill);
+    if (std::find(holds.begin(), holds.end(), skill) != holds.end()) held.push_back(skill);
   }
   return held;
 }

@@ -15,7 +15,7 @@ namespace {
 
 bool inFirstList(DemonRef demon, int skill) {
   const auto first = skillsOf(demon, SkillList::First);
-  return std::ranges::find(first, skill) != first.end();
+  return std::find(first.begin(), first.end(), skill) != first.end();
 }
 
 }  // namespace

@@ -30,7 +30,7 @@ class Reader {
  private:
   JsonRead fault() const {
     const auto upTo = text_.substr(0, std::min(at_, text_.size()));
-    return {std::nullopt, 1 + static_cast<int>(std::ranges::count(upTo, '\n'))};
+    return {std::nullopt, 1 + static_cast<int>(std::count(upTo.begin(), upTo.end(), '\n'))};
   }
 
   bool atEnd() const { return at_ >= text_.size(); }
@@ -254,7 +254,7 @@ std::optional<int> JsonValue::asClampedInt() const {
 }
 
 const JsonValue* JsonValue::member(std::string_view name) const {
-  const auto found = std::ranges::find(members, name, [](const JsonMember& m) { return std::string_view(m.name); });
+  const auto found = std::find_if(members.begin(), members.end(), [name](const JsonMember& m) { return m.name == name; });
   return found == members.end() ? nullptr : &found->value;
 }
 
