@@ -191,6 +191,7 @@ QWidget* CompendiumWindow::buildFilterBar() {
   marksBoxes->setContentsMargins(0, 0, 0, 0);
   for (QCheckBox*& mark : marks_) marksBoxes->addWidget(mark = new QCheckBox(marks));
   marks->setFocusProxy(marks_[0]);
+  marks->setFocusPolicy(Qt::TabFocus);  // a label hands its key only to a buddy that takes the focus
   marksLabel_->setBuddy(marks);
   marksRow->addWidget(marks);
   marksRow->addStretch(1);

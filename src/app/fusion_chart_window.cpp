@@ -157,7 +157,8 @@ void FusionChartWindow::build() {
   split->setStretchFactor(1, 1);
   split->setChildrenCollapsible(false);
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(split);
+  layout->addWidget(split, 1);
+  layout->addWidget(statusLine());
   for (QTableView* view : {chart_, demons_}) chooseCurrentOnFirstArrow(view);
   offerDemonsOf(chart_);
   offerDemonsOf(demons_);

@@ -102,6 +102,7 @@ void MyDemonsWindow::build() {
   layout->addWidget(table_, 1);
   layout->addLayout(buttons);
   layout->addWidget(status_);
+  layout->addWidget(statusLine());
   offerDemonsOf(table_);
   showToolTipsOnRequest(table_);
 }

@@ -86,7 +86,9 @@ void PlannerWindow::build() {
     if (obtainableSkills(demon).empty()) continue;
     targets_.push_back(demon);
     target_->addItem(demonEntryText(demon));
+    target_->setItemData(target_->count() - 1, demonData(demon), DemonRole);
   }
+  makeSearchable(target_);
   targetLabel_->setBuddy(target_);
 
   skillsLabel_ = new QLabel(this);
@@ -136,7 +138,9 @@ void PlannerWindow::build() {
   for (int position = 0; position < DemonTotal; ++position) {
     excludeChoices_.push_back(levelOrderAt(position));
     excludeChoice_->addItem(demonEntryText(excludeChoices_.back()));
+    excludeChoice_->setItemData(position, demonData(excludeChoices_.back()), DemonRole);
   }
+  makeSearchable(excludeChoice_);
   excludeLabel_->setBuddy(excludeChoice_);
   excludeAdd_ = new QPushButton(this);
   excludeRemove_ = new QPushButton(this);
@@ -316,7 +320,7 @@ void PlannerWindow::removeExcluded() {
 void PlannerWindow::showExcluded() {
   excludedList_->clear();
   for (DemonRef demon : excluded_) excludedList_->addItem(demonEntryText(demon));
-  excludeRemove_->setEnabled(!excluded_.empty() && !worker_);
+  excludeRemove_->setEnabled(!excluded_.empty());
 }
 
 void PlannerWindow::search() {
@@ -326,6 +330,7 @@ void PlannerWindow::search() {
   answer_.reset();
   if (asked_.skills.empty()) {
     status_->setText(tr("スキルを1つ以上選んでください。"));
+    setSearching(false);
     return;
   }
   cancelFlag_ = std::make_shared<std::atomic<bool>>(false);
@@ -352,9 +357,11 @@ void PlannerWindow::search() {
 void PlannerWindow::showAnswer() {
   worker_->deleteLater();
   worker_ = nullptr;
-  setSearching(false);
   showPlans();
   if (plans_->topLevelItemCount() > 0) plans_->setCurrentItem(plans_->topLevelItem(0));
+  // The cancel goes off with the search: the focus on it goes on to the answer.
+  if (cancel_->hasFocus()) plans_->setFocus(Qt::OtherFocusReason);
+  setSearching(false);
 }
 
 // Fills the tree and the status line from the last answer, in the current
@@ -389,15 +396,12 @@ QString PlannerWindow::plansText() const {
   return QString::fromStdString(planAnswerText(asked_, *answer_, displayLanguage()));
 }
 
+// The search takes its request whole as it starts, so the controls stay as
+// they are while it runs, and the focus with them, wherever it was; only the
+// copy waits for the answer it copies.
 void PlannerWindow::setSearching(bool on) {
-  for (QWidget* widget :
-       std::initializer_list<QWidget*>{target_, limit_, curse_, depth_, useMine_, onlyMine_, editMine_, levelling_,
-                                       excludeChoice_, excludeAdd_, excludedList_, search_, copy_}) {
-    widget->setEnabled(!on);
-  }
-  excludeRemove_->setEnabled(!on && !excluded_.empty());
-  for (QComboBox* combo : skills_) combo->setEnabled(!on);
   cancel_->setEnabled(on);
+  copy_->setEnabled(!on && answer_);
   progress_->setVisible(on);
 }
 

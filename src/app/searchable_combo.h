@@ -10,6 +10,10 @@ class QWidget;
 namespace qmoor {
 
 QComboBox* makeSearchableCombo(QAbstractItemModel* entries, QWidget* parent);
+// Makes a combo box of entries searchable in place, its choice kept. An entry
+// that stands for a demon (DemonRole) answers to the demon's name in either
+// language as well as to its whole text.
+void makeSearchable(QComboBox* combo);
 
 // The room, in average characters, of a demon with its level and race, and
 // of a skill.

@@ -121,6 +121,7 @@ void SkillTableWindow::build() {
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(filterBar);
   layout->addWidget(split, 1);
+  layout->addWidget(statusLine());
   for (QTableView* view : {table_, holders_}) {
     chooseCurrentOnFirstArrow(view);
     showToolTipsOnRequest(view);

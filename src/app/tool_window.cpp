@@ -15,6 +15,7 @@
 #include "app/demon_texts.h"
 #include "app/program_settings.h"
 #include "app/screen_fit.h"
+#include "app/screen_reader_interfaces.h"
 #include "tabs/tab_state.h"
 
 namespace qmoor {
@@ -42,6 +43,7 @@ QAccessibleInterface* toolWindowAsWindow(const QString& className, QObject* obje
 void presentToolWindowsToScreenReaders() {
   static const bool installed = [] {
     QAccessible::installFactory(toolWindowAsWindow);
+    presentFormControlsToScreenReaders();
     return true;
   }();
   (void)installed;

@@ -27,7 +27,7 @@ std::string planTitle(const PlanRequest& request, const Plan& plan, std::size_t 
   const bool japanese = language == Language::Japanese;
   const std::size_t fusions = plan.steps.size();
   std::string title = japanese ? "プラン" + std::to_string(number) + ": 合体" + std::to_string(fusions) + "回"
-                               : "plan " + std::to_string(number) + ": " + counted(fusions, "fusion", "fusions");
+                               : "Plan " + std::to_string(number) + ": " + counted(fusions, "fusion", "fusions");
   if (!request.mine.empty() && !request.onlyMine) {
     const auto notMine = static_cast<std::size_t>(plan.notMine);
     title += japanese ? ", 所持外" + std::to_string(notMine) + "体"

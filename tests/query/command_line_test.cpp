@@ -116,7 +116,7 @@ TEST(CommandLine, OptionValuesAsPeopleTypeThemAndEnglishCounts) {
       runQueryWords({"plan", "ロア", "--skill", "アギ", "--owned", "ジャックランタン, マダ，ピクシー", "--json"});
   EXPECT_EQ(owned.status, 0) << owned.err;
   const QueryRun one = runQueryWords({"plan", "ロア", "--skill", "アギ", "--count", "1", "--lang", "en"});
-  EXPECT_NE(one.out.find("plan 1: 1 fusion, highest"), std::string::npos) << one.out;
+  EXPECT_NE(one.out.find("Plan 1: 1 fusion, highest"), std::string::npos) << one.out;
   const QueryRun none = runQueryWords({"plan", "ロア", "--skill", "アギ", "--depth", "１", "--lang", "en",
                                        "--owned", "ジャックランタン"});
   EXPECT_NE(none.out.find("within 1 fusion\n"), std::string::npos) << none.out;

@@ -130,12 +130,12 @@ TEST(MyDemonsQuery, PlansTakeMyDemonsAsTheyAre) {
        "\n"},
       {{"plan", "オンコット", "--skill", "フォッグブレス", "--skill", "ラクンダ", "--use-mine", "--count", "2", "--lang", "en"},
        "target: LV37 Yoma Ongkhot  skills: Fog Breath, Rakunda\n"
-       "plan 1: 1 fusion, 0 demons not mine, highest level 38, 3 demons\n"
+       "Plan 1: 1 fusion, 0 demons not mine, highest level 38, 3 demons\n"
        "  LV37 Yoma Ongkhot  ← normal fusion, inherits: Bufula, Rakunda, Fog Breath\n"
        "    LV3 Fairy Pixie  [mine]\n"
        "      LV3→LV7: learns Rakunda, Posumudi, Wing Buffet\n"
        "    LV38 Snake Mizuchi  [mine], holds: Fog Breath\n"
-       "plan 2: 1 fusion, 1 demon not mine, highest level 37, 3 demons\n"
+       "Plan 2: 1 fusion, 1 demon not mine, highest level 37, 3 demons\n"
        "  LV37 Yoma Ongkhot  ← normal fusion, inherits: Zio, Rakunda, Fog Breath\n"
        "    LV3 Fairy Pixie  [mine]\n"
        "      LV3→LV15: learns Rakunda, Posumudi, Wing Buffet\n"
