@@ -5,6 +5,7 @@
 #include <QEvent>
 #include <QMenuBar>
 #include <QScrollArea>
+#include <QScrollBar>
 
 #include "app/about_box.h"
 #include "app/display_language.h"
@@ -113,8 +114,16 @@ void CMainFrame::showAbout() {
 
 void CMainFrame::fitToForm() {
   const QSize form = client_->widget()->size();
-  resize(form.width(), form.height() + menuBar()->sizeHint().height());
+  const int menuHeight = menuBar()->sizeHint().height();
+  resize(form.width(), form.height() + menuHeight);
   fitToScreen(*this);
+  // A screen too short for the form leaves it scrolling up and down: the
+  // window widens by the scroll bar where the screen has the room, so that
+  // the bar does not take the form's right edge and no sideways bar shows.
+  if (height() < form.height() + menuHeight) {
+    resize(form.width() + client_->verticalScrollBar()->sizeHint().width(), height());
+    fitToScreen(*this);
+  }
 }
 
 // The icon is read from its pictures when the window first goes on screen;

@@ -134,7 +134,7 @@ void MyDemonsWindow::retranslate() {
   down_->setAccessibleName(tr("下へ"));
   save_->setText(tr("上書き保存(&S)"));
   save_->setAccessibleName(tr("上書き保存"));
-  status_->setAccessibleName(tr("保存の状態"));
+  status_->setAccessibleDescription(tr("保存の状態"));  // read as its text, which changes
   model_->retranslate();
   refresh();
 }

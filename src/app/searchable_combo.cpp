@@ -45,32 +45,39 @@ int entryNamed(const QComboBox& combo, const QString& typed) {
   return found.size() == 1 ? found.front() : -1;
 }
 
+// Chooses the entry the field's text names, when it names one other than the chosen.
+void chooseNamedEntry(QComboBox& combo) {
+  if (combo.currentText() == combo.itemText(combo.currentIndex())) return;
+  const int named = entryNamed(combo, combo.currentText());
+  if (named < 0) return;
+  combo.setCurrentIndex(named);
+  combo.setEditText(combo.itemText(named));
+}
+
 // Return in the text field chooses the entry its text names, and goes no
 // further: it never presses the window's default button. An open completion
-// list takes Return itself, as a pick from the search.
+// list takes Return itself, then hands it to the field (returnPressed).
 class ReturnChooses : public QObject {
  public:
-  explicit ReturnChooses(QComboBox* combo) : QObject(combo), combo_(combo) { combo->lineEdit()->installEventFilter(this); }
+  explicit ReturnChooses(QComboBox* combo) : QObject(combo), combo_(combo), field_(combo->lineEdit()) {
+    field_->installEventFilter(this);
+    connect(combo->lineEdit(), &QLineEdit::returnPressed, this, [combo] { chooseNamedEntry(*combo); });
+  }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (watched != combo_->lineEdit() || event->type() != QEvent::KeyPress) return false;
+    if (watched != field_ || event->type() != QEvent::KeyPress) return false;
     const auto* key = static_cast<const QKeyEvent*>(event);
     if ((key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) ||
         (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
       return false;
-    if (combo_->currentText() != combo_->itemText(combo_->currentIndex())) {
-      const int named = entryNamed(*combo_, combo_->currentText());
-      if (named >= 0) {
-        combo_->setCurrentIndex(named);
-        combo_->setEditText(combo_->itemText(named));
-      }
-    }
+    chooseNamedEntry(*combo_);
     return true;
   }
 
  private:
   QComboBox* combo_;
+  QLineEdit* field_;
 };
 
 }  // namespace

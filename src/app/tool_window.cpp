@@ -16,6 +16,7 @@
 #include "app/program_settings.h"
 #include "app/screen_fit.h"
 #include "app/screen_reader_interfaces.h"
+#include "app/scrolling_contents.h"
 #include "tabs/tab_state.h"
 
 namespace qmoor {
@@ -100,6 +101,7 @@ void ToolWindow::deleteChildWidgets() { qDeleteAll(findChildren<QWidget*>(Qt::Fi
 void ToolWindow::present() {
   if (!placed_) {
     placed_ = true;
+    scrollContentsWhenCramped(*this);
     if (!restoreGeometry(programSettings().value(geometryKey(settingsKey_)).toByteArray())) resize(firstSize_);
     fitToScreen(*this);
   }
