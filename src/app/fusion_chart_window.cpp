@@ -159,7 +159,7 @@ void FusionChartWindow::build() {
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(split, 1);
   layout->addWidget(statusLine());
-  for (QTableView* view : {chart_, demons_}) chooseCurrentOnFirstArrow(view);
+  chooseCurrentOnFirstArrow(chart_);
   offerDemonsOf(chart_);
   offerDemonsOf(demons_);
 }

@@ -93,6 +93,7 @@ void MyDemonsWindow::build() {
   status_ = new QLabel(this);
   status_->setWordWrap(true);
   status_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  status_->setFocusPolicy(Qt::StrongFocus);  // Tab reaches where the list is saved and why a save failed
   auto* buttons = new QHBoxLayout;
   for (QPushButton* button : {add_, edit_, remove_, up_, down_}) buttons->addWidget(button);
   buttons->addStretch(1);

@@ -20,7 +20,6 @@
 #include "app/searchable_combo.h"
 #include "app/sideways_scroller.h"
 #include "app/skill_texts.h"
-#include "app/table_keys.h"
 #include "data/compendium.h"
 
 namespace qmoor {
@@ -124,10 +123,7 @@ void SkillTableWindow::build() {
   layout->addWidget(scrollingSideways(filterBar, this));
   layout->addWidget(split, 1);
   layout->addWidget(statusLine());
-  for (QTableView* view : {table_, holders_}) {
-    chooseCurrentOnFirstArrow(view);
-    showToolTipsOnRequest(view);
-  }
+  for (QTableView* view : {table_, holders_}) showToolTipsOnRequest(view);
   offerDemonsOf(holders_);
 }
 
