@@ -807,6 +807,10 @@ Inheritance: %6</translation>
         <source>保存できません: %1</source>
         <translation>Cannot save: %1</translation>
     </message>
+    <message>
+        <source>ファイルが読み込んだ後にほかで変更されました。</source>
+        <translation>The file was changed elsewhere after it was read.</translation>
+    </message>
 </context>
 <context>
     <name>qmoor::MyDemonsWindow</name>
@@ -935,6 +939,46 @@ Inheritance: %6</translation>
 変更はファイルに保存されません。「上書き保存」でファイルを置き換えます。</source>
         <translation>%1
 Changes are not saved to the file; “Save over the file” replaces it.</translation>
+    </message>
+    <message>
+        <source>%1
+変更はまだ保存していません。「上書き保存」で、読み直すか上書きするかを選べます。</source>
+        <translation>%1
+Your changes are not saved yet; “Save over the file” lets you read the file again or write over it.</translation>
+    </message>
+    <message>
+        <source>所持悪魔のファイルが、読み込んだ後にほかで変更されました。
+%1</source>
+        <translation>The file of my demons was changed elsewhere after it was read.
+%1</translation>
+    </message>
+    <message>
+        <source>この一覧にはファイルにない変更があります。どうしますか？</source>
+        <translation>This list has changes the file does not have. What do you want to do?</translation>
+    </message>
+    <message>
+        <source>ファイルを読み直す(&amp;R)</source>
+        <translation>&amp;Read the file again</translation>
+    </message>
+    <message>
+        <source>この一覧で上書き(&amp;K)</source>
+        <translation>&amp;Keep this list, write over the file</translation>
+    </message>
+    <message>
+        <source>別名で保存(&amp;A)...</source>
+        <translation>Save this list &amp;as...</translation>
+    </message>
+    <message>
+        <source>あとで決める</source>
+        <translation>Decide later</translation>
+    </message>
+    <message>
+        <source>所持悪魔を別名で保存</source>
+        <translation>Save my demons as</translation>
+    </message>
+    <message>
+        <source>所持悪魔のファイル (*.json)</source>
+        <translation>Files of my demons (*.json)</translation>
     </message>
 </context>
 <context>
@@ -1105,6 +1149,14 @@ Changes are not saved to the file; “Save over the file” replaces it.</transl
     <message>
         <source>除外する悪魔</source>
         <translation>Excluded demons</translation>
+    </message>
+    <message>
+        <source>%1 は %2 を継承できないため、検索から外しています。</source>
+        <translation>%1 cannot inherit %2, so it is left out of the search.</translation>
+    </message>
+    <message>
+        <source>継承させたいスキルは %1 個までです。</source>
+        <translation>At most %1 skills can be wanted.</translation>
     </message>
 </context>
 <context>
@@ -1300,6 +1352,26 @@ Changes are not saved to the file; “Save over the file” replaces it.</transl
     <message>
         <source>所持悪魔(&amp;M)...</source>
         <translation>&amp;My demons...</translation>
+    </message>
+    <message>
+        <source>所持悪魔</source>
+        <translation>My demons</translation>
+    </message>
+    <message>
+        <source>所持悪魔の変更がファイルに保存されていません。</source>
+        <translation>Changes to my demons are not saved to the file.</translation>
+    </message>
+    <message>
+        <source>このまま終了すると、変更は失われます。</source>
+        <translation>If you quit now, the changes are lost.</translation>
+    </message>
+    <message>
+        <source>保存せずに終了(&amp;Q)</source>
+        <translation>&amp;Quit without saving</translation>
+    </message>
+    <message>
+        <source>終了しない</source>
+        <translation>Do not quit</translation>
     </message>
 </context>
 <context>

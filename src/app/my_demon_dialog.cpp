@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -21,7 +22,7 @@
 
 namespace qmoor {
 
-MyDemonDialog::MyDemonDialog(const MyDemon& entry, QWidget* parent) : QDialog(parent) {
+MyDemonDialog::MyDemonDialog(const std::optional<MyDemon>& entry, QWidget* parent) : QDialog(parent) {
   demonEntries_ =
       new RowTableModel([] { return DemonTotal; },
                         {{[] { return QString(); }, [](int row) { return QVariant(demonEntryText(levelOrderAt(row))); },
@@ -51,12 +52,12 @@ MyDemonDialog::MyDemonDialog(const MyDemon& entry, QWidget* parent) : QDialog(pa
   layout->setColumnStretch(1, 1);
   layout->setColumnStretch(3, 1);
 
-  const bool named = entry.unread.empty() && isOccupied(entry.demon);
-  SignalBlocking(demon_)->setCurrentIndex(named ? levelOrderIndexOf(entry.demon) : -1);
-  SignalBlocking(level_)->setRange(named ? level(entry.demon) : 1, MaxLevel);
-  SignalBlocking(level_)->setValue(named ? entry.level : 1);
+  const bool named = entry && entry->unread.empty() && isOccupied(entry->demon);
+  SignalBlocking(demon_)->setCurrentIndex(named ? levelOrderIndexOf(entry->demon) : -1);
+  SignalBlocking(level_)->setRange(named ? level(entry->demon) : 1, MaxLevel);
+  SignalBlocking(level_)->setValue(named ? entry->level : 1);
   level_->setEnabled(named);
-  offerSkills(named ? entry.skills : std::vector<int>{});
+  offerSkills(named ? entry->skills : std::vector<int>{});
   buttons_->button(QDialogButtonBox::Ok)->setEnabled(named);
 
   connect(demon_, &QComboBox::currentIndexChanged, this, &MyDemonDialog::demonChosen);
@@ -75,6 +76,21 @@ void MyDemonDialog::retranslate() {
   level_->setAccessibleName(tr("レベル"));
   skillsLabel_->setText(tr("スキル(&S):"));
   for (std::size_t i = 0; i < skills_.size(); ++i) skills_[i]->setAccessibleName(tr("スキル %1").arg(i + 1));
+}
+
+// Return in the demon field has chosen the demon its text names, if any (see
+// makeSearchableCombo), and reaches the dialog only when no list took it: it
+// moves on to the level rather than accepting the dialog.
+void MyDemonDialog::keyPressEvent(QKeyEvent* event) {
+  const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+  if (!enter || (focusWidget() != demon_ && !demon_->isAncestorOf(focusWidget()))) {
+    QDialog::keyPressEvent(event);
+    return;
+  }
+  event->accept();
+  if (demon_->currentIndex() < 0) return;
+  level_->setFocus(Qt::TabFocusReason);
+  level_->selectAll();
 }
 
 MyDemon MyDemonDialog::entry() const {

@@ -2,10 +2,13 @@
 // the name is typed, its level from its base level to 99, and eight skill
 // slots that offer only what the demon can hold at that level; choosing a
 // demon fills in its innate skills and what it has learned by that level.
+// Return in the demon field chooses the demon typed and moves on to its
+// level; only a chosen demon lets the dialog be accepted.
 #pragma once
 
 #include <QDialog>
 #include <array>
+#include <optional>
 #include <vector>
 
 #include "forward/inheritance.h"
@@ -24,11 +27,15 @@ class MyDemonDialog : public QDialog {
   Q_OBJECT
 
  public:
-  // Starts from entry; an entry that names no demon starts with none chosen.
-  MyDemonDialog(const MyDemon& entry, QWidget* parent);
+  // Starts from entry; without one (a new entry), or from an entry that names
+  // no demon, it starts with none chosen and an empty demon field.
+  MyDemonDialog(const std::optional<MyDemon>& entry, QWidget* parent);
 
   // The entry as the dialog shows it: the skills in slot order, empty slots left out.
   MyDemon entry() const;
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void demonChosen();

@@ -1,15 +1,17 @@
 // MyDemonsStore: see my_demons_store.h.
 #include "app/my_demons_store.h"
 
+#include <QFileInfo>
+#include <QFileSystemWatcher>
 #include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <filesystem>
+#include <span>
 #include <system_error>
 
 #include "app/display_language.h"
 #include "app/program_settings.h"
-#include "cli/demons_file_reading.h"
 #include "files/file_io.h"
 #include "names/file_error_text.h"
 #include "planner/owned_demons.h"
@@ -24,14 +26,26 @@ const QString OwnedTakenKey = QStringLiteral("myDemons/ownedTakenOver");
 
 QString reasonFor(int error) { return QString::fromStdString(fileErrorText(error, displayLanguage())); }
 
-// Writes the demons through the safe saving, making the file's folder first when it is missing.
-FileError writeToDisk(const std::string& path, const std::vector<MyDemon>& demons) {
+std::span<const std::uint8_t> bytesOf(const std::string& text) {
+  return {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()};
+}
+
+// Writes the demons' file text through write, making the file's folder first when it is missing.
+template <typename Write>
+FileError writeDemons(const std::string& path, const std::vector<MyDemon>& demons, Write write) {
   if (path.empty()) return {FileErrorKind::CannotWrite, ENOENT};
   std::error_code made;
   std::filesystem::create_directories(std::filesystem::path(path).parent_path(), made);
   if (made) return {FileErrorKind::CannotWrite, made.value()};
-  const std::string text = serialiseDemonsFile(demons);
-  return writeFileSafely(path, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
+  return write(bytesOf(serialiseDemonsFile(demons)));
+}
+
+QString saveProblem(const FileError& failure) {
+  QString reason = reasonFor(failure.number);
+  if (failure.kind == FileErrorKind::CannotWriteOrRestore) {
+    reason += QLatin1Char('\n') + QString::fromUtf8(oldContentsLostText(displayLanguage()));
+  }
+  return MyDemonsStore::tr("保存できません: %1").arg(reason);
 }
 
 QString loadProblem(const DemonsFileLoad& load) {
@@ -52,16 +66,25 @@ QString loadProblem(const DemonsFileLoad& load) {
 
 MyDemonsStore::MyDemonsStore(QObject* parent, const QString& path)
     : QObject(parent),
-      path_(path.isEmpty()
-                ? QString::fromStdString(defaultDemonsFilePath(std::getenv("XDG_DATA_HOME"), std::getenv("HOME")))
-                : path) {
+      file_(path.isEmpty() ? defaultDemonsFilePath(std::getenv("XDG_DATA_HOME"), std::getenv("HOME")) : path.toStdString(),
+            LargestDemonsFile),
+      watcher_(new QFileSystemWatcher(this)) {
+  // The folder tells of a file made, removed or renamed over; the file of a write in place.
+  connect(watcher_, &QFileSystemWatcher::fileChanged, this, &MyDemonsStore::checkFile);
+  connect(watcher_, &QFileSystemWatcher::directoryChanged, this, &MyDemonsStore::checkFile);
   load();
   takeOverOwnedSetting();
+  watch();
 }
 
 void MyDemonsStore::load() {
-  if (path_.isEmpty()) return;
-  DemonsFileLoad load = readDemonsFileFromDisk(path_.toStdString());
+  demons_.clear();
+  heldBack_ = unsaved_ = changedOnDisk_ = false;
+  saveFailure_ = {};
+  if (file_.path().empty()) return;
+  const FileContents contents = file_.read();
+  const std::string_view text(reinterpret_cast<const char*>(contents.bytes.data()), contents.bytes.size());
+  DemonsFileLoad load = demonsFileLoad(contents.error.number, text, contents.whole);
   if (load.loaded()) {
     demons_ = std::move(load.read.demons);
   } else if (load.state != DemonsFileState::NoFile) {
@@ -75,12 +98,36 @@ void MyDemonsStore::load() {
 void MyDemonsStore::takeOverOwnedSetting() {
   QSettings settings = programSettings();
   if (heldBack_ || settings.value(OwnedTakenKey, false).toBool() || !settings.contains(OwnedKey)) return;
-  std::vector<MyDemon> demons = demons_;
   std::vector<std::string> entries;
   for (const QString& text : settings.value(OwnedKey).toStringList()) entries.push_back(text.toStdString());
-  for (DemonRef demon : ownedDemonsFrom(entries)) demons.push_back(atBaseLevel(demon));
-  demons_ = std::move(demons);
+  for (DemonRef demon : ownedDemonsFrom(entries)) demons_.push_back(atBaseLevel(demon));
+  unsaved_ = true;
   if (save()) settings.setValue(OwnedTakenKey, true);
+}
+
+// Watches the file once it exists, and its folder, or while that is missing
+// the nearest folder above it that exists; a file renamed over is a new file
+// to watch.
+void MyDemonsStore::watch() {
+  const QString file = path();
+  if (file.isEmpty()) return;
+  QString folder = QFileInfo(file).absolutePath();
+  while (!QFileInfo::exists(folder) && QFileInfo(folder).absolutePath() != folder) folder = QFileInfo(folder).absolutePath();
+  if (!watcher_->directories().contains(folder)) watcher_->addPath(folder);
+  if (!watcher_->files().contains(file) && QFileInfo::exists(file)) watcher_->addPath(file);
+}
+
+bool MyDemonsStore::checkFile() {
+  watch();
+  if (changedOnDisk_ || !file_.changedSince()) return changedOnDisk_;
+  if (!unsaved_) {
+    reload();
+    return true;
+  }
+  changedOnDisk_ = true;
+  emit changed();
+  emit conflictFound();
+  return true;
 }
 
 std::vector<MyDemon> MyDemonsStore::usableEntries() const {
@@ -91,30 +138,46 @@ std::vector<MyDemon> MyDemonsStore::usableEntries() const {
 
 void MyDemonsStore::change(std::vector<MyDemon> demons) {
   demons_ = std::move(demons);
-  if (!heldBack_) save();
+  unsaved_ = true;
+  const bool conflict = !heldBack_ && !changedOnDisk_ && file_.changedSince();
+  changedOnDisk_ = changedOnDisk_ || conflict;
+  if (!heldBack_ && !changedOnDisk_) save();
   emit changed();
+  if (conflict) emit conflictFound();
 }
 
 bool MyDemonsStore::saveOnPurpose() {
   const bool saved = save();
-  if (saved) heldBack_ = false;
+  if (saved) heldBack_ = changedOnDisk_ = false;
   emit changed();
   return saved;
 }
 
+QString MyDemonsStore::saveElsewhere(const QString& path) {
+  const FileError failure = writeDemons(path.toStdString(), demons_, [&path](std::span<const std::uint8_t> bytes) {
+    return writeFileSafely(path.toStdString(), bytes);
+  });
+  if (failure.failed()) return saveProblem(failure);
+  reload();
+  return {};
+}
+
+void MyDemonsStore::reload() {
+  load();
+  watch();
+  emit changed();
+}
+
 QString MyDemonsStore::problem() const {
-  if (saveFailure_.failed()) {
-    QString reason = reasonFor(saveFailure_.number);
-    if (saveFailure_.kind == FileErrorKind::CannotWriteOrRestore) {
-      reason += QLatin1Char('\n') + QString::fromUtf8(oldContentsLostText(displayLanguage()));
-    }
-    return tr("保存できません: %1").arg(reason);
-  }
+  if (saveFailure_.failed()) return saveProblem(saveFailure_);
+  if (changedOnDisk_) return tr("ファイルが読み込んだ後にほかで変更されました。");
   return heldBack_ ? loadProblem(loadFailure_) : QString();
 }
 
 bool MyDemonsStore::save() {
-  saveFailure_ = writeToDisk(path_.toStdString(), demons_);
+  saveFailure_ = writeDemons(file_.path(), demons_, [this](std::span<const std::uint8_t> bytes) { return file_.write(bytes); });
+  if (!saveFailure_.failed()) unsaved_ = false;
+  watch();
   return !saveFailure_.failed();
 }
 

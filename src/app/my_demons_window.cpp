@@ -1,10 +1,13 @@
 // MyDemonsWindow: see my_demons_window.h.
 #include "app/my_demons_window.h"
 
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -114,8 +117,12 @@ void MyDemonsWindow::connectActions() {
   connect(remove_, &QPushButton::clicked, this, &MyDemonsWindow::removeDemon);
   connect(up_, &QPushButton::clicked, this, [this] { moveDemon(-1); });
   connect(down_, &QPushButton::clicked, this, [this] { moveDemon(1); });
-  connect(save_, &QPushButton::clicked, this, [this] { store_->saveOnPurpose(); });
+  connect(save_, &QPushButton::clicked, this, &MyDemonsWindow::saveOnPurpose);
   connect(store_, &MyDemonsStore::changed, this, &MyDemonsWindow::refresh);
+  // A change on disk found while the window is away is asked about on the next save.
+  connect(store_, &MyDemonsStore::conflictFound, this, [this] {
+    if (isVisible()) resolveChangeOnDisk();
+  });
   connect(table_->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] { refresh(); });
 }
 
@@ -163,9 +170,48 @@ void MyDemonsWindow::refresh() {
   save_->setEnabled(store_->heldBack() || !store_->problem().isEmpty());
   const QString problem = store_->problem();
   status_->setText(problem.isEmpty() ? tr("保存先: %1").arg(store_->path())
+                   : store_->changedOnDisk()
+                       ? tr("%1\n変更はまだ保存していません。「上書き保存」で、読み直すか上書きするかを選べます。").arg(problem)
                    : store_->heldBack()
                        ? tr("%1\n変更はファイルに保存されません。「上書き保存」でファイルを置き換えます。").arg(problem)
                        : problem);
+}
+
+// A change on disk is asked about first, whether known or found now.
+void MyDemonsWindow::saveOnPurpose() {
+  if (store_->changedOnDisk()) {
+    resolveChangeOnDisk();
+  } else if (!store_->checkFile()) {
+    store_->saveOnPurpose();
+  }
+}
+
+void MyDemonsWindow::resolveChangeOnDisk() {
+  QMessageBox question(QMessageBox::Warning, tr("所持悪魔"),
+                       tr("所持悪魔のファイルが、読み込んだ後にほかで変更されました。\n%1").arg(store_->path()),
+                       QMessageBox::NoButton, this);
+  question.setInformativeText(tr("この一覧にはファイルにない変更があります。どうしますか？"));
+  QPushButton* reload = question.addButton(tr("ファイルを読み直す(&R)"), QMessageBox::DestructiveRole);
+  QPushButton* keep = question.addButton(tr("この一覧で上書き(&K)"), QMessageBox::AcceptRole);
+  QPushButton* elsewhere = question.addButton(tr("別名で保存(&A)..."), QMessageBox::ActionRole);
+  QPushButton* later = question.addButton(tr("あとで決める"), QMessageBox::RejectRole);
+  question.setDefaultButton(later);
+  question.setEscapeButton(later);
+  question.exec();
+  if (question.clickedButton() == reload) {
+    store_->reload();
+  } else if (question.clickedButton() == keep) {
+    store_->saveOnPurpose();
+  } else if (question.clickedButton() == elsewhere) {
+    QFileDialog where(this, tr("所持悪魔を別名で保存"), QFileInfo(store_->path()).absolutePath(),
+                      tr("所持悪魔のファイル (*.json)"));
+    where.setAcceptMode(QFileDialog::AcceptSave);
+    where.setDefaultSuffix(QStringLiteral("json"));
+    if (where.exec() != QDialog::Accepted || where.selectedFiles().isEmpty()) return;
+    if (const QString problem = store_->saveElsewhere(where.selectedFiles().first()); !problem.isEmpty()) {
+      QMessageBox::warning(this, tr("所持悪魔"), problem);
+    }
+  }
 }
 
 void MyDemonsWindow::select(int row) {
@@ -178,7 +224,7 @@ void MyDemonsWindow::select(int row) {
 }
 
 void MyDemonsWindow::addDemon() {
-  MyDemonDialog dialog(MyDemon{}, this);
+  MyDemonDialog dialog(std::nullopt, this);
   if (dialog.exec() != QDialog::Accepted) return;
   std::vector<MyDemon> demons = store_->demons();
   demons.push_back(dialog.entry());

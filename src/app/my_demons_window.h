@@ -1,8 +1,10 @@
 // MyDemonsWindow (所持悪魔): the table of my demons (level, race, name,
 // skills, problem) with add, edit, remove and move up or down. Every change
 // is saved at once; when the file could not be read, the window says why and
-// saves only when the player asks with 上書き保存. Any demon of the table opens
-// in a new query tab.
+// saves only when the player asks with 上書き保存. When the file changed on
+// disk beside changes of the list, it asks whether to read the file again,
+// write this list over it or save this list elsewhere. Any demon of the table
+// opens in a new query tab.
 #pragma once
 
 #include "app/tool_window.h"
@@ -38,6 +40,9 @@ class MyDemonsWindow : public ToolWindow {
   void removeDemon();
   void moveDemon(int step);
   void select(int row);
+  void saveOnPurpose();
+  // Asks what to do about the file changed on disk, and does it.
+  void resolveChangeOnDisk();
 
   MyDemonsStore* store_;
   RowTableModel* model_;

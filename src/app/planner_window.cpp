@@ -15,6 +15,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSettings>
+#include <QSignalBlocker>
 #include <QSpinBox>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -25,7 +26,6 @@
 #include "app/my_demons_store.h"
 #include "app/program_settings.h"
 #include "app/searchable_combo.h"
-#include "app/signal_blocking.h"
 #include "app/skill_texts.h"
 #include "data/compendium.h"
 #include "data/races.h"
@@ -55,6 +55,12 @@ std::vector<DemonRef> unpackedDemons(const QVariantList& packed) {
     if (demon && isOccupied(*demon) && std::ranges::find(demons, *demon) == demons.end()) demons.push_back(*demon);
   }
   return demons;
+}
+
+bool canGetAll(DemonRef target, const std::vector<int>& skills) {
+  const std::vector<int> obtainable = obtainableSkills(target);
+  return std::ranges::all_of(skills,
+                             [&](int skill) { return std::ranges::find(obtainable, skill) != obtainable.end(); });
 }
 
 }  // namespace
@@ -213,7 +219,16 @@ void PlannerWindow::build() {
 }
 
 void PlannerWindow::connectActions() {
-  connect(target_, &QComboBox::currentIndexChanged, this, &PlannerWindow::fillSkillCombos);
+  connect(target_, &QComboBox::currentIndexChanged, this, &PlannerWindow::targetChanged);
+  for (std::size_t k = 0; k < skills_.size(); ++k) {
+    connect(skills_[k], &QComboBox::currentIndexChanged, this, [this, k](int item) {
+      wanted_[k] = skillChoiceAt(item);
+      forgetAnswer();
+    });
+  }
+  for (QSpinBox* box : {limit_, depth_}) connect(box, &QSpinBox::valueChanged, this, &PlannerWindow::forgetAnswer);
+  for (QCheckBox* box : {curse_, useMine_, onlyMine_, levelling_})
+    connect(box, &QCheckBox::toggled, this, &PlannerWindow::forgetAnswer);
   connect(search_, &QPushButton::clicked, this, &PlannerWindow::search);
   connect(cancel_, &QPushButton::clicked, this, [this] {
     if (cancelFlag_) cancelFlag_->store(true);
@@ -239,18 +254,42 @@ void PlannerWindow::connectActions() {
 
 // Each skill combo offers an empty first entry, read as 指定なし, then the
 // skills the target can get.
-void PlannerWindow::fillSkillCombos() {
+std::vector<int> PlannerWindow::fillSkillCombos() {
   const int index = target_->currentIndex();
   skillChoices_ = index < 0 ? std::vector<int>{} : obtainableSkills(targets_[static_cast<std::size_t>(index)]);
-  for (QComboBox* combo : skills_) {
-    const QString keptText = combo->currentIndex() > 0 ? combo->currentText() : QString();
-    SignalBlocking(combo)->clear();
+  std::vector<int> leftOut;
+  for (std::size_t k = 0; k < skills_.size(); ++k) {
+    QComboBox* combo = skills_[k];
+    const QSignalBlocker quiet(combo);  // the refill is no choice of the player's
+    combo->clear();
     combo->addItem(QString());
     combo->setItemData(0, tr("指定なし"), Qt::AccessibleTextRole);
     for (int skill : skillChoices_) combo->addItem(skillText(skill));
-    SignalBlocking(combo)->setCurrentIndex(std::max(0, combo->findText(keptText)));
+    const auto found = std::ranges::find(skillChoices_, wanted_[k]);
+    if (wanted_[k] != 0 && found == skillChoices_.end()) leftOut.push_back(wanted_[k]);
+    combo->setCurrentIndex(found == skillChoices_.end() ? 0 : static_cast<int>(found - skillChoices_.begin()) + 1);
     describeSkillItems(combo, [this](int item) { return skillChoiceAt(item); });
   }
+  return leftOut;
+}
+
+void PlannerWindow::targetChanged() {
+  const std::vector<int> leftOut = fillSkillCombos();
+  forgetAnswer();
+  if (leftOut.empty() || target_->currentIndex() < 0) return;
+  QStringList names;
+  for (int skill : leftOut) names << skillText(skill);
+  const DemonRef target = targets_[static_cast<std::size_t>(target_->currentIndex())];
+  status_->setText(tr("%1 は %2 を継承できないため、検索から外しています。").arg(demonEntryText(target), joinedNames(names)));
+}
+
+void PlannerWindow::forgetAnswer() {
+  if (!answer_) return;
+  if (worker_) cancelFlag_->store(true);  // a search for what is no longer asked stops
+  answer_.reset();
+  copy_->setEnabled(false);
+  showPlans();
+  status_->clear();
 }
 
 int PlannerWindow::skillChoiceAt(int item) const {
@@ -259,12 +298,12 @@ int PlannerWindow::skillChoiceAt(int item) const {
 
 void PlannerWindow::wantSkill(int skill) {
   if (worker_) return;
-  const auto canGet = [skill](DemonRef demon) {
-    const std::vector<int> skills = obtainableSkills(demon);
-    return std::ranges::find(skills, skill) != skills.end();
-  };
   if (std::ranges::find(skillChoices_, skill) == skillChoices_.end()) {
-    const auto target = std::ranges::find_if(targets_, canGet);
+    std::vector<int> wanted = request().skills;
+    wanted.push_back(skill);
+    auto target = std::ranges::find_if(targets_, [&](DemonRef demon) { return canGetAll(demon, wanted); });
+    if (target == targets_.end())
+      target = std::ranges::find_if(targets_, [&](DemonRef demon) { return canGetAll(demon, {skill}); });
     if (target == targets_.end()) return;
     target_->setCurrentIndex(static_cast<int>(target - targets_.begin()));
   }
@@ -276,6 +315,7 @@ void PlannerWindow::wantSkill(int skill) {
     combo->setCurrentIndex(entry);
     return;
   }
+  status_->setText(tr("継承させたいスキルは %1 個までです。").arg(SkillComboTotal));
 }
 
 PlanRequest PlannerWindow::request() const {
@@ -299,6 +339,7 @@ PlanRequest PlannerWindow::request() const {
 void PlannerWindow::exclude(DemonRef demon) {
   if (std::ranges::find(excluded_, demon) != excluded_.end()) return;
   excluded_.push_back(demon);
+  forgetAnswer();
   programSettings().setValue(ExcludedKey, packedDemons(excluded_));
   showExcluded();
   excludedList_->setCurrentRow(static_cast<int>(excluded_.size()) - 1);
@@ -312,6 +353,7 @@ void PlannerWindow::removeExcluded() {
   if (kept.size() == excluded_.size()) return;
   const int current = excludedList_->currentRow();
   excluded_ = std::move(kept);
+  forgetAnswer();
   programSettings().setValue(ExcludedKey, packedDemons(excluded_));
   showExcluded();
   excludedList_->setCurrentRow(std::min(current, excludedList_->count() - 1));
@@ -368,6 +410,11 @@ void PlannerWindow::showAnswer() {
 // language: the same lines qmoor plan prints, each under the line one less deep.
 void PlannerWindow::showPlans() {
   plans_->clear();
+  // The tree's heading says what it answers: the target and the skills asked for.
+  const QString asked = answer_ ? QString::fromStdString(planHeading(asked_, displayLanguage())) : QString();
+  plans_->setHeaderLabel(asked);
+  plans_->setHeaderHidden(!answer_);
+  plans_->setAccessibleDescription(asked);
   if (!answer_) return;
   const PlanAnswer& answer = *answer_;
   std::vector<QTreeWidgetItem*> parents;

@@ -45,7 +45,8 @@ class PlannerWindow : public ToolWindow {
 
   // Puts skill among the wanted skills (in the first empty slot, unless it is
   // there already); when the target cannot get it, the target becomes the
-  // first demon of the list that can. Nothing while a search runs.
+  // first demon of the list that can get it with the skills already wanted,
+  // else the first that can get it. Nothing while a search runs.
   void wantSkill(int skill);
   // Starts a search for the request on the controls (nothing while one runs).
   void search();
@@ -60,7 +61,13 @@ class PlannerWindow : public ToolWindow {
  private:
   void build();
   void connectActions();
-  void fillSkillCombos();
+  // Offers the target's skills in the skill combos, each showing the skill
+  // wanted in its slot when the target can get it. The wanted skills left out.
+  std::vector<int> fillSkillCombos();
+  // A new target shows the wanted skills it can get, and says which it cannot.
+  void targetChanged();
+  // Plans of a request the controls no longer show go.
+  void forgetAnswer();
   int skillChoiceAt(int item) const;  // the skill of a skill combo's item; 0 for the empty first one
   PlanRequest request() const;
   void showAnswer();
@@ -77,6 +84,9 @@ class PlannerWindow : public ToolWindow {
   QLabel* skillsLabel_;
   std::array<QComboBox*, SkillComboTotal> skills_{};
   std::vector<int> skillChoices_;  // the skills each skill combo offers after its empty first entry
+  // The skill the player wants in each slot (0 for none), kept while a target
+  // that cannot get it is chosen, so that a target that can shows it again.
+  std::array<int, SkillComboTotal> wanted_{};
   QLabel* limitLabel_;
   QSpinBox* limit_;
   QCheckBox* curse_;

@@ -3,6 +3,8 @@
 
 #include <QEvent>
 #include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
 
 #include "app/compendium_window.h"
 #include "app/fusion_chart_window.h"
@@ -38,6 +40,7 @@ ToolWindows::ToolWindows(QMenu* menu, DemonOpener opener, QWidget* owner)
       myDemonsAction_(menu->addAction(QString(), this, &ToolWindows::showMyDemons)) {
   retranslate();
   menu_->installEventFilter(this);
+  owner_->installEventFilter(this);
 }
 
 FusionSimulatorWindow* ToolWindows::showFusionSimulator() {
@@ -77,7 +80,28 @@ FusionChartWindow* ToolWindows::showFusionChart() { return presentOne(chart_, op
 
 bool ToolWindows::eventFilter(QObject* watched, QEvent* event) {
   if (watched == menu_ && event->type() == QEvent::LanguageChange) retranslate();
+  if (watched == owner_ && event->type() == QEvent::Close && !mayClose()) {
+    event->ignore();
+    return true;
+  }
   return QObject::eventFilter(watched, event);
+}
+
+bool ToolWindows::mayClose() {
+  if (!myDemons_ || !myDemons_->unsaved()) return true;
+  QMessageBox warning(QMessageBox::Warning, tr("所持悪魔"), tr("所持悪魔の変更がファイルに保存されていません。"),
+                      QMessageBox::NoButton, owner_);
+  const QString problem = myDemons_->problem();
+  warning.setInformativeText((problem.isEmpty() ? QString() : problem + QLatin1Char('\n')) +
+                             tr("このまま終了すると、変更は失われます。"));
+  QPushButton* quit = warning.addButton(tr("保存せずに終了(&Q)"), QMessageBox::DestructiveRole);
+  QPushButton* stay = warning.addButton(tr("終了しない"), QMessageBox::RejectRole);
+  warning.setDefaultButton(stay);
+  warning.setEscapeButton(stay);
+  warning.exec();
+  if (warning.clickedButton() == quit) return true;
+  showMyDemons();
+  return false;
 }
 
 void ToolWindows::retranslate() {

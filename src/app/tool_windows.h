@@ -1,7 +1,8 @@
 // ToolWindows: the menu ツール(T) and the tool windows it opens, one of each,
 // and my demons, which the windows share.
 // A window is made on its first request and kept when closed, so a second
-// request brings the same window back to the front.
+// request brings the same window back to the front. Closing the owner while
+// my demons hold changes the file does not asks first.
 #pragma once
 
 #include <QObject>
@@ -43,6 +44,8 @@ class ToolWindows : public QObject {
 
  private:
   void retranslate();
+  // True when nothing unsaved is lost, or the player chooses to lose it.
+  bool mayClose();
 
   QMenu* menu_;
   DemonOpener opener_;

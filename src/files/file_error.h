@@ -27,6 +27,7 @@ struct FileContents {
   std::vector<std::uint8_t> bytes;  // the file's first bytes, at most the limit; empty on failure
   bool whole = false;               // the file ends within the limit
   FileError error;
+  friend bool operator==(const FileContents&, const FileContents&) = default;
 };
 
 }  // namespace qmoor

@@ -1,7 +1,10 @@
 // The window of my demons offscreen: adding, editing, reordering and removing
 // through its buttons and dialog, each change saved; a file that could not be
-// read kept untouched until the player saves on purpose, its unreadable
-// entries kept as they were; the planner's old owned list taken over once;
+// read kept untouched until the player saves on purpose (asked first when it
+// changed meanwhile), its unreadable entries kept as they were; the
+// planner's old owned list taken over once;
+// two holders of the file (two windows, or a hand edit) never writing over
+// each other silently, and quitting with unsaved changes asked about first;
 // names for screen readers.
 #include "app/my_demons_window.h"
 
@@ -13,7 +16,9 @@
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QSettings>
 #include <QSpinBox>
 #include <QTabBar>
@@ -26,10 +31,12 @@
 
 #include "app/demon_texts.h"
 #include "app/fusion_simulator_window.h"
+#include "app/main_frame.h"
 #include "app/my_demon_dialog.h"
 #include "app/my_demons_store.h"
 #include "app/program_settings.h"
 #include "app/skill_texts.h"
+#include "app/tool_windows.h"
 #include "data/compendium.h"
 #include "data/races.h"
 #include "forward/forward_fusion.h"
@@ -104,6 +111,18 @@ class MyDemonsWindowTest : public ::testing::Test {
   }
 };
 
+// Clicks the button of the message box on top whose text starts with start.
+void answerWith(QWidget* modal, const QString& start) {
+  auto* box = qobject_cast<QMessageBox*>(modal);
+  ASSERT_NE(box, nullptr);
+  for (QAbstractButton* button : box->buttons())
+    if (button->text().startsWith(start)) {
+      button->click();
+      return;
+    }
+  ADD_FAILURE() << "no button " << start.toStdString();
+}
+
 TEST_F(MyDemonsWindowTest, AddsEditsMovesAndRemovesSavingEachChange) {
   MyDemonsStore store(nullptr, path);
   MyDemonsWindow* window = makeWindow(&store);
@@ -171,7 +190,12 @@ TEST_F(MyDemonsWindowTest, AFileItCannotReadIsWrittenOnlyOnPurpose) {
   EXPECT_EQ(fileBytes(), damaged);
   auto* save = named<QPushButton>(window, QStringLiteral("上書き保存"));
   ASSERT_TRUE(save->isEnabled());
+  // Mended by hand meanwhile, though not yet heard of: saving asks first.
+  writeFile("{\"format\":\"quillmoor-demons\",\"version\":1,\"demons\":[]}");
+  bool answered = false;
+  whenModal([](QWidget* modal) { answerWith(modal, QStringLiteral("この一覧で上書き")); }, answered);
   save->click();
+  EXPECT_TRUE(answered);
   EXPECT_FALSE(store.heldBack());
   EXPECT_EQ(saved(), std::vector<MyDemon>{atBaseLevel(Pixie)});
 }
@@ -264,6 +288,96 @@ TEST_F(MyDemonsWindowTest, TheSimulatorFusesAtLevelsAndFromMyDemons) {
   EXPECT_EQ(opened, std::vector<DemonRef>{fusions[0].results[0].result});
   store.change({});
   EXPECT_EQ(table->model()->rowCount(), 0);
+}
+
+// Two holders of one file: what one saves, the other reads again while it
+// holds nothing unsaved; a change made beside the other's save is never
+// written over it until the player chooses, and each choice keeps both lists
+// somewhere.
+TEST_F(MyDemonsWindowTest, TwoHoldersNeverWriteOverEachOtherSilently) {
+  MyDemonsStore first(nullptr, path);
+  MyDemonsStore second(nullptr, path);
+  QSignalSpy conflicts(&second, &MyDemonsStore::conflictFound);
+  first.change({atBaseLevel(Pixie)});
+  EXPECT_TRUE(QTest::qWaitFor([&] { return second.demons() == first.demons(); })) << "read again, nothing unsaved";
+
+  first.change({atBaseLevel(Mizuchi)});
+  second.change({atBaseLevel(Pixie), atBaseLevel(Mizuchi)});  // before the watcher tells it
+  EXPECT_EQ(conflicts.count(), 1);
+  EXPECT_TRUE(second.changedOnDisk() && second.unsaved());
+  EXPECT_EQ(saved(), first.demons());
+  EXPECT_FALSE(second.problem().isEmpty());
+
+  const QString elsewhere = folder.filePath(QStringLiteral("mine.json"));
+  EXPECT_TRUE(second.saveElsewhere(elsewhere).isEmpty());
+  EXPECT_EQ(MyDemonsStore(nullptr, elsewhere).demons(), (std::vector<MyDemon>{atBaseLevel(Pixie), atBaseLevel(Mizuchi)}));
+  EXPECT_EQ(second.demons(), first.demons()) << "then takes the file as it is";
+  EXPECT_FALSE(second.unsaved() || second.changedOnDisk());
+
+  first.change({});
+  second.change({atBaseLevel(Pixie)});
+  ASSERT_TRUE(second.changedOnDisk());
+  EXPECT_TRUE(second.saveOnPurpose());
+  EXPECT_EQ(saved(), std::vector<MyDemon>{atBaseLevel(Pixie)});
+  EXPECT_FALSE(second.unsaved() || second.changedOnDisk());
+  EXPECT_TRUE(QTest::qWaitFor([&] { return first.demons() == second.demons(); }));
+}
+
+// A hand edit while the window is open: shown at once when nothing is
+// unsaved; beside a change of the window, the window asks, and reading the
+// file again shows the hand's list.
+TEST_F(MyDemonsWindowTest, AHandEditIsShownOrAskedAbout) {
+  MyDemonsStore store(nullptr, path);
+  store.change({atBaseLevel(Pixie), atBaseLevel(Mizuchi)});
+  MyDemonsWindow* window = makeWindow(&store);
+  auto* table = named<QTableView>(window, QStringLiteral("所持悪魔の一覧"));
+  const QByteArray byHand = "{\"format\":\"quillmoor-demons\",\"version\":1,\"demons\":[{\"race\":7,\"slot\":8,\"level\":9,\"skills\":[]}]}";
+  writeFile(byHand);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return table->model()->rowCount() == 1; }));
+  EXPECT_EQ(table->model()->index(0, 0).data().toInt(), 9);
+
+  store.change({atBaseLevel(Pixie), atBaseLevel(Mizuchi)});
+  writeFile(byHand);
+  bool answered = false;
+  QString asked;
+  whenModal(
+      [&](QWidget* modal) {
+        asked = qobject_cast<QMessageBox*>(modal)->text();
+        answerWith(modal, QStringLiteral("ファイルを読み直す"));
+      },
+      answered);
+  table->selectRow(0);
+  named<QPushButton>(window, QStringLiteral("削除"))->click();
+  EXPECT_TRUE(answered);
+  EXPECT_TRUE(asked.contains(path)) << asked.toStdString();
+  EXPECT_EQ(fileBytes(), byHand);
+  EXPECT_EQ(table->model()->rowCount(), 1);
+  EXPECT_FALSE(store.unsaved());
+}
+
+// Quitting while my demons hold changes the file does not (here, a file that
+// could not be read) asks first; staying shows the window of my demons.
+TEST_F(MyDemonsWindowTest, QuittingWithUnsavedChangesAsksFirst) {
+  const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
+  qputenv("XDG_DATA_HOME", folder.path().toLocal8Bit());
+  writeFile("not json");
+  {
+    CMainFrame frame{new QWidget, [](CommandId) {}};
+    auto* tools = new ToolWindows(frame.toolsMenu(), [](DemonRef) { return true; }, &frame);
+    frame.show();
+    tools->myDemons()->change({atBaseLevel(Pixie)});
+    for (const auto& [answer, closes] : {std::pair{QStringLiteral("終了しない"), false},
+                                         std::pair{QStringLiteral("保存せずに終了"), true}}) {
+      bool answered = false;
+      whenModal([&](QWidget* modal) { answerWith(modal, answer); }, answered);
+      EXPECT_EQ(frame.close(), closes);
+      EXPECT_TRUE(answered);
+      EXPECT_EQ(frame.isVisible(), !closes);
+    }
+    EXPECT_TRUE(tools->showMyDemons()->isVisible());
+    EXPECT_EQ(fileBytes(), "not json");
+  }
+  qputenv("XDG_DATA_HOME", dataHome);
 }
 
 }  // namespace
