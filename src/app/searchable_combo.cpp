@@ -2,6 +2,7 @@
 #include "app/searchable_combo.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QCompleter>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -54,28 +55,38 @@ void chooseNamedEntry(QComboBox& combo) {
   combo.setEditText(combo.itemText(named));
 }
 
-// Return in the text field chooses the entry its text names, and goes no
-// further: it never presses the window's default button. An open completion
-// list takes Return itself, then hands it to the field (returnPressed).
+// Return in the box chooses the entry its text names and, with an entry
+// chosen, moves on to the next control; it goes no further, so it never
+// presses a default button. The keys reach the box, which hands them to its
+// field; an open completion list takes Return itself and hands it to the
+// field (returnPressed), after its pick.
 class ReturnChooses : public QObject {
  public:
   explicit ReturnChooses(QComboBox* combo) : QObject(combo), combo_(combo), field_(combo->lineEdit()) {
+    combo->installEventFilter(this);
     field_->installEventFilter(this);
-    connect(combo->lineEdit(), &QLineEdit::returnPressed, this, [combo] { chooseNamedEntry(*combo); });
+    connect(field_, &QLineEdit::returnPressed, this, &ReturnChooses::chooseAndMoveOn);
   }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (watched != field_ || event->type() != QEvent::KeyPress) return false;
+    if ((watched != combo_ && watched != field_) || event->type() != QEvent::KeyPress) return false;
     const auto* key = static_cast<const QKeyEvent*>(event);
     if ((key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) ||
         (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
       return false;
-    chooseNamedEntry(*combo_);
+    chooseAndMoveOn();
     return true;
   }
 
  private:
+  void chooseAndMoveOn() {
+    chooseNamedEntry(*combo_);
+    if (combo_->currentIndex() < 0 || combo_->currentText() != combo_->itemText(combo_->currentIndex())) return;
+    QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);  // on, as Tab goes
+    QCoreApplication::sendEvent(combo_, &tab);
+  }
+
   QComboBox* combo_;
   QLineEdit* field_;
 };

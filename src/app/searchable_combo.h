@@ -1,6 +1,8 @@
 // A combo box over an item model whose text field searches it: typing shows
-// the entries that contain the typed text; leaving the field brings back the
-// chosen entry's text, so the field never shows what is not chosen.
+// the entries that contain the typed text; Return chooses the entry the text
+// names and moves on, and never presses a default button; leaving the field
+// brings back the chosen entry's text, so the field never shows what is not
+// chosen.
 #pragma once
 
 class QAbstractItemModel;

@@ -264,8 +264,8 @@ TEST_F(ToolWindowsTest, EscapeClosesOnlyWhatIsOnTop) {
 
 // Return on a demon's name, typed as people type it in either language, or on
 // the start of one name alone, chooses that demon and no other whose name
-// contains it, the list open or not; in the planner it chooses, and does not
-// search.
+// contains it, the list open or not, and moves on; in the planner it does
+// not search.
 TEST_F(ToolWindowsTest, ReturnOnANameChoosesThatDemon) {
   MenuHarness harness;
   FusionSimulatorWindow* simulator = harness.tools->showFusionSimulator();
@@ -308,9 +308,10 @@ TEST_F(ToolWindowsTest, ReturnOnANameChoosesThatDemon) {
       QApplication::sendEvent(c.combo->lineEdit(), &typing);
       QAbstractItemView* offered = c.combo->completer()->popup();
       if (!listOpen && offered->isVisible()) QTest::keyClick(offered, Qt::Key_Escape);
-      QTest::keyClick(offered->isVisible() ? static_cast<QWidget*>(offered) : c.combo->lineEdit(), Qt::Key_Return);
+      QTest::keyClick(offered->isVisible() ? static_cast<QWidget*>(offered) : QApplication::focusWidget(), Qt::Key_Return);
       EXPECT_EQ(demonFromData(c.combo->currentData(DemonRole)), std::optional(c.demon)) << what;
       EXPECT_EQ(c.combo->currentText(), demonEntryText(c.demon)) << what;
+      EXPECT_FALSE(c.combo->hasFocus()) << what << ": Return did not move on";
     }
   }
   EXPECT_TRUE(status->text().isEmpty()) << "Return in a field of names searched: " << status->text().toStdString();
