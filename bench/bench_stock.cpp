@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/demons_file_reading.h"
+#include "stock_files/demons_file_reading.h"
 #include "data/compendium.h"
 #include "data/races.h"
 #include "stock/holding_rule.h"

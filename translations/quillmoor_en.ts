@@ -796,6 +796,14 @@ Inheritance: %6</translation>
         <translation>Line %1 of the file is not valid JSON.</translation>
     </message>
     <message>
+        <source>ファイルの項目 &quot;version&quot; がないか、二つあるか、整数ではありません。</source>
+        <translation>The file&apos;s field &quot;version&quot; is missing, given twice or not a whole number.</translation>
+    </message>
+    <message>
+        <source>ファイルの項目 &quot;demons&quot; がないか、二つあるか、配列ではありません。</source>
+        <translation>The file&apos;s field &quot;demons&quot; is missing, given twice or not an array.</translation>
+    </message>
+    <message>
         <source>ファイルは版 %1 で書かれています。読めるのは版 1 だけです。</source>
         <translation>The file is of version %1; only version 1 can be read.</translation>
     </message>

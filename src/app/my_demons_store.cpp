@@ -30,14 +30,15 @@ std::span<const std::uint8_t> bytesOf(const std::string& text) {
   return {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()};
 }
 
-// Writes the demons' file text through write, making the file's folder first when it is missing.
+// Writes the demons and the other fields read through write, making the file's folder first when it is missing.
 template <typename Write>
-FileError writeDemons(const std::string& path, const std::vector<MyDemon>& demons, Write write) {
+FileError writeDemons(const std::string& path, const std::vector<MyDemon>& demons, const std::string& otherFields,
+                      Write write) {
   if (path.empty()) return {FileErrorKind::CannotWrite, ENOENT};
   std::error_code made;
   std::filesystem::create_directories(std::filesystem::path(path).parent_path(), made);
   if (made) return {FileErrorKind::CannotWrite, made.value()};
-  return write(bytesOf(serialiseDemonsFile(demons)));
+  return write(bytesOf(serialiseDemonsFile(demons, otherFields)));
 }
 
 QString saveProblem(const FileError& failure) {
@@ -56,6 +57,10 @@ QString loadProblem(const DemonsFileLoad& load) {
   }
   switch (load.read.problem) {
     case DemonsFileProblem::NotJson: return MyDemonsStore::tr("ファイルの %1 行目が JSON として読めません。").arg(load.read.line);
+    case DemonsFileProblem::BadField:
+      return load.read.field == "version"
+                 ? MyDemonsStore::tr("ファイルの項目 \"version\" がないか、二つあるか、整数ではありません。")
+                 : MyDemonsStore::tr("ファイルの項目 \"demons\" がないか、二つあるか、配列ではありません。");
     case DemonsFileProblem::UnknownVersion:
       return MyDemonsStore::tr("ファイルは版 %1 で書かれています。読めるのは版 1 だけです。").arg(load.read.version);
     default: return MyDemonsStore::tr("所持悪魔のファイル（quillmoor-demons）ではありません。");
@@ -87,6 +92,7 @@ void MyDemonsStore::load() {
   DemonsFileLoad load = demonsFileLoad(contents.error.number, text, contents.whole);
   if (load.loaded()) {
     demons_ = std::move(load.read.demons);
+    otherFields_ = std::move(load.read.otherFields);
   } else if (load.state != DemonsFileState::NoFile) {
     heldBack_ = true;
     loadFailure_ = std::move(load);
@@ -154,7 +160,7 @@ bool MyDemonsStore::saveOnPurpose() {
 }
 
 QString MyDemonsStore::saveElsewhere(const QString& path) {
-  const FileError failure = writeDemons(path.toStdString(), demons_, [&path](std::span<const std::uint8_t> bytes) {
+  const FileError failure = writeDemons(path.toStdString(), demons_, otherFields_, [&path](std::span<const std::uint8_t> bytes) {
     return writeFileSafely(path.toStdString(), bytes);
   });
   if (failure.failed()) return saveProblem(failure);
@@ -175,7 +181,7 @@ QString MyDemonsStore::problem() const {
 }
 
 bool MyDemonsStore::save() {
-  saveFailure_ = writeDemons(file_.path(), demons_, [this](std::span<const std::uint8_t> bytes) { return file_.write(bytes); });
+  saveFailure_ = writeDemons(file_.path(), demons_, otherFields_, [this](std::span<const std::uint8_t> bytes) { return file_.write(bytes); });
   if (!saveFailure_.failed()) unsaved_ = false;
   watch();
   return !saveFailure_.failed();

@@ -10,6 +10,7 @@
 
 #include <QObject>
 #include <QString>
+#include <string>
 #include <vector>
 
 #include "files/file_error.h"
@@ -73,6 +74,7 @@ class MyDemonsStore : public QObject {
   HeldFile file_;
   QFileSystemWatcher* watcher_;
   std::vector<MyDemon> demons_;
+  std::string otherFields_;  // the fields of a later version the file holds, written back as read
   bool heldBack_ = false;
   bool unsaved_ = false;
   bool changedOnDisk_ = false;

@@ -29,7 +29,7 @@
 #include "app/skill_texts.h"
 #include "data/compendium.h"
 #include "data/races.h"
-#include "query/plan_text.h"
+#include "plan_text/plan_text.h"
 
 namespace qmoor {
 

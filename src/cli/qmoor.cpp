@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/demons_file_reading.h"
+#include "stock_files/demons_file_reading.h"
 #include "query/query.h"
 
 int main(int argc, char** argv) {

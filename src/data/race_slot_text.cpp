@@ -11,8 +11,6 @@ std::optional<int> wholeNumber(std::string_view text) {
   return number;
 }
 
-std::string raceSlotText(DemonRef demon) { return std::to_string(demon.race) + "/" + std::to_string(demon.slot); }
-
 std::optional<DemonRef> raceSlotFrom(std::string_view text) {
   const std::size_t slash = text.find('/');
   if (slash == std::string_view::npos) return std::nullopt;

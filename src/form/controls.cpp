@@ -136,12 +136,6 @@ void TabControl::deleteItem(int index) {
   changed();
 }
 
-void TabControl::deleteAll() {
-  labels_.clear();
-  selection_ = -1;
-  changed();
-}
-
 void TabControl::setSelection(int index) {
   if (index < 0 || index >= count()) return;
   selection_ = index;

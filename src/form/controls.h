@@ -158,7 +158,6 @@ class TabControl : public Control {
   void insertItem(int index, std::string label);
   void setLabel(int index, std::string label);
   void deleteItem(int index);
-  void deleteAll();
   int selection() const { return selection_; }
   void setSelection(int index);
 

@@ -50,6 +50,11 @@ std::string resultLabel(DemonRef demon, Language language);    // short race + "
 // "LV95 魔王 ベルゼブブ": level, unpadded race and name, as the tools and qmoor list a demon.
 std::string demonLabel(DemonRef demon, Language language);
 std::string demonLabel(DemonRef demon, int level, Language language);  // at its current level
+// Skill names joined by ", "; a number that names no skill is written as #N.
+std::string skillListText(const std::vector<int>& skills, Language language);
+// A line of the race-pair list, "魔神 x 鬼神": Japanese pads the race names
+// as the list aligns them, English names both races unpadded.
+std::string racePairLine(Race first, Race second, Language language);
 
 // The three kinds of fusion: 通常合体, 月齢合体, 精霊合体 ("normal fusion" ...),
 // and in English the short form a table heading uses ("normal" ...); the

@@ -8,12 +8,6 @@
 
 namespace qmoor {
 
-std::vector<std::string> ownedDemonEntries(const std::vector<DemonRef>& demons) {
-  std::vector<std::string> entries;
-  for (const DemonRef demon : demons) entries.push_back(raceSlotText(demon));
-  return entries;
-}
-
 std::vector<DemonRef> ownedDemonsFrom(const std::vector<std::string>& entries) {
   std::vector<DemonRef> demons;
   for (const std::string& entry : entries) {

@@ -9,7 +9,6 @@
 
 namespace qmoor {
 
-std::vector<std::string> ownedDemonEntries(const std::vector<DemonRef>& demons);
 // The demons of the entries in their order, each once; an entry that names no
 // demon is passed over, so a damaged list costs only its damaged entries.
 std::vector<DemonRef> ownedDemonsFrom(const std::vector<std::string>& entries);

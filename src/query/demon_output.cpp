@@ -51,20 +51,6 @@ std::string_view fusionKindKey(FusionKind kind) {
   }
 }
 
-std::string skillListText(const std::vector<int>& skills, Language language) {
-  std::string text;
-  for (const int skill : skills) {
-    if (!text.empty()) text += ", ";
-    if (skillEntry(skill) != SkillEntry::None) {
-      text += skillName(skill, language);
-    } else {
-      text += '#';
-      text += std::to_string(skill);
-    }
-  }
-  return text;
-}
-
 std::vector<std::string> recipeLinesIn(DemonRef demon, Language language) {
   std::vector<std::string> lines;
   if (const auto recipe = recipeLines(demon)) {

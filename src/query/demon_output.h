@@ -28,7 +28,5 @@ std::vector<std::string> recipeLinesIn(DemonRef demon, Language language);
 std::vector<std::string> demonCells(DemonRef demon, int level, Language language);  // at its current level
 // The kind of a fusion as the JSON keyword normal|spirit|phase.
 std::string_view fusionKindKey(FusionKind kind);
-// Skill names joined by ", "; a number that names no skill is written as #N.
-std::string skillListText(const std::vector<int>& skills, Language language);
 
 }  // namespace qmoor::query

@@ -2,6 +2,7 @@
 // the program's own file (none yet: no demons).
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include "query/verb.h"
@@ -9,9 +10,11 @@
 
 namespace qmoor::query {
 
-// Every entry of the file, those with problems included. A file that cannot
-// be read or is not a file of my demons throws UsageError saying why, in the
-// language of the answer.
+// Every entry of the file --mine names, those with problems included. No
+// name, or a file that cannot be read or is not a file of my demons, throws
+// UsageError saying why, in either language.
+std::vector<MyDemon> readNamedMyDemons(const std::string& path, const DemonsFileReader& read);
+// The entries of the file --mine named, else of the program's own file.
 std::vector<MyDemon> readMyDemons(const QueryContext& context);
 
 }  // namespace qmoor::query

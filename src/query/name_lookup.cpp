@@ -161,13 +161,18 @@ DemonRef resolveDemon(std::string_view text) {
 }
 
 AtLevel resolveMaterial(std::string_view text) {
-  const std::size_t at = text.rfind('@');
-  if (at == std::string_view::npos) {
+  // The last @, typed as an input method leaves it (＠) or not.
+  constexpr std::string_view WideAt = "＠";
+  const std::size_t narrow = text.rfind('@');
+  const std::size_t wide = text.rfind(WideAt);
+  if (narrow == std::string_view::npos && wide == std::string_view::npos) {
     const DemonRef demon = resolveDemon(text);
     return {demon, level(demon)};
   }
+  const bool wideLast = wide != std::string_view::npos && (narrow == std::string_view::npos || wide > narrow);
+  const std::size_t at = wideLast ? wide : narrow;
   const DemonRef demon = resolveDemon(text.substr(0, at));
-  const std::string_view levelText = text.substr(at + 1);
+  const std::string_view levelText = text.substr(at + (wideLast ? WideAt.size() : 1));
   const std::optional<int> wanted = typedNumber(levelText);
   if (!wanted || !levelInRange(demon, *wanted)) {
     const std::string typed = quoted(text), named = escapedText(text.substr(0, at));

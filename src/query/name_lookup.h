@@ -15,7 +15,8 @@
 namespace qmoor::query {
 
 DemonRef resolveDemon(std::string_view text);
-// NAME@L or R/S@L, L from the demon's base level to 99; without @L, the base level.
+// NAME@L or R/S@L (the @ full-width too), L from the demon's base level to 99;
+// without @L, the base level.
 AtLevel resolveMaterial(std::string_view text);
 int resolveSkill(std::string_view text);
 Race resolveRace(std::string_view text);

@@ -8,6 +8,7 @@
 
 #include "names/typed_names.h"
 #include "query/closest_names.h"
+#include "query/my_demons_source.h"
 #include "query/shown_text.h"
 #include "query/text_width.h"
 #include "query/usage_error.h"
@@ -154,7 +155,9 @@ int answer(std::span<const std::string> words, std::ostream& out, Language messa
   if (count < verb->minPositionals || count > verb->maxPositionals) {
     throw UsageError("使い方: qmoor " + std::string(verb->usage), "usage: qmoor " + std::string(verb->usage));
   }
-  const QueryContext context{out, languageOf(arguments), arguments.has("json"), arguments.value("mine").value_or(""),
+  const std::optional<std::string> mineFile = arguments.value("mine");
+  const QueryContext context{out, languageOf(arguments), arguments.has("json"),
+                             mineFile ? std::optional(readNamedMyDemons(*mineFile, readDemonsFile)) : std::nullopt,
                              readDemonsFile};
   verb->run(arguments, context);
   return 0;

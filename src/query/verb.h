@@ -4,10 +4,12 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <ostream>
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "names/names.h"
 #include "stock/demons_file.h"
@@ -25,7 +27,9 @@ struct QueryContext {
   std::ostream& out;
   Language language = Language::Japanese;
   bool json = false;
-  std::string mineFile;  // --mine FILE; empty for the program's own file of my demons
+  // The entries of the file --mine names, read before the verb runs so that
+  // every verb refuses a file that cannot be read; none without --mine.
+  std::optional<std::vector<MyDemon>> namedMine;
   const DemonsFileReader& readDemonsFile;
   // The heading or word for the chosen language.
   std::string_view say(std::string_view japanese, std::string_view english) const {
@@ -43,15 +47,15 @@ struct Verb {
   int maxPositionals = 0;
   // Throws UsageError for a request it cannot take.
   void (*run)(const Arguments& arguments, const QueryContext& context) = nullptr;
-  // The summary and details in Japanese; the English ones serve where empty.
+  // The summary and details in Japanese.
   std::string_view japaneseSummary = {};
   std::string_view japaneseDetails = {};
 
   std::string_view summaryIn(Language language) const {
-    return language == Language::Japanese && !japaneseSummary.empty() ? japaneseSummary : summary;
+    return language == Language::Japanese ? japaneseSummary : summary;
   }
   std::string_view detailsIn(Language language) const {
-    return language == Language::Japanese && !japaneseDetails.empty() ? japaneseDetails : details;
+    return language == Language::Japanese ? japaneseDetails : details;
   }
 };
 

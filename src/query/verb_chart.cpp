@@ -59,6 +59,8 @@ extern const Verb ChartVerb{
     0,
     0,
     runChart,
+    "通常合体の種族 × 種族の合体表: 二つの種族が作る種族",
+    "  --curse         CURSE のときに通常の表に代わる合体表\n",
 };
 
 }  // namespace qmoor::query

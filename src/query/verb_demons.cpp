@@ -126,7 +126,9 @@ std::string skillsAndMarks(const CompendiumRow& row, const QueryContext& context
   const Language language = context.language;
   std::string marks;
   for (int k = 0; k < MarkTotal; ++k) {
-    if (cell(markColumn(k), row.demon) != "　") marks += (marks.empty() ? "" : " ") + std::string(markHeading(k, language));
+    if (cell(markColumn(k), row.demon) == "　") continue;
+    if (!marks.empty()) marks += ' ';
+    marks += markHeading(k, language);
   }
   return std::string(context.say("初期: ", "innate: ")) + skillsLine(row.demon, row.first, language) +
          std::string(context.say("　習得: ", "; learned: ")) + skillsLine(row.demon, row.second, language) +

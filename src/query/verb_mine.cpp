@@ -175,6 +175,8 @@ extern const Verb MineVerb{
     0,
     0,
     runMine,
+    "所持悪魔（問題のある項目はその問題とともに）と、その二体ずつが作る悪魔",
+    "  --curse         CURSE の合体表で合体する\n",
 };
 
 }  // namespace qmoor::query

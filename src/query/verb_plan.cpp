@@ -9,7 +9,7 @@
 #include "query/demon_output.h"
 #include "query/my_demons_source.h"
 #include "query/name_lookup.h"
-#include "query/plan_text.h"
+#include "plan_text/plan_text.h"
 #include "query/usage_error.h"
 #include "stock/holding_rule.h"
 

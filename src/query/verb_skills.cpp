@@ -153,6 +153,11 @@ extern const Verb SkillsVerb{
     0,
     SelectableSkillTotal,
     runSkills,
+    "スキル一覧。スキルを指定するとそれだけを、それぞれを持つ悪魔とともに",
+    "  --kind K        種別 K のスキルだけ: attack, ailment, recovery, support, field,\n"
+    "                  passive, talk（または両言語の種別名）\n"
+    "  --element E     属性 E のスキルだけ: physical, fire, ice, elec, force, light,\n"
+    "                  dark, almighty, curse, nerve, mind, none（または属性名）\n",
 };
 
 }  // namespace qmoor::query

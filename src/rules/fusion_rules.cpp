@@ -73,8 +73,6 @@ std::vector<SpiritSource> spiritSources(DemonRef target, bool curse) {
   return {buffer.begin(), buffer.end()};
 }
 
-bool withinCap(int level, int cap) { return level <= cap; }
-
 bool admitsRacePair(int materialRaceChoice, Race a, Race b) {
   return materialRaceChoice == 0 || materialRaceChoice == a + 1 || materialRaceChoice == b + 1;
 }

@@ -35,7 +35,6 @@ struct SpiritSource {
 };
 std::vector<SpiritSource> spiritSources(DemonRef target, bool curse);
 
-bool withinCap(int level, int cap);
 bool admitsRacePair(int materialRaceChoice, Race a, Race b);
 bool admitsSpiritPairs(int materialRaceChoice, Race race);
 

@@ -38,21 +38,6 @@ bool isOrdinaryRace(Race race) { return isRace(race) && race != SpiritRace && ra
 
 }  // namespace
 
-std::string racePairText(RacePair pair) {
-  // The spirit line names the spirits without the race name's padding.
-  const std::string_view first = raceName(pair.first);
-  const std::string_view second = pair.second == SpiritRace ? std::string_view("精霊") : raceName(pair.second);
-  std::string text;
-  text.reserve(first.size() + 3 + second.size());
-  text.append(first).append(" x ").append(second);
-  return text;
-}
-
-std::string racePairLine(RacePair pair, Language language) {
-  if (language == Language::Japanese) return racePairText(pair);
-  return std::string(raceName(pair.first, language)) + " x " + std::string(raceName(pair.second, language));
-}
-
 std::vector<RacePair> enumerateRacePairs(Race resultRace, Race currentRace, std::optional<DemonRef> target,
                                          const FilterSettings& filters, bool reverse) {
   if (target && !isOccupied(*target)) return {};

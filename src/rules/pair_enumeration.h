@@ -4,11 +4,9 @@
 #pragma once
 
 #include <optional>
-#include <string>
 #include <vector>
 
 #include "data/types.h"
-#include "names/names.h"
 #include "rules/filter_settings.h"
 
 namespace qmoor {
@@ -20,10 +18,6 @@ struct RacePair {
   Race second = 0;
   friend bool operator==(const RacePair&, const RacePair&) = default;
 };
-// The line in Japanese, race names padded as the list aligns them.
-std::string racePairText(RacePair pair);
-// The line in the language; English names both races unpadded.
-std::string racePairLine(RacePair pair, Language language);
 
 // A row of the material-pair list: material 1 and material 2 (for a spirit
 // fusion, the source demon and the spirit).

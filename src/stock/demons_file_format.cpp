@@ -23,13 +23,13 @@ MyDemon readEntry(const JsonValue& value) {
   MyDemon entry;
   constexpr std::array<std::string_view, 4> Fields{"race", "slot", "level", "skills"};
   if (hasExactly(value, Fields)) {
-    const auto race = value.member("race")->asInt();
-    const auto slot = value.member("slot")->asInt();
-    const auto level = value.member("level")->asInt();
+    const auto race = value.member("race")->asClampedInt();
+    const auto slot = value.member("slot")->asClampedInt();
+    const auto level = value.member("level")->asClampedInt();
     const JsonValue& skills = *value.member("skills");
     bool whole = race && slot && level && skills.kind == JsonValue::Kind::Array;
     for (std::size_t i = 0; whole && i < skills.items.size(); ++i) {
-      const auto skill = skills.items[i].asInt();
+      const auto skill = skills.items[i].asClampedInt();
       whole = skill.has_value();
       if (whole) entry.skills.push_back(*skill);
     }
@@ -56,6 +56,27 @@ void appendEntry(std::string& out, const MyDemon& entry) {
   out += "]}";
 }
 
+// The member of that name when the object has it exactly once.
+const JsonValue* onlyMember(const JsonValue& object, std::string_view name) {
+  const JsonValue* found = nullptr;
+  for (const JsonMember& member : object.members) {
+    if (member.name != name) continue;
+    if (found) return nullptr;
+    found = &member.value;
+  }
+  return found;
+}
+
+std::string otherMembers(const JsonValue& object) {
+  std::string text;
+  for (const JsonMember& member : object.members) {
+    if (member.name == "format" || member.name == "version" || member.name == "demons") continue;
+    if (!text.empty()) text += ',';
+    text += member.source;
+  }
+  return text;
+}
+
 }  // namespace
 
 DemonsFileRead parseDemonsFile(std::string_view text) {
@@ -67,28 +88,36 @@ DemonsFileRead parseDemonsFile(std::string_view text) {
     return result;
   }
   const JsonValue& top = *json.value;
-  constexpr std::array<std::string_view, 3> Fields{"format", "version", "demons"};
-  if (!hasExactly(top, Fields) || top.member("format")->kind != JsonValue::Kind::String ||
-      top.member("format")->string != DemonsFileFormat || !top.member("version")->asInt() ||
-      top.member("demons")->kind != JsonValue::Kind::Array) {
+  const JsonValue* format = top.kind == JsonValue::Kind::Object ? onlyMember(top, "format") : nullptr;
+  if (!format || format->kind != JsonValue::Kind::String || format->string != DemonsFileFormat) {
     result.problem = DemonsFileProblem::NotDemonsFile;
     return result;
   }
-  if (const int version = *top.member("version")->asInt(); version != DemonsFileVersion) {
+  const JsonValue* version = onlyMember(top, "version");
+  const JsonValue* demons = onlyMember(top, "demons");
+  if (!version || !version->asInt()) {
+    result.problem = DemonsFileProblem::BadField;
+    result.field = "version";
+  } else if (*version->asInt() != DemonsFileVersion) {
     result.problem = DemonsFileProblem::UnknownVersion;
-    result.version = version;
-    return result;
+    result.version = *version->asInt();
+  } else if (!demons || demons->kind != JsonValue::Kind::Array) {
+    result.problem = DemonsFileProblem::BadField;
+    result.field = "demons";
   }
-  const std::vector<JsonValue>& entries = top.member("demons")->items;
-  result.demons.reserve(entries.size());
-  for (const JsonValue& entry : entries) result.demons.push_back(readEntry(entry));
+  if (result.problem != DemonsFileProblem::None) return result;
+  result.demons.reserve(demons->items.size());
+  for (const JsonValue& entry : demons->items) result.demons.push_back(readEntry(entry));
+  result.otherFields = otherMembers(top);
   return result;
 }
 
-std::string serialiseDemonsFile(std::span<const MyDemon> demons) {
+std::string serialiseDemonsFile(std::span<const MyDemon> demons, std::string_view otherFields) {
   std::string out = "{\"format\":\"";
   out += DemonsFileFormat;
-  out += "\",\"version\":" + std::to_string(DemonsFileVersion) + ",\"demons\":[";
+  out += "\",\"version\":" + std::to_string(DemonsFileVersion) + ",";
+  if (!otherFields.empty()) out.append(otherFields).append(",");
+  out += "\"demons\":[";
   for (std::size_t i = 0; i < demons.size(); ++i) {
     out += i == 0 ? "\n" : ",\n";
     appendEntry(out, demons[i]);

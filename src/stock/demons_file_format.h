@@ -1,7 +1,7 @@
 // The player's file of my demons, language-neutral:
 //   {"format":"quillmoor-demons","version":1,"demons":[{"race":7,"slot":5,"level":20,"skills":[1,4]},…]}
-// with skills by catalogue number. Reading keeps every entry, readable or not;
-// writing puts each entry back as it was read.
+// with skills by catalogue number. Reading keeps every entry, readable or not,
+// and the fields a later version may add; writing puts each back as it was read.
 #pragma once
 
 #include <span>
@@ -19,7 +19,8 @@ inline constexpr int DemonsFileVersion = 1;
 enum class DemonsFileProblem {
   None,
   NotJson,         // not one JSON value (line says where)
-  NotDemonsFile,   // JSON, but not an object of exactly format, version and demons
+  NotDemonsFile,   // JSON, but not an object with one format, "quillmoor-demons"
+  BadField,        // version or demons missing, given twice or of the wrong kind (field says which)
   UnknownVersion,  // a version other than DemonsFileVersion (version says which)
 };
 
@@ -27,11 +28,16 @@ struct DemonsFileRead {
   DemonsFileProblem problem = DemonsFileProblem::None;
   int line = 0;      // NotJson: the line of the first fault
   int version = 0;   // UnknownVersion: the version written
+  std::string field;  // BadField: "version" (one whole number) or "demons" (one array)
   std::vector<MyDemon> demons;  // empty unless problem is None
+  // The members besides format, version and demons, as written and joined by
+  // commas: the fields of a later version, to be written back unchanged.
+  std::string otherFields;
 };
 
 DemonsFileRead parseDemonsFile(std::string_view text);
-// One entry a line; an unread entry goes back as its own text.
-std::string serialiseDemonsFile(std::span<const MyDemon> demons);
+// One entry a line; an unread entry goes back as its own text, and the other
+// fields a read gave go back after the version.
+std::string serialiseDemonsFile(std::span<const MyDemon> demons, std::string_view otherFields = {});
 
 }  // namespace qmoor

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdint>
+#include <limits>
 
 #include "names/utf8.h"
 
@@ -49,16 +50,76 @@ class Reader {
     const std::size_t start = at_;
     bool ok = false;
     switch (peek()) {
-      case '{': ok = depth < DeepestNesting && readObject(value, depth + 1); break;
-      case '[': ok = depth < DeepestNesting && readArray(value, depth + 1); break;
-      case '"': value.kind = JsonValue::Kind::String; ok = readString(value.string); break;
-      case 't': value.kind = JsonValue::Kind::Boolean; ok = readWord("true"); break;
-      case 'f': value.kind = JsonValue::Kind::Boolean; ok = readWord("false"); break;
-      case 'n': value.kind = JsonValue::Kind::Null; ok = readWord("null"); break;
-      default: value.kind = JsonValue::Kind::Number; ok = readNumber(); break;
+      case '{':
+        if (depth >= DeepestNesting) {
+          value.kind = JsonValue::Kind::Object;
+          ok = skipNested();
+        } else {
+          ok = readObject(value, depth + 1);
+        }
+        break;
+      case '[':
+        if (depth >= DeepestNesting) {
+          value.kind = JsonValue::Kind::Array;
+          ok = skipNested();
+        } else {
+          ok = readArray(value, depth + 1);
+        }
+        break;
+      default: ok = readScalar(value); break;
     }
     value.source = text_.substr(start, at_ - start);
     return ok;
+  }
+
+  bool readScalar(JsonValue& value) {
+    switch (peek()) {
+      case '"': value.kind = JsonValue::Kind::String; return readString(value.string);
+      case 't': value.kind = JsonValue::Kind::Boolean; return readWord("true");
+      case 'f': value.kind = JsonValue::Kind::Boolean; return readWord("false");
+      case 'n': value.kind = JsonValue::Kind::Null; return readWord("null");
+      default: value.kind = JsonValue::Kind::Number; return readNumber();
+    }
+  }
+
+  // An object member's name and the colon after it.
+  bool readName(std::string& name) {
+    if (peek() != '"' || !readString(name)) return false;
+    skipBlanks();
+    return take(':');
+  }
+
+  // Checks an array or object too deep to keep as a tree, with a stack of
+  // its open brackets instead of recursion, so that any depth the file
+  // holds is read without exhausting the call stack.
+  bool skipNested() {
+    std::vector<char> closers;
+    JsonValue scratch;
+    for (;;) {
+      scratch.string.clear();
+      skipBlanks();
+      if (peek() == '[' || peek() == '{') {
+        const bool object = text_[at_++] == '{';
+        closers.push_back(object ? '}' : ']');
+        skipBlanks();
+        if (!take(closers.back())) {
+          if (object && !readName(scratch.string)) return false;
+          continue;
+        }
+        closers.pop_back();
+      } else if (!readScalar(scratch)) {
+        return false;
+      }
+      for (;;) {  // after a value: the brackets it closes, then a comma or the end
+        if (closers.empty()) return true;
+        skipBlanks();
+        if (!take(closers.back())) break;
+        closers.pop_back();
+      }
+      if (!take(',')) return false;
+      skipBlanks();
+      if (closers.back() == '}' && !readName(scratch.string)) return false;
+    }
   }
 
   bool readWord(std::string_view word) {
@@ -167,12 +228,12 @@ class Reader {
     skipBlanks();
     if (take('}')) return true;
     for (;;) {
-      auto& [name, member] = value.members.emplace_back();
-      if (peek() != '"' || !readString(name)) return false;
+      JsonMember& member = value.members.emplace_back();
+      const std::size_t start = at_;
+      if (!readName(member.name)) return false;
       skipBlanks();
-      if (!take(':')) return false;
-      skipBlanks();
-      if (!readValue(member, depth)) return false;
+      if (!readValue(member.value, depth)) return false;
+      member.source = text_.substr(start, at_ - start);
       skipBlanks();
       if (take('}')) return true;
       if (!take(',')) return false;
@@ -192,6 +253,12 @@ std::optional<int> JsonValue::asInt() const {
   const auto [end, error] = std::from_chars(source.data(), source.data() + source.size(), number);
   if (error != std::errc{} || end != source.data() + source.size()) return std::nullopt;
   return number;
+}
+
+std::optional<int> JsonValue::asClampedInt() const {
+  if (kind != Kind::Number || source.find_first_of(".eE") != std::string_view::npos) return std::nullopt;
+  if (const std::optional<int> number = asInt()) return number;
+  return source.starts_with('-') ? std::numeric_limits<int>::min() : std::numeric_limits<int>::max();
 }
 
 const JsonValue* JsonValue::member(std::string_view name) const {

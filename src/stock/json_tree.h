@@ -22,6 +22,9 @@ struct JsonValue {
 
   // The number as an int when it is written as one (no fraction or exponent) and fits.
   std::optional<int> asInt() const;
+  // The same, but a whole number beyond int's range reads as int's nearest
+  // limit, so that it still reads as a number out of any range asked for.
+  std::optional<int> asClampedInt() const;
   // The member of that name; none when it is missing.
   const JsonValue* member(std::string_view name) const;
 };
@@ -29,6 +32,7 @@ struct JsonValue {
 struct JsonMember {
   std::string name;
   JsonValue value;
+  std::string_view source;  // the member's text, from its name's opening quote to the end of its value
 };
 
 struct JsonRead {
@@ -37,7 +41,8 @@ struct JsonRead {
 };
 
 // Reads one JSON value with blanks around it; a UTF-8 byte order mark is
-// allowed at the start. Nesting deeper than 64 levels counts as a fault.
+// allowed at the start. An array or object nested deeper than 64 levels is
+// checked and kept as its text alone, without items or members.
 JsonRead readJson(std::string_view text);
 
 }  // namespace qmoor

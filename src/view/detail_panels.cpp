@@ -59,6 +59,7 @@ void CQmoorView::showMaterial(int panel, DemonRef demon) {
   const MaterialControls& controls = materialControls(panel);
   (panel == 1 ? state_.panel1Demon : state_.panel2Demon) = demon;
   form_.combo(controls.combo).setText(std::string(demonName(demon, language_)));
+  materialNameShown_[panel - 1] = true;
   fillList(form_.list(controls.skills1), skillTexts(demon, SkillList::First));
   fillList(form_.list(controls.skills2), skillTexts(demon, SkillList::Second));
   if (roomForTab()) form_.control(controls.openButton).setEnabled(true);
@@ -68,6 +69,7 @@ void CQmoorView::emptyMaterialList(int panel) {
   const MaterialControls& controls = materialControls(panel);
   form_.list(controls.list).clear();
   form_.combo(controls.combo).clear();
+  materialNameShown_[panel - 1] = false;
   (panel == 1 ? state_.materialSel1 : state_.materialSel2) = -1;
 }
 

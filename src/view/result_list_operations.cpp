@@ -30,7 +30,7 @@ void CQmoorView::ListRacePairs(Race resultRace) {
   ListBox& lines = form_.list(ControlId::RacePairList);
   ComboBox& twin = form_.combo(ControlId::RacePairCombo);
   for (const RacePair& pair : results_.racePairs) {
-    std::string text = racePairLine(pair, language_);
+    std::string text = racePairLine(pair.first, pair.second, language_);
     twin.append(text);
     lines.append(std::move(text));
   }
@@ -41,7 +41,7 @@ void CQmoorView::AppendSpiritLines() {
   if (!listsSpiritSpiritLine(state_.currentRace, currentFilters())) return;
   const RacePair line{SpiritRace, SpiritRace};
   results_.racePairs.push_back(line);
-  const std::string text = racePairLine(line, language_);
+  const std::string text = racePairLine(line.first, line.second, language_);
   form_.list(ControlId::RacePairList).append(text);
   form_.combo(ControlId::RacePairCombo).append(text);
 }

@@ -63,9 +63,13 @@ void CQmoorView::FillHolders(int group) {
     list.append(std::move(label));
   }
   for (int g : {0, 1}) {
-    form_.combo(g == 0 ? ControlId::HolderCombo1 : ControlId::HolderCombo2)
-        .setText(uiMessage("所持悪魔 ： %1体", language_, {std::to_string(holders_[g].size())}));
+    form_.combo(g == 0 ? ControlId::HolderCombo1 : ControlId::HolderCombo2).setText(holderCountText(g));
+    holderCountShown_[g] = true;
   }
+}
+
+std::string CQmoorView::holderCountText(int g) const {
+  return uiMessage("所持悪魔 ： %1体", language_, {std::to_string(holders_[g].size())});
 }
 
 void CQmoorView::HolderChosen(int group, ControlId source) {

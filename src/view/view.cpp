@@ -112,6 +112,7 @@ void CQmoorView::notify(ControlId id, Notification notification) {
     case ControlId::Material2Combo:
     case ControlId::MaterialList2: {
       const int panel = id == ControlId::Material1Combo || id == ControlId::MaterialList1 ? 1 : 2;
+      if (selection || typed) materialNameShown_[panel - 1] = false;
       if (selection) MaterialChosen(panel, id);
       if (doubleClick && form_.control(id).kind() == ControlKind::ListBox) MaterialDoubleClicked(panel);
       break;
@@ -170,6 +171,7 @@ void CQmoorView::notify(ControlId id, Notification notification) {
     case ControlId::HolderCombo2:
     case ControlId::HolderList2: {
       const int group = id == ControlId::HolderCombo1 || id == ControlId::HolderList1 ? 1 : 2;
+      if (selection || typed) holderCountShown_[group - 1] = false;
       if (selection) HolderChosen(group, id);
       if (doubleClick && form_.control(id).kind() == ControlKind::ListBox)
         openListedDemon(holders_[group - 1], form_.list(id).selection());

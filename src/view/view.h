@@ -151,12 +151,13 @@ class CQmoorView {
   void showFixedTexts();
   // Shows every text the query put on screen again in the language, each
   // made anew from what it stands for.
-  void showQueryAgain(Language previous);
+  void showQueryAgain();
   std::vector<std::string> skillTexts(DemonRef demon, SkillList which) const;
   std::vector<std::string> recipeListTexts() const;  // for results_.recipeOf
   std::string raceText(Race race) const;  // Japanese keeps the padding blanks
   std::string uiString(std::string_view japanese) const;
   std::string tabLabel(DemonRef demon) const;
+  std::string holderCountText(int g) const;  // "所持悪魔 ： 12体" for holders_[g]
 
   ViewHost& host_;
   Language language_ = Language::Japanese;
@@ -171,6 +172,12 @@ class CQmoorView {
       DemonDetailRow(Column::FirstMark, language_), DemonDetailRow(Column::Inheritance, language_)};
   TabTable tabs_;
   std::vector<DemonRef> holders_[2];
+  // Which combos without a selection show a text the view wrote there, so
+  // that a new language writes it anew from what it stands for: a material
+  // panel's demon by name, the count of a skill's holders. The user's typing
+  // or choosing there ends it.
+  bool materialNameShown_[2] = {false, false};
+  bool holderCountShown_[2] = {false, false};
 };
 
 }  // namespace qmoor

@@ -130,14 +130,13 @@ std::vector<std::string> CQmoorView::skillTexts(DemonRef demon, SkillList which)
 
 void CQmoorView::SetLanguage(Language language) {
   if (language == language_) return;
-  const Language previous = language_;
   language_ = language;
   if (form_.tabs().labels().empty()) return;  // before the initial update, which shows the texts
   showFixedTexts();
-  showQueryAgain(previous);
+  showQueryAgain();
 }
 
-void CQmoorView::showQueryAgain(Language previous) {
+void CQmoorView::showQueryAgain() {
   const Language to = language_;
   // Each list that lists something shows it again, named in the language.
   const auto showListed = [this](std::initializer_list<ControlId> ids, const std::vector<std::string>& texts) {
@@ -153,7 +152,7 @@ void CQmoorView::showQueryAgain(Language previous) {
   showListed({ControlId::HolderList1, ControlId::HolderCombo1}, labels(holders_[0], holderLabel, to));
   showListed({ControlId::HolderList2, ControlId::HolderCombo2}, labels(holders_[1], holderLabel, to));
   std::vector<std::string> racePairs;
-  for (const RacePair& pair : results_.racePairs) racePairs.push_back(racePairLine(pair, to));
+  for (const RacePair& pair : results_.racePairs) racePairs.push_back(racePairLine(pair.first, pair.second, to));
   showListed({ControlId::RacePairList, ControlId::RacePairCombo}, racePairs);
   showListed({ControlId::RecipeList}, recipeListTexts());
   for (auto [list, demon, which] :
@@ -177,24 +176,15 @@ void CQmoorView::showQueryAgain(Language previous) {
                             std::pair{ControlId::Material2RaceEdit, state_.materialRace2}}) {
     if (!form_.edit(edit).text().empty()) form_.edit(edit).setText(raceText(race));
   }
-  // A material combo without a selection shows its panel's demon by name, or
-  // a name the user typed: either follows the demon it names (names alone can
-  // be ambiguous, as the two ベルゼブブ are, hence the panel's demon first).
-  for (auto [combo, shown] : {std::pair{ControlId::Material1Combo, state_.panel1Demon},
-                              std::pair{ControlId::Material2Combo, state_.panel2Demon}}) {
+  // What the user typed into a combo stays as typed.
+  for (auto [panel, combo, shown] : {std::tuple{0, ControlId::Material1Combo, state_.panel1Demon},
+                                     std::tuple{1, ControlId::Material2Combo, state_.panel2Demon}}) {
     ComboBox& box = form_.combo(combo);
-    if (box.selection() >= 0) continue;
-    if (shown && box.text() == demonName(*shown, previous)) {
-      box.setText(std::string(demonName(*shown, to)));
-    } else if (const std::vector<DemonRef> named = demonsNamed(box.text()); !named.empty()) {
-      box.setText(std::string(demonName(named.front(), to)));
-    }
+    if (materialNameShown_[panel] && shown && box.selection() < 0) box.setText(std::string(demonName(*shown, to)));
   }
   for (int g : {0, 1}) {
     ComboBox& holders = form_.combo(g == 0 ? ControlId::HolderCombo1 : ControlId::HolderCombo2);
-    const std::string count = std::to_string(holders_[g].size());
-    if (holders.selection() < 0 && holders.text() == uiMessage("所持悪魔 ： %1体", previous, {count}))
-      holders.setText(uiMessage("所持悪魔 ： %1体", to, {count}));
+    if (holderCountShown_[g] && holders.selection() < 0) holders.setText(holderCountText(g));
   }
   for (int tab = 0; tab < form_.tabs().count(); ++tab) relabelTab(tab, tabs_.labelled[static_cast<std::size_t>(tab)]);
 }

@@ -41,7 +41,7 @@
 #include "data/races.h"
 #include "forward/forward_fusion.h"
 #include "forward/inheritance.h"
-#include "cli/demons_file_reading.h"
+#include "stock_files/demons_file_reading.h"
 #include "widget_lookup.h"
 
 namespace qmoor {
@@ -200,8 +200,9 @@ TEST_F(MyDemonsWindowTest, AFileItCannotReadIsWrittenOnlyOnPurpose) {
   EXPECT_EQ(saved(), std::vector<MyDemon>{atBaseLevel(Pixie)});
 }
 
+// So are the fields a later version adds.
 TEST_F(MyDemonsWindowTest, EntriesWithProblemsAreShownAndKeptAsTheyWere) {
-  writeFile("{\"format\":\"quillmoor-demons\",\"version\":1,\"demons\":[\n"
+  writeFile("{\"format\":\"quillmoor-demons\",\"version\":1,\"names\":{\"7/8\":\"Pip\"},\"demons\":[\n"
             "{\"race\":7,\"slot\":8,\"level\":5,\"skills\":[43,116]},\n"
             "{\"race\":7, \"slot\":8, \"level\":2.5, \"skills\":[]}\n]}\n");
   MyDemonsStore store(nullptr, path);
@@ -214,6 +215,7 @@ TEST_F(MyDemonsWindowTest, EntriesWithProblemsAreShownAndKeptAsTheyWere) {
   store.change(demons);
   EXPECT_EQ(saved()[1].unread, "{\"race\":7, \"slot\":8, \"level\":2.5, \"skills\":[]}");
   EXPECT_EQ(saved()[0], (MyDemon{Pixie, 5, {43, 116}, {}}));
+  EXPECT_TRUE(fileBytes().contains("\"version\":1,\"names\":{\"7/8\":\"Pip\"},\"demons\":[")) << fileBytes().toStdString();
 }
 
 TEST_F(MyDemonsWindowTest, ThePlannersOwnedListJoinsOnce) {

@@ -24,7 +24,7 @@
 #include "app/display_language.h"
 #include "app/my_demons_store.h"
 #include "app/program_settings.h"
-#include "query/plan_text.h"
+#include "plan_text/plan_text.h"
 #include "widget_lookup.h"
 
 namespace qmoor {

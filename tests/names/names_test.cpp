@@ -169,6 +169,22 @@ TEST(Names, EnglishLabelsKeepTheShapesOfTheJapaneseOnes) {
   }
 }
 
+TEST(Names, RacePairLinesPadJapaneseRacesAndNameTheSpiritsUnpadded) {
+  struct Case {
+    Race first, second;
+    std::string japanese, english;
+  };
+  for (const Case& c : std::vector<Case>{
+           {1, 2, "女神    x 破壊神", "Megami x Fury"},
+           {2, 1, "破壊神 x 女神   ", "Fury x Megami"},
+           {5, 29, "聖獣    x 精霊", "Holy x Element"},
+           {29, 29, "精霊　  x 精霊", "Element x Element"},
+       }) {
+    EXPECT_EQ(racePairLine(c.first, c.second, Language::Japanese), c.japanese);
+    EXPECT_EQ(racePairLine(c.first, c.second, Language::English), c.english);
+  }
+}
+
 TEST(Names, TheDetailPanelsShortFormsTellItsColumnsApart) {
   std::set<std::string_view> resistances, marks, values;
   for (int k = 0; k < 10; ++k) {

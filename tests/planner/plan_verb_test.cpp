@@ -9,7 +9,7 @@
 
 #include "data/compendium.h"
 #include "data/skills.h"
-#include "query/plan_text.h"
+#include "plan_text/plan_text.h"
 #include "reference_planner.h"
 
 namespace qmoor {

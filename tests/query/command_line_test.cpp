@@ -12,11 +12,28 @@
 namespace qmoor::testing {
 namespace {
 
-TEST(CommandLine, HelpForQmoorListsEveryVerb) {
-  const QueryRun run = runQueryWords({"--help"});
-  EXPECT_EQ(run.status, 0);
-  for (const query::Verb* verb : query::verbs()) {
-    EXPECT_NE(run.out.find("  " + std::string(verb->name) + " "), std::string::npos) << verb->name;
+// Whether the help speaks of the verb in the language and not in the other.
+void expectVerbIn(const std::string& help, const query::Verb& verb, Language language, bool details) {
+  const Language other = language == Language::Japanese ? Language::English : Language::Japanese;
+  for (const auto& [text, shown] : {std::pair{verb.summaryIn(language), true}, std::pair{verb.summaryIn(other), false},
+                                    std::pair{verb.detailsIn(language), details}, std::pair{verb.detailsIn(other), false}}) {
+    if (shown) {
+      EXPECT_FALSE(text.empty()) << verb.name;
+    }
+    if (!text.empty()) {
+      EXPECT_EQ(help.find(text) != std::string::npos, shown) << verb.name << ": " << text;
+    }
+  }
+}
+
+TEST(CommandLine, HelpForQmoorListsEveryVerbInEitherLanguage) {
+  for (const Language language : {Language::English, Language::Japanese}) {
+    const QueryRun run = runQueryWords({"--help", "--lang", std::string(languageCode(language))});
+    EXPECT_EQ(run.status, 0);
+    for (const query::Verb* verb : query::verbs()) {
+      EXPECT_NE(run.out.find("  " + std::string(verb->name) + " "), std::string::npos) << verb->name;
+      expectVerbIn(run.out, *verb, language, false);
+    }
   }
 }
 
@@ -26,6 +43,7 @@ TEST(CommandLine, EveryVerbHasHelpWithItsUsageAndOptionsInEitherLanguage) {
       const QueryRun run = runQueryWords({std::string(verb->name), "--help", "--lang", language});
       EXPECT_EQ(run.status, 0) << verb->name;
       EXPECT_TRUE(run.out.starts_with(usage + std::string(verb->usage))) << run.out;
+      expectVerbIn(run.out, *verb, *languageFromCode(language), !verb->details.empty());
       for (const query::OptionSpec& option : verb->options) {
         EXPECT_NE(run.out.find("--" + std::string(option.name)), std::string::npos)
             << language << " " << verb->name << " --" << option.name;

@@ -160,10 +160,26 @@ TEST(MyDemonsQuery, PlansTakeMyDemonsAsTheyAre) {
   }
 }
 
+// Fields a later version adds are passed over, an entry nested deeper than
+// the reader keeps is one it cannot read, and a level too large for any
+// number is out of range like any other.
+TEST(MyDemonsQuery, ReadsWhatALaterVersionOrAHandEditWrote) {
+  const std::string path = ::testing::TempDir() + "later-mine.json";
+  std::ofstream(path) << R"({"format":"quillmoor-demons","version":1,"names":{"7/8":"Pip"},"demons":[)"
+                      << R"({"race":7,"slot":8,"level":2147483648,"skills":[]},)" << std::string(70, '[')
+                      << std::string(70, ']') << "]}";
+  const QueryRun run = runQueryWords({"mine", "--mine", path, "--lang", "en"});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_NE(run.out.find("Pixie          the level runs from 2 to 99\n"), std::string::npos) << run.out;
+  EXPECT_NE(run.out.find("not an entry of race, slot, level and skills\n"), std::string::npos) << run.out;
+}
+
 TEST(MyDemonsQuery, LevelsAndFilesItCannotTakeExitTwo) {
   const std::string data = QMOOR_TEST_DATA_DIR "/demons/";
   const std::string crowded =
       writtenMyDemons("crowded-mine.json", std::vector<std::string>(257, R"({"race":7,"slot":8,"level":2,"skills":[]})"));
+  const std::string textVersion = ::testing::TempDir() + "text-version.json";
+  std::ofstream(textVersion) << R"({"format":"quillmoor-demons","version":"1","demons":[]})";
   const struct {
     std::vector<std::string> words;
     const char* reason;
@@ -183,6 +199,13 @@ TEST(MyDemonsQuery, LevelsAndFilesItCannotTakeExitTwo) {
       {{"plan", "ロア", "--skill", "アギ", "--owned", "ピクシー", "--only-mine", "--lang", "ja"}, "同時に指定できません"},
       {{"plan", "ロア", "--skill", "アギ", "--use-mine", "--mine", crowded, "--lang", "en"},
        "more of my demons than 256"},
+      {{"mine", "--mine", textVersion, "--lang", "en"}, "the field \"version\" of the file of my demons"},
+      {{"mine", "--mine", textVersion, "--lang", "ja"}, "の項目 \"version\" がないか、二つあるか、整数ではありません"},
+      // A file named for a verb that does not read it is still refused, and so is no file.
+      {{"fuse", "7/8", "0/0", "--mine", data + "not-json.json", "--lang", "en"}, "line 3 of the file of my demons"},
+      {{"chart", "--mine=" + data + "missing.json", "--lang", "en"}, "cannot read the file of my demons"},
+      {{"mine", "--mine", "", "--lang", "en"}, "--mine needs the name of a file of my demons"},
+      {{"partners", "7/8", "--mine=", "--lang", "ja"}, "--mine には所持悪魔のファイルを指定してください"},
   };
   for (const auto& c : cases) {
     const QueryRun run = runQueryWords(c.words);

@@ -52,6 +52,10 @@ TEST(NameResolution, NamesAsPeopleTypeThem) {
       {"ピクシ", {7, 8}},    {"ジャックフ", {7, 7}},    {"べるぜぶぶ９５", {17, 0}}, {"high pix", {7, 6}},
   };
   for (const auto& c : demons) EXPECT_EQ(query::resolveDemon(c.typed), c.demon) << c.typed;
+  for (const char* typed : {"ぴくしー＠２０", "ピクシー@２０", "7/8＠20", "pixie@ 20"}) {
+    const AtLevel material = query::resolveMaterial(typed);
+    EXPECT_EQ(std::pair(material.demon, material.level), std::pair(DemonRef{7, 8}, 20)) << typed;
+  }
   EXPECT_EQ(query::resolveSkill("あぎだいん"), 3);
   EXPECT_EQ(query::resolveSkill("６３"), 63);
   EXPECT_EQ(query::resolveSkill("マハラギダ"), 6);

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/demons_file_reading.h"
+#include "stock_files/demons_file_reading.h"
 #include "query/query.h"
 
 namespace qmoor::testing {

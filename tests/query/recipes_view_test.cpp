@@ -57,7 +57,7 @@ TEST_P(RecipesAsTheFormListsThem, SameLinesRowsRangeAndRecipe) {
   ASSERT_EQ(runner.run(script, errors), 0) << errors.str();
 
   std::vector<std::string> lines;
-  for (const auto& pair : answer["racePairs"]) lines.push_back(racePairText({pair[0].get<int>(), pair[1].get<int>()}));
+  for (const auto& pair : answer["racePairs"]) lines.push_back(racePairLine(pair[0].get<int>(), pair[1].get<int>(), Language::Japanese));
   EXPECT_EQ(lines, view.form().list(ControlId::RacePairList).items());
 
   const ListView& rows = view.form().listView(ControlId::MaterialPairView);

@@ -23,13 +23,6 @@ Lines raceMode(Race race, const FilterSettings& f, bool reverse = false) {
   return enumerateRacePairs(race, race, std::nullopt, f, reverse);
 }
 
-TEST(RacePairText, OrdinarySpiritAndSpiritSpiritLines) {
-  EXPECT_EQ(racePairText({1, 2}), "女神    x 破壊神");
-  EXPECT_EQ(racePairText({5, 29}), "聖獣    x 精霊");
-  EXPECT_EQ(racePairText({29, 29}), "精霊　  x 精霊");
-  EXPECT_EQ(racePairText({2, 1}), std::string(raceName(2)) + " x " + std::string(raceName(1)));
-}
-
 TEST(RaceMode, Race0HasSixteenPairsAndNoSpiritLine) {
   const Lines lines = raceMode(0, {});
   ASSERT_EQ(lines.size(), 16u);

@@ -15,7 +15,7 @@ TEST_F(Options, NeutralKeepsOnlyNeutralPairsAndNoSpiritFusions) {
   EXPECT_TRUE(checked(ControlId::NeutralCheck));
   ASSERT_FALSE(view.results().racePairs.empty());
   for (const RacePair& pair : view.results().racePairs) {
-    EXPECT_TRUE(inNeutralRange(pair.first) && inNeutralRange(pair.second)) << racePairText(pair);
+    EXPECT_TRUE(inNeutralRange(pair.first) && inNeutralRange(pair.second)) << racePairLine(pair.first, pair.second, Language::Japanese);
   }
   for (const MaterialPair& pair : view.results().materialPairs) EXPECT_NE(pair.second.race, SpiritRace);
   EXPECT_FALSE(state().racePairChosen);
@@ -73,7 +73,7 @@ TEST_F(Options, MaterialRaceRecomputesTheSameDemon) {
   EXPECT_TRUE(state().demonChosen);
   EXPECT_EQ(state().currentSlot, 2);
   EXPECT_EQ(list(ControlId::DemonList).selection(), 2);
-  for (const RacePair& pair : view.results().racePairs) EXPECT_TRUE(pair.first == 3 || pair.second == 3) << racePairText(pair);
+  for (const RacePair& pair : view.results().racePairs) EXPECT_TRUE(pair.first == 3 || pair.second == 3) << racePairLine(pair.first, pair.second, Language::Japanese);
 }
 
 TEST_F(Options, AutomaticLimitFollowsTheChosenDemon) {

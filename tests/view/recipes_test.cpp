@@ -96,7 +96,7 @@ TEST_F(Recipes, PhaseDemonListsPairsOfItsResultRace) {
   EXPECT_TRUE(enabled(ControlId::RecipeList));
   ASSERT_FALSE(view.results().racePairs.empty());
   for (const RacePair& pair : view.results().racePairs)
-    EXPECT_EQ(fusionResult(pair.first, pair.second, false), 17) << racePairText(pair);
+    EXPECT_EQ(fusionResult(pair.first, pair.second, false), 17) << racePairLine(pair.first, pair.second, Language::Japanese);
   choose({31, 8});  // マタドール
   EXPECT_EQ(list(ControlId::RecipeList).item(0), "カグツチSILENT～HALF時に");
 }

@@ -74,8 +74,10 @@ std::string firstJapanese(const std::string& text) {
 
 // User stories that leave every kind of text on screen: race pairs and picked
 // rows, a skill condition, special recipes of each kind, spirit and phase
-// demons, several tabs and a loaded file's message.
+// demons, several tabs and a loaded file's message; and names typed into
+// combos, which stay as typed.
 const std::vector<std::string> Stories{
+    "select 1026 2\nselect 1001 0\ntype 1087 pixie\ntype 1085 jack",
     "select 1026 2\nselect 1001 0\nrow 1116 3\nselect 1172 40\nclick 1174\nselect 1084 1",
     "select 1026 3\nclick 1168\nselect 1005 17\nselect 1002 2\nclick 1168\ntab 0",
     "select 1005 30\nselect 1002 0\nselect 1001 0\nselect 1005 7\nselect 1002 3\nselect 1001 10\nrow 1116 0\nclick 1165",

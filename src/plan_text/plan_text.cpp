@@ -1,10 +1,9 @@
 // The words of a planner answer: see plan_text.h.
-#include "query/plan_text.h"
+#include "plan_text/plan_text.h"
 
 #include <algorithm>
 #include <string_view>
 
-#include "query/demon_output.h"
 #include "data/compendium.h"
 #include "data/skills.h"
 
@@ -60,7 +59,7 @@ std::string heldText(const PlanMaterial& material, const std::vector<int>& held,
   if (held.empty()) return {};
   const bool isMine = !material.step && material.mine;
   return std::string(isMine ? say(language, "　所持スキル: ", ", holds: ") : say(language, "　固有: ", ", innate: ")) +
-         query::skillListText(held, language);
+         skillListText(held, language);
 }
 
 // "LV20→LV23: 習得 マハラギ" under a demon levelled before it is used.
@@ -68,7 +67,7 @@ void addLevelUp(std::vector<PlanLine>& lines, int from, const PlanMaterial& mate
   if (material.level <= from) return;
   std::string text = "LV" + std::to_string(from) + "→LV" + std::to_string(material.level);
   if (!material.learned.empty()) {
-    text += std::string(say(language, ": 習得 ", ": learns ")) + query::skillListText(material.learned, language);
+    text += std::string(say(language, ": 習得 ", ": learns ")) + skillListText(material.learned, language);
   }
   lines.push_back({depth + 1, text, std::nullopt});
 }
@@ -93,7 +92,7 @@ void addDemon(std::vector<PlanLine>& lines, const PlanRequest& request, const Pl
   const PlanStep& step = plan.steps[static_cast<std::size_t>(*material.step)];
   text += "  ← " + std::string(fusionKindName(step.kind, language));
   if (!step.inherited.empty()) {
-    text += std::string(say(language, "　継承: ", ", inherits: ")) + query::skillListText(step.inherited, language);
+    text += std::string(say(language, "　継承: ", ", inherits: ")) + skillListText(step.inherited, language);
   }
   text += heldText(material, held, language);
   std::vector<int> named = step.inherited;
@@ -108,7 +107,7 @@ void addDemon(std::vector<PlanLine>& lines, const PlanRequest& request, const Pl
 
 std::string planHeading(const PlanRequest& request, Language language) {
   return std::string(say(language, "対象: ", "target: ")) + demonLabel(request.target, language) +
-         std::string(say(language, "　スキル: ", "  skills: ")) + query::skillListText(request.skills, language);
+         std::string(say(language, "　スキル: ", "  skills: ")) + skillListText(request.skills, language);
 }
 
 std::vector<PlanLine> planLines(const PlanRequest& request, const PlanAnswer& answer, Language language) {
