@@ -34,7 +34,7 @@
 #include "app/tool_windows.h"
 #include "data/compendium.h"
 #include "data/races.h"
-#include "query/plan_text.h"
+#include "plan_text/plan_text.h"
 #include "stock/holding_rule.h"
 #include "widget_lookup.h"
 
