@@ -26,7 +26,8 @@ UP_DOWN = "レベル制限 LV 増減"
 STARTUP_ROWS = 22
 # The tool windows: the mnemonic of each in the ツール menu (Alt+T) and its title.
 TOOLS_MENU_KEY = "alt+t"
-TOOL_WINDOWS = (("f", "合体シミュレーター"), ("d", "悪魔全書"), ("p", "スキル継承プランナー"))
+TOOL_WINDOWS = (("f", "合体シミュレーター"), ("d", "悪魔全書"), ("p", "スキル継承プランナー"), ("s", "スキル一覧"),
+                ("c", "合体表"), ("m", "所持悪魔"))
 # Lists a keyboard user must be able to enter with Tab and leave again.
 ITEM_VIEW_ROLES = {pyatspi.ROLE_TABLE, pyatspi.ROLE_TREE_TABLE, pyatspi.ROLE_TREE}
 WINDOW_ROLES = {pyatspi.ROLE_FRAME, pyatspi.ROLE_WINDOW, pyatspi.ROLE_DIALOG}
@@ -424,6 +425,9 @@ def tool_window_checks(window, report, mnemonic, title):
         if shown and shown not in node.name:
             hidden.append("%r reads as %r" % (shown, node.name))
     report.check("every text of %s reads as itself" % name, not hidden, ", ".join(hidden))
+    combo_names = [n.name for n in controls if n.getRole() == pyatspi.ROLE_COMBO_BOX]
+    shared = sorted({n for n in combo_names if combo_names.count(n) > 1})
+    report.check("no two combo boxes of %s read the same name" % name, not shared, ", ".join(shared))
 
     reached = tab_round(window, controls)
     missed = [describe(c) for c in controls
@@ -433,6 +437,8 @@ def tool_window_checks(window, report, mnemonic, title):
     for view in [c for c in controls if c.getRole() in ITEM_VIEW_ROLES]:
         for key, title_of_key in (("Tab", "Tab"), ("shift+Tab", "Shift+Tab")):
             entered = tool.tab_to(view, key, limit=len(controls) + 5)
+            if entered and key == "Tab" and view.getRole() == pyatspi.ROLE_TABLE and view.queryTable().nRows > 0:
+                first_arrow_is_read(window, view, name, report)
             window.press(key)
             now = window.focused()
             report.check("%s enters and leaves %s in %s" % (title_of_key, describe(view), name),
@@ -442,6 +448,20 @@ def tool_window_checks(window, report, mnemonic, title):
     window.settle(0.3)
     still = window.window_named(title, timeout=0.5)
     report.check("Escape closes %s" % name, still is None)
+
+
+def first_arrow_is_read(window, view, name, report):
+    """The first ↓ in a table reached by Tab chooses its first row and moves
+    the focus a screen reader follows onto that row's cell."""
+    window.press("Down")
+    now = window.focused()
+    try:
+        on_cell = now is not None and now != view and control_of(now) == view and now.getIndexInParent() >= 0
+        row = view.queryTable().getRowAtIndex(now.getIndexInParent()) if on_cell else None
+    except GLib.GError:
+        on_cell, row = False, None
+    report.check("the first Down in %s of %s is read on row 0" % (describe(view), name), on_cell and row == 0,
+                 "focus on %s, row %s" % (describe(now), row))
 
 
 def main():

@@ -462,7 +462,7 @@ Inheritance: %6</translation>
     </message>
     <message>
         <source>条件をクリア(&amp;X)</source>
-        <translation>Clear the conditions (&amp;X)</translation>
+        <translation>&amp;Clear the conditions</translation>
     </message>
     <message>
         <source>条件をクリア</source>
@@ -540,7 +540,7 @@ Inheritance: %6</translation>
     </message>
     <message>
         <source>合体表(&amp;T): 行の種族 × 列の種族 → 結果の種族</source>
-        <translation>Fusion &amp;table: row race × column race → result race</translation>
+        <translation>&amp;Fusion chart: row race × column race → result race</translation>
     </message>
     <message>
         <source>種族の合体表</source>
@@ -552,7 +552,7 @@ Inheritance: %6</translation>
     </message>
     <message>
         <source>%1 (&amp;D)</source>
-        <translation>%1 (&amp;D)</translation>
+        <translation>&amp;Demons made by %1</translation>
     </message>
     <message>
         <source>作れる悪魔(&amp;D): 表の升目を選んでください</source>
@@ -619,7 +619,7 @@ Inheritance: %6</translation>
     </message>
     <message>
         <source>相手(&amp;2):</source>
-        <translation>Partner (&amp;2):</translation>
+        <translation>Pa&amp;rtner:</translation>
     </message>
     <message>
         <source>合体結果</source>
@@ -723,7 +723,7 @@ Inheritance: %6</translation>
     </message>
     <message>
         <source>所持悪魔から(&amp;Z):</source>
-        <translation>From my demons (&amp;Z):</translation>
+        <translation>From my &amp;demons:</translation>
     </message>
     <message>
         <source>相手を所持悪魔から</source>
@@ -1092,7 +1092,7 @@ Your changes are not saved yet; “Save over the file” lets you read the file 
     </message>
     <message>
         <source>取り消し(&amp;X)</source>
-        <translation>Cancel (&amp;X)</translation>
+        <translation>Ca&amp;ncel</translation>
     </message>
     <message>
         <source>検索を取り消す</source>
@@ -1120,7 +1120,7 @@ Your changes are not saved yet; “Save over the file” lets you read the file 
     </message>
     <message>
         <source>前提: 合体で生まれる悪魔は初期スキルに加え、素材2体のスキルのうち自分の継承印で受け継げるもの（自分の初期スキルを除く）から ⌊(素材のスキル数の合計＋2.7)÷3.7⌋ 個（空き枠と候補の数まで）を受け継ぎ、どれを受け継ぐかは合体し直して選べるものとします。この個数の式は公開資料1件によるもので確度は中程度、ほかの規則は確度が高いものです。</source>
-        <translation>Assumed: a demon made by fusion has its innate skills and inherits, from the two materials&apos; skills that its inheritance marks allow (its own innate skills aside), ⌊(the materials&apos; skill count + 2.7) ÷ 3.7⌋ of them (up to its free slots and the candidates), and which ones is chosen by fusing again. The count&apos;s formula comes from one public source and is moderately sure; the other rules are well established.</translation>
+        <translation>Assumed: a demon made by fusion has its innate skills and inherits, from the two materials&apos; skills that its inheritance marks allow (its own innate skills aside), ⌊(the materials&apos; skill count + 2.7) ÷ 3.7⌋ of them (up to its free slots and the candidates), and which of them it inherits can be chosen by fusing again. The count&apos;s formula comes from one public source and is moderately sure; the other rules are well established.</translation>
     </message>
     <message>
         <source>前提とする規則</source>
@@ -1291,7 +1291,7 @@ Your changes are not saved yet; “Save over the file” lets you read the file 
     </message>
     <message>
         <source>条件をクリア(&amp;X)</source>
-        <translation>Clear the conditions (&amp;X)</translation>
+        <translation>&amp;Clear the conditions</translation>
     </message>
     <message>
         <source>条件をクリア</source>

@@ -14,7 +14,13 @@ class NamedComboBox : public QAccessibleWidget {
   explicit NamedComboBox(QComboBox* box) : QAccessibleWidget(box, QAccessible::ComboBox) {}
 
   QString text(QAccessible::Text kind) const override {
-    if (kind != QAccessible::Value) return QAccessibleWidget::text(kind);
+    if (kind == QAccessible::Value) return value();
+    const QString named = QAccessibleWidget::text(kind);
+    return kind == QAccessible::Name && named.isEmpty() ? value() : named;
+  }
+
+ private:
+  QString value() const {
     const auto* box = static_cast<const QComboBox*>(widget());
     return box->isEditable() ? box->lineEdit()->text() : box->currentText();
   }
@@ -24,7 +30,7 @@ class NamedComboBox : public QAccessibleWidget {
 
 QAccessibleInterface* comboBoxByName(const QString& className, QObject* object) {
   auto* box = className == QLatin1String("QComboBox") ? qobject_cast<QComboBox*>(object) : nullptr;
-  return box && !box->accessibleName().isEmpty() ? new NamedComboBox(box) : nullptr;
+  return box ? new NamedComboBox(box) : nullptr;
 }
 
 }  // namespace qmoor

@@ -3,6 +3,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -146,6 +147,30 @@ void CompendiumWindow::build() {
   showToolTipsOnRequest(table_);
 }
 
+namespace {
+
+// The marks' label gives its key to the first mark: a label hands the focus
+// only to a buddy that takes the focus itself, and the row of marks does not.
+class KeyToFirstMark : public QObject {
+ public:
+  KeyToFirstMark(QLabel* label, QCheckBox* first) : QObject(label), label_(label), first_(first) {
+    label->installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched != label_ || event->type() != QEvent::Shortcut) return false;
+    first_->setFocus(Qt::ShortcutFocusReason);
+    return true;
+  }
+
+ private:
+  QLabel* label_;
+  QCheckBox* first_;
+};
+
+}  // namespace
+
 QWidget* CompendiumWindow::buildFilterBar() {
   auto* bar = new QWidget(this);
   auto* rows = new QVBoxLayout(bar);
@@ -192,6 +217,7 @@ QWidget* CompendiumWindow::buildFilterBar() {
   for (QCheckBox*& mark : marks_) marksBoxes->addWidget(mark = new QCheckBox(marks));
   marks->setFocusProxy(marks_[0]);
   marksLabel_->setBuddy(marks);
+  new KeyToFirstMark(marksLabel_, marks_[0]);
   marksRow->addWidget(marks);
   marksRow->addStretch(1);
 

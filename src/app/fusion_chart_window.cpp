@@ -157,8 +157,9 @@ void FusionChartWindow::build() {
   split->setStretchFactor(1, 1);
   split->setChildrenCollapsible(false);
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(split);
-  for (QTableView* view : {chart_, demons_}) chooseCurrentOnFirstArrow(view);
+  layout->addWidget(split, 1);
+  layout->addWidget(statusLine());
+  chooseCurrentOnFirstArrow(chart_);
   offerDemonsOf(chart_);
   offerDemonsOf(demons_);
 }

@@ -4,7 +4,9 @@
 #include <QActionGroup>
 #include <QEvent>
 #include <QMenuBar>
+#include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 
 #include "app/about_box.h"
 #include "app/display_language.h"
@@ -115,6 +117,27 @@ void CMainFrame::fitToForm() {
   const QSize form = client_->widget()->size();
   resize(form.width(), form.height() + menuBar()->sizeHint().height());
   fitToScreen(*this);
+  makeRoomForScrollBar();
+}
+
+// A window too short for the form (fitted to a small screen, its frame
+// included) scrolls the form up and down: where the window is as wide as the
+// form and the screen has the room, it widens by the scroll bar, so that the
+// bar does not cover the form's right edge and no sideways bar shows.
+void CMainFrame::makeRoomForScrollBar() {
+  const QSize form = client_->widget()->size();
+  const int bar = client_->verticalScrollBar()->sizeHint().width();
+  const bool scrolls = height() < form.height() + menuBar()->sizeHint().height();
+  if (!scrolls || width() < form.width() || width() >= form.width() + bar || !screen()) return;
+  const int frameWidth = frameGeometry().width() - width();
+  if (screen()->availableGeometry().width() < form.width() + bar + frameWidth) return;
+  resize(form.width() + bar, height());
+  fitToScreen(*this);
+}
+
+void CMainFrame::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  makeRoomForScrollBar();
 }
 
 // The icon is read from its pictures when the window first goes on screen;

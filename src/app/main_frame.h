@@ -28,7 +28,9 @@ class CMainFrame : public QMainWindow {
   // Sizes the window so that its client area fits the form exactly: shrunk
   // from its first size, or enlarged where the form's font draws the form
   // larger than that, but never beyond the screen's available area with the
-  // window's frame, where the client area scrolls the form instead.
+  // window's frame, where the client area scrolls the form instead. A window
+  // too short for the form, now or when framed, keeps room for its scroll bar
+  // beside the form where the screen has it.
   void fitToForm();
 
   // The menu ツール(T), before バージョン情報; the tool windows fill it.
@@ -41,10 +43,12 @@ class CMainFrame : public QMainWindow {
  protected:
   void changeEvent(QEvent* event) override;
   void showEvent(QShowEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   void buildMenus();
   void retranslate();
+  void makeRoomForScrollBar();
   QAction* addCommand(QWidget* menu, CommandId id);
   void showAbout();
 

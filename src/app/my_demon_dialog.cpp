@@ -4,7 +4,6 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QGridLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -76,21 +75,6 @@ void MyDemonDialog::retranslate() {
   level_->setAccessibleName(tr("レベル"));
   skillsLabel_->setText(tr("スキル(&S):"));
   for (std::size_t i = 0; i < skills_.size(); ++i) skills_[i]->setAccessibleName(tr("スキル %1").arg(i + 1));
-}
-
-// Return in the demon field has chosen the demon its text names, if any (see
-// makeSearchableCombo), and reaches the dialog only when no list took it: it
-// moves on to the level rather than accepting the dialog.
-void MyDemonDialog::keyPressEvent(QKeyEvent* event) {
-  const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-  if (!enter || (focusWidget() != demon_ && !demon_->isAncestorOf(focusWidget()))) {
-    QDialog::keyPressEvent(event);
-    return;
-  }
-  event->accept();
-  if (demon_->currentIndex() < 0) return;
-  level_->setFocus(Qt::TabFocusReason);
-  level_->selectAll();
 }
 
 MyDemon MyDemonDialog::entry() const {

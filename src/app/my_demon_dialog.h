@@ -34,9 +34,6 @@ class MyDemonDialog : public QDialog {
   // The entry as the dialog shows it: the skills in slot order, empty slots left out.
   MyDemon entry() const;
 
- protected:
-  void keyPressEvent(QKeyEvent* event) override;
-
  private:
   void demonChosen();
   void levelChanged();

@@ -96,6 +96,7 @@ void MyDemonsWindow::build() {
   status_ = new QLabel(this);
   status_->setWordWrap(true);
   status_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  status_->setFocusPolicy(Qt::StrongFocus);  // Tab reaches where the list is saved and why a save failed
   auto* buttons = new QHBoxLayout;
   for (QPushButton* button : {add_, edit_, remove_, up_, down_}) buttons->addWidget(button);
   buttons->addStretch(1);
@@ -105,6 +106,7 @@ void MyDemonsWindow::build() {
   layout->addWidget(table_, 1);
   layout->addLayout(buttons);
   layout->addWidget(status_);
+  layout->addWidget(statusLine());
   offerDemonsOf(table_);
   showToolTipsOnRequest(table_);
 }
@@ -140,7 +142,7 @@ void MyDemonsWindow::retranslate() {
   down_->setAccessibleName(tr("下へ"));
   save_->setText(tr("上書き保存(&S)"));
   save_->setAccessibleName(tr("上書き保存"));
-  status_->setAccessibleName(tr("保存の状態"));
+  status_->setAccessibleDescription(tr("保存の状態"));  // read as its text, which changes
   model_->retranslate();
   refresh();
 }

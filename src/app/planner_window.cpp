@@ -94,7 +94,9 @@ void PlannerWindow::build() {
     if (obtainableSkills(demon).empty()) continue;
     targets_.push_back(demon);
     target_->addItem(demonEntryText(demon));
+    target_->setItemData(target_->count() - 1, demonData(demon), DemonRole);
   }
+  makeSearchable(target_);
   targetLabel_->setBuddy(target_);
 
   skillsLabel_ = new QLabel(this);
@@ -144,7 +146,9 @@ void PlannerWindow::build() {
   for (int position = 0; position < DemonTotal; ++position) {
     excludeChoices_.push_back(levelOrderAt(position));
     excludeChoice_->addItem(demonEntryText(excludeChoices_.back()));
+    excludeChoice_->setItemData(position, demonData(excludeChoices_.back()), DemonRole);
   }
+  makeSearchable(excludeChoice_);
   excludeLabel_->setBuddy(excludeChoice_);
   excludeAdd_ = new QPushButton(this);
   excludeRemove_ = new QPushButton(this);
@@ -231,7 +235,7 @@ void PlannerWindow::connectActions() {
       forgetAnswer();
     });
   }
-  for (QSpinBox* box : {limit_, depth_}) connect(box, &QSpinBox::valueChanged, this, &PlannerWindow::forgetAnswer);
+  for (QSpinBox* box : {limit_, depth_, bound_}) connect(box, &QSpinBox::valueChanged, this, &PlannerWindow::forgetAnswer);
   for (QCheckBox* box : {curse_, useMine_, onlyMine_, levelling_})
     connect(box, &QCheckBox::toggled, this, &PlannerWindow::forgetAnswer);
   connect(search_, &QPushButton::clicked, this, &PlannerWindow::search);
@@ -291,7 +295,9 @@ void PlannerWindow::targetChanged() {
 
 void PlannerWindow::forgetAnswer() {
   if (!answer_) return;
+  if (worker_) cancelFlag_->store(true);  // a search for what is no longer asked stops
   answer_.reset();
+  copy_->setEnabled(false);
   showPlans();
   status_->clear();
 }
@@ -366,7 +372,7 @@ void PlannerWindow::removeExcluded() {
 void PlannerWindow::showExcluded() {
   excludedList_->clear();
   for (DemonRef demon : excluded_) excludedList_->addItem(demonEntryText(demon));
-  excludeRemove_->setEnabled(!excluded_.empty() && !worker_);
+  excludeRemove_->setEnabled(!excluded_.empty());
 }
 
 void PlannerWindow::search() {
@@ -376,6 +382,7 @@ void PlannerWindow::search() {
   answer_.reset();
   if (asked_.skills.empty()) {
     status_->setText(tr("スキルを1つ以上選んでください。"));
+    setSearching(false);
     return;
   }
   cancelFlag_ = std::make_shared<std::atomic<bool>>(false);
@@ -403,9 +410,11 @@ void PlannerWindow::search() {
 void PlannerWindow::showAnswer() {
   worker_->deleteLater();
   worker_ = nullptr;
-  setSearching(false);
   showPlans();
   if (plans_->topLevelItemCount() > 0) plans_->setCurrentItem(plans_->topLevelItem(0));
+  // The cancel goes off with the search: the focus on it goes on to the answer.
+  if (cancel_->hasFocus()) plans_->setFocus(Qt::OtherFocusReason);
+  setSearching(false);
 }
 
 // Fills the tree and the status line from the last answer, in the current
@@ -449,15 +458,12 @@ QString PlannerWindow::plansText() const {
   return QString::fromStdString(planAnswerText(asked_, *answer_, displayLanguage()));
 }
 
+// The search takes its request whole as it starts, so the controls stay as
+// they are while it runs, and the focus with them, wherever it was; only the
+// copy waits for the answer it copies.
 void PlannerWindow::setSearching(bool on) {
-  for (QWidget* widget :
-       std::initializer_list<QWidget*>{target_, limit_, curse_, depth_, useMine_, onlyMine_, editMine_, levelling_,
-                                       excludeChoice_, excludeAdd_, excludedList_, search_, bound_, copy_}) {
-    widget->setEnabled(!on);
-  }
-  excludeRemove_->setEnabled(!on && !excluded_.empty());
-  for (QComboBox* combo : skills_) combo->setEnabled(!on);
   cancel_->setEnabled(on);
+  copy_->setEnabled(!on && answer_);
   progress_->setVisible(on);
 }
 

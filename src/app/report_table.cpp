@@ -4,7 +4,6 @@
 #include <QFontMetricsF>
 #include <QHash>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QSet>
 #include <QStyle>
 #include <QTableView>
@@ -13,6 +12,8 @@
 #include <functional>
 #include <limits>
 #include <vector>
+
+#include "app/table_keys.h"
 
 namespace qmoor {
 
@@ -25,29 +26,6 @@ constexpr int RowPadding = 6;
 // advances, for each character, as a share of the font's line height: far
 // more than kerning or a ligature ever moves it.
 constexpr qreal ShapingSlack = 0.25;
-
-// Tab into a table makes its first row current without showing it chosen;
-// the first arrow key then chooses that row instead of moving past it.
-class FirstArrowChoosesCurrentRow : public QObject {
- public:
-  explicit FirstArrowChoosesCurrentRow(QTableView* table) : QObject(table), table_(table) {
-    table->installEventFilter(this);
-  }
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (watched != table_ || event->type() != QEvent::KeyPress) return false;
-    const auto* key = static_cast<const QKeyEvent*>(event);
-    if ((key->key() != Qt::Key_Down && key->key() != Qt::Key_Up) || key->modifiers() != Qt::NoModifier) return false;
-    const QModelIndex current = table_->currentIndex();
-    if (!current.isValid() || table_->selectionModel()->isRowSelected(current.row(), current.parent())) return false;
-    table_->selectRow(current.row());
-    return true;
-  }
-
- private:
-  QTableView* table_;
-};
 
 }  // namespace
 
@@ -63,7 +41,7 @@ QTableView* makeReportTable(QAbstractItemModel* model, QWidget* parent) {
   table->horizontalHeader()->setHighlightSections(false);
   table->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
   table->setSortingEnabled(true);
-  new FirstArrowChoosesCurrentRow(table);
+  chooseCurrentOnFirstArrow(table);
   return table;
 }
 

@@ -11,7 +11,8 @@ class QWidget;
 
 namespace qmoor {
 
-// Starts in the model's natural order (sort column -1) until a heading is clicked.
+// Starts in the model's natural order (sort column -1) until a heading is
+// clicked; the first arrow key after tabbing in chooses its first row (table_keys.h).
 QTableView* makeReportTable(QAbstractItemModel* model, QWidget* parent);
 
 // Makes the columns from first to end (not included) as wide as the widest of

@@ -17,8 +17,9 @@
 #include "app/display_language.h"
 #include "app/report_table.h"
 #include "app/row_table_model.h"
+#include "app/searchable_combo.h"
+#include "app/sideways_scroller.h"
 #include "app/skill_texts.h"
-#include "app/table_keys.h"
 #include "data/compendium.h"
 
 namespace qmoor {
@@ -119,12 +120,10 @@ void SkillTableWindow::build() {
   split->setChildrenCollapsible(false);
 
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(filterBar);
+  layout->addWidget(scrollingSideways(filterBar, this));
   layout->addWidget(split, 1);
-  for (QTableView* view : {table_, holders_}) {
-    chooseCurrentOnFirstArrow(view);
-    showToolTipsOnRequest(view);
-  }
+  layout->addWidget(statusLine());
+  for (QTableView* view : {table_, holders_}) showToolTipsOnRequest(view);
   offerDemonsOf(holders_);
 }
 
@@ -147,6 +146,7 @@ QWidget* SkillTableWindow::buildFilterBar() {
   nameLabel_ = new QLabel(bar);
   name_ = new QLineEdit(bar);
   name_->setClearButtonEnabled(true);
+  name_->setMinimumWidth(name_->fontMetrics().averageCharWidth() * RoomForASkill);
   nameLabel_->setBuddy(name_);
   clear_ = new QPushButton(bar);
   row->addWidget(nameLabel_);

@@ -23,6 +23,10 @@ class FirstArrow : public QObject {
     QModelIndex current = view_->currentIndex();
     if (!current.isValid()) current = view_->model()->index(0, 0);
     if (!current.isValid()) return false;
+    // The current cell is set anew, not just chosen: the view announces a
+    // cell to a screen reader only when it becomes current, and tabbing in
+    // made it current without a word.
+    selection->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
     view_->setCurrentIndex(current);
     return true;
   }

@@ -15,6 +15,8 @@
 #include "app/demon_texts.h"
 #include "app/program_settings.h"
 #include "app/screen_fit.h"
+#include "app/screen_reader_interfaces.h"
+#include "app/scrolling_contents.h"
 #include "tabs/tab_state.h"
 
 namespace qmoor {
@@ -42,6 +44,7 @@ QAccessibleInterface* toolWindowAsWindow(const QString& className, QObject* obje
 void presentToolWindowsToScreenReaders() {
   static const bool installed = [] {
     QAccessible::installFactory(toolWindowAsWindow);
+    presentFormControlsToScreenReaders();
     return true;
   }();
   (void)installed;
@@ -98,6 +101,7 @@ void ToolWindow::deleteChildWidgets() { qDeleteAll(findChildren<QWidget*>(Qt::Fi
 void ToolWindow::present() {
   if (!placed_) {
     placed_ = true;
+    scrollContentsWhenCramped(*this);
     if (!restoreGeometry(programSettings().value(geometryKey(settingsKey_)).toByteArray())) resize(firstSize_);
     fitToScreen(*this);
   }

@@ -34,7 +34,8 @@ class ToolWindow : public QWidget {
  public:
   ~ToolWindow() override;
   // Shows the window, the first time at its remembered size and place (else
-  // at its first size within the screen), and brings it to the front.
+  // at its first size within the screen, its contents scrolling where the
+  // screen is too small for them), and brings it to the front.
   // Escape (when no list is open on top) or Ctrl+W closes it; Return that no
   // control takes presses its default button.
   void present();

@@ -1,12 +1,14 @@
 // The window: title, styles, size, the menu bar and its commands, the About box.
 #include <gtest/gtest.h>
 
+#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 
@@ -45,14 +47,35 @@ TEST_F(MainFrameTest, StartsTitledAt5x5With803x625ResizableWithoutAMaximizeButto
   EXPECT_NE(frame.minimumSize(), frame.maximumSize());
 }
 
+// A window made shorter than its form (as a window manager's frame does on a
+// small screen) widens by the scroll bar, so that the form's right edge stays
+// in view without scrolling sideways.
+TEST_F(MainFrameTest, AWindowTooShortForItsFormWidensByTheScrollBar) {
+  form->resize(400, 300);
+  frame.fitToForm();
+  frame.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
+  frame.resize(400, 200);
+  QApplication::processEvents();
+  const auto* client = static_cast<QAbstractScrollArea*>(frame.centralWidget());
+  EXPECT_EQ(frame.width(), 400 + client->verticalScrollBar()->sizeHint().width());
+  EXPECT_FALSE(client->horizontalScrollBar()->isVisible());
+}
+
 // Fitted to the form, but never beyond the screen's available area, where
-// the client area scrolls the form instead.
+// the client area scrolls the form instead; beside a form only too tall, the
+// window makes room for the scroll bar, so that no sideways bar hides its
+// right edge.
 TEST_F(MainFrameTest, FitsItsClientAreaToTheFormWithinTheScreen) {
+  const auto* client = static_cast<QAbstractScrollArea*>(frame.centralWidget());
   const QRect area = frame.screen()->availableGeometry();
   for (const QSize& formSize : {QSize(400, 1000), QSize(300, 200), QSize(area.width() + 50, 100)}) {
     form->resize(formSize);
     frame.fitToForm();
-    const QSize needed(formSize.width(), formSize.height() + frame.menuBar()->sizeHint().height());
+    QSize needed(formSize.width(), formSize.height() + frame.menuBar()->sizeHint().height());
+    // Too tall, the form scrolls up and down, and its scroll bar takes room beside it.
+    const bool tooTall = needed.height() > area.height();
+    if (tooTall) needed.rwidth() += client->verticalScrollBar()->sizeHint().width();
     EXPECT_EQ(frame.size(), needed.boundedTo(area.size())) << formSize.width() << "x" << formSize.height();
     EXPECT_TRUE(area.contains(frame.geometry())) << formSize.width() << "x" << formSize.height();
   }

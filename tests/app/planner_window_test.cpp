@@ -126,6 +126,29 @@ TEST_F(PlannerWindowTest, ReturnSearchesAndADoubleClickOpensAStepWithoutFoldingI
   EXPECT_EQ(opened, (std::vector<DemonRef>{DemonRef{0, 2}}));
 }
 
+// Alt+S searches and the focus stays where it was while the search runs and
+// after it; the copy waits for an answer to copy.
+TEST_F(PlannerWindowTest, ASearchLeavesTheFocusWhereItWas) {
+  auto* copy = named<QPushButton>(QStringLiteral("プランをテキストでコピー"));
+  EXPECT_FALSE(copy->isEnabled()) << "nothing to copy before a search";
+  auto* target = named<QComboBox>(QStringLiteral("合体先の悪魔"));
+  target->setCurrentIndex(target->findText(demonEntryText({0, 2})));
+  auto* skill = named<QComboBox>(QStringLiteral("スキル1"));
+  skill->setCurrentIndex(skill->findText(skillText(116)));
+  QApplication::setActiveWindow(window);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+  auto* depth = named<QSpinBox>(QStringLiteral("最大合体回数"));
+  depth->setFocus();
+  std::vector<QWidget*> focused;
+  QObject::connect(qApp, &QApplication::focusChanged, window, [&focused](QWidget*, QWidget* now) { focused.push_back(now); });
+  QTest::keyClick(window, Qt::Key_S, Qt::AltModifier);
+  auto* plans = named<QTreeWidget>(QStringLiteral("合体プラン"));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !window->searching() && plans->topLevelItemCount() > 0; }, 20000));
+  EXPECT_EQ(focused.size(), 0u) << "the focus moved";
+  EXPECT_TRUE(depth->hasFocus());
+  EXPECT_TRUE(copy->isEnabled());
+}
+
 // English counts take their plural forms.
 TEST_F(PlannerWindowTest, TheStatusCountsInEnglishPlurals) {
   auto* target = named<QComboBox>(QStringLiteral("合体先の悪魔"));

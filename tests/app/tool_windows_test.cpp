@@ -34,15 +34,19 @@
 #include "app/demon_texts.h"
 #include "app/display_language.h"
 #include "app/form_widget.h"
+#include "app/fusion_chart_window.h"
 #include "app/fusion_simulator_window.h"
+#include "app/my_demons_window.h"
 #include "app/main_frame.h"
 #include "app/planner_window.h"
 #include "app/qmoor_app.h"
+#include "app/skill_table_window.h"
 #include "app/tool_window.h"
 #include "data/compendium.h"
 #include "data/races.h"
 #include "data/skills.h"
 #include "forward/forward_fusion.h"
+#include "names/names.h"
 #include "names/reading_order.h"
 #include "tabs/tab_state.h"
 #include "widget_lookup.h"
@@ -87,11 +91,14 @@ struct MenuHarness {
         return true;
       },
       &frame);
-  // The three windows, each opened and active.
+  // The six windows, each opened and active.
   std::vector<ToolWindow*> openEach() {
     const std::vector<ToolWindow*> windows{static_cast<ToolWindow*>(tools->showFusionSimulator()),
                                            static_cast<ToolWindow*>(tools->showCompendium()),
-                                           static_cast<ToolWindow*>(tools->showPlanner())};
+                                           static_cast<ToolWindow*>(tools->showPlanner()),
+                                           static_cast<ToolWindow*>(tools->showSkillTable()),
+                                           static_cast<ToolWindow*>(tools->showFusionChart()),
+                                           static_cast<ToolWindow*>(tools->showMyDemons())};
     for (ToolWindow* window : windows) {
       window->present();
       EXPECT_TRUE(QTest::qWaitForWindowActive(window)) << window->windowTitle().toStdString();
@@ -157,7 +164,7 @@ TEST_F(ToolWindowsTest, EveryToolWindowFitsANarrowScreen) {
 }
 
 // In both languages every access key of a window is its own, and a label's
-// key takes the focus to its control without acting on it.
+// key takes the focus to its control (or into it) without acting on it.
 TEST_F(ToolWindowsTest, EveryAccessKeyIsUniqueAndOnlyMovesTheFocus) {
   for (const Language language : {Language::Japanese, Language::English}) {
     applyDisplayLanguage(language);
@@ -176,19 +183,19 @@ TEST_F(ToolWindowsTest, EveryAccessKeyIsUniqueAndOnlyMovesTheFocus) {
       for (const QLabel* label : window->findChildren<QLabel*>())
         if (label->buddy()) take(label->text());
       for (const QAbstractButton* button : window->findChildren<QAbstractButton*>()) take(button->text());
-      for (const auto& [key, text] : keys) {
+      for (QLabel* label : window->findChildren<QLabel*>()) {
+        const QKeySequence key = QKeySequence::mnemonic(label->text());
+        if (!label->buddy() || key.isEmpty() || !label->isVisible() || !label->buddy()->isEnabled()) continue;
         std::vector<bool> ticks;
         for (const QCheckBox* box : window->findChildren<QCheckBox*>()) ticks.push_back(box->isChecked());
-        QTest::keyClick(window, static_cast<Qt::Key>(key & ~Qt::KeyboardModifierMask), Qt::AltModifier);
+        QTest::keyClick(window, static_cast<Qt::Key>(key[0].key()), Qt::AltModifier);
         std::vector<bool> after;
         for (const QCheckBox* box : window->findChildren<QCheckBox*>()) after.push_back(box->isChecked());
-        const QList<QLabel*> labels = window->findChildren<QLabel*>();
-        const bool labelKey =
-            std::any_of(labels.begin(), labels.end(), [&](const QLabel* l) { return l->buddy() && l->text() == text; });
-        if (labelKey) {
-          EXPECT_EQ(after, ticks) << text.toStdString() << " ticked a box";
-        }
-        for (QCheckBox* box : window->findChildren<QCheckBox*>()) box->setChecked(false);
+        EXPECT_EQ(after, ticks) << label->text().toStdString() << " ticked a box";
+        QWidget* focus = QApplication::focusWidget();
+        EXPECT_TRUE(focus && (focus == label->buddy() || label->buddy()->isAncestorOf(focus)))
+            << window->windowTitle().toStdString() << ": " << label->text().toStdString() << " left the focus on "
+            << (focus ? focus->metaObject()->className() : "nothing");
       }
       window->close();
     }
@@ -224,14 +231,15 @@ TEST_F(ToolWindowsTest, EscapeClosesOnlyWhatIsOnTop) {
     QApplication::setActiveWindow(window);
     const std::string title = window->windowTitle().toStdString();
     const auto combos = window->findChildren<QComboBox*>();
-    ASSERT_FALSE(combos.isEmpty());
-    QComboBox* combo = combos.front();
-    combo->setFocus();
-    combo->showPopup();
-    ASSERT_TRUE(combo->view()->isVisible());
-    QTest::keyClick(combo->view(), Qt::Key_Escape);
-    EXPECT_FALSE(combo->view()->isVisible());
-    EXPECT_TRUE(window->isVisible()) << title << ": Escape on the drop-down list";
+    if (!combos.isEmpty()) {
+      QComboBox* combo = combos.front();
+      combo->setFocus();
+      combo->showPopup();
+      ASSERT_TRUE(combo->view()->isVisible());
+      QTest::keyClick(combo->view(), Qt::Key_Escape);
+      EXPECT_FALSE(combo->view()->isVisible());
+      EXPECT_TRUE(window->isVisible()) << title << ": Escape on the drop-down list";
+    }
     for (QComboBox* searchable : combos) {
       if (!searchable->isEditable() || !searchable->completer()) continue;
       searchable->setFocus();
@@ -254,29 +262,60 @@ TEST_F(ToolWindowsTest, EscapeClosesOnlyWhatIsOnTop) {
   }
 }
 
-// Return on a demon's whole name, typed as people type it, chooses that demon
-// and no other whose name contains it; the list open or not.
-TEST_F(ToolWindowsTest, ReturnOnAWholeNameChoosesThatDemon) {
+// Return on a demon's name, typed as people type it in either language, or on
+// the start of one name alone, chooses that demon and no other whose name
+// contains it, the list open or not, and moves on; in the planner it does
+// not search.
+TEST_F(ToolWindowsTest, ReturnOnANameChoosesThatDemon) {
   MenuHarness harness;
-  FusionSimulatorWindow* window = harness.tools->showFusionSimulator();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(window));
-  auto* material = named<QComboBox>(window, "素材");
-  const DemonRef pixie{7, 8};
-  for (const QString& typed : {QStringLiteral("ピクシー"), QStringLiteral("ぴくしー"), QStringLiteral("　ピクシー ")}) {
+  FusionSimulatorWindow* simulator = harness.tools->showFusionSimulator();
+  PlannerWindow* planner = harness.tools->showPlanner();
+  auto* material = named<QComboBox>(simulator, "素材");
+  auto* target = named<QComboBox>(planner, "合体先の悪魔");
+  auto* excluded = named<QComboBox>(planner, "除外に加える悪魔");
+  auto* status = named<QLabel>(planner, "検索結果");
+  const auto demonNamed = [](const char* name) { return demonsNamed(name).front(); };
+  const struct {
+    QComboBox* combo;
+    Language language;
+    QString typed;
+    DemonRef demon;
+  } cases[] = {
+      {material, Language::Japanese, "ピクシー", demonNamed("ピクシー")},
+      {material, Language::Japanese, "ぴくしー", demonNamed("ピクシー")},
+      {material, Language::Japanese, "　ピクシー ", demonNamed("ピクシー")},
+      {material, Language::Japanese, "じゃっくふ", demonNamed("ジャックフロスト")},
+      {material, Language::English, "Pixie", demonNamed("ピクシー")},
+      {material, Language::English, "jack frost", demonNamed("ジャックフロスト")},
+      {material, Language::English, "Black Rider", demonNamed("ブラックライダー")},
+      {target, Language::Japanese, "おんこっと", demonNamed("オンコット")},
+      {target, Language::English, "Jack Frost", demonNamed("ジャックフロスト")},
+      {excluded, Language::Japanese, "ぴくしー", demonNamed("ピクシー")},
+  };
+  for (const auto& c : cases) {
+    applyDisplayLanguage(c.language);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);  // the windows take the change now
+    QWidget* window = c.combo->window();
+    QApplication::setActiveWindow(window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
     for (const bool listOpen : {true, false}) {
-      material->setCurrentIndex(0);
-      material->setFocus();
-      material->lineEdit()->selectAll();
+      const std::string what = c.typed.toStdString() + (listOpen ? " with the list open" : "");
+      c.combo->setCurrentIndex(0);
+      c.combo->setFocus();
+      c.combo->lineEdit()->selectAll();
       QInputMethodEvent typing;
-      typing.setCommitString(typed);
-      QApplication::sendEvent(material->lineEdit(), &typing);
-      QAbstractItemView* offered = material->completer()->popup();
+      typing.setCommitString(c.typed);
+      QApplication::sendEvent(c.combo->lineEdit(), &typing);
+      QAbstractItemView* offered = c.combo->completer()->popup();
       if (!listOpen && offered->isVisible()) QTest::keyClick(offered, Qt::Key_Escape);
-      QTest::keyClick(offered->isVisible() ? static_cast<QWidget*>(offered) : material->lineEdit(), Qt::Key_Return);
-      EXPECT_EQ(material->currentIndex(), levelOrderIndexOf(pixie))
-          << typed.toStdString() << (listOpen ? " with the list open" : "");
+      QTest::keyClick(offered->isVisible() ? static_cast<QWidget*>(offered) : QApplication::focusWidget(), Qt::Key_Return);
+      EXPECT_EQ(demonFromData(c.combo->currentData(DemonRole)), std::optional(c.demon)) << what;
+      EXPECT_EQ(c.combo->currentText(), demonEntryText(c.demon)) << what;
+      EXPECT_FALSE(c.combo->hasFocus()) << what << ": Return did not move on";
     }
   }
+  EXPECT_TRUE(status->text().isEmpty()) << "Return in a field of names searched: " << status->text().toStdString();
+  applyDisplayLanguage(Language::Japanese);
 }
 
 TEST_F(ToolWindowsTest, TheSimulatorListsEveryPartnerAndShowsThePickedPairsResult) {
