@@ -34,6 +34,14 @@ function materialText(material: Material, shown: Shown): Node {
     material.learned.length > 0 && ` (${say(lang, "levelUp", material.demon.level, material.level, listed(lang, material.learned))})`);
 }
 
+// The orders of plans the bound left unproven, in qmoor's order of keys.
+type Settled = Record<"fusions" | "notMine" | "highestLevel" | "levelsGained" | "distinctDemons", boolean>;
+
+function unsettledText(settled: Settled, lang: Lang): string | false {
+  const unproven = (Object.keys(settled) as (keyof Settled)[]).filter((order) => !settled[order]);
+  return unproven.length > 0 && say(lang, "unsettled", listed(lang, unproven.map((order) => say(lang, `order.${order}` as const))));
+}
+
 function targetText(plan: Plan, target: Ref, lang: Lang): string | false {
   if (plan.target.level === target.level && plan.target.learned.length === 0) return false;
   const learned = plan.target.learned.length > 0 ? `: ${listed(lang, plan.target.learned)}` : "";
@@ -56,12 +64,14 @@ export const planView: View = {
       options: [{ flag: "", label: "any" }, { flag: "--use-mine", label: "useMine" }, { flag: "--only-mine", label: "onlyMine" }] },
     { key: "noLevelling", kind: "check", label: "noLevelling", flag: "--no-levelling" },
     { key: "exclude", kind: "text", label: "exclude", flag: "--exclude" },
+    { key: "time", kind: "number", label: "time", flag: "--time", min: 0, max: 3600 },
   ],
-  render(answer: { target: Ref; skills: string[]; plans: Plan[]; reason?: string }, shown) {
+  render(answer: { target: Ref; skills: string[]; plans: Plan[]; settled: Settled; reason?: string }, shown) {
     const { lang } = shown;
     return h("div", {},
       h("h3", {}, demonLink(answer.target, shown), `: ${listed(lang, answer.skills)}`),
       answer.plans.length === 0 && h("p", {}, say(lang, "noPlan"), answer.reason ? `: ${answer.reason}` : ""),
+      answer.plans.length > 0 && h("p", {}, unsettledText(answer.settled, lang)),
       answer.plans.map((plan, p) => h("section", { class: "plan" },
         h("h4", {}, say(lang, "planN", p + 1, plan.fusions)),
         h("ol", {}, plan.steps.map((step) => h("li", {},
