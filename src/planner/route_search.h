@@ -402,6 +402,7 @@ class RouteSearch {
   unsigned carriable(int demon, int fusions) const;
   bool stopRequested();
   std::size_t bytesHeld() const;
+  void forgetMemos();
   void forgetWays();
   bool overDemonBudget(const Pass& pass, DemonSet demons, int also) const;
   SkillBits takeableBy(int parent) const;
@@ -437,7 +438,8 @@ class RouteSearch {
   // Upper bounds on the skills a demon holds, levelled, when made with exactly b fusions (-1: it cannot be).
   std::array<std::array<int, DemonIndexTotal>, MostPlanFusions + 1> largestSize_{};
   bool withMine_ = false;
-  // The ways found so far, by filler choice and budget.
+  // The ways found so far, by filler choice and budget; those of a budget no
+  // later question asks under again are dropped (forgetMemos).
   std::map<PassKey, std::unordered_map<WaysKey, std::vector<Way>, KeyHash>> memo_;
   std::map<PassKey, std::unordered_map<MadeKey, std::vector<Made>, KeyHash>> made_;
   std::vector<Node> nodes_;
