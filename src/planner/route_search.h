@@ -382,8 +382,17 @@ class RouteSearch {
   // (a way can cover only one that shows no skill it lacks), so a new way
   // meets only those that could cover it or that it could cover.
   struct Ways {
+    // What a comparison of two ways reads first, kept apart from the ways
+    // and side by side: most comparisons fail on it and read nothing more.
+    struct Summary {
+      std::uint64_t shownFolded = 0;  // the compared skills it shows, folded into one word
+      int size = 0;
+      int start = 0;
+      int unlearned = 0;
+      bool dropped = false;
+    };
     std::vector<Way> gathered;
-    std::vector<std::uint8_t> dropped;  // bytes, not bits: read for every way compared
+    std::vector<Summary> summaries;  // one for each way gathered
     std::vector<std::vector<int>> byCount;                          // by how many compared skills they show
     std::unordered_map<std::uint64_t, std::vector<int>> byShown;  // by the compared skills they show and their start
     std::unordered_map<std::uint64_t, std::vector<int>> byJoin;   // the optimistic passes' ways, by what joins them
@@ -392,6 +401,8 @@ class RouteSearch {
   };
   void addWay(const Pass& pass, Ways& ways, int demon, int parent, const Made& made);
   bool offer(const Pass& pass, Ways& ways, const Way& way, const SkillBits& compared);
+  static Ways::Summary summaryOf(const Way& way, const SkillBits& compared);
+  static bool mayCover(const Ways::Summary& big, const Ways::Summary& small);
   bool covers(const Pass& pass, const Way& big, const Way& small, const SkillBits& compared) const;
   // None when no plan exists; `unlikely` when the caller expects none.
   std::vector<Finished> plansUnder(int fusions, const Budget& budget, bool unlikely = false);
