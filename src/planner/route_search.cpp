@@ -171,15 +171,21 @@ bool RouteSearch::stopRequested() {
 
 std::size_t RouteSearch::bytesHeld() const { return memoBytes_ + waysBytes_ + nodes_.capacity() * sizeof(Node); }
 
+// Drops the memos of ways and fusions; the nodes they made stay, as plans
+// found refer to them.
+void RouteSearch::forgetMemos() {
+  memo_.clear();
+  made_.clear();
+  memoBytes_ = 0;
+  waysBytes_ = 0;
+}
+
 // Drops every way and fusion found so far, which a cut may have left
 // incomplete, with the nodes they made.
 void RouteSearch::forgetWays() {
-  memo_.clear();
-  made_.clear();
+  forgetMemos();
   nodes_.clear();
   for (Start& start : starts_) start.node = -1;
-  memoBytes_ = 0;
-  waysBytes_ = 0;
 }
 
 // The ways of making the demon with exactly `fusions` fusions in its tree
@@ -583,6 +589,8 @@ std::vector<RouteSearch::Finished> RouteSearch::bestOfLength(int fusions, std::v
       Budget trial = budget;
       trial.*key = best - 1;
       const std::vector<Finished> better = plansUnder(fusions, trial, afterTrial);
+      // No later trial asks under this budget again, so its memos can go.
+      forgetMemos();
       afterTrial = true;
       if (better.empty()) {
         ruledOut = !stopRequested();
@@ -611,7 +619,9 @@ PlanAnswer RouteSearch::plansWith(int fusions) {
   std::vector<Finished> finished = plansUnder(fusions, {request_.levelLimit, DemonIndexTotal, UnboundedGain});
   PlanAnswer answer;
   if (finished.empty()) return answer;
-  // A plan of this length is known: the rest of the bound goes to the other keys.
+  // A plan of this length is known: the rest of the bound goes to the other
+  // keys, whose trials each keep to a budget of their own, never this one.
+  forgetMemos();
   bound_.limitToShare(1);
   cut_ = false;
   finished = bestOfLength(fusions, std::move(finished), answer.settled);

@@ -382,8 +382,17 @@ class RouteSearch {
   // (a way can cover only one that shows no skill it lacks), so a new way
   // meets only those that could cover it or that it could cover.
   struct Ways {
+    // What a comparison of two ways reads first, kept apart from the ways
+    // and side by side: most comparisons fail on it and read nothing more.
+    struct Summary {
+      std::uint64_t shownFolded = 0;  // the compared skills it shows, folded into one word
+      int size = 0;
+      int start = 0;
+      int unlearned = 0;
+      bool dropped = false;
+    };
     std::vector<Way> gathered;
-    std::vector<std::uint8_t> dropped;  // bytes, not bits: read for every way compared
+    std::vector<Summary> summaries;  // one for each way gathered
     std::vector<std::vector<int>> byCount;                          // by how many compared skills they show
     std::unordered_map<std::uint64_t, std::vector<int>> byShown;  // by the compared skills they show and their start
     std::unordered_map<std::uint64_t, std::vector<int>> byJoin;   // the optimistic passes' ways, by what joins them
@@ -392,6 +401,8 @@ class RouteSearch {
   };
   void addWay(const Pass& pass, Ways& ways, int demon, int parent, const Made& made);
   bool offer(const Pass& pass, Ways& ways, const Way& way, const SkillBits& compared);
+  static Ways::Summary summaryOf(const Way& way, const SkillBits& compared);
+  static bool mayCover(const Ways::Summary& big, const Ways::Summary& small);
   bool covers(const Pass& pass, const Way& big, const Way& small, const SkillBits& compared) const;
   // None when no plan exists; `unlikely` when the caller expects none.
   std::vector<Finished> plansUnder(int fusions, const Budget& budget, bool unlikely = false);
@@ -402,6 +413,7 @@ class RouteSearch {
   unsigned carriable(int demon, int fusions) const;
   bool stopRequested();
   std::size_t bytesHeld() const;
+  void forgetMemos();
   void forgetWays();
   bool overDemonBudget(const Pass& pass, DemonSet demons, int also) const;
   SkillBits takeableBy(int parent) const;
@@ -437,7 +449,8 @@ class RouteSearch {
   // Upper bounds on the skills a demon holds, levelled, when made with exactly b fusions (-1: it cannot be).
   std::array<std::array<int, DemonIndexTotal>, MostPlanFusions + 1> largestSize_{};
   bool withMine_ = false;
-  // The ways found so far, by filler choice and budget.
+  // The ways found so far, by filler choice and budget; those of a budget no
+  // later question asks under again are dropped (forgetMemos).
   std::map<PassKey, std::unordered_map<WaysKey, std::vector<Way>, KeyHash>> memo_;
   std::map<PassKey, std::unordered_map<MadeKey, std::vector<Made>, KeyHash>> made_;
   std::vector<Node> nodes_;

@@ -60,6 +60,12 @@ class SkillBits {
     for (std::uint64_t word : words_) value = (value ^ word) * 0x100000001b3ULL + (value >> 29);
     return value;
   }
+  // The words joined into one: a subset's folding lies within its superset's.
+  constexpr std::uint64_t folded() const {
+    std::uint64_t value = 0;
+    for (std::uint64_t word : words_) value |= word;
+    return value;
+  }
   friend constexpr bool operator==(const SkillBits&, const SkillBits&) = default;
 
  private:

@@ -35,13 +35,23 @@ void forEachSubset(const std::vector<int>& items, int size, const std::function<
 
 }  // namespace
 
-// Whether `big` serves every step above as well as `small` does.
+RouteSearch::Ways::Summary RouteSearch::summaryOf(const Way& way, const SkillBits& compared) {
+  return {(way.visible & compared).folded(), way.size, way.start, way.unlearned, false};
+}
+
+// Whether `big` may cover `small`, by their summaries: holding as many
+// skills, from the same start, with at least as many of them outside what it
+// will learn (holding fewer of those leaves more to learn), and showing
+// perhaps every compared skill `small` shows.
+bool RouteSearch::mayCover(const Ways::Summary& big, const Ways::Summary& small) {
+  return small.size <= big.size && small.start == big.start && small.unlearned <= big.unlearned &&
+         (small.shownFolded & ~big.shownFolded) == 0;
+}
+
+// Whether `big` serves every step above as well as `small` does, asked only
+// when their summaries say it may.
 bool RouteSearch::covers(const Pass& pass, const Way& big, const Way& small, const SkillBits& compared) const {
-  // Holding fewer of the skills it will learn leaves more to learn.
-  if (small.size > big.size || small.start != big.start || small.unlearned > big.unlearned ||
-      !(small.visible & compared).isSubsetOf(big.visible)) {
-    return false;
-  }
+  if (!(small.visible & compared).isSubsetOf(big.visible)) return false;
   if (withMine_ && (big.mine & ~small.mine).any()) return false;
   if (big.notMine > small.notMine && pass.budget.notMine < DemonIndexTotal) return false;
   if (big.levelsGained > small.levelsGained && pass.budget.levelsGained < UnboundedGain) return false;
@@ -59,10 +69,11 @@ bool RouteSearch::offer(const Pass& pass, Ways& ways, const Way& way, const Skil
   const auto count = static_cast<std::size_t>(shown.count());
   const std::uint64_t shownKey = shown.hash() ^ static_cast<std::uint64_t>(way.start);
   const auto sameAt = ways.byShown.find(shownKey);
+  const Ways::Summary summary = summaryOf(way, compared);
   auto coveredBy = [&](int i) {
-    if (ways.dropped[static_cast<std::size_t>(i)] || !covers(pass, ways.gathered[static_cast<std::size_t>(i)], way, compared)) {
-      return false;
-    }
+    const auto at = static_cast<std::size_t>(i);
+    const Ways::Summary& other = ways.summaries[at];
+    if (other.dropped || !mayCover(other, summary) || !covers(pass, ways.gathered[at], way, compared)) return false;
     ways.lastCovering = i;
     return true;
   };
@@ -76,7 +87,8 @@ bool RouteSearch::offer(const Pass& pass, Ways& ways, const Way& way, const Skil
   if (covered) return false;
   auto dropIfCovered = [&](int i) {
     const auto at = static_cast<std::size_t>(i);
-    if (!ways.dropped[at] && covers(pass, way, ways.gathered[at], compared)) ways.dropped[at] = 1;
+    Ways::Summary& other = ways.summaries[at];
+    if (!other.dropped && mayCover(summary, other) && covers(pass, way, ways.gathered[at], compared)) other.dropped = true;
   };
   std::vector<int>& same = sameAt != ways.byShown.end() ? sameAt->second : ways.byShown[shownKey];
   std::for_each(same.begin(), same.end(), dropIfCovered);
@@ -85,8 +97,8 @@ bool RouteSearch::offer(const Pass& pass, Ways& ways, const Way& way, const Skil
   }
   const int index = static_cast<int>(ways.gathered.size());
   ways.gathered.push_back(way);
-  waysBytes_ += sizeof(Way) + WayIndexBytes;
-  ways.dropped.push_back(0);
+  waysBytes_ += sizeof(Way) + sizeof(Ways::Summary) + WayIndexBytes;
+  ways.summaries.push_back(summary);
   if (ways.byCount.size() <= count) ways.byCount.resize(count + 1);
   ways.byCount[count].push_back(index);
   same.push_back(index);
@@ -96,7 +108,7 @@ bool RouteSearch::offer(const Pass& pass, Ways& ways, const Way& way, const Skil
 std::vector<RouteSearch::Way> RouteSearch::Ways::kept() const {
   std::vector<Way> alive;
   for (std::size_t i = 0; i < gathered.size(); ++i) {
-    if (!dropped[i]) alive.push_back(gathered[i]);
+    if (!summaries[i].dropped) alive.push_back(gathered[i]);
   }
   return alive;
 }
@@ -150,7 +162,7 @@ void RouteSearch::addWay(const Pass& pass, Ways& ways, int demon, int parent, co
     if (alike != ways.byJoin.end()) {
       for (int i : alike->second) {
         Way& other = ways.gathered[static_cast<std::size_t>(i)];
-        if (!ways.dropped[static_cast<std::size_t>(i)] && (other.visible & wanted_) == (way.visible & wanted_) &&
+        if (!ways.summaries[static_cast<std::size_t>(i)].dropped && (other.visible & wanted_) == (way.visible & wanted_) &&
             (!byNotMine || other.notMine == way.notMine) && (!byGained || other.levelsGained == way.levelsGained) &&
             (!byDemons || other.demons == way.demons)) {
           other.visible = other.visible | way.visible;
@@ -161,6 +173,7 @@ void RouteSearch::addWay(const Pass& pass, Ways& ways, int demon, int parent, co
           other.mine &= way.mine;
           other.demons &= way.demons;
           other.unlearned = other.size - (other.visible & second_[demon]).count();
+          ways.summaries[static_cast<std::size_t>(i)] = summaryOf(other, compared);
           return;
         }
       }
