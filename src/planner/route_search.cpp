@@ -440,6 +440,8 @@ const std::vector<RouteSearch::Way>& RouteSearch::solve(const Pass& pass, int de
   const WaysKey key{{demon, required, fusions, leastSize}, parent};
   auto& memo = pass.ways;
   if (const auto found = memo.find(key); found != memo.end()) return found->second;
+  // The ways a caller is gathering stay counted while this call gathers its own.
+  const std::size_t callersWays = waysBytes_;
   Ways ways;
   const SkillBits relevant = takeableBy(parent) | second_[demon];
   if (fusions == 0) {
@@ -462,7 +464,7 @@ const std::vector<RouteSearch::Way>& RouteSearch::solve(const Pass& pass, int de
       addWay(pass, ways, demon, parent, made);
     }
   }
-  waysBytes_ = 0;
+  waysBytes_ = callersWays;
   std::vector<Way> kept = fusions == 0 ? std::move(ways.gathered) : ways.kept();
   memoBytes_ += MemoEntryBytes + kept.size() * sizeof(Way);
   return memo.emplace(key, std::move(kept)).first->second;
