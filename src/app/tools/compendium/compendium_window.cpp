@@ -21,6 +21,7 @@
 #include "app/widgets/searchable_combo.h"
 #include "app/widgets/sideways_scroller.h"
 #include "app/widgets/skill_texts.h"
+#include "app/widgets/window_parts.h"
 #include "data/races.h"
 #include "data/skill_learning.h"
 #include "data/skills.h"
@@ -173,37 +174,24 @@ class KeyToFirstMark : public QObject {
 
 QWidget* CompendiumWindow::buildFilterBar() {
   auto* bar = new QWidget(this);
-  auto* rows = new QVBoxLayout(bar);
-  rows->setContentsMargins(0, 0, 0, 0);
+  auto* rows = marginless(new QVBoxLayout(bar));
 
-  raceLabel_ = new QLabel(bar);
-  race_ = new QComboBox(bar);
+  race_ = labelled<QComboBox>(raceLabel_, bar);
   for (Race race = -1; race < RaceTotal; ++race) race_->addItem(QString());
-  raceLabel_->setBuddy(race_);
-  nameLabel_ = new QLabel(bar);
-  name_ = new QLineEdit(bar);
+  name_ = labelled<QLineEdit>(nameLabel_, bar);
   name_->setClearButtonEnabled(true);
-  nameLabel_->setBuddy(name_);
-  levelLabel_ = new QLabel(bar);
-  minLevel_ = new QSpinBox(bar);
+  minLevel_ = labelled<QSpinBox>(levelLabel_, bar);
   maxLevel_ = new QSpinBox(bar);
   for (QSpinBox* box : {minLevel_, maxLevel_}) box->setRange(1, 99);
   maxLevel_->setValue(99);
-  levelLabel_->setBuddy(minLevel_);
   levelDash_ = new QLabel(bar);
-  auto* raceNameLevelRow = new QHBoxLayout;
-  for (QWidget* widget : std::initializer_list<QWidget*>{raceLabel_, race_, nameLabel_, name_, levelLabel_, minLevel_,
-                                                         levelDash_, maxLevel_})
-    raceNameLevelRow->addWidget(widget, widget == name_ ? 1 : 0);
+  QHBoxLayout* raceNameLevelRow =
+      rowOf({raceLabel_, race_, nameLabel_, {name_, 1}, levelLabel_, minLevel_, levelDash_, maxLevel_});
 
-  resistanceLabel_ = new QLabel(bar);
-  resistance_ = new QComboBox(bar);
+  resistance_ = labelled<QComboBox>(resistanceLabel_, bar);
   resistance_->addItem(QString());
   for (int k = 0; k < ResistanceTotal; ++k) resistance_->addItem(QString());
-  resistanceLabel_->setBuddy(resistance_);
-  auto* resistanceRow = new QHBoxLayout;
-  resistanceRow->addWidget(resistanceLabel_);
-  resistanceRow->addWidget(resistance_);
+  QHBoxLayout* resistanceRow = rowOf({resistanceLabel_, resistance_});
   for (QCheckBox*& grade : grades_) resistanceRow->addWidget(grade = new QCheckBox(bar));
   resistanceRow->addStretch(1);
   marksLabel_ = new QLabel(bar);
@@ -212,8 +200,7 @@ QWidget* CompendiumWindow::buildFilterBar() {
   // The label's key leads to the marks without ticking one: its buddy is the
   // row of marks, which passes the focus on to the first.
   auto* marks = new QWidget(bar);
-  auto* marksBoxes = new QHBoxLayout(marks);
-  marksBoxes->setContentsMargins(0, 0, 0, 0);
+  auto* marksBoxes = marginless(new QHBoxLayout(marks));
   for (QCheckBox*& mark : marks_) marksBoxes->addWidget(mark = new QCheckBox(marks));
   marks->setFocusProxy(marks_[0]);
   marksLabel_->setBuddy(marks);

@@ -3,10 +3,8 @@
 
 #include <QAbstractTableModel>
 #include <QCheckBox>
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QSplitter>
 #include <QTableView>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -15,6 +13,7 @@
 #include "app/widgets/report_table.h"
 #include "app/widgets/row_table_model.h"
 #include "app/access/table_keys.h"
+#include "app/widgets/window_parts.h"
 #include "data/compendium.h"
 
 namespace qmoor {
@@ -120,44 +119,29 @@ void FusionChartWindow::build() {
       {}, this);
 
   curse_ = new QCheckBox(this);
-  chartLabel_ = new QLabel(this);
-  chart_ = new QTableView(this);
+  chart_ = labelled<QTableView>(chartLabel_, this);
   chart_->setModel(chartModel_);
   chart_->setSelectionBehavior(QAbstractItemView::SelectItems);
   chart_->setSelectionMode(QAbstractItemView::SingleSelection);
   chart_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   chart_->setTabKeyNavigation(false);
   chart_->verticalHeader()->setDefaultSectionSize(chart_->fontMetrics().lineSpacing() + 6);
-  chartLabel_->setBuddy(chart_);
-  auto* head = new QHBoxLayout;
-  head->addWidget(chartLabel_, 1);
-  head->addWidget(curse_);
 
-  cellLabel_ = new QLabel(this);
+  demons_ = labelled(cellLabel_, this, [this] { return makeReportTable(demonModel_, this); });
   cellLabel_->setWordWrap(true);
-  demons_ = makeReportTable(demonModel_, this);
   demons_->setSortingEnabled(false);
-  cellLabel_->setBuddy(demons_);
   auto* lower = new QWidget(this);
-  auto* lowerLayout = new QVBoxLayout(lower);
-  lowerLayout->setContentsMargins(0, 0, 0, 0);
+  auto* lowerLayout = marginless(new QVBoxLayout(lower));
   lowerLayout->addWidget(cellLabel_);
   lowerLayout->addWidget(demons_, 1);
 
   auto* upper = new QWidget(this);
-  auto* upperLayout = new QVBoxLayout(upper);
-  upperLayout->setContentsMargins(0, 0, 0, 0);
-  upperLayout->addLayout(head);
+  auto* upperLayout = marginless(new QVBoxLayout(upper));
+  upperLayout->addLayout(rowOf({{chartLabel_, 1}, curse_}));
   upperLayout->addWidget(chart_, 1);
 
-  auto* split = new QSplitter(Qt::Vertical, this);
-  split->addWidget(upper);
-  split->addWidget(lower);
-  split->setStretchFactor(0, 3);
-  split->setStretchFactor(1, 1);
-  split->setChildrenCollapsible(false);
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(split, 1);
+  layout->addWidget(splitUpDown(this, upper, 3, lower, 1), 1);
   layout->addWidget(statusLine());
   chooseCurrentOnFirstArrow(chart_);
   offerDemonsOf(chart_);

@@ -3,7 +3,6 @@
 
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLabel>
@@ -18,6 +17,7 @@
 #include "app/widgets/report_table.h"
 #include "app/widgets/row_table_model.h"
 #include "app/widgets/skill_texts.h"
+#include "app/widgets/window_parts.h"
 #include "data/compendium.h"
 #include "data/skills.h"
 #include "stock/holding_rule.h"
@@ -83,10 +83,8 @@ void MyDemonsWindow::build() {
           {[] { return tr("問題"); }, [=](int r) { return QVariant(entryProblemText(entryAt(r))); }, demonOf},
       },
       {}, this);
-  tableLabel_ = new QLabel(this);
-  table_ = makeReportTable(model_, this);
+  table_ = labelled(tableLabel_, this, [this] { return makeReportTable(model_, this); });
   table_->setSortingEnabled(false);
-  tableLabel_->setBuddy(table_);
   add_ = new QPushButton(this);
   edit_ = new QPushButton(this);
   remove_ = new QPushButton(this);
@@ -95,16 +93,11 @@ void MyDemonsWindow::build() {
   save_ = new QPushButton(this);
   status_ = new QLabel(this);
   status_->setWordWrap(true);
-  status_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-  status_->setFocusPolicy(Qt::StrongFocus);  // Tab reaches where the list is saved and why a save failed
-  auto* buttons = new QHBoxLayout;
-  for (QPushButton* button : {add_, edit_, remove_, up_, down_}) buttons->addWidget(button);
-  buttons->addStretch(1);
-  buttons->addWidget(save_);
+  letTabReach(status_);  // where the list is saved and why a save failed
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(tableLabel_);
   layout->addWidget(table_, 1);
-  layout->addLayout(buttons);
+  layout->addLayout(rowOf({add_, edit_, remove_, up_, down_, Stretch, save_}));
   layout->addWidget(status_);
   layout->addWidget(statusLine());
   offerDemonsOf(table_);

@@ -27,6 +27,7 @@
 #include "app/program/program_settings.h"
 #include "app/widgets/searchable_combo.h"
 #include "app/widgets/skill_texts.h"
+#include "app/widgets/window_parts.h"
 #include "data/compendium.h"
 #include "data/races.h"
 #include "plan_text/plan_text.h"
@@ -86,8 +87,7 @@ PlannerWindow::~PlannerWindow() {
 }
 
 void PlannerWindow::build() {
-  targetLabel_ = new QLabel(this);
-  target_ = new QComboBox(this);
+  target_ = labelled<QComboBox>(targetLabel_, this);
   askRoomForNames(target_);
   for (int position = 0; position < DemonTotal; ++position) {
     const DemonRef demon = levelOrderAt(position);
@@ -97,7 +97,6 @@ void PlannerWindow::build() {
     target_->setItemData(target_->count() - 1, demonData(demon), DemonRole);
   }
   makeSearchable(target_);
-  targetLabel_->setBuddy(target_);
 
   skillsLabel_ = new QLabel(this);
   auto* skillGrid = new QGridLayout;
@@ -109,22 +108,14 @@ void PlannerWindow::build() {
   }
   skillsLabel_->setBuddy(skills_[0]);
 
-  limitLabel_ = new QLabel(this);
-  limit_ = new QSpinBox(this);
+  limit_ = labelled<QSpinBox>(limitLabel_, this);
   limit_->setRange(1, 99);
   limit_->setValue(99);
-  limitLabel_->setBuddy(limit_);
   curse_ = new QCheckBox(this);
-  depthLabel_ = new QLabel(this);
-  depth_ = new QSpinBox(this);
+  depth_ = labelled<QSpinBox>(depthLabel_, this);
   depth_->setRange(1, MostPlanFusions);
   depth_->setValue(4);
-  depthLabel_->setBuddy(depth_);
-  auto* optionRow = new QHBoxLayout;
-  for (QWidget* widget : std::initializer_list<QWidget*>{limitLabel_, limit_, curse_, depthLabel_, depth_}) {
-    optionRow->addWidget(widget);
-  }
-  optionRow->addStretch(1);
+  QHBoxLayout* optionRow = rowOf({limitLabel_, limit_, curse_, depthLabel_, depth_, Stretch});
 
   const QSettings settings = programSettings();
   useMine_ = new QCheckBox(this);
@@ -134,14 +125,31 @@ void PlannerWindow::build() {
   editMine_ = new QPushButton(this);
   levelling_ = new QCheckBox(this);
   levelling_->setChecked(settings.value(LevellingKey, true).toBool());
-  auto* mineRow = new QHBoxLayout;
-  for (QWidget* widget : std::initializer_list<QWidget*>{useMine_, onlyMine_, editMine_, levelling_}) {
-    mineRow->addWidget(widget);
-  }
-  mineRow->addStretch(1);
+  QHBoxLayout* mineRow = rowOf({useMine_, onlyMine_, editMine_, levelling_, Stretch});
 
-  excludeLabel_ = new QLabel(this);
-  excludeChoice_ = new QComboBox(this);
+  QGridLayout* excludeGrid = buildExcludeGrid(settings);
+  QHBoxLayout* searchRow = buildSearchRow(settings);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->setSpacing(4);  // rows close together, so that a short screen still shows the plans
+  layout->addLayout(rowOf({targetLabel_, {target_, 1}}));
+  layout->addWidget(skillsLabel_);
+  layout->addLayout(skillGrid);
+  layout->addLayout(optionRow);
+  layout->addLayout(mineRow);
+  layout->addLayout(excludeGrid);
+  layout->addLayout(searchRow);
+  layout->addWidget(plans_, 1);
+  layout->addWidget(note_);
+  layout->addWidget(statusLine());
+  offerDemonsOf(plans_);
+  showExcluded();
+  fillSkillCombos();
+  setSearching(false);
+}
+
+QGridLayout* PlannerWindow::buildExcludeGrid(const QSettings& settings) {
+  excludeChoice_ = labelled<QComboBox>(excludeLabel_, this);
   askRoomForNames(excludeChoice_);
   for (int position = 0; position < DemonTotal; ++position) {
     excludeChoices_.push_back(levelOrderAt(position));
@@ -149,7 +157,6 @@ void PlannerWindow::build() {
     excludeChoice_->setItemData(position, demonData(excludeChoices_.back()), DemonRole);
   }
   makeSearchable(excludeChoice_);
-  excludeLabel_->setBuddy(excludeChoice_);
   excludeAdd_ = new QPushButton(this);
   excludeRemove_ = new QPushButton(this);
   excludedList_ = new QListWidget(this);
@@ -172,15 +179,16 @@ void PlannerWindow::build() {
   excludeGrid->addWidget(excludedList_, 1, 1);
   excludeGrid->addWidget(excludeRemove_, 1, 2, Qt::AlignTop);
   excludeGrid->setColumnStretch(1, 1);
+  return excludeGrid;
+}
 
+QHBoxLayout* PlannerWindow::buildSearchRow(const QSettings& settings) {
   search_ = new QPushButton(this);
   search_->setDefault(true);
   cancel_ = new QPushButton(this);
-  boundLabel_ = new QLabel(this);
-  bound_ = new QSpinBox(this);
+  bound_ = labelled<QSpinBox>(boundLabel_, this);
   bound_->setRange(0, MostBoundSeconds);
   bound_->setValue(settings.value(BoundKey, static_cast<int>(DefaultPlanSeconds)).toInt());
-  boundLabel_->setBuddy(bound_);
   progress_ = new QProgressBar(this);
   progress_->setTextVisible(false);
 
@@ -197,34 +205,7 @@ void PlannerWindow::build() {
   note_ = new QLabel(this);
   note_->setWordWrap(true);
   // One row for the search and its answer: the progress shows while a search runs.
-  auto* searchRow = new QHBoxLayout;
-  searchRow->addWidget(search_);
-  searchRow->addWidget(cancel_);
-  searchRow->addWidget(boundLabel_);
-  searchRow->addWidget(bound_);
-  searchRow->addWidget(progress_, 1);
-  searchRow->addWidget(status_, 2);
-  searchRow->addWidget(copy_);
-
-  auto* targetRow = new QHBoxLayout;
-  targetRow->addWidget(targetLabel_);
-  targetRow->addWidget(target_, 1);
-  auto* layout = new QVBoxLayout(this);
-  layout->setSpacing(4);  // rows close together, so that a short screen still shows the plans
-  layout->addLayout(targetRow);
-  layout->addWidget(skillsLabel_);
-  layout->addLayout(skillGrid);
-  layout->addLayout(optionRow);
-  layout->addLayout(mineRow);
-  layout->addLayout(excludeGrid);
-  layout->addLayout(searchRow);
-  layout->addWidget(plans_, 1);
-  layout->addWidget(note_);
-  layout->addWidget(statusLine());
-  offerDemonsOf(plans_);
-  showExcluded();
-  fillSkillCombos();
-  setSearching(false);
+  return rowOf({search_, cancel_, boundLabel_, bound_, {progress_, 1}, {status_, 2}, copy_});
 }
 
 void PlannerWindow::connectActions() {

@@ -23,10 +23,13 @@
 
 class QCheckBox;
 class QComboBox;
+class QGridLayout;
+class QHBoxLayout;
 class QLabel;
 class QListWidget;
 class QProgressBar;
 class QPushButton;
+class QSettings;
 class QSpinBox;
 class QTreeWidget;
 
@@ -60,6 +63,10 @@ class PlannerWindow : public ToolWindow {
 
  private:
   void build();
+  // The demons the plans leave out: the picker, its buttons and the list, read from settings.
+  QGridLayout* buildExcludeGrid(const QSettings& settings);
+  // The search's buttons, its bound and progress, with the plans, their status and note below.
+  QHBoxLayout* buildSearchRow(const QSettings& settings);
   void connectActions();
   // Offers the target's skills in the skill combos, each showing the skill
   // wanted in its slot when the target can get it. The wanted skills left out.

@@ -27,6 +27,7 @@
 #include "app/widgets/searchable_combo.h"
 #include "app/widgets/signal_blocking.h"
 #include "app/widgets/skill_texts.h"
+#include "app/widgets/window_parts.h"
 #include "data/compendium.h"
 #include "data/races.h"
 #include "data/recipes.h"
@@ -84,6 +85,38 @@ FusionSimulatorWindow::FusionSimulatorWindow(MyDemonsStore* myDemons, DemonOpene
 FusionSimulatorWindow::~FusionSimulatorWindow() { deleteChildWidgets(); }
 
 void FusionSimulatorWindow::build() {
+  buildPairModels();
+  buildMyFusionModel();
+
+  pages_ = new QTabWidget(this);
+  // The page row is the stop on the way through the window; the page widget
+  // around it is a frame, not a control of its own.
+  pages_->setFocusPolicy(Qt::NoFocus);
+  pairPage_ = new QWidget(pages_);
+  minePage_ = new QWidget(pages_);
+  pages_->addTab(pairPage_, QString());
+  pages_->addTab(minePage_, QString());
+
+  buildPairPage();
+
+  myFusionTable_ = labelled(myFusionsLabel_, minePage_, [this] { return makeReportTable(myFusionModel_, minePage_); });
+  myFusionTable_->setSortingEnabled(false);
+  auto* mineLayout = new QVBoxLayout(minePage_);
+  mineLayout->addWidget(myFusionsLabel_);
+  mineLayout->addWidget(myFusionTable_, 1);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(curse_, 0, Qt::AlignRight);
+  layout->addWidget(pages_, 1);
+  layout->addWidget(statusLine());
+
+  offerDemonsOf(partnerTable_);
+  offerDemonsOf(specialTable_);
+  offerDemonsOf(myFusionTable_);
+  showToolTipsOnRequest(myFusionTable_);
+}
+
+void FusionSimulatorWindow::buildPairModels() {
   demonEntries_ =
       new RowTableModel([] { return DemonTotal; },
                         {{[] { return QString(); }, [](int row) { return QVariant(demonEntryText(levelOrderAt(row))); },
@@ -132,7 +165,9 @@ void FusionSimulatorWindow::build() {
            [=](int r) { return std::optional(special(r)); }},
       },
       {}, this);
+}
 
+void FusionSimulatorWindow::buildMyFusionModel() {
   // The fusion and result of a shown row of the table of my fusions.
   auto at = [this](int row) {
     const auto [fusion, result] = myFusionRows_[static_cast<std::size_t>(row)];
@@ -166,54 +201,25 @@ void FusionSimulatorWindow::build() {
   fusionColumns.back().description = [at](int r) { return skillsToolTip(at(r).second.inheritance.pool); };
   myFusionModel_ = new RowTableModel([this] { return static_cast<int>(myFusionRows_.size()); },
                                      std::move(fusionColumns), {}, this);
+}
 
-  pages_ = new QTabWidget(this);
-  // The page row is the stop on the way through the window; the page widget
-  // around it is a frame, not a control of its own.
-  pages_->setFocusPolicy(Qt::NoFocus);
-  pairPage_ = new QWidget(pages_);
-  minePage_ = new QWidget(pages_);
-  pages_->addTab(pairPage_, QString());
-  pages_->addTab(minePage_, QString());
-
-  materialLabel_ = new QLabel(pairPage_);
-  material_ = makeSearchableCombo(demonEntries_, pairPage_);
-  materialLabel_->setBuddy(material_);
-  materialLevelLabel_ = new QLabel(pairPage_);
-  materialLevel_ = new QSpinBox(pairPage_);
-  materialLevelLabel_->setBuddy(materialLevel_);
-  materialMineLabel_ = new QLabel(pairPage_);
-  materialMine_ = new QComboBox(pairPage_);
-  materialMineLabel_->setBuddy(materialMine_);
+void FusionSimulatorWindow::buildPairPage() {
+  auto demonCombo = [this] { return makeSearchableCombo(demonEntries_, pairPage_); };
+  material_ = labelled(materialLabel_, pairPage_, demonCombo);
+  materialLevel_ = labelled<QSpinBox>(materialLevelLabel_, pairPage_);
+  materialMine_ = labelled<QComboBox>(materialMineLabel_, pairPage_);
+  // CURSE stands above the pages, and Tab reaches it after the material.
   curse_ = new QCheckBox(this);
-  auto* materialRow = new QHBoxLayout;
-  materialRow->addWidget(materialLabel_);
-  materialRow->addWidget(material_, 1);
-  materialRow->addWidget(materialLevelLabel_);
-  materialRow->addWidget(materialLevel_);
-  materialRow->addWidget(materialMineLabel_);
-  materialRow->addWidget(materialMine_, 1);
+  QHBoxLayout* materialRow = rowOf({materialLabel_, {material_, 1}, materialLevelLabel_, materialLevel_,
+                                    materialMineLabel_, {materialMine_, 1}});
 
-  partnersLabel_ = new QLabel(pairPage_);
-  partnerTable_ = makeReportTable(partnerModel_, pairPage_);
-  partnersLabel_->setBuddy(partnerTable_);
+  partnerTable_ = labelled(partnersLabel_, pairPage_, [this] { return makeReportTable(partnerModel_, pairPage_); });
 
-  partnerLabel_ = new QLabel(pairPage_);
-  partner_ = makeSearchableCombo(demonEntries_, pairPage_);
-  partnerLabel_->setBuddy(partner_);
-  partnerLevelLabel_ = new QLabel(pairPage_);
-  partnerLevel_ = new QSpinBox(pairPage_);
-  partnerLevelLabel_->setBuddy(partnerLevel_);
-  partnerMineLabel_ = new QLabel(pairPage_);
-  partnerMine_ = new QComboBox(pairPage_);
-  partnerMineLabel_->setBuddy(partnerMine_);
-  auto* partnerRow = new QHBoxLayout;
-  partnerRow->addWidget(partnerLabel_);
-  partnerRow->addWidget(partner_, 1);
-  partnerRow->addWidget(partnerLevelLabel_);
-  partnerRow->addWidget(partnerLevel_);
-  partnerRow->addWidget(partnerMineLabel_);
-  partnerRow->addWidget(partnerMine_, 1);
+  partner_ = labelled(partnerLabel_, pairPage_, demonCombo);
+  partnerLevel_ = labelled<QSpinBox>(partnerLevelLabel_, pairPage_);
+  partnerMine_ = labelled<QComboBox>(partnerMineLabel_, pairPage_);
+  QHBoxLayout* partnerRow = rowOf({partnerLabel_, {partner_, 1}, partnerLevelLabel_, partnerLevel_,
+                                   partnerMineLabel_, {partnerMine_, 1}});
   for (QSpinBox* level : {materialLevel_, partnerLevel_}) {
     level->setRange(1, MaxLevel);
     level->setEnabled(false);
@@ -225,17 +231,14 @@ void FusionSimulatorWindow::build() {
   large.setPointSizeF(large.pointSizeF() * 2);
   large.setBold(true);
   resultName_->setFont(large);
-  // Tab reaches the result, so that a keyboard user can read and copy it.
-  resultName_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-  resultName_->setFocusPolicy(Qt::StrongFocus);
+  letTabReach(resultName_);
   resultDetail_ = new QLabel(resultBox_);
   otherResults_ = new QLabel(resultBox_);
   otherResults_->setWordWrap(true);
   inherits_ = new QLabel(resultBox_);
   inherits_->setWordWrap(true);
   // Tab reaches what the result inherits, and Shift+F1 there tells each skill's facts.
-  inherits_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-  inherits_->setFocusPolicy(Qt::StrongFocus);
+  letTabReach(inherits_);
   showToolTipsOnRequest(inherits_);
   openResult_ = new QPushButton(resultBox_);
   auto* resultLayout = new QGridLayout(resultBox_);
@@ -246,12 +249,10 @@ void FusionSimulatorWindow::build() {
   resultLayout->addWidget(inherits_, 3, 0, 1, 2);
   resultLayout->setColumnStretch(0, 1);
 
-  specialsLabel_ = new QLabel(pairPage_);
-  specialTable_ = makeReportTable(specialModel_, pairPage_);
+  specialTable_ = labelled(specialsLabel_, pairPage_, [this] { return makeReportTable(specialModel_, pairPage_); });
   specialTable_->setSortingEnabled(false);
   specialTable_->setWordWrap(true);
   specialTable_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-  specialsLabel_->setBuddy(specialTable_);
 
   auto* pairLayout = new QVBoxLayout(pairPage_);
   pairLayout->addLayout(materialRow);
@@ -261,24 +262,6 @@ void FusionSimulatorWindow::build() {
   pairLayout->addWidget(resultBox_);
   pairLayout->addWidget(specialsLabel_);
   pairLayout->addWidget(specialTable_, 1);
-
-  myFusionsLabel_ = new QLabel(minePage_);
-  myFusionTable_ = makeReportTable(myFusionModel_, minePage_);
-  myFusionTable_->setSortingEnabled(false);
-  myFusionsLabel_->setBuddy(myFusionTable_);
-  auto* mineLayout = new QVBoxLayout(minePage_);
-  mineLayout->addWidget(myFusionsLabel_);
-  mineLayout->addWidget(myFusionTable_, 1);
-
-  auto* layout = new QVBoxLayout(this);
-  layout->addWidget(curse_, 0, Qt::AlignRight);
-  layout->addWidget(pages_, 1);
-  layout->addWidget(statusLine());
-
-  offerDemonsOf(partnerTable_);
-  offerDemonsOf(specialTable_);
-  offerDemonsOf(myFusionTable_);
-  showToolTipsOnRequest(myFusionTable_);
 }
 
 void FusionSimulatorWindow::connectActions() {

@@ -40,6 +40,12 @@ class FusionSimulatorWindow : public ToolWindow {
 
  private:
   void build();
+  // The models of the pair page: the demons to pick, the partners and the special fusions.
+  void buildPairModels();
+  // The model of the table of my fusions.
+  void buildMyFusionModel();
+  // The pair page: both materials with their levels, the partners, the result and the special fusions.
+  void buildPairPage();
   void connectActions();
   void materialChosen();
   void partnerChosen();

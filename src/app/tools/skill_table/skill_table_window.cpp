@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSplitter>
 #include <QTableView>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -20,6 +19,7 @@
 #include "app/widgets/searchable_combo.h"
 #include "app/widgets/sideways_scroller.h"
 #include "app/widgets/skill_texts.h"
+#include "app/widgets/window_parts.h"
 #include "data/compendium.h"
 
 namespace qmoor {
@@ -99,29 +99,16 @@ void SkillTableWindow::build() {
 
   QWidget* filterBar = buildFilterBar();
   count_ = new QLabel(this);
-  tableLabel_ = new QLabel(this);
-  table_ = makeReportTable(skillModel_, this);
+  table_ = labelled(tableLabel_, this, [this] { return makeReportTable(skillModel_, this); });
   table_->horizontalHeader()->setStretchLastSection(true);
-  tableLabel_->setBuddy(table_);
-  auto* tableHead = new QHBoxLayout;
-  tableHead->addWidget(tableLabel_);
-  tableHead->addWidget(count_, 1);
   auto* tablePanel = new QWidget(this);
-  auto* tableLayout = new QVBoxLayout(tablePanel);
-  tableLayout->setContentsMargins(0, 0, 0, 0);
-  tableLayout->addLayout(tableHead);
+  auto* tableLayout = marginless(new QVBoxLayout(tablePanel));
+  tableLayout->addLayout(rowOf({tableLabel_, {count_, 1}}));
   tableLayout->addWidget(table_, 1);
-
-  auto* split = new QSplitter(Qt::Vertical, this);
-  split->addWidget(tablePanel);
-  split->addWidget(buildHolderPanel());
-  split->setStretchFactor(0, 3);
-  split->setStretchFactor(1, 2);
-  split->setChildrenCollapsible(false);
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(scrollingSideways(filterBar, this));
-  layout->addWidget(split, 1);
+  layout->addWidget(splitUpDown(this, tablePanel, 3, buildHolderPanel(), 2), 1);
   layout->addWidget(statusLine());
   for (QTableView* view : {table_, holders_}) showToolTipsOnRequest(view);
   offerDemonsOf(holders_);
@@ -129,46 +116,32 @@ void SkillTableWindow::build() {
 
 QWidget* SkillTableWindow::buildFilterBar() {
   auto* bar = new QWidget(this);
-  auto* row = new QHBoxLayout(bar);
-  row->setContentsMargins(0, 0, 0, 0);
-  auto labelled = [&](QLabel*& label, QComboBox*& combo, int entries) {
-    label = new QLabel(bar);
-    combo = new QComboBox(bar);
+  auto* row = marginless(new QHBoxLayout(bar));
+  auto choice = [&](QLabel*& label, QComboBox*& combo, int entries) {
+    combo = labelled<QComboBox>(label, bar);
     for (int i = 0; i < entries; ++i) combo->addItem(QString());
-    label->setBuddy(combo);
-    row->addWidget(label);
-    row->addWidget(combo);
+    addPlaced(row, {label, combo});
   };
-  labelled(kindLabel_, kind_, 1 + SkillKindTotal);
-  labelled(elementLabel_, element_, 1 + SkillElementTotal);
-  labelled(markLabel_, mark_, FirstMarkEntry + MarkTotal);
-  labelled(inheritableLabel_, inheritable_, 3);
-  nameLabel_ = new QLabel(bar);
-  name_ = new QLineEdit(bar);
+  choice(kindLabel_, kind_, 1 + SkillKindTotal);
+  choice(elementLabel_, element_, 1 + SkillElementTotal);
+  choice(markLabel_, mark_, FirstMarkEntry + MarkTotal);
+  choice(inheritableLabel_, inheritable_, 3);
+  name_ = labelled<QLineEdit>(nameLabel_, bar);
   name_->setClearButtonEnabled(true);
   name_->setMinimumWidth(name_->fontMetrics().averageCharWidth() * RoomForASkill);
-  nameLabel_->setBuddy(name_);
   clear_ = new QPushButton(bar);
-  row->addWidget(nameLabel_);
-  row->addWidget(name_, 1);
-  row->addWidget(clear_);
+  addPlaced(row, {nameLabel_, {name_, 1}, clear_});
   return bar;
 }
 
 QWidget* SkillTableWindow::buildHolderPanel() {
   auto* panel = new QWidget(this);
-  auto* layout = new QVBoxLayout(panel);
-  layout->setContentsMargins(0, 0, 0, 0);
-  holdersLabel_ = new QLabel(panel);
-  holders_ = makeReportTable(holderModel_, panel);
+  auto* layout = marginless(new QVBoxLayout(panel));
+  holders_ = labelled(holdersLabel_, panel, [this, panel] { return makeReportTable(holderModel_, panel); });
   holders_->setSortingEnabled(false);
-  holdersLabel_->setBuddy(holders_);
   plan_ = new QPushButton(panel);
   plan_->setEnabled(false);
-  auto* head = new QHBoxLayout;
-  head->addWidget(holdersLabel_, 1);
-  head->addWidget(plan_);
-  layout->addLayout(head);
+  layout->addLayout(rowOf({{holdersLabel_, 1}, plan_}));
   layout->addWidget(holders_, 1);
   return panel;
 }
