@@ -87,6 +87,23 @@ CompendiumWindow::CompendiumWindow(DemonOpener opener, QWidget* owner)
 CompendiumWindow::~CompendiumWindow() { deleteChildWidgets(); }
 
 void CompendiumWindow::build() {
+  buildModels();
+
+  // The filter bar exists before the table, whose first sort reads it.
+  QWidget* filterBar = buildFilterBar();
+  table_ = makeReportTable(tableModel_, this);
+
+  count_ = new QLabel(this);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(scrollingSideways(filterBar, this));
+  layout->addWidget(count_);
+  layout->addWidget(table_, 1);
+  layout->addWidget(statusLine());
+  offerDemonsOf(table_);
+  showToolTipsOnRequest(table_);
+}
+
+void CompendiumWindow::buildModels() {
   // A column: its heading, and its text read from the compendium row of the
   // shown row, which is also the demon every cell stands for.
   auto column = [this](std::function<QString()> heading, std::function<QVariant(const CompendiumRow&)> value,
@@ -133,19 +150,6 @@ void CompendiumWindow::build() {
       {{[] { return QString(); }, [](int r) { return QVariant(skillText(kindOrderAt(r))); }, {},
         Qt::AlignLeft | Qt::AlignVCenter, [](int r) { return skillToolTip(kindOrderAt(r)); }}},
       {}, this);
-
-  // The filter bar exists before the table, whose first sort reads it.
-  QWidget* filterBar = buildFilterBar();
-  table_ = makeReportTable(tableModel_, this);
-
-  count_ = new QLabel(this);
-  auto* layout = new QVBoxLayout(this);
-  layout->addWidget(scrollingSideways(filterBar, this));
-  layout->addWidget(count_);
-  layout->addWidget(table_, 1);
-  layout->addWidget(statusLine());
-  offerDemonsOf(table_);
-  showToolTipsOnRequest(table_);
 }
 
 namespace {

@@ -35,6 +35,8 @@ class CompendiumWindow : public ToolWindow {
 
  private:
   void build();
+  // The models of the table and of the skill pickers.
+  void buildModels();
   QWidget* buildFilterBar();
   void connectActions();
   // The filter bar's conditions.

@@ -52,6 +52,26 @@ SkillTableWindow::SkillTableWindow(DemonOpener opener, SkillPlanner planner, QWi
 SkillTableWindow::~SkillTableWindow() { deleteChildWidgets(); }
 
 void SkillTableWindow::build() {
+  buildModels();
+
+  QWidget* filterBar = buildFilterBar();
+  count_ = new QLabel(this);
+  table_ = labelled(tableLabel_, this, [this] { return makeReportTable(skillModel_, this); });
+  table_->horizontalHeader()->setStretchLastSection(true);
+  auto* tablePanel = new QWidget(this);
+  auto* tableLayout = marginless(new QVBoxLayout(tablePanel));
+  tableLayout->addLayout(rowOf({tableLabel_, {count_, 1}}));
+  tableLayout->addWidget(table_, 1);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(scrollingSideways(filterBar, this));
+  layout->addWidget(splitUpDown(this, tablePanel, 3, buildHolderPanel(), 2), 1);
+  layout->addWidget(statusLine());
+  for (QTableView* view : {table_, holders_}) showToolTipsOnRequest(view);
+  offerDemonsOf(holders_);
+}
+
+void SkillTableWindow::buildModels() {
   auto column = [this](std::function<QString()> heading, std::function<QVariant(const SkillDetails&)> value,
                        Qt::Alignment alignment) {
     return TableColumn{std::move(heading),
@@ -96,22 +116,6 @@ void SkillTableWindow::build() {
                     },
                     left)},
       {}, this);
-
-  QWidget* filterBar = buildFilterBar();
-  count_ = new QLabel(this);
-  table_ = labelled(tableLabel_, this, [this] { return makeReportTable(skillModel_, this); });
-  table_->horizontalHeader()->setStretchLastSection(true);
-  auto* tablePanel = new QWidget(this);
-  auto* tableLayout = marginless(new QVBoxLayout(tablePanel));
-  tableLayout->addLayout(rowOf({tableLabel_, {count_, 1}}));
-  tableLayout->addWidget(table_, 1);
-
-  auto* layout = new QVBoxLayout(this);
-  layout->addWidget(scrollingSideways(filterBar, this));
-  layout->addWidget(splitUpDown(this, tablePanel, 3, buildHolderPanel(), 2), 1);
-  layout->addWidget(statusLine());
-  for (QTableView* view : {table_, holders_}) showToolTipsOnRequest(view);
-  offerDemonsOf(holders_);
 }
 
 QWidget* SkillTableWindow::buildFilterBar() {

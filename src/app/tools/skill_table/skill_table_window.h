@@ -38,6 +38,8 @@ class SkillTableWindow : public ToolWindow {
 
  private:
   void build();
+  // The models of the skill table and of the table of the skill's holders.
+  void buildModels();
   QWidget* buildFilterBar();
   QWidget* buildHolderPanel();
   void connectActions();
