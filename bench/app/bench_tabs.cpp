@@ -6,9 +6,9 @@
 #include <QApplication>
 #include <QTemporaryDir>
 
-#include "app/form_widget.h"
-#include "app/main_frame.h"
-#include "app/qmoor_app.h"
+#include "app/form_widget/form_widget.h"
+#include "app/main_window/main_frame.h"
+#include "app/program/qmoor_app.h"
 #include "script/drive_host.h"
 #include "view/view.h"
 

@@ -14,13 +14,13 @@
 #include <ctime>
 #include <optional>
 
-#include "app/compendium_window.h"
-#include "app/fusion_chart_window.h"
-#include "app/fusion_simulator_window.h"
-#include "app/main_frame.h"
-#include "app/qmoor_app.h"
-#include "app/skill_table_window.h"
-#include "app/tool_windows.h"
+#include "app/tools/compendium/compendium_window.h"
+#include "app/tools/fusion_chart/fusion_chart_window.h"
+#include "app/tools/simulator/fusion_simulator_window.h"
+#include "app/main_window/main_frame.h"
+#include "app/program/qmoor_app.h"
+#include "app/tools/skill_table/skill_table_window.h"
+#include "app/tools/tool_windows.h"
 #include "data/races.h"
 
 namespace {

@@ -16,10 +16,10 @@
 #include <QTest>
 #include <fstream>
 
-#include "app/form_widget.h"
-#include "app/main_frame.h"
-#include "app/qmoor_app.h"
-#include "app/skill_table_window.h"
+#include "app/form_widget/form_widget.h"
+#include "app/main_window/main_frame.h"
+#include "app/program/qmoor_app.h"
+#include "app/tools/skill_table/skill_table_window.h"
 
 namespace qmoor {
 namespace {

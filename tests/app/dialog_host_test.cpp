@@ -10,7 +10,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
-#include "app/dialog_host.h"
+#include "app/main_window/dialog_host.h"
 #include "view/view.h"
 
 namespace qmoor {

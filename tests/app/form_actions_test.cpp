@@ -11,7 +11,7 @@
 #include <QTableView>
 #include <QToolButton>
 
-#include "app/up_down_widget.h"
+#include "app/form_widget/up_down_widget.h"
 #include "form_fixture.h"
 #include "support/text_rows.h"
 

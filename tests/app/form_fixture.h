@@ -9,7 +9,7 @@
 #include <ostream>
 #include <vector>
 
-#include "app/form_widget.h"
+#include "app/form_widget/form_widget.h"
 
 namespace qmoor {
 

@@ -5,7 +5,7 @@
 #include <QLineEdit>
 #include <QTabBar>
 
-#include "app/up_down_widget.h"
+#include "app/form_widget/up_down_widget.h"
 #include "form_fixture.h"
 
 namespace qmoor {

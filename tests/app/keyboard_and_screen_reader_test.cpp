@@ -18,9 +18,9 @@
 #include <QWheelEvent>
 #include <set>
 
-#include "app/form_widget.h"
-#include "app/main_frame.h"
-#include "app/qmoor_app.h"
+#include "app/form_widget/form_widget.h"
+#include "app/main_window/main_frame.h"
+#include "app/program/qmoor_app.h"
 #include "data/races.h"
 #include "script/dumps.h"
 

@@ -24,14 +24,14 @@
 #include <QTest>
 #include <QTreeWidget>
 
-#include "app/demon_texts.h"
-#include "app/main_frame.h"
-#include "app/my_demon_dialog.h"
-#include "app/my_demons_store.h"
-#include "app/my_demons_window.h"
-#include "app/planner_window.h"
-#include "app/skill_table_window.h"
-#include "app/tool_windows.h"
+#include "app/widgets/demon_texts.h"
+#include "app/main_window/main_frame.h"
+#include "app/tools/my_demons/my_demon_dialog.h"
+#include "app/tools/my_demons/my_demons_store.h"
+#include "app/tools/my_demons/my_demons_window.h"
+#include "app/tools/planner/planner_window.h"
+#include "app/tools/skill_table/skill_table_window.h"
+#include "app/tools/tool_windows.h"
 #include "data/compendium.h"
 #include "data/races.h"
 #include "plan_text/plan_text.h"

@@ -17,11 +17,11 @@
 #include <algorithm>
 #include <sstream>
 
-#include "app/display_language.h"
-#include "app/form_widget.h"
-#include "app/launch_options.h"
-#include "app/main_frame.h"
-#include "app/qmoor_app.h"
+#include "app/program/display_language.h"
+#include "app/form_widget/form_widget.h"
+#include "app/program/launch_options.h"
+#include "app/main_window/main_frame.h"
+#include "app/program/qmoor_app.h"
 #include "script/dumps.h"
 #include "script/script_runner.h"
 #include "names/reading_order.h"

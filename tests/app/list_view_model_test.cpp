@@ -4,7 +4,7 @@
 
 #include <QAbstractItemModelTester>
 
-#include "app/list_view_model.h"
+#include "app/form_widget/list_view_model.h"
 #include "support/text_rows.h"
 
 namespace qmoor {

@@ -12,10 +12,10 @@
 #include <QTest>
 #include <QTimer>
 
-#include "app/about_box.h"
-#include "app/dialog_units.h"
-#include "app/main_frame.h"
-#include "app/screen_fit.h"
+#include "app/main_window/about_box.h"
+#include "app/form_widget/dialog_units.h"
+#include "app/main_window/main_frame.h"
+#include "app/widgets/screen_fit.h"
 
 namespace qmoor {
 namespace {

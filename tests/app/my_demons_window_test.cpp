@@ -6,7 +6,7 @@
 // two holders of the file (two windows, or a hand edit) never writing over
 // each other silently, and quitting with unsaved changes asked about first;
 // names for screen readers.
-#include "app/my_demons_window.h"
+#include "app/tools/my_demons/my_demons_window.h"
 
 #include <gtest/gtest.h>
 
@@ -29,14 +29,14 @@
 #include <QToolTip>
 #include <functional>
 
-#include "app/demon_texts.h"
-#include "app/fusion_simulator_window.h"
-#include "app/main_frame.h"
-#include "app/my_demon_dialog.h"
-#include "app/my_demons_store.h"
-#include "app/program_settings.h"
-#include "app/skill_texts.h"
-#include "app/tool_windows.h"
+#include "app/widgets/demon_texts.h"
+#include "app/tools/simulator/fusion_simulator_window.h"
+#include "app/main_window/main_frame.h"
+#include "app/tools/my_demons/my_demon_dialog.h"
+#include "app/tools/my_demons/my_demons_store.h"
+#include "app/program/program_settings.h"
+#include "app/widgets/skill_texts.h"
+#include "app/tools/tool_windows.h"
 #include "data/compendium.h"
 #include "data/races.h"
 #include "forward/forward_fusion.h"

@@ -7,8 +7,8 @@
 #include <QStandardItemModel>
 #include <QTableView>
 
-#include "app/dialog_units.h"
-#include "app/plain_text_delegate.h"
+#include "app/form_widget/dialog_units.h"
+#include "app/form_widget/plain_text_delegate.h"
 
 namespace qmoor {
 namespace {

@@ -2,7 +2,7 @@
 // filling the tree of plans with qmoor's lines, a demon of the tree opened in
 // a new tab, the copy text, names for screen readers, my demons, levelling and
 // excluded demons reaching the planner, and the choices kept between runs.
-#include "app/planner_window.h"
+#include "app/tools/planner/planner_window.h"
 
 #include <gtest/gtest.h>
 
@@ -20,10 +20,10 @@
 #include <QTreeWidget>
 #include <memory>
 
-#include "app/demon_texts.h"
-#include "app/display_language.h"
-#include "app/my_demons_store.h"
-#include "app/program_settings.h"
+#include "app/widgets/demon_texts.h"
+#include "app/program/display_language.h"
+#include "app/tools/my_demons/my_demons_store.h"
+#include "app/program/program_settings.h"
 #include "plan_text/plan_text.h"
 #include "widget_lookup.h"
 

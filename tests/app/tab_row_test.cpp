@@ -7,7 +7,7 @@
 #include <QTabBar>
 #include <QTest>
 
-#include "app/tab_row.h"
+#include "app/form_widget/tab_row.h"
 #include "form_fixture.h"
 
 namespace qmoor {

@@ -25,16 +25,16 @@
 #include <QToolTip>
 #include <sstream>
 
-#include "app/about_box.h"
-#include "app/form_widget.h"
-#include "app/fusion_simulator_window.h"
-#include "app/main_frame.h"
-#include "app/my_demon_dialog.h"
-#include "app/my_demons_window.h"
-#include "app/planner_window.h"
-#include "app/qmoor_app.h"
-#include "app/screen_fit.h"
-#include "app/tool_window.h"
+#include "app/main_window/about_box.h"
+#include "app/form_widget/form_widget.h"
+#include "app/tools/simulator/fusion_simulator_window.h"
+#include "app/main_window/main_frame.h"
+#include "app/tools/my_demons/my_demon_dialog.h"
+#include "app/tools/my_demons/my_demons_window.h"
+#include "app/tools/planner/planner_window.h"
+#include "app/program/qmoor_app.h"
+#include "app/widgets/screen_fit.h"
+#include "app/tools/tool_window.h"
 #include "data/races.h"
 #include "script/script_runner.h"
 

@@ -2,7 +2,7 @@
 // their remembered places, the fusion simulator's partners and result, the
 // compendium's filters and skill search, and opening demons in new tabs of
 // the real program up to the tab limit.
-#include "app/tool_windows.h"
+#include "app/tools/tool_windows.h"
 
 #include <gtest/gtest.h>
 
@@ -30,18 +30,18 @@
 #include <QTest>
 #include <map>
 
-#include "app/compendium_window.h"
-#include "app/demon_texts.h"
-#include "app/display_language.h"
-#include "app/form_widget.h"
-#include "app/fusion_chart_window.h"
-#include "app/fusion_simulator_window.h"
-#include "app/my_demons_window.h"
-#include "app/main_frame.h"
-#include "app/planner_window.h"
-#include "app/qmoor_app.h"
-#include "app/skill_table_window.h"
-#include "app/tool_window.h"
+#include "app/tools/compendium/compendium_window.h"
+#include "app/widgets/demon_texts.h"
+#include "app/program/display_language.h"
+#include "app/form_widget/form_widget.h"
+#include "app/tools/fusion_chart/fusion_chart_window.h"
+#include "app/tools/simulator/fusion_simulator_window.h"
+#include "app/tools/my_demons/my_demons_window.h"
+#include "app/main_window/main_frame.h"
+#include "app/tools/planner/planner_window.h"
+#include "app/program/qmoor_app.h"
+#include "app/tools/skill_table/skill_table_window.h"
+#include "app/tools/tool_window.h"
 #include "data/compendium.h"
 #include "data/races.h"
 #include "data/skills.h"

@@ -6,9 +6,9 @@
 #include <QTranslator>
 #include <QStringList>
 
-#include "app/dialog_units.h"
-#include "app/launch_options.h"
-#include "app/qt_translations.h"
+#include "app/form_widget/dialog_units.h"
+#include "app/program/launch_options.h"
+#include "app/program/qt_translations.h"
 
 namespace qmoor {
 namespace {
