@@ -42,30 +42,25 @@ TEST(SkillHolders, EverySkillIsHeldAsTheSkillListsSay) {
 }
 
 TEST(SkillRows, FiltersKeepTheMatchingSkillsInCatalogueOrder) {
-  const struct {
-    const char* what;
-    SkillFilter filter;
-    std::size_t count;
-    std::vector<int> first;  // the first skills shown
-  } cases[] = {
-      {"everything", {}, 251, {1, 2, 3}},
-      {"attack", {.kind = SkillKind::Attack}, 110, {1, 2, 3}},
-      {"field", {.kind = SkillKind::Field}, 4, {73, 74, 75, 76}},
-      {"passive fire", {.kind = SkillKind::Passive, .element = SkillElement::Fire}, 5, {203, 208, 218, 228, 233}},
-      {"mark 口", {.mark = 0}, 7, {77, 81, 103}},
-      {"needs no mark", {.mark = AnyDemon}, 159, {1, 2, 3}},
-      {"not inheritable", {.inheritable = false}, 24, {80, 88, 94}},
-      {"English name, any case", {.nameText = "AGIDYNE"}, 2, {3, 6}},
-      {"Japanese name", {.nameText = "マハラギ"}, 3, {4, 5, 6}},
-      {"nothing", {.kind = SkillKind::Talk, .element = SkillElement::Fire}, 0, {}},
+  // One call a row: GCC 12 misreads an array of filters, each holding a
+  // string, as used before it is made, and warns in Release builds.
+  const auto expect = [](const char* what, const SkillFilter& filter, std::size_t count, const std::vector<int>& first) {
+    const std::vector<int> skills = skillsOfRows(filterSkillRows(filter));
+    EXPECT_EQ(skills.size(), count) << what;
+    ASSERT_GE(skills.size(), first.size()) << what;
+    EXPECT_EQ(std::vector<int>(skills.begin(), skills.begin() + static_cast<long>(first.size())), first) << what;
+    EXPECT_TRUE(std::is_sorted(skills.begin(), skills.end())) << what;
   };
-  for (const auto& c : cases) {
-    const std::vector<int> skills = skillsOfRows(filterSkillRows(c.filter));
-    EXPECT_EQ(skills.size(), c.count) << c.what;
-    ASSERT_GE(skills.size(), c.first.size()) << c.what;
-    EXPECT_EQ(std::vector<int>(skills.begin(), skills.begin() + static_cast<long>(c.first.size())), c.first) << c.what;
-    EXPECT_TRUE(std::is_sorted(skills.begin(), skills.end())) << c.what;
-  }
+  expect("everything", {}, 251, {1, 2, 3});
+  expect("attack", {.kind = SkillKind::Attack}, 110, {1, 2, 3});
+  expect("field", {.kind = SkillKind::Field}, 4, {73, 74, 75, 76});
+  expect("passive fire", {.kind = SkillKind::Passive, .element = SkillElement::Fire}, 5, {203, 208, 218, 228, 233});
+  expect("mark 口", {.mark = 0}, 7, {77, 81, 103});
+  expect("needs no mark", {.mark = AnyDemon}, 159, {1, 2, 3});
+  expect("not inheritable", {.inheritable = false}, 24, {80, 88, 94});
+  expect("English name, any case", {.nameText = "AGIDYNE"}, 2, {3, 6});
+  expect("Japanese name", {.nameText = "マハラギ"}, 3, {4, 5, 6});
+  expect("nothing", {.kind = SkillKind::Talk, .element = SkillElement::Fire}, 0, {});
 }
 
 TEST(SkillRows, SortsByEachColumnWithTiesInCatalogueOrder) {

@@ -189,7 +189,7 @@ TEST(TabControlModel, DeletingKeepsTheSelectedTab) {
   for (const auto& [deleted, label] : {Case{0, "t2"}, Case{1, "t2"}, Case{3, "t2"}, Case{2, "t3"}, Case{7, "t2"},
                                        Case{-1, "t2"}}) {
     TabControl tabs(ControlId::TabBar);
-    for (int i = 0; i < 4; ++i) tabs.insertItem(i, "t" + std::to_string(i));
+    for (int i = 0; i < 4; ++i) tabs.insertItem(i, std::string("t").append(std::to_string(i)));
     tabs.setSelection(2);
     tabs.deleteItem(deleted);
     EXPECT_EQ(tabs.label(tabs.selection()), label) << deleted;
