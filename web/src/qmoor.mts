@@ -3,7 +3,7 @@
 // real file system and the environment (the language of messages, the
 // default file of my demons) as the native program does.
 import { readFileSync } from "node:fs";
-import { runQmoor, type QmoorModule } from "./shared/qmoor_call.mjs";
+import { runQmoor, type QmoorModule } from "./common/qmoor_call.mjs";
 import createQmoor from "./qmoor-node.cjs";
 
 interface NodeQmoorModule extends QmoorModule {

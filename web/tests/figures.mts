@@ -34,7 +34,7 @@ console.log(`wasm ${kb(wasm.length)}, gzipped ${kb(gzipSync(wasm, { level: 9 }).
 
 // The plans natively and in the node build's wasm, each the best of its rounds.
 const require = createRequire(import.meta.url);
-const { runQmoor } = await import(built("shared/qmoor_call.mjs").href);
+const { runQmoor } = await import(built("common/qmoor_call.mjs").href);
 const module = await require(built("qmoor-node.cjs").pathname)({ wasmBinary: readFileSync(built("qmoor-node.wasm")) });
 const timed = (run: () => void) => {
   const start = performance.now();

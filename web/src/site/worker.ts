@@ -2,7 +2,7 @@
 // qmoor command line, answered with what qmoor printed and its exit status.
 // My demons come along as the text of a demons.json and are read by qmoor
 // from a file in the Worker's memory, as the desktop's file is.
-import { runQmoor, type QmoorModule } from "../shared/qmoor_call.mjs";
+import { runQmoor, type QmoorModule } from "../common/qmoor_call.mjs";
 import type { Answer, Request } from "./messages.js";
 
 interface WebQmoorModule extends QmoorModule {
